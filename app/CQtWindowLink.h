@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/PlatWindow.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+
+// The core's handle to the view: posted messages become Qt events of the same numbers
+// (QEvent::User + n - WM_USER keeps them in Qt's user range), repaints are queued.
+class CQtWindowLink : public plat::IWindow {
+public:
+    explicit CQtWindowLink(QWidget* view) : m_View(view) {}
+
+    static QEvent::Type EventType(int message);
+
+    void PostMsg(int message) override;
+    void Invalidate() override;
+
+private:
+    QPointer<QWidget> m_View;
+};

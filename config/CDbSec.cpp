@@ -1,0 +1,139 @@
+#include "config/CDbSec.h"
+
+#include "config/CDbPar.h"
+#include "config/ICfgFile.h"
+#include "config/IDbLexer.h"
+#include "platform/PlatFs.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+#include "texts/IUtltsFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+
+CDbSec::CDbSec() : m_Name{} {}
+
+CDbSec::~CDbSec()
+{
+    for (IDbPar* p : m_Pars)
+        delete p;
+}
+
+int CDbSec::ParseFile(const char* path)
+{
+    std::unique_ptr<IDbLexer> lexer(g_pILsnAFc->Create_IDbLexer());
+    if (!lexer)
+        LogFatal("CDbSec::ParseFile(), error, pIDbLexer == 0");
+    if (lexer->OpenFile(path) != 0)
+        LogFatal("CDbSec::ParseFile(), error after OpenFile()");
+
+    lexer->GetSym();
+    if (lexer->GetSymType() == SYM_EOF) {
+        LogMsg("CDbSec::ParseFile(), empty file [%s]", path);
+        return 0;
+    }
+    if (std::strcmp(lexer->GetSymText(), DB_KEY_SECTION) != 0)
+        LogFatal("\nCDbSec::ParseFile(), error, should be sn marker");
+    lexer->GetSym();
+    if (lexer->GetSymType() == SYM_EOF || std::strcmp(lexer->GetSymText(), DB_KEY_ASSIGN) != 0)
+        LogFatal("CDbSec::ParseFile(), error, should be = marker");
+    lexer->GetSym();
+    if (lexer->GetSymType() == SYM_EOF)
+        LogFatal("CDbSec::ParseFile(), error, should be section name");
+    std::strncpy(m_Name, lexer->GetSymText(), DB_MAX_SEC_NAME);
+    m_Name[DB_MAX_SEC_NAME] = 0;
+
+    lexer->GetSym();
+    if (lexer->GetSymType() == SYM_EOF) {
+        LogMsg("CDbSec::ParseFile(), empty section");
+        return 0;
+    }
+    for (;;) {
+        const int type = DbTypeFromKeyword(lexer->GetSymText());
+        if (type == 0)
+            LogFatal("\nCDbSec::ParseFile(), error, wrong par type [%s]", lexer->GetSymText());
+        IDbPar* par = g_pILsnAFc->Create_IDbPar(type);
+        if (!par)
+            LogFatal("CDbSec::ParseFile(), error, pIDbPar == 0");
+        if (par->ParseFile(lexer.get()) != 0)
+            LogFatal("CDbSec::ParseFile(), error after pIDbPar->ParseFile()");
+        if (AddPar(par) != 0)
+            LogFatal("CDbSec::ParseFile(), error after this->AddPar()");
+        lexer->GetSym();
+        if (lexer->GetSymType() == SYM_EOF)
+            return 0;
+    }
+}
+
+int CDbSec::AddPar(IDbPar* par)
+{
+    if (!par)
+        LogFatal("\nCDbSec::AddPar, error, pIDbPar == 0");
+    m_Pars.push_back(par);
+    return 0;
+}
+
+IDbPar* CDbSec::Find(const char* parName) const
+{
+    for (IDbPar* p : m_Pars)
+        if (std::strcmp(p->GetName(), parName) == 0)
+            return p;
+    return nullptr;
+}
+
+int CDbSec::WrVal(const char* parName, int type, const void* value)
+{
+    if (!parName)
+        LogFatal("\nCDbSec::WrVal(), error, pszParName == 0");
+    IDbPar* p = Find(parName);
+    if (!p)
+        LogFatal("\nCDbSec::WrVal(), error, parameter not found");
+    if (p->WrVal(type, value) != 0)
+        LogFatal("\nCDbSec::WrVal(), error, after (*it)->WrVal(type");
+    return 0;
+}
+
+int CDbSec::RdVal(const char* parName, int type, void* value)
+{
+    if (!parName)
+        LogFatal("\nCDbSec::RdVal(), error, pszParName == 0");
+    IDbPar* p = Find(parName);
+    if (!p)
+        LogFatal("\nCDbSec::RdVal(), error, parameter not found");
+    if (p->RdVal(type, value) != 0)
+        LogFatal("\nCDbSec::RdVal(), error, after (*it)->RdVal(type");
+    return 0;
+}
+
+int CDbSec::TryRdVal(const char* parName, int type, void* value)
+{
+    if (!parName)
+        return 1;
+    IDbPar* p = Find(parName);
+    CDbPar* cp = dynamic_cast<CDbPar*>(p);
+    if (!cp || cp->GetType() != type)
+        return 1;
+    return cp->RdVal(type, value);
+}
+
+int CDbSec::Save()
+{
+    const std::string rel = std::string("/Settings/") + m_Name + ".cfg";
+    std::string folder = g_pIUtltsFile ? std::string(g_pIUtltsFile->GetPrgrmDir()) : plat::CurrentDir();
+    std::unique_ptr<ICfgFile> file(g_pILsnAFc->Create_ICfgFile(rel.c_str(), folder.c_str()));
+    if (!file)
+        LogFatal("\nCDbSec::Save(), Error, pCfgFile == 0");
+    file->Write("sn = ");
+    file->Write(m_Name);
+    file->Write("\n");
+    for (IDbPar* p : m_Pars)
+        p->Save(file.get());
+    if (file->Commit() != 0) {
+        LogMsg("\nCDbSec::Save(), Error, cannot write [%s]: %s", file->GetPath(), std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "config/IDbVars.h"
+
+#include <string>
+#include <vector>
+
+class CDbVars : public IDbVars {
+public:
+    CDbVars() = default;
+    ~CDbVars() override;
+
+    int Open(IOutFile* log, const char* programDir) override;
+    int Save(const char* secName) override;
+    int AddSec(IDbSec* sec) override;
+    int WrVal(const char* secName, const char* parName, int type, const void* value) override;
+    int RdVal(const char* secName, const char* parName, int type, void* value) override;
+    int TryRdVal(const char* secName, const char* parName, int type, void* value) override;
+
+    const std::vector<std::string>& Files() const { return m_Files; }
+    std::size_t SecCount() const { return m_Secs.size(); }
+
+private:
+    IDbSec* Find(const char* secName) const;
+
+    std::vector<IDbSec*> m_Secs;
+    std::vector<std::string> m_Files;
+};

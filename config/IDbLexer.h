@@ -1,0 +1,17 @@
+#pragma once
+// The tokenizer of configuration files (and of the phrase-file maker's source texts).
+
+class IDbLexer {
+public:
+    virtual ~IDbLexer() = default;
+    virtual int OpenFile(const char* name) = 0;
+    virtual int GetSym() = 0;
+    virtual unsigned char GetSymType() = 0;
+    virtual const char* GetSymText() = 0;
+    virtual int GetLineNumber() = 0;
+    virtual int GetChar() = 0;
+    virtual int UngetChar() = 0;
+    virtual int SkipWhiteSpace() = 0;
+    virtual int Set_fseek(long position) = 0;
+    virtual long GetPosAfterSym() = 0;
+};

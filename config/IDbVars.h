@@ -1,0 +1,17 @@
+#pragma once
+
+class IOutFile;
+class IDbSec;
+
+// The configuration database: every section of Settings/*.cfg, in memory.
+class IDbVars {
+public:
+    virtual ~IDbVars() = default;
+    virtual int Open(IOutFile* log, const char* programDir) = 0;
+    virtual int Save(const char* secName) = 0;
+    virtual int AddSec(IDbSec* sec) = 0;
+    virtual int WrVal(const char* secName, const char* parName, int type, const void* value) = 0;
+    virtual int RdVal(const char* secName, const char* parName, int type, void* value) = 0;
+    // Non-fatal lookup: 0 when found with this type, 1 otherwise; nothing is logged.
+    virtual int TryRdVal(const char* secName, const char* parName, int type, void* value) = 0;
+};

@@ -1,0 +1,1 @@
+// This subsystem grows here.

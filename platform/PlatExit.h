@@ -1,0 +1,11 @@
+#pragma once
+// Ending the process on an unrecoverable error.
+
+namespace plat {
+
+// Flushes the C streams and ends the process with the given status at once, from any thread.
+// Static destructors do not run: a worker thread may still hold objects they would destroy,
+// and a crash there would turn the status into a signal.
+[[noreturn]] void ExitProcess(int code);
+
+} // namespace plat

@@ -1,0 +1,41 @@
+#pragma once
+// Reading a file "in text mode" as the original platform did: CR LF is delivered as one LF,
+// while positions stay byte offsets into the file, so that a position told before a character
+// and sought back to reads the same character again.
+
+#include <cstdio>
+#include <string>
+
+namespace plat {
+
+class CTextReader {
+public:
+    CTextReader() = default;
+    CTextReader(const CTextReader&) = delete;
+    CTextReader& operator=(const CTextReader&) = delete;
+    ~CTextReader();
+
+    bool Open(const std::string& path);
+    bool IsOpen() const { return m_File != nullptr; }
+    // Returns false when closing failed; closing a reader that is not open succeeds.
+    bool Close();
+
+    // The next character (0..255), CR LF as '\n', or EOF (-1) at the end, which sets Eof().
+    int GetC();
+    bool Eof() const { return m_Eof; }
+    // Byte offset of the next character; -1 when not open.
+    long Tell() const;
+    // Moves to a byte offset from the start and clears the end state.
+    bool Seek(long offset);
+
+private:
+    std::FILE* m_File = nullptr;
+    bool m_Eof = false;
+};
+
+// Appends text to the file (creating it), as one open-write-close; false on any failure.
+bool AppendText(const std::string& path, const char* text);
+// Creates the file empty, or empties it; false on failure.
+bool TruncateFile(const std::string& path);
+
+} // namespace plat

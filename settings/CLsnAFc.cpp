@@ -1,0 +1,92 @@
+#include "settings/CLsnAFc.h"
+
+#include "config/CCfgFile.h"
+#include "config/CDbLexer.h"
+#include "config/CDbPar.h"
+#include "config/CDbSec.h"
+#include "config/CDbVars.h"
+#include "settings/CLogFile.h"
+#include "settings/CLsnFont.h"
+#include "settings/CSttngs.h"
+
+#include <new>
+
+// The objects of later subsystems are not made yet: their operations give null, which every
+// caller treats as "cannot be made".
+
+ILsnInst* CLsnAFc::Create_ILsnInst() { return nullptr; }
+
+IOutFile* CLsnAFc::Create_ILogFile(const char* name, const char* folder)
+{
+    CLogFile* log = new (std::nothrow) CLogFile(name, folder);
+    if (log && !log->IsValid()) {
+        delete log;
+        return nullptr;
+    }
+    return log;
+}
+
+ICfgFile* CLsnAFc::Create_ICfgFile(const char* name, const char* folder)
+{
+    CCfgFile* file = new (std::nothrow) CCfgFile(name, folder);
+    if (file && !file->IsValid()) {
+        delete file;
+        return nullptr;
+    }
+    return file;
+}
+
+IUtltsFile* CLsnAFc::Create_IUtltsFile() { return nullptr; }
+INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc() { return nullptr; }
+IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return nullptr; }
+CScreen* CLsnAFc::Create_OScreen() { return nullptr; }
+
+ISttngs* CLsnAFc::Create_ISttngs(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CSttngs_Gnrl;
+    case 2: return new (std::nothrow) CSttngs_VieMode;
+    case 3: return new (std::nothrow) CSttngs_ToV;
+    case 4: return new (std::nothrow) CSttngs_OpBr;
+    case 5: return new (std::nothrow) CSttngs_AddBr;
+    default: return nullptr;
+    }
+}
+
+ILsnFont* CLsnAFc::Create_ILsnFont() { return new (std::nothrow) CLsnFont; }
+ITitlePctr* CLsnAFc::Create_ITitlePctr(int) { return nullptr; }
+IKbrd* CLsnAFc::Create_IKbrd(int) { return nullptr; }
+IMfcCmmnProc* CLsnAFc::Create_IMfcCmmnProc() { return nullptr; }
+CThread* CLsnAFc::Create_CThread(int) { return nullptr; }
+CThread* CLsnAFc::Create_CThread_AddBr(int) { return nullptr; }
+IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
+IPrStr* CLsnAFc::Create_IPrStr() { return nullptr; }
+IScrnStr* CLsnAFc::Create_IScrnStr() { return nullptr; }
+ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
+ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
+CThread* CLsnAFc::Create_CThread_TtlTimeOut(int) { return nullptr; }
+ILocal* CLsnAFc::Create_ILocal(int) { return nullptr; }
+
+IDbLexer* CLsnAFc::Create_IDbLexer()
+{
+    CDbLexer* lexer = new (std::nothrow) CDbLexer;
+    if (lexer)
+        lexer->SetLineNumber(1);
+    return lexer;
+}
+
+IDbPar* CLsnAFc::Create_IDbPar(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CDbPar_INT;
+    case 2: return new (std::nothrow) CDbPar_FLOAT;
+    case 3: return new (std::nothrow) CDbPar_STRING;
+    case 4: return new (std::nothrow) CDbPar_STRING_ANY;
+    default: return nullptr;
+    }
+}
+
+IDbSec* CLsnAFc::Create_IDbSec() { return new (std::nothrow) CDbSec; }
+IDbVars* CLsnAFc::Create_IDbVars() { return new (std::nothrow) CDbVars; }
+IAliceTxtMkr* CLsnAFc::Create_IAliceTxtMkr(int) { return nullptr; }
+ISetHelp* CLsnAFc::Create_ISetHelp() { return nullptr; }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/ISttngs.h"
+
+class CSttngs : public ISttngs {
+public:
+    int SetDefault() override { return 0; }
+    int WrValue(const char* secName, const char* parName, int value) override;
+    int RdValue(const char* secName, const char* parName, int* value) override;
+};
+
+class CSttngs_Gnrl : public CSttngs {
+public:
+    int SetDefault() override;
+private:
+    const char* m_SecName = "Gnrl";
+};
+
+class CSttngs_VieMode : public CSttngs {
+public:
+    int SetDefault() override;
+private:
+    const char* m_SecName = "ViewMode";
+};
+
+class CSttngs_ToV : public CSttngs {
+public:
+    int SetDefault() override;
+};
+
+class CSttngs_OpBr : public CSttngs {
+public:
+    int SetDefault() override;
+};
+
+class CSttngs_AddBr : public CSttngs {
+public:
+    int SetDefault() override;
+};

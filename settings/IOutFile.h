@@ -1,0 +1,11 @@
+#pragma once
+// A text output file: the log, and the writer of a configuration section.
+
+class IOutFile {
+public:
+    virtual ~IOutFile() = default;
+    // 0 when the text was handled; 1 when it was refused.
+    virtual int Write(const char* text) = 0;
+    // Asks the window to shut the program down in order.
+    virtual int RequestShutDown() = 0;
+};

@@ -1,0 +1,155 @@
+// A malformed or missing setting ends the program: one exact log line, exit code 1, and no
+// other file touched.
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "platform/PlatFs.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "tests/TestProgramFolder.h"
+
+#include <filesystem>
+#include <functional>
+
+class DatabaseFailureTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        MakeLog();
+    }
+
+    // The shipped settings keep the log off; these tests read the log back.
+    static void EnableLogging()
+    {
+        int one = 1;
+        g_pIDbVars->WrVal("Gnrl", "Logging", PAR_TYPE_INT, &one);
+    }
+
+    // Loads a database of the one file T.cfg and expects the process to end with the log line.
+    void ExpectLoadFails(const std::string& cfg, const std::string& logLine)
+    {
+        ClearSettings();
+        WriteFile("Settings/T.cfg", cfg);
+        g_pIDbVars = g_pILsnAFc->Create_IDbVars();
+        EXPECT_EXIT(g_pIDbVars->Open(g_pILogFile, m_Dir.c_str()), ::testing::ExitedWithCode(1), "") << cfg;
+        EXPECT_EQ(Log(), logLine) << cfg;
+        EXPECT_EQ(ReadFile("Settings/T.cfg"), cfg);
+        MakeLog();
+        delete g_pIDbVars;
+        g_pIDbVars = nullptr;
+    }
+};
+
+TEST_F(DatabaseFailureTest, HeaderErrors)
+{
+    ExpectLoadFails("sn=Name", "\nCDbSec::ParseFile(), error, should be sn marker");
+    ExpectLoadFails("SN = Name", "\nCDbSec::ParseFile(), error, should be sn marker");
+    ExpectLoadFails("sn", "CDbSec::ParseFile(), error, should be = marker");
+    ExpectLoadFails("sn := Name", "CDbSec::ParseFile(), error, should be = marker");
+    ExpectLoadFails("sn =", "CDbSec::ParseFile(), error, should be section name");
+}
+
+TEST_F(DatabaseFailureTest, ParameterErrorsNameTheirClass)
+{
+    ExpectLoadFails("sn = T\npt_i", "CDbPar_INT::ParseFile(), eror, should be par name");
+    ExpectLoadFails("sn = T\npt_f X", "CDbPar_FLOAT::ParseFile(), eror, instead of EOF should be marker sv");
+    ExpectLoadFails("sn = T\npt_str X = 1", "CDbPar_STRING::ParseFile(), eror, instead of [=] should be marker sv");
+    ExpectLoadFails("sn = T\npt_str_any X sv", "CDbPar_STRING_ANY::ParseFile(), eror, instead of EOF should be marker =");
+    ExpectLoadFails("sn = T\npt_i X sv 1", "CDbPar_INT::ParseFile(), eror, instead of [1] should be marker =");
+    ExpectLoadFails("sn = T\npt_i X sv =\n", "CDbPar_INT::ParseFile(), eror, instead EOF should be par value");
+    ExpectLoadFails("sn = T\nPT_I X sv = 1", "\nCDbSec::ParseFile(), error, wrong par type [PT_I]");
+    ExpectLoadFails("sn = T\npt_i X sv = 1 extra", "\nCDbSec::ParseFile(), error, wrong par type [extra]");
+}
+
+TEST_F(DatabaseFailureTest, NumbersMustBeOneNumberAndNothingElse)
+{
+    const char* tail = " , CPds_Cfg_Nrml::SetAsciiToValue()";
+    for (const char* bad : {"12abc", "0x10", "abc", "1.5", "99999999999", "\"\""}) {
+        std::string shown = bad;
+        if (shown == "\"\"")
+            shown.clear();
+        ExpectLoadFails(std::string("sn = T\npt_i N sv = ") + bad,
+                        "CDbPar_INT::ParseFile(), Error, wrong filel value [" + shown + "] for par N" + tail);
+    }
+    for (const char* bad : {"1.5x", "x", "1,5"})
+        ExpectLoadFails(std::string("sn = T\npt_f N sv = ") + bad,
+                        std::string("CDbPar_FLOAT::ParseFile(), Error, wrong filel value [") + bad + "] for par N" + tail);
+}
+
+TEST_F(DatabaseFailureTest, MissingSectionParameterOrTypeEndsTheProgram)
+{
+    OpenDatabase();
+    EnableLogging();
+    int v = 0;
+    struct Case {
+        std::function<void()> call;
+        const char* line;
+    } cases[] = {
+        {[&] { g_pIDbVars->RdVal("NoSuch", "X", PAR_TYPE_INT, &v); }, "\nCDbVars::RdVal(), error, section not found"},
+        {[&] { g_pIDbVars->WrVal("NoSuch", "X", PAR_TYPE_INT, &v); }, "\nCDbVars::WrVal(), error, section not found"},
+        {[&] { g_pIDbVars->Save("NoSuch"); }, "\nCDbVars::Save(), error, section not found"},
+        {[&] { g_pIDbVars->RdVal(nullptr, "X", PAR_TYPE_INT, &v); }, "\nCDbVars::RdVal(), error, pszSecName == 0"},
+        {[&] { g_pIDbVars->WrVal(nullptr, "X", PAR_TYPE_INT, &v); }, "\nCDbVars::WrVal(), error, pszSecName == 0"},
+        {[&] { g_pIDbVars->Save(nullptr); }, "\nCDbVars::Save(), error, pszSecName == 0"},
+        {[&] { g_pIDbVars->RdVal("Gnrl", "lfNothing", PAR_TYPE_INT, &v); }, "\nCDbSec::RdVal(), error, parameter not found"},
+        {[&] { g_pIDbVars->WrVal("Gnrl", "lfNothing", PAR_TYPE_INT, &v); }, "\nCDbSec::WrVal(), error, parameter not found"},
+        {[&] { g_pIDbVars->RdVal("Gnrl", nullptr, PAR_TYPE_INT, &v); }, "\nCDbSec::RdVal(), error, pszParName == 0"},
+        {[&] { g_pIDbVars->RdVal("Gnrl", "lfFaceName", PAR_TYPE_STRING, &v); }, "\nWrong type for par [lfFaceName]"},
+        {[&] { g_pIDbVars->WrVal("Gnrl", "KBoard", PAR_TYPE_FLOAT, &v); }, "\nWrong type for par [KBoard]"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EXIT(c.call(), ::testing::ExitedWithCode(1), "") << c.line;
+        EXPECT_EQ(Log(), c.line);
+        MakeLog();
+    }
+}
+
+TEST_F(DatabaseFailureTest, ASaveThatFailsPartWayLeavesTheOldFileWhole)
+{
+    OpenDatabase();
+    EnableLogging();
+    const std::string before = ReadFile("Settings/Gnrl.cfg");
+    EXPECT_EXIT(
+        {
+            plat::SetWriteBudgetForTests(40); // the disk is full after 40 bytes
+            g_pIDbVars->Save("Gnrl");
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadFile("Settings/Gnrl.cfg"), before);
+    EXPECT_FALSE(plat::FileExists(Path("Settings/Gnrl.cfg.tmp")));
+    const std::string log = Log();
+    EXPECT_NE(log.find("\nCDbSec::Save(), Error, cannot write ["), std::string::npos) << log;
+    EXPECT_NE(log.find("No space left on device"), std::string::npos) << log;
+    EXPECT_NE(log.find("\nCDbVars::Save(), error, after (*it)->Save()"), std::string::npos) << log;
+}
+
+TEST_F(DatabaseFailureTest, AKillInTheMiddleOfASaveLeavesTheOldFileAndTheNextStartReadsIt)
+{
+    OpenDatabase();
+    const std::string before = ReadFile("Settings/Gnrl.cfg");
+    EXPECT_EXIT(
+        {
+            plat::SetCrashOnBudgetForTests(9);
+            plat::SetWriteBudgetForTests(100);
+            g_pIDbVars->Save("Gnrl");
+        },
+        ::testing::ExitedWithCode(9), "");
+    EXPECT_EQ(ReadFile("Settings/Gnrl.cfg"), before);
+    // A leftover temporary file is not a configuration file: the next start loads as before.
+    WriteFile("Settings/Gnrl.cfg.tmp", "sn = cut half");
+    OpenDatabase();
+    int v = -1;
+    EXPECT_EQ(g_pIDbVars->TryRdVal("Gnrl", "lfWeight", PAR_TYPE_INT, &v), 0);
+    EXPECT_EQ(v, 400);
+}
+
+TEST_F(DatabaseFailureTest, ASectionFileThatCannotBeCreatedEndsTheSave)
+{
+    OpenDatabase();
+    EnableLogging();
+    std::filesystem::remove_all(Path("Settings"));
+    EXPECT_EXIT(g_pIDbVars->Save("ViewMode"), ::testing::ExitedWithCode(1), "");
+    const std::string log = Log();
+    EXPECT_EQ(log.rfind("\nCDbSec::Save(), Error, cannot write [", 0), 0u) << log;
+    EXPECT_NE(log.find("\nCDbVars::Save(), error, after (*it)->Save()"), std::string::npos) << log;
+}

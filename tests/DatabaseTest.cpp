@@ -1,0 +1,186 @@
+#include "config/CDbVars.h"
+#include "config/DbTypes.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "tests/TestProgramFolder.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+const char* const kShipped[] = {"AddBrTo", "Gnrl", "OnceImpActn", "OpBrAll", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
+
+int RdInt(const char* sec, const char* par)
+{
+    int v = -12345;
+    g_pIDbVars->RdVal(sec, par, PAR_TYPE_INT, &v);
+    return v;
+}
+std::string RdStr(const char* sec, const char* par, int type = PAR_TYPE_STRING_ANY)
+{
+    char buf[DB_VALUE_SIZE];
+    std::memset(buf, 'x', sizeof buf);
+    g_pIDbVars->RdVal(sec, par, type, buf);
+    return std::string(buf, strnlen(buf, sizeof buf));
+}
+} // namespace
+
+class DatabaseTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        MakeLog();
+    }
+};
+
+TEST_F(DatabaseTest, ShippedFilesLoadInNameOrderAndSaveBackByteForByte)
+{
+    OpenDatabase();
+    auto* db = static_cast<CDbVars*>(g_pIDbVars);
+    ASSERT_EQ(db->Files().size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(db->Files()[i], std::string("Settings/") + kShipped[i] + ".cfg");
+    for (const char* sec : kShipped) {
+        const std::string before = ReadFile(std::string("Settings/") + sec + ".cfg");
+        std::filesystem::remove(Path(std::string("Settings/") + sec + ".cfg"));
+        ASSERT_EQ(g_pIDbVars->Save(sec), 0);
+        EXPECT_EQ(ReadFile(std::string("Settings/") + sec + ".cfg"), before) << sec;
+    }
+    EXPECT_EQ(Log(), "");
+}
+
+TEST_F(DatabaseTest, ShippedDefaultsAreThoseOfTheCatalogue)
+{
+    OpenDatabase();
+    EXPECT_EQ(RdInt("Gnrl", "lfHeight"), -16);
+    EXPECT_EQ(RdInt("Gnrl", "lfCharSet"), 204);
+    EXPECT_EQ(RdInt("Gnrl", "lfPitchAndFamily"), 18);
+    EXPECT_EQ(RdStr("Gnrl", "lfFaceName"), "Times New Roman");
+    EXPECT_EQ(RdInt("To_InWh", "TimeOut"), 1500);
+    EXPECT_EQ(RdInt("To_WbW", "MaxTimeOut"), 0);
+    EXPECT_EQ(RdInt("AddBrTo", "MaxTimeOut"), 2);
+    EXPECT_EQ(RdInt("OpBrAll", "ScreenSz"), 4);
+    EXPECT_EQ(RdInt("OnceImpActn", "AlcRdy"), 0);
+    EXPECT_EQ(RdInt("OnceImpActn", "CgRdy"), 0);
+    EXPECT_EQ(RdStr("UnSv", "OpnPath"), "");
+    EXPECT_EQ(RdInt("UnSv", "HelpAavlbl"), 0);
+}
+
+TEST_F(DatabaseTest, WorkedExamplesComeOutExactly)
+{
+    WriteFile("Settings/ViewMode.cfg", "sn = ViewMode\npt_i Direction sv = 1 pt_i Mode sv = 7");
+    OpenDatabase();
+    int zero = 0;
+    g_pIDbVars->WrVal("ViewMode", "Direction", PAR_TYPE_INT, &zero);
+    g_pIDbVars->WrVal("ViewMode", "Mode", PAR_TYPE_INT, &zero);
+    ASSERT_EQ(g_pIDbVars->Save("ViewMode"), 0);
+    EXPECT_EQ(ReadFile("Settings/ViewMode.cfg"), "sn = ViewMode\n\npt_i Direction sv = 0\npt_i Mode sv = 0");
+
+    WriteFile("Settings/UnSv.cfg", "sn = UnSv\n\npt_str_any OpnPath sv = \"\"");
+    OpenDatabase();
+    g_pIDbVars->WrVal("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, "C:\\My Texts\\");
+    ASSERT_EQ(g_pIDbVars->Save("UnSv"), 0);
+    EXPECT_EQ(ReadFile("Settings/UnSv.cfg"), "sn = UnSv\n\npt_str_any OpnPath sv = \"C:\\My Texts\\\"");
+}
+
+TEST_F(DatabaseTest, CrLfFilesReadTheSameAndSaveInTheSystemsLayout)
+{
+    WriteFile("Settings/ViewMode.cfg", "sn = ViewMode\r\n\r\npt_i Direction sv = 1\r\npt_i Mode sv = 5\r\n");
+    WriteFile("Settings/UnSv.cfg", "sn = UnSv\r\n\r\npt_str_any OpnPath sv = \"/home/a b/\"\r\npt_i HelpAavlbl sv = 2");
+    OpenDatabase();
+    EXPECT_EQ(RdInt("ViewMode", "Direction"), 1);
+    EXPECT_EQ(RdInt("ViewMode", "Mode"), 5);
+    EXPECT_EQ(RdStr("UnSv", "OpnPath"), "/home/a b/");
+    EXPECT_EQ(RdInt("UnSv", "HelpAavlbl"), 2);
+    ASSERT_EQ(g_pIDbVars->Save("ViewMode"), 0);
+    EXPECT_EQ(ReadFile("Settings/ViewMode.cfg"), "sn = ViewMode\n\npt_i Direction sv = 1\npt_i Mode sv = 5");
+}
+
+TEST_F(DatabaseTest, ValuesOfEveryTypeReadAndWriteBack)
+{
+    ClearSettings();
+    WriteFile("Settings/T.cfg",
+              "sn = T\npt_i A sv = -7 pt_i B sv = +7 pt_f C sv = 1.500000 pt_f D sv = 1e3 "
+              "pt_str E sv = word pt_str_any F sv = \"\" pt_str_any G sv = \"runs to the end\n"
+              "pt_str H sv = \"quoted one\"");
+    OpenDatabase();
+    EXPECT_EQ(RdInt("T", "A"), -7);
+    EXPECT_EQ(RdInt("T", "B"), 7);
+    float f = 0;
+    g_pIDbVars->RdVal("T", "C", PAR_TYPE_FLOAT, &f);
+    EXPECT_EQ(f, 1.5f);
+    g_pIDbVars->RdVal("T", "D", PAR_TYPE_FLOAT, &f);
+    EXPECT_EQ(f, 1000.0f);
+    EXPECT_EQ(RdStr("T", "E", PAR_TYPE_STRING), "word");
+    EXPECT_EQ(RdStr("T", "F"), "");
+    EXPECT_EQ(RdStr("T", "G"), "runs to the end");
+    EXPECT_EQ(RdStr("T", "H", PAR_TYPE_STRING), "quoted one");
+    ASSERT_EQ(g_pIDbVars->Save("T"), 0);
+    EXPECT_EQ(ReadFile("Settings/T.cfg"),
+              "sn = T\n\npt_i A sv = -7\npt_i B sv = 7\npt_f C sv = 1.500000\npt_f D sv = 1000.000000\n"
+              "pt_str E sv = word\npt_str_any F sv = \"\"\npt_str_any G sv = \"runs to the end\"\n"
+              "pt_str H sv = quoted one");
+}
+
+TEST_F(DatabaseTest, EmptyFilesAndSectionsAreAcceptedWithTheirLogLines)
+{
+    ClearSettings();
+    WriteFile("Settings/a.cfg", "");
+    WriteFile("Settings/b.cfg", " \n\t\n");
+    WriteFile("Settings/c.cfg", "sn = Name");
+    OpenDatabase();
+    EXPECT_EQ(Log(), "CDbSec::ParseFile(), empty file [Settings/a.cfg]"
+                     "CDbSec::ParseFile(), empty file [Settings/b.cfg]"
+                     "CDbSec::ParseFile(), empty section");
+    EXPECT_EQ(static_cast<CDbVars*>(g_pIDbVars)->SecCount(), 3u);
+}
+
+TEST_F(DatabaseTest, TheHeaderNamesTheSectionAndTheFirstOfTwoAnswers)
+{
+    ClearSettings();
+    WriteFile("Settings/Other.cfg", "sn = Gnrl\n\npt_i Logging sv = 1");
+    WriteFile("Settings/Zz.cfg", "sn = Gnrl\n\npt_i Logging sv = 0");
+    OpenDatabase();
+    EXPECT_EQ(RdInt("Gnrl", "Logging"), 1);
+    ASSERT_EQ(g_pIDbVars->Save("Gnrl"), 0);
+    EXPECT_EQ(ReadFile("Settings/Gnrl.cfg"), "sn = Gnrl\n\npt_i Logging sv = 1");
+    EXPECT_EQ(ReadFile("Settings/Zz.cfg"), "sn = Gnrl\n\npt_i Logging sv = 0");
+}
+
+TEST_F(DatabaseTest, LongNamesAndValuesAreCutToTheirFields)
+{
+    ClearSettings();
+    const std::string longSec(200, 's');
+    WriteFile("Settings/L.cfg", "sn = " + longSec + "\npt_str_any P sv = \"x\"");
+    OpenDatabase();
+    const std::string sec(127, 's');
+    const std::string v300(300, 'v');
+    g_pIDbVars->WrVal(sec.c_str(), "P", PAR_TYPE_STRING_ANY, v300.c_str());
+    EXPECT_EQ(RdStr(sec.c_str(), "P"), std::string(255, 'v'));
+    ASSERT_EQ(g_pIDbVars->Save(sec.c_str()), 0);
+    EXPECT_EQ(ReadFile("Settings/" + sec + ".cfg"), "sn = " + sec + "\n\npt_str_any P sv = \"" + std::string(255, 'v') + "\"");
+}
+
+TEST_F(DatabaseTest, AnEmptyOrMissingSettingsFolderGivesAnEmptyDatabase)
+{
+    ClearSettings();
+    WriteFile("Settings/Texts_Src/x.cfg", "not read: subfolders are not listed");
+    std::filesystem::create_directories(Path("Settings/Folder.cfg"));
+    OpenDatabase();
+    EXPECT_EQ(static_cast<CDbVars*>(g_pIDbVars)->SecCount(), 0u);
+    std::filesystem::remove_all(Path("Settings"));
+    OpenDatabase();
+    EXPECT_EQ(static_cast<CDbVars*>(g_pIDbVars)->SecCount(), 0u);
+}
+
+TEST_F(DatabaseTest, UnknownSectionOrParameterIsNotFoundWithoutEndingTheLookup)
+{
+    OpenDatabase();
+    int v = 0;
+    EXPECT_EQ(g_pIDbVars->TryRdVal("Gnrl", "Logging", PAR_TYPE_INT, &v), 0);
+    EXPECT_EQ(g_pIDbVars->TryRdVal("Gnrl", "Logging", PAR_TYPE_FLOAT, &v), 1);
+    EXPECT_EQ(g_pIDbVars->TryRdVal("Gnrl", "Nothing", PAR_TYPE_INT, &v), 1);
+    EXPECT_EQ(g_pIDbVars->TryRdVal("Nothing", "Logging", PAR_TYPE_INT, &v), 1);
+    EXPECT_EQ(Log(), "");
+}

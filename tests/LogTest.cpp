@@ -1,0 +1,120 @@
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "platform/PlatWindow.h"
+#include "settings/CLogFile.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+#include "tests/TestProgramFolder.h"
+
+#include <filesystem>
+#include <thread>
+
+namespace {
+struct FakeWindow : plat::IWindow {
+    std::vector<int> posted;
+    int repaints = 0;
+    void PostMsg(int m) override { posted.push_back(m); }
+    void Invalidate() override { ++repaints; }
+};
+
+void SetLogging(int on)
+{
+    g_pIDbVars->WrVal("Gnrl", "Logging", PAR_TYPE_INT, &on);
+}
+} // namespace
+
+class LogTest : public ProgramFolderTest {};
+
+TEST_F(LogTest, IsEmptiedAtStartAndWritesMessagesAsTheyAre)
+{
+    WriteFile("Lexido.log", "an old run's messages");
+    MakeLog();
+    EXPECT_EQ(Log(), "");
+    EXPECT_EQ(g_pILogFile->Write("\nLexido started"), 0);
+    LogMsg("\nCDbVars::RdVal(), error, %s", "section not found");
+    LogMsg(" continued on the same line");
+    EXPECT_EQ(Log(), "\nLexido started\nCDbVars::RdVal(), error, section not found continued on the same line");
+}
+
+TEST_F(LogTest, TheSwitchIsReadAtEveryMessage)
+{
+    MakeLog();
+    OpenDatabase(); // shipped: Logging 0
+    g_pILogFile->Write("\ndropped");
+    SetLogging(1);
+    g_pILogFile->Write("\nkept");
+    SetLogging(0);
+    EXPECT_EQ(g_pILogFile->Write("\ndropped too"), 0);
+    EXPECT_EQ(Log(), "\nkept");
+}
+
+TEST_F(LogTest, TextsOf1024CharactersOrMoreAreRefused)
+{
+    MakeLog();
+    const std::string ok(1023, 'a');
+    const std::string tooLong(1024, 'b');
+    EXPECT_EQ(g_pILogFile->Write(ok.c_str()), 0);
+    EXPECT_EQ(g_pILogFile->Write(tooLong.c_str()), 1);
+    EXPECT_EQ(Log(), ok);
+}
+
+TEST_F(LogTest, WritesWhileTheSwitchCannotBeRead)
+{
+    MakeLog();
+    ClearSettings();
+    WriteFile("Settings/Gnrl.cfg", "sn = Gnrl\n\npt_i KBoard sv = 0");
+    OpenDatabase();
+    g_pILogFile->Write("\nno switch, still logged");
+    EXPECT_EQ(Log(), "\nno switch, still logged");
+}
+
+TEST_F(LogTest, AFailingLookupOfTheSwitchItselfIsLoggedOnceWithoutRecursion)
+{
+    MakeLog();
+    ClearSettings();
+    WriteFile("Settings/Gnrl.cfg", "sn = Gnrl\n\npt_i KBoard sv = 0");
+    OpenDatabase();
+    int v = 0;
+    EXPECT_EXIT(g_pIDbVars->RdVal("Gnrl", "Logging", PAR_TYPE_INT, &v), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(Log(), "\nCDbSec::RdVal(), error, parameter not found");
+}
+
+TEST_F(LogTest, ErrorsWhileLoadingAreLoggedBeforeTheSwitchIsKnown)
+{
+    MakeLog();
+    WriteFile("Settings/AAA.cfg", "sn = A\npt_i X sv = bad");
+    EXPECT_EXIT(OpenDatabase(), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(Log(), "CDbPar_INT::ParseFile(), Error, wrong filel value [bad] for par X , CPds_Cfg_Nrml::SetAsciiToValue()");
+}
+
+TEST_F(LogTest, FatalFromAWorkerThreadEndsTheProcessWithOne)
+{
+    MakeLog();
+    EXPECT_EXIT(
+        {
+            std::thread worker([] { LogFatal("\nCThrdAp::ThreadFunc(), Error, %s", "from the worker"); });
+            worker.join();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, from the worker");
+}
+
+TEST_F(LogTest, ShutDownRequestIsPostedToTheView)
+{
+    MakeLog();
+    EXPECT_EQ(g_pILogFile->RequestShutDown(), 0); // no view yet: nothing to post to
+    FakeWindow view;
+    g_hWndView = &view;
+    EXPECT_EQ(g_pILogFile->RequestShutDown(), 0);
+    EXPECT_EQ(view.posted, std::vector<int>{1031});
+}
+
+TEST_F(LogTest, APathThatDoesNotFitOrCannotBeCreatedGivesNoLog)
+{
+    const std::string deep(5000, 'd');
+    EXPECT_EQ(g_pILsnAFc->Create_ILogFile("Lexido.log", deep.c_str()), nullptr);
+    EXPECT_EQ(g_pILsnAFc->Create_ILogFile("Lexido.log", Path("missing folder").c_str()), nullptr);
+    EXPECT_EQ(ReadFile("Lexido.log"), "");
+    EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
+}

@@ -1,0 +1,44 @@
+#pragma once
+// File utilities: every path of the run, the Open and Save dialogs, showing the opened file,
+// and listing, deleting and copying the files of a folder.
+
+#include <string>
+#include <vector>
+
+class IFileView; // the window side of showing a file; defined with the file utilities
+
+class IUtltsFile {
+public:
+    virtual ~IUtltsFile() = default;
+    virtual int Init() = 0;
+    virtual int InitNxtPrFlSrvc() = 0;
+    virtual int OpenFile(IFileView* view) = 0;
+    virtual int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) = 0;
+    virtual int SaveResultsAs(IFileView* view) = 0;
+    virtual int ScrallViewFile(IFileView* view, int code, int position, int scrollBar) = 0;
+    virtual const char* GetPrgrmDir() = 0;
+    virtual const char* GetFileDir() = 0;
+    virtual const char* GetFilePath() = 0;
+    virtual const char* GetFileName() = 0;
+    virtual const char* GetFileNameNoExt() = 0;
+    virtual const char* GetFileExt() = 0;
+    virtual const char* GetCurrentFileName() = 0;
+    virtual const char* GetCutFileName() = 0;
+    virtual int SetFileDir(const char* s) = 0;
+    virtual int SetFilePath(const char* s) = 0;
+    virtual int SetFileName(const char* s) = 0;
+    virtual int SetFileNameNoExt(const char* s) = 0;
+    virtual int SetFileExt(const char* s) = 0;
+    virtual int SetCurrentFileName(const char* s) = 0;
+    virtual int SetCutFileName(const char* s) = 0;
+    virtual int GoToOpenedFile() = 0;
+    virtual int GoToNextFile() = 0;
+    virtual int GoToPreviousFile() = 0;
+    virtual int CanStartIteration() = 0;
+    virtual int HasNextFile() = 0;
+    virtual int HasPreviousFile() = 0;
+    virtual int CanStartAddBrackets() = 0;
+    virtual int MakeListOfAllDfltRsltsFiles(const char* folder, std::vector<std::string>& list) = 0;
+    virtual int DeleteAllFilesInDir(const char* folder) = 0;
+    virtual int CopyFromDirToDir(const char* srcDir, const char* dstDir, const char* baseName, const char* ext) = 0;
+};

@@ -1,0 +1,1 @@
+// The phrase-file subsystem grows here.

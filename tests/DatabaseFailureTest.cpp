@@ -4,11 +4,14 @@
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
 #include "settings/Globals.h"
+#include "config/ICfgFile.h"
+#include "settings/CLsnAFc.h"
 #include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class DatabaseFailureTest : public ProgramFolderTest {
 protected:
@@ -152,4 +155,47 @@ TEST_F(DatabaseFailureTest, ASectionFileThatCannotBeCreatedEndsTheSave)
     const std::string log = Log();
     EXPECT_EQ(log.rfind("\nCDbSec::Save(), Error, cannot write [", 0), 0u) << log;
     EXPECT_NE(log.find("\nCDbVars::Save(), error, after (*it)->Save()"), std::string::npos) << log;
+}
+
+// Every file of the broken corpus ends the start with its own line, and touches nothing else.
+TEST_F(DatabaseFailureTest, BrokenFilesOfTheCorpus)
+{
+    const std::filesystem::path corpus = std::filesystem::path(LEXIDO_TEST_DATA_DIR) / "cfg";
+    int seen = 0;
+    for (const auto& e : std::filesystem::directory_iterator(corpus)) {
+        if (e.path().extension() != ".cfg")
+            continue;
+        std::string expect = ReadWholeFile(std::filesystem::path(e.path()).replace_extension(".expect").string());
+        for (std::size_t at; (at = expect.find("\\n")) != std::string::npos;)
+            expect.replace(at, 2, "\n");
+        SCOPED_TRACE(e.path().filename().string());
+        ExpectLoadFails(ReadWholeFile(e.path().string()), expect);
+        ++seen;
+    }
+    EXPECT_GE(seen, 13);
+}
+
+TEST_F(DatabaseFailureTest, ASectionPathThatDoesNotFitIsRefusedNotCut)
+{
+    ClearSettings();
+    const std::string name(127, 'n');
+    WriteFile("Settings/N.cfg", "sn = " + name + "\n\npt_i X sv = 1\npt_i Logging sv = 1");
+    OpenDatabase();
+    // Deep enough that folder + "/Settings/" + name + ".cfg" is longer than any path may be.
+    std::string deep = m_Dir;
+    while (deep.size() < plat::kMaxPath)
+        deep += "/" + std::string(100, 'd');
+    ASSERT_EQ(g_pILsnAFc->Create_ICfgFile(("/Settings/" + name + ".cfg").c_str(), deep.c_str()), nullptr);
+    std::unique_ptr<ICfgFile> fits(g_pILsnAFc->Create_ICfgFile("/Settings/N.cfg", m_Dir.c_str()));
+    EXPECT_NE(fits, nullptr);
+
+    // The section's save then ends the program with its line and leaves the files alone.
+    struct NoCfgFileFactory : CLsnAFc {
+        ICfgFile* Create_ICfgFile(const char*, const char*) override { return nullptr; }
+    };
+    delete g_pILsnAFc;
+    g_pILsnAFc = new NoCfgFileFactory;
+    EXPECT_EXIT(g_pIDbVars->Save(name.c_str()), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(Log(), "\nCDbSec::Save(), Error, pCfgFile == 0");
+    EXPECT_EQ(ReadFile("Settings/N.cfg"), "sn = " + name + "\n\npt_i X sv = 1\npt_i Logging sv = 1");
 }

@@ -5,6 +5,7 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "programs/CPrStr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
 #include "settings/CSttngs.h"
@@ -60,8 +61,8 @@ IMfcCmmnProc* CLsnAFc::Create_IMfcCmmnProc() { return nullptr; }
 CThread* CLsnAFc::Create_CThread(int) { return nullptr; }
 CThread* CLsnAFc::Create_CThread_AddBr(int) { return nullptr; }
 IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
-IPrStr* CLsnAFc::Create_IPrStr() { return nullptr; }
-IScrnStr* CLsnAFc::Create_IScrnStr() { return nullptr; }
+IPrStr* CLsnAFc::Create_IPrStr() { return new (std::nothrow) CPrStr; }
+IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }
 ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
 ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
 CThread* CLsnAFc::Create_CThread_TtlTimeOut(int) { return nullptr; }

@@ -1,0 +1,278 @@
+#include "programs/CStr.h"
+
+#include "programs/ScreenMeasure.h"
+#include "settings/Log.h"
+
+#include <cstring>
+
+namespace {
+// Writes into a fixed buffer and never past it: what does not fit is dropped.
+class BoundedOut {
+public:
+    BoundedOut(char* buf, int size) : m_Buf(buf), m_Size(size) { m_Buf[0] = 0; }
+    void Put(char c)
+    {
+        if (m_Len < m_Size - 1)
+            m_Buf[m_Len++] = c;
+        m_Buf[m_Len] = 0;
+    }
+    void Put(const char* s, const char* end)
+    {
+        for (; s < end; ++s)
+            Put(*s);
+    }
+    int Len() const { return m_Len; }
+
+private:
+    char* m_Buf;
+    int m_Size;
+    int m_Len = 0;
+};
+
+// One bracket of a text: p points at its "<"; contents run to the next ">" or the end.
+struct Bracket {
+    const char* open;
+    const char* begin;
+    const char* end;   // on the ">" or the terminating zero
+    const char* after; // just after the bracket
+};
+
+Bracket ScanBracket(const char* open)
+{
+    Bracket b{open, open + 1, open + 1, nullptr};
+    while (*b.end && *b.end != '>')
+        ++b.end;
+    b.after = *b.end ? b.end + 1 : b.end;
+    return b;
+}
+} // namespace
+
+CStr::CStr()
+    : m_pCursor(nullptr), m_Text{}, m_Word{}, m_Built{}, m_ResultText{}, m_OpenedBrkts{},
+      m_BuiltSize(STR_BUF_SZ), m_ScreenText{}, m_FilledBrktNmb(0), m_CrrntBrktText{}, m_CursorX(0),
+      m_CursorY(0), m_LenToCrrntBrkt(0), m_RestOfLine{}, m_pRead(m_Text)
+{
+}
+
+void CStr::SetTextAndRewind(const char* text)
+{
+    std::strncpy(m_Text, text, STR_BUF_SZ - 1);
+    m_Text[STR_BUF_SZ - 1] = 0;
+    m_pRead = m_Text;
+}
+
+int CStr::NextToken(char delim)
+{
+    m_pRead = const_cast<char*>(SkipBlanks(m_pRead));
+    int n = 0;
+    while (*m_pRead && *m_pRead != delim)
+        m_Word[n++] = *m_pRead++; // m_Word is as large as m_Text
+    m_Word[n] = 0;
+    return n > 0 ? 1 : 0;
+}
+
+const char* CStr::SkipBlanks(const char* p)
+{
+    while (*p == ' ')
+        ++p;
+    return p;
+}
+
+int CStr::ClearBuild()
+{
+    std::memset(m_Built, 0, static_cast<std::size_t>(m_BuiltSize));
+    return 0;
+}
+
+int CStr::AppendWord(int bracketed, const char* word)
+{
+    const int len = static_cast<int>(std::strlen(m_Built));
+    BoundedOut out(m_Built + len, STR_BUF_SZ - len);
+    const char* end = word + std::strlen(word);
+    if (bracketed == 0) {
+        out.Put(word, end);
+    } else if (bracketed == 1) {
+        out.Put('<');
+        out.Put(word, end);
+        out.Put('>');
+    }
+    out.Put(' ');
+    return 0;
+}
+
+int CStr::ResetBrkt()
+{
+    m_FilledBrktNmb = 0;
+    return 0;
+}
+
+int CStr::NextBrkt()
+{
+    ++m_FilledBrktNmb;
+    return 0;
+}
+
+int CStr::CountChar(char c, const char* s)
+{
+    int n = 0;
+    for (; *s; ++s)
+        n += (*s == c);
+    return n;
+}
+
+int CStr::CopyUntil(char c, char** dst, char** src)
+{
+    while (**src && **src != c)
+        *(*dst)++ = *(*src)++;
+    **dst = 0;
+    return **src == c ? 1 : 0;
+}
+
+int CStr::SkipUntil(char c, char** src)
+{
+    while (**src && **src != c)
+        ++*src;
+    return **src == c ? 1 : 0;
+}
+
+int CStr::HasCrrntBrkt()
+{
+    return m_FilledBrktNmb < CountChar('<', m_Text) ? 1 : 0;
+}
+
+const char* CStr::GetScreenText()
+{
+    BoundedOut out(m_ScreenText, STR_BUF_SZ);
+    int i = 0;
+    for (const char* p = m_Text; *p;) {
+        if (*p != '<') {
+            out.Put(*p++);
+            continue;
+        }
+        const Bracket b = ScanBracket(p);
+        ++i;
+        out.Put('<');
+        if (i <= m_FilledBrktNmb)
+            out.Put(b.begin, b.end);
+        out.Put('>');
+        p = b.after;
+    }
+    return m_ScreenText;
+}
+
+const char* CStr::GetCrrntBrktText()
+{
+    if (m_FilledBrktNmb < 0)
+        return nullptr;
+    const char* p = m_Text;
+    for (int i = 0;; ++i) {
+        p = std::strchr(p, '<');
+        if (!p)
+            return nullptr;
+        if (i == m_FilledBrktNmb)
+            break;
+        ++p;
+    }
+    const Bracket b = ScanBracket(p);
+    // A bracket's words longer than the field keep their first 127 characters.
+    BoundedOut out(m_CrrntBrktText, BRKT_TEXT_SZ);
+    out.Put(b.begin, b.end);
+    return m_CrrntBrktText;
+}
+
+int CStr::SetCursorToNextBrkt()
+{
+    m_pCursor = nullptr;
+    char* screen = const_cast<char*>(GetScreenText());
+    // The screen text is at most 1023 characters, so the prefix before any bracket fits whole.
+    char prefix[STR_BUF_SZ];
+    int len = 0;
+    prefix[0] = 0;
+    if (m_FilledBrktNmb >= 0) {
+        int opened = 0;
+        char* p = screen;
+        for (;; ++p) {
+            if (!*p)
+                LogFatal("\nCStr::SetCursorToNextBrkt(),Error, error, eol reached without left bracket");
+            if (*p == '<' && opened++ == m_FilledBrktNmb)
+                break;
+            prefix[len++] = *p;
+        }
+        prefix[len] = 0;
+        m_pCursor = p + 1;
+    }
+    MeasureScreenText(prefix, &m_CursorX, &m_CursorY);
+    m_LenToCrrntBrkt = len;
+    return 0;
+}
+
+unsigned short CStr::GetCursorX()
+{
+    SetCursorToNextBrkt();
+    return static_cast<unsigned short>(m_CursorX);
+}
+
+unsigned short CStr::GetCursorY()
+{
+    SetCursorToNextBrkt();
+    return static_cast<unsigned short>(m_CursorY);
+}
+
+const char* CStr::GetRestOfLine()
+{
+    SetCursorToNextBrkt();
+    BoundedOut out(m_RestOfLine, STR_BUF_SZ);
+    for (const char* p = m_pCursor; p && *p && *p != '\n'; ++p)
+        out.Put(*p);
+    return m_RestOfLine;
+}
+
+int CStr::SetBrktFlag(unsigned char value)
+{
+    // A negative number would write before the flags just as 128 would write after them.
+    if (m_FilledBrktNmb >= MAX_BRKTS_NMB_IN_ANY_STR || m_FilledBrktNmb < 0) {
+        LogMsg("\nCPrStr::UserOpenedCrrntBrck(), Error, m_FilledBrktNmb >= MAX_BRKTS_NMB_IN_ANY_STR");
+        return 1;
+    }
+    m_OpenedBrkts[m_FilledBrktNmb] = value;
+    return 0;
+}
+
+int CStr::UserOpenedCrrntBrck()
+{
+    return SetBrktFlag(1);
+}
+
+int CStr::UserSkippedCrrntBrck()
+{
+    return SetBrktFlag(0);
+}
+
+const char* CStr::GetResultText()
+{
+    BoundedOut out(m_ResultText, STR_BUF_SZ);
+    int i = 0;
+    for (const char* p = m_Text; *p;) {
+        if (*p != '<') {
+            out.Put(*p++);
+            continue;
+        }
+        const Bracket b = ScanBracket(p);
+        // Brackets beyond the flags were never opened: they keep their marks.
+        const bool opened = i < MAX_BRKTS_NMB_IN_ANY_STR && m_OpenedBrkts[i] == 1;
+        ++i;
+        if (!opened)
+            out.Put('<');
+        out.Put(b.begin, b.end);
+        if (!opened && *b.end == '>')
+            out.Put('>');
+        p = b.after;
+    }
+    return m_ResultText;
+}
+
+int CStr::GetLenToCrrntBrkt()
+{
+    SetCursorToNextBrkt();
+    return m_LenToCrrntBrkt;
+}

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QtTest>
 
 #include <thread>
@@ -20,7 +22,37 @@ private slots:
         if (!shots.isEmpty()) {
             QDir().mkpath(shots);
             QVERIFY(frame.grab().save(shots + "/main-window.png"));
+            // The Phrase-book menu open over the window.
+            QMenu* book = frame.menuBar()->actions().at(7)->menu();
+            book->popup(frame.mapToGlobal(QPoint(300, 30)));
+            QVERIFY(QTest::qWaitForWindowExposed(book));
+            QVERIFY(book->grab().save(shots + "/menu-phrase-book.png"));
+            book->close();
         }
+    }
+
+    void everyCommandOfTheResourceHasItsActionAndPrompt()
+    {
+        CMainFrame frame;
+        QCOMPARE(frame.menuBar()->actions().size(), 9);
+        QAction* open = frame.findChild<QAction*>("32772");
+        QVERIFY(open);
+        QCOMPARE(open->text(), QString("&Open...\tCtrl+O"));
+        QCOMPARE(open->statusTip(), QString("Open File to work with"));
+        QAction* cancel = frame.Action(57600);
+        QVERIFY(cancel);
+        QCOMPARE(cancel->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(cancel->statusTip(), QString("Cancel current iteration"));
+        QCOMPARE(cancel->toolTip(), QString("Cancel"));
+        QCOMPARE(frame.Action(57601)->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(frame.Action(57669)->shortcut(), QKeySequence("Shift+F1"));
+        QCOMPARE(frame.Action(32787)->toolTip(), QString("Next Ietration"));
+        QCOMPARE(frame.Action(32775)->statusTip(), QString("Interprete phrases from 2-nd language into  1-st"));
+        for (int id = 32818; id <= 32829; ++id)
+            QVERIFY2(frame.Action(id), qPrintable(QString::number(id)));
+        auto* tools = frame.findChild<QToolBar*>("ToolBar");
+        QVERIFY(tools);
+        QCOMPARE(tools->actions().size(), 10);
     }
 
     void postedMessagesArriveOnTheViewsThreadWithTheirNumbers()

@@ -1,0 +1,128 @@
+#include "resources/Resources.h"
+
+#include <map>
+
+namespace res {
+
+const std::vector<Popup>& MainMenu()
+{
+    static const std::vector<Popup> menu = {
+        {"File",
+         {{ID_SLFILE_FIRSTFILEOPEN, "&Open...\tCtrl+O", false},
+          {ID_SLFILE_SAVERESULTSAS, "&Save Results As...\tCtrl+S", false},
+          {ID_SLFILE_SETTINGS, "Settings...", false},
+          {ID_SLFILE_EXIT, "Exit", false}}},
+        {"&View", {{ID_VIEW_TOOLBAR, "&Toolbar", false}, {ID_VIEW_STATUS_BAR, "&Status Bar", false}}},
+        {"Keyboard", {{ID_KEYBOARD_KEYBOARDONLY, "Keyboard", false}, {ID_KEYBOARD_KEYBOARDMOUSE, "Mouse", false}}},
+        {"Direction",
+         {{ID_DIRECTION_1ST2ND, "1-st --> 2-nd", false}, {ID_DIRECTION_2ND1ST, "2-nd --> 1-st", false}}},
+        {"Mode",
+         {{ID_MODE_INWHOLE, "In Whole", false},
+          {ID_MODE_WORDBYWORD, "Word By Word", false},
+          {ID_MODE_TIMEOUTINWHOLE, "Time Out (In Whole)", false},
+          {ID_MODE_TIMEOUTWORDBYWORD, "Time Out (Word By Word)", false},
+          {ID_MODE_WHICHLETTER, "Which Letter ?", false},
+          {ID_MODE_OPENBRACKETSWHOLEWORD, "Open Brackets (Whole Word)", false},
+          {ID_MODE_OPENBRACKETS1LETTER, "Open Brackets (1 Letter)", false},
+          {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open Brackets (Whole Word), N/I", false},
+          {ID_MODE_OPENBRACKETS1LETTERNI, "Open Brackets(1 Letter), N/I", false},
+          {ID_NONE, kModeDashes, false},
+          {ID_MODE_ADDBRACKETS, "Add Brackets", false}}},
+        {"Run",
+         {{ID_RUN_FIRSTITERATION, "First Iteration", false},
+          {ID_RUN_NEXTITERATION, "Next Iteration", false},
+          {ID_RUN_NEXTFILE, "Next File", false},
+          {ID_RUN_PREVIOUSFILE, "Previous File", false}}},
+        {"Add Brackets",
+         {{ID_ADDBRACKETS_WORDBYWORD, "Add Brackets (Word By Word)", false},
+          {ID_ADDBRACKETS_TIMEOUT, "Add Brackets (Time Out )", false}}},
+        {"Phrase-book",
+         {{32818, "English <---> French", false},
+          {32819, "English <---> German", false},
+          {32820, "English <---> Russian", false},
+          {ID_NONE, "", true},
+          {32821, "French <---> English", false},
+          {32822, "French <---> German", false},
+          {32823, "French <---> Russian", false},
+          {ID_NONE, "", true},
+          {32824, "German <---> English", false},
+          {32825, "German <---> French", false},
+          {32826, "German <---> Russian", false},
+          {ID_NONE, "", true},
+          {32827, "Russian <---> English", false},
+          {32828, "Russian <---> French", false},
+          {32829, "Russian <---> German", false}}},
+        {"&Help",
+         {{ID_HELP_FINDER, "&Help Contents", false}, {ID_NONE, "", true}, {ID_APP_ABOUT, "&About Lexido", false}}},
+    };
+    return menu;
+}
+
+const char* Prompt(int id)
+{
+    // The trailing blanks and the double blank are part of these texts.
+    static const std::map<int, const char*> prompts = {
+        {ID_SLFILE_FIRSTFILEOPEN, "Open File to work with"},
+        {ID_FILE_OPEN, "Open File to work with\nOpen"},
+        {ID_SLFILE_SAVERESULTSAS, "Save results of the file viewing iterations"},
+        {ID_FILE_SAVE, "Save the active document\nSave"},
+        {ID_SLFILE_SETTINGS, "Change programe settings"},
+        {ID_SLFILE_EXIT, "Exit from programe"},
+        {ID_KEYBOARD_KEYBOARDONLY, "Make keyboard control available"},
+        {ID_KEYBOARD_KEYBOARDMOUSE, "Make mouse control available"},
+        {ID_DIRECTION_1ST2ND, "Interprete phrases from 1-st language into 2-nd "},
+        {ID_DIRECTION_2ND1ST, "Interprete phrases from 2-nd language into  1-st"},
+        {ID_MODE_INWHOLE, "Show whole phrases"},
+        {ID_MODE_WORDBYWORD, "Show phrases word by word"},
+        {ID_MODE_TIMEOUTINWHOLE, "Show whole phrases with timeout"},
+        {ID_MODE_TIMEOUTWORDBYWORD, "Show phrases word by word with timeout"},
+        {ID_MODE_WHICHLETTER, "Go forward suggesting first letter of each word"},
+        {ID_MODE_OPENBRACKETSWHOLEWORD, "Open brackets by entering whole word"},
+        {ID_MODE_OPENBRACKETS1LETTER, "Open brackets by entering only first letter of each word"},
+        {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open brackets by entering whole word in text without interpretation"},
+        {ID_MODE_OPENBRACKETS1LETTERNI,
+         "Open brackets by entering only first letter of each word in text without interpretation"},
+        {ID_MODE_ADDBRACKETS, "Make available menu Add Brackets"},
+        {ID_RUN_FIRSTITERATION, "Begin first file viewing iteration"},
+        {ID_TB_FIRSTITERATION, "Begin first file viewing iteration\nFirst"},
+        {ID_RUN_NEXTITERATION, "Begin next file viewing iteration"},
+        {ID_TB_NEXTITERATION, "Begin next file viewing iteration\nNext Ietration"},
+        {ID_RUN_NEXTFILE, "Begin first file viewing iteration for next file"},
+        {ID_TB_NEXTFILE, "Begin first file viewing iteration for next file\nNext file"},
+        {ID_RUN_PREVIOUSFILE, "Begin first file viewing iteration for previous file"},
+        {ID_TB_PREVIOUSFILE, "Begin first file viewing iteration for previous file\nPrevious file"},
+        {ID_ADDBRACKETS_WORDBYWORD, "Begin word by word file viewing with adding brackets "},
+        {ID_ADDBRACKETS_TIMEOUT, "Begin file viewing with timeout and adding brackets "},
+        {ID_FILE_NEW, "Cancel current iteration\nCancel"},
+        // The framework's own commands, in our words.
+        {ID_APP_ABOUT, "Show the program's name, version and maker\nAbout"},
+        {ID_HELP_FINDER, "Show the contents of the help\nHelp Contents"},
+        {ID_CONTEXT_HELP, "Click a button, a menu item or the window to get help on it\nContext Help"},
+        {ID_HELP, "Show help on the current task or command\nHelp"},
+        {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToolbar"},
+        {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nStatus Bar"},
+    };
+    const auto it = prompts.find(id);
+    return it == prompts.end() ? nullptr : it->second;
+}
+
+const std::vector<int>& ToolBar()
+{
+    static const std::vector<int> bar = {
+        ID_FILE_NEW,        ID_SLFILE_FIRSTFILEOPEN, ID_SLFILE_SAVERESULTSAS, ID_TB_FIRSTITERATION,
+        ID_TB_NEXTITERATION, ID_TB_PREVIOUSFILE,    ID_NONE,                 ID_TB_NEXTFILE,
+        ID_APP_ABOUT,       ID_CONTEXT_HELP,
+    };
+    return bar;
+}
+
+const std::vector<Accel>& Accelerators()
+{
+    static const std::vector<Accel> keys = {
+        {'N', kCtrl, ID_FILE_NEW},      {'O', kCtrl, ID_FILE_OPEN},      {'S', kCtrl, ID_FILE_SAVE},
+        {'P', kCtrl, ID_FILE_PRINT},    {kKeyF1, kNone, ID_HELP},        {kKeyF1, kShift, ID_CONTEXT_HELP},
+    };
+    return keys;
+}
+
+} // namespace res

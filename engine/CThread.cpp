@@ -64,10 +64,13 @@ int CThread::Start()
 
 void CThread::SignalStop()
 {
+    {
+        std::lock_guard<plat::CCriticalSection> lk(m_Lock);
+        m_hStopEvent.Set();
+        m_StopRequested = 1;
+    }
+    // Released only now, so that a suspended thread sees the request it was released by.
     m_ResumeEvent.Set();
-    std::lock_guard<plat::CCriticalSection> lk(m_Lock);
-    m_hStopEvent.Set();
-    m_StopRequested = 1;
 }
 
 int CThread::Stop(bool noWait)

@@ -70,6 +70,20 @@ int CEvent::WaitAny(CEvent& a, CEvent& b, int timeoutMs)
     return a.m_Set ? 0 : 1;
 }
 
+int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
+{
+    auto first = [events, count] {
+        for (int i = 0; i < count; ++i)
+            if (events[i] && events[i]->m_Set)
+                return i;
+        return -1;
+    };
+    std::unique_lock<std::mutex> lk(Lock());
+    if (!WaitFor(lk, timeoutMs, [&] { return first() >= 0; }))
+        return kWaitTimeout;
+    return first();
+}
+
 bool SleepUnless(CEvent& stop, int ms)
 {
     return stop.Wait(ms < 0 ? 0 : ms) == 0;

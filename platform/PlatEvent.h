@@ -28,6 +28,10 @@ public:
     // Waits until a or b is set: 0 for a, 1 for b (a wins when both are), kWaitTimeout on timeout.
     static int WaitAny(CEvent& a, CEvent& b, int timeoutMs = kInfinite);
 
+    // Waits until one of count events is set: the index of the first set one (the lowest wins
+    // when several are), kWaitTimeout on timeout. Null entries are never set.
+    static int WaitAny(CEvent* const* events, int count, int timeoutMs = kInfinite);
+
 private:
     bool m_Set;
 };

@@ -1,8 +1,14 @@
 #include "programs/ScreenMeasure.h"
 
-int MeasureScreenText(const char*, int* x, int* y)
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+
+int MeasureScreenText(const char* text, int* x, int* y)
 {
-    *x = 0;
-    *y = 0;
-    return 0;
+    if (!g_pOScreen) {
+        *x = 0;
+        *y = 0;
+        return 0;
+    }
+    return g_pOScreen->MeasureText(text, x, y);
 }

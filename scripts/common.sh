@@ -3,6 +3,7 @@
 
 LEXIDO_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LEXIDO_BUILD=${LEXIDO_BUILD:-$LEXIDO_TOP/build}
+LEXIDO_TSAN_BUILD=${LEXIDO_TSAN_BUILD:-$LEXIDO_TOP/build-tsan}
 LEXIDO_JOBS=${LEXIDO_JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 # Debian 12 packages the build, the tests and the window need.
@@ -32,4 +33,13 @@ lexido_build() {
     local dir=$1; shift
     cmake -S "$LEXIDO_TOP" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$LEXIDO_JOBS"
+}
+
+# The engine's tests under ThreadSanitizer: a core-only build with clang (whose sanitizer
+# runtime comes with libclang-rt-14-dev), only the engine's test program is built.
+lexido_build_tsan() {
+    local dir=$1; shift
+    cmake -S "$LEXIDO_TOP" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+          -DLEXIDO_SANITIZE=thread -DLEXIDO_GUI=OFF -DLEXIDO_BENCH=OFF "$@" >/dev/null
+    cmake --build "$dir" -j "$LEXIDO_JOBS" --target lexido_engine_tests
 }

@@ -5,6 +5,11 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "engine/CKbrd.h"
+#include "engine/CKbrd_Main.h"
+#include "engine/CMfcCmmnProc.h"
+#include "engine/CScreen.h"
+#include "engine/CThrdAp.h"
 #include "programs/CPrStr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
@@ -40,7 +45,7 @@ ICfgFile* CLsnAFc::Create_ICfgFile(const char* name, const char* folder)
 IUtltsFile* CLsnAFc::Create_IUtltsFile() { return nullptr; }
 INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc() { return nullptr; }
 IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return nullptr; }
-CScreen* CLsnAFc::Create_OScreen() { return nullptr; }
+CScreen* CLsnAFc::Create_OScreen() { return new (std::nothrow) CScreen; }
 
 ISttngs* CLsnAFc::Create_ISttngs(int type)
 {
@@ -56,10 +61,20 @@ ISttngs* CLsnAFc::Create_ISttngs(int type)
 
 ILsnFont* CLsnAFc::Create_ILsnFont() { return new (std::nothrow) CLsnFont; }
 ITitlePctr* CLsnAFc::Create_ITitlePctr(int) { return nullptr; }
-IKbrd* CLsnAFc::Create_IKbrd(int) { return nullptr; }
-IMfcCmmnProc* CLsnAFc::Create_IMfcCmmnProc() { return nullptr; }
-CThread* CLsnAFc::Create_CThread(int) { return nullptr; }
-CThread* CLsnAFc::Create_CThread_AddBr(int) { return nullptr; }
+
+IKbrd* CLsnAFc::Create_IKbrd(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CKbrd_Main;
+    case 2: return new (std::nothrow) CKbrd_Keyboard;
+    case 3: return new (std::nothrow) CKbrd_Mouse;
+    default: return nullptr;
+    }
+}
+
+IMfcCmmnProc* CLsnAFc::Create_IMfcCmmnProc() { return new (std::nothrow) CMfcCmmnProc; }
+CThread* CLsnAFc::Create_CThread(int mode) { return NewModeWorker(mode); }
+CThread* CLsnAFc::Create_CThread_AddBr(int type) { return NewAddBracketsWorker(type); }
 IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
 IPrStr* CLsnAFc::Create_IPrStr() { return new (std::nothrow) CPrStr; }
 IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }

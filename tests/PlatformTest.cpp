@@ -32,6 +32,26 @@ TEST(Event, WaitAnyTellsWhichFiredAndPrefersTheFirst)
     EXPECT_EQ(plat::CEvent::WaitAny(a, b, 0), 0);
 }
 
+TEST(Event, WaitAnyOfSeveralSkipsMissingEventsAndPrefersTheLowest)
+{
+    plat::CEvent a, b, c;
+    plat::CEvent* events[] = {&a, nullptr, &b, &c};
+    EXPECT_EQ(plat::CEvent::WaitAny(events, 4, 5), plat::kWaitTimeout);
+    c.Set();
+    EXPECT_EQ(plat::CEvent::WaitAny(events, 4, 0), 3);
+    a.Set();
+    EXPECT_EQ(plat::CEvent::WaitAny(events, 4), 0);
+    a.Reset();
+    c.Reset();
+    std::thread t([&] {
+        std::this_thread::sleep_for(milliseconds(20));
+        b.Set();
+    });
+    EXPECT_EQ(plat::CEvent::WaitAny(events, 4), 2);
+    t.join();
+    EXPECT_EQ(plat::CEvent::WaitAny(events, 2, 0), plat::kWaitTimeout); // b lies beyond the first two
+}
+
 TEST(Event, SetFromAnotherThreadWakesAnInfiniteWait)
 {
     plat::CEvent a, b;

@@ -1,0 +1,44 @@
+#include "engine/CMfcCmmnProc.h"
+
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "engine/CThread.h"
+#include "engine/EngineGlobals.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+
+int CMfcCmmnProc::RetirePass()
+{
+    if (!g_pCThrdAp)
+        return 0;
+    // The stop request wakes the worker's key wait and its time-out sleep, the program ends its
+    // pass as on Escape, the thread ends; only then is the worker (and the program) deleted.
+    g_pCThrdAp->SignalStop();
+    g_pCThrdAp->Stop(false);
+    delete g_pCThrdAp;
+    g_pCThrdAp = nullptr;
+    return 0;
+}
+
+int CMfcCmmnProc::StartFirstItrtn()
+{
+    RetirePass();
+    int mode = 0;
+    g_pIDbVars->RdVal("ViewMode", "Mode", PAR_TYPE_INT, &mode);
+    g_pCThrdAp = g_pILsnAFc->Create_CThread(mode);
+    if (!g_pCThrdAp)
+        LogFatal("\nCMfcCmmnProc::StartFirstItrtn(), error after g_pILsnAFc->Create_CThread()");
+    g_pCThrdAp->Start();
+    return 0;
+}
+
+int CMfcCmmnProc::StartADdBrkts(int type)
+{
+    RetirePass();
+    g_pCThrdAp = g_pILsnAFc->Create_CThread_AddBr(type);
+    if (!g_pCThrdAp)
+        LogFatal("\nCMfcCmmnProc::StartADdBrkts(), error after Create_CThread_AddBr()");
+    g_pCThrdAp->Start();
+    return 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The screen object (g_pOScreen): the screen text that the view paints, the write position
+// g_ScrWritePos where the next character goes, and the cursor bookkeeping of the programs.
+// Writers and the paint never overlap: every change of the text happens under m_Lock, and the
+// paint draws from a copy taken under it (CopyText).
+
+#include "platform/PlatEvent.h"
+
+class IScrnView;
+namespace plat { class IWindow; }
+
+constexpr int SCREEN_TEXT_SIZE = 10000; // at most 9999 characters and the terminator
+constexpr int INPUT_BUFFER_SIZE = 1000; // at most 999 characters and the terminator
+
+class CScreen {
+public:
+    CScreen();
+    CScreen(const CScreen&) = delete;
+    CScreen& operator=(const CScreen&) = delete;
+    virtual ~CScreen();
+    virtual int AttachView(IScrnView* view);
+    virtual int InitScreen();
+    virtual int WhereX();
+    virtual int WhereY();
+    virtual int GotoXY(int x, int y);
+    virtual int ClrScr();
+    virtual int PutCh(char c);
+    virtual int PutStr(const char* text);
+    virtual const char* GetInputBuffer();
+    // Lets the learner type a word in place, in front of tail. Characters beyond the 999 the
+    // input buffer holds are refused: neither shown nor stored, the input goes on.
+    virtual void EditLine(const char* tail);
+    virtual int MeasureText(const char* text, int* x, int* y);
+
+    // Copies the screen text (cut to size - 1 characters) for the paint; returns its length.
+    int CopyText(char* out, int size);
+    int GetWidth() const { return m_Width; }
+    int GetHeight() const { return m_Height; }
+
+private:
+    int PutChLocked(char c);
+    void WriteLocked(const char* text);
+    void Repaint();
+
+    plat::IWindow* m_hWnd;
+    IScrnView* m_pView;
+    short m_Width;
+    short m_Height;
+    char m_InputBuffer[INPUT_BUFFER_SIZE];
+    int m_CursorX;
+    int m_CursorY;
+
+    plat::CCriticalSection m_Lock;
+    char m_Text[SCREEN_TEXT_SIZE];
+    int m_TextLen;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Key sources and the keyboard manager: the window thread delivers keys, the worker of a pass
+// waits for them and reads them.
+
+class IKbrd {
+public:
+    virtual ~IKbrd() = default;
+    virtual int Init() = 0; // unused hook; 0
+    virtual int GetKbrdType() = 0;
+    virtual int PutKey(int code) = 0;
+    // Blocks until a key comes; 0 then. A source answers 1 when a change of source is wanted
+    // and 2 when the waiting thread is asked to stop.
+    virtual int GetKbHit() = 0;
+    virtual char GetKey() = 0;
+    virtual int IsKeyHit() = 0;
+    virtual int ClearKeyHit() = 0;
+    // The manager switches its source (2 keyboard control, 3 mouse control); a source cannot: 1.
+    virtual int SetKbrdType(int type) = 0;
+};

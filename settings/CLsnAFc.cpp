@@ -14,6 +14,7 @@
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
 #include "settings/CSttngs.h"
+#include "title/CTitlePctr.h"
 
 #include <new>
 
@@ -60,7 +61,10 @@ ISttngs* CLsnAFc::Create_ISttngs(int type)
 }
 
 ILsnFont* CLsnAFc::Create_ILsnFont() { return new (std::nothrow) CLsnFont; }
-ITitlePctr* CLsnAFc::Create_ITitlePctr(int) { return nullptr; }
+ITitlePctr* CLsnAFc::Create_ITitlePctr(int type)
+{
+    return type == 1 ? new (std::nothrow) CTitlePctr_Static : nullptr;
+}
 
 IKbrd* CLsnAFc::Create_IKbrd(int type)
 {
@@ -80,7 +84,10 @@ IPrStr* CLsnAFc::Create_IPrStr() { return new (std::nothrow) CPrStr; }
 IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }
 ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
 ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
-CThread* CLsnAFc::Create_CThread_TtlTimeOut(int) { return nullptr; }
+CThread* CLsnAFc::Create_CThread_TtlTimeOut(int type)
+{
+    return type == 0 ? new (std::nothrow) CThread_TtlTimeOut : nullptr;
+}
 ILocal* CLsnAFc::Create_ILocal(int) { return nullptr; }
 
 IDbLexer* CLsnAFc::Create_IDbLexer()

@@ -64,8 +64,9 @@ int CLsnFont::LoadFromOdb()
     if (g_pIDbVars->RdVal(kSec, "lfFaceName", PAR_TYPE_STRING_ANY, face) != 0)
         LogFatal("\nCLsnFont::LoadFromOdb(), error reading par [%s]", "lfFaceName");
     // A stored name longer than the field keeps its first 31 characters.
-    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
-    lf.lfFaceName[LF_FACESIZE - 1] = 0;
+    const std::size_t n = strnlen(face, LF_FACESIZE - 1);
+    std::memcpy(lf.lfFaceName, face, n);
+    lf.lfFaceName[n] = 0;
     g_LogFont = lf;
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
+#include "app/CHeadBand.h"
 #include "app/CQtWindowLink.h"
+#include "settings/Globals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +55,29 @@ private slots:
         auto* tools = frame.findChild<QToolBar*>("ToolBar");
         QVERIFY(tools);
         QCOMPARE(tools->actions().size(), 10);
+    }
+
+    void titleWindowShowsThePictureAndTellsTheViewWhenItCloses()
+    {
+        struct Recorder : plat::IWindow {
+            QList<int> posted;
+            void PostMsg(int m) override { posted << m; }
+            void Invalidate() override {}
+        } view;
+        g_hWndView = &view;
+        CHeadBandMaker maker;
+        auto* band = static_cast<CHeadBand*>(maker.MakeHeadBand());
+        QPointer<CHeadBand> alive(band);
+        QVERIFY(QTest::qWaitForWindowExposed(band));
+        QCOMPARE(band->size(), QSize(413 + 14, 299 + 20));
+        const QString shots = qEnvironmentVariable("LEXIDO_SCREENSHOTS");
+        if (!shots.isEmpty())
+            QVERIFY(band->grab().save(shots + "/title.png"));
+        std::thread timer([band] { band->PostClose(); });
+        timer.join();
+        QTRY_VERIFY(alive.isNull()); // closed and deleted on the GUI thread
+        QCOMPARE(view.posted, QList<int>{WM_INSTALL_ALL});
+        g_hWndView = nullptr;
     }
 
     void postedMessagesArriveOnTheViewsThreadWithTheirNumbers()

@@ -1,0 +1,49 @@
+#include "app/CHeadBand.h"
+
+#include "app/TitlePicture.h"
+#include "platform/PlatWindow.h"
+#include "settings/Globals.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QPainter>
+#include <QScreen>
+
+CHeadBand::CHeadBand() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_Picture(TitlePicture())
+{
+    setObjectName("HeadBand");
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The picture with a thin frame around it.
+    setFixedSize(m_Picture.width() + 14, m_Picture.height() + 20);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void CHeadBand::PostClose()
+{
+    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+void CHeadBand::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.setPen(palette().mid().color());
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawPixmap(7, 10, m_Picture);
+}
+
+void CHeadBand::closeEvent(QCloseEvent* e)
+{
+    if (g_hWndView)
+        g_hWndView->PostMsg(WM_INSTALL_ALL);
+    QWidget::closeEvent(e);
+}
+
+IHeadBandWnd* CHeadBandMaker::MakeHeadBand()
+{
+    auto* band = new CHeadBand;
+    band->show();
+    return band;
+}

@@ -5,6 +5,8 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "locale/CLocal.h"
+#include "locale/CSetHelp.h"
 #include "programs/CPrStr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
@@ -66,7 +68,15 @@ IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }
 ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
 ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
 CThread* CLsnAFc::Create_CThread_TtlTimeOut(int) { return nullptr; }
-ILocal* CLsnAFc::Create_ILocal(int) { return nullptr; }
+ILocal* CLsnAFc::Create_ILocal(int type)
+{
+    switch (type) {
+    case LANGUAGE_ENGLISH: return new (std::nothrow) CLocal_English;
+    case LANGUAGE_RUSSIAN: return new (std::nothrow) CLocal_Russian;
+    case LANGUAGE_GERMAN: return new (std::nothrow) CLocal_German;
+    default: return nullptr;
+    }
+}
 
 IDbLexer* CLsnAFc::Create_IDbLexer()
 {
@@ -90,4 +100,4 @@ IDbPar* CLsnAFc::Create_IDbPar(int type)
 IDbSec* CLsnAFc::Create_IDbSec() { return new (std::nothrow) CDbSec; }
 IDbVars* CLsnAFc::Create_IDbVars() { return new (std::nothrow) CDbVars; }
 IAliceTxtMkr* CLsnAFc::Create_IAliceTxtMkr(int) { return nullptr; }
-ISetHelp* CLsnAFc::Create_ISetHelp() { return nullptr; }
+ISetHelp* CLsnAFc::Create_ISetHelp() { return new (std::nothrow) CSetHelp; }

@@ -1,8 +1,8 @@
 #include "locale/CHelpDoc.h"
 
+#include "locale/LclFile.h"
 #include "locale/LclUtf8.h"
 
-#include <cstdio>
 #include <set>
 
 namespace {
@@ -12,21 +12,6 @@ const char* const kCnt = "Lexido.cnt";
 
 const std::set<std::string> kTags = {"p",  "h2", "h3", "ul", "ol", "li", "b",  "i",
                                      "tt", "pre", "table", "tr", "th", "td", "br", "a"};
-
-bool ReadAll(const std::string& path, std::string& bytes)
-{
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in)
-        return false;
-    bytes.clear();
-    char buf[16384];
-    std::size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0)
-        bytes.append(buf, got);
-    const bool ok = !std::ferror(in);
-    std::fclose(in);
-    return ok;
-}
 
 // The lines of a text without their line ends (LF or CR LF); a byte-order mark is dropped.
 std::vector<std::string> Lines(const std::string& text)
@@ -111,12 +96,12 @@ std::string CheckTags(const std::string& line, std::vector<std::string>& links)
 int CHelpDoc::Load(const std::string& hlpPath, const std::string& cntPath)
 {
     std::string hlp, cnt;
-    if (!ReadAll(hlpPath, hlp)) {
+    if (!LclReadFile(hlpPath, hlp)) {
         Clear();
         Fail(kHlp, 0, "cannot be read");
         return 1;
     }
-    if (!ReadAll(cntPath, cnt)) {
+    if (!LclReadFile(cntPath, cnt)) {
         Clear();
         Fail(kCnt, 0, "cannot be read");
         return 1;

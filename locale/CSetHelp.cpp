@@ -3,33 +3,16 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/ILocal.h"
+#include "locale/LclFile.h"
 #include "platform/PlatFs.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr const char* kHelpFile = "Lexido.hlp";
 constexpr const char* kContentsFile = "Lexido.cnt";
-
-// The whole file, read in binary; false when it cannot be opened or read.
-bool ReadAll(const std::string& path, std::string& bytes)
-{
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in)
-        return false;
-    bytes.clear();
-    char buf[16384];
-    std::size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0)
-        bytes.append(buf, got);
-    const bool ok = !std::ferror(in);
-    std::fclose(in);
-    return ok;
-}
 
 const char* ProgramDir()
 {
@@ -95,7 +78,7 @@ int CSetHelp::CopyOne(const char* folder, const char* name)
     m_Dst = plat::NormalizeSeparators(std::string(dir) + "\\" + name);
     // A path that does not fit is refused, never cut: a cut path names another file.
     std::string bytes;
-    if (m_Src.size() >= plat::kMaxPath || !ReadAll(m_Src, bytes)) {
+    if (m_Src.size() >= plat::kMaxPath || !LclReadFile(m_Src, bytes)) {
         LogMsg("\nCSetHelp::OverwrireFile(), error opening src file");
         return 1;
     }

@@ -10,6 +10,8 @@
 #include "engine/CMfcCmmnProc.h"
 #include "engine/CScreen.h"
 #include "engine/CThrdAp.h"
+#include "locale/CLocal.h"
+#include "locale/CSetHelp.h"
 #include "programs/CPrStr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
@@ -88,7 +90,15 @@ CThread* CLsnAFc::Create_CThread_TtlTimeOut(int type)
 {
     return type == 0 ? new (std::nothrow) CThread_TtlTimeOut : nullptr;
 }
-ILocal* CLsnAFc::Create_ILocal(int) { return nullptr; }
+ILocal* CLsnAFc::Create_ILocal(int type)
+{
+    switch (type) {
+    case LANGUAGE_ENGLISH: return new (std::nothrow) CLocal_English;
+    case LANGUAGE_RUSSIAN: return new (std::nothrow) CLocal_Russian;
+    case LANGUAGE_GERMAN: return new (std::nothrow) CLocal_German;
+    default: return nullptr;
+    }
+}
 
 IDbLexer* CLsnAFc::Create_IDbLexer()
 {
@@ -112,4 +122,4 @@ IDbPar* CLsnAFc::Create_IDbPar(int type)
 IDbSec* CLsnAFc::Create_IDbSec() { return new (std::nothrow) CDbSec; }
 IDbVars* CLsnAFc::Create_IDbVars() { return new (std::nothrow) CDbVars; }
 IAliceTxtMkr* CLsnAFc::Create_IAliceTxtMkr(int) { return nullptr; }
-ISetHelp* CLsnAFc::Create_ISetHelp() { return nullptr; }
+ISetHelp* CLsnAFc::Create_ISetHelp() { return new (std::nothrow) CSetHelp; }

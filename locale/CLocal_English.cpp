@@ -1,0 +1,120 @@
+#include "locale/CLocal.h"
+
+#include "locale/CLclTextTable.h"
+#include "platform/PlatCodePage.h"
+
+namespace {
+
+// English texts, windows-1252. Texts 1 to 49 are exactly the captions the window's menu bar
+// is built with, which lets the first switch find every item.
+const SLclText kTexts[] = {
+    {1, "File"},
+    {2, "&Open...\tCtrl+O"},
+    {3, "&Save Results As...\tCtrl+S"},
+    {4, "Settings..."},
+    {5, "Exit"},
+    {6, "&View"},
+    {7, "&Toolbar"},
+    {8, "&Status Bar"},
+    {9, "Keyboard"},
+    {10, "Keyboard"},
+    {11, "Mouse"},
+    {12, "Direction"},
+    {13, "1-st --> 2-nd"},
+    {14, "2-nd --> 1-st"},
+    {15, "Mode"},
+    {16, "In Whole"},
+    {17, "Word By Word"},
+    {18, "Time Out (In Whole)"},
+    {19, "Time Out (Word By Word)"},
+    {20, "Which Letter ?"},
+    {21, "Open Brackets (Whole Word)"},
+    {22, "Open Brackets (1 Letter)"},
+    {23, "Open Brackets (Whole Word), N/I"},
+    {24, "Open Brackets(1 Letter), N/I"},
+    {25, "Add Brackets"},
+    {26, "Run"},
+    {27, "First Iteration"},
+    {28, "Next Iteration"},
+    {29, "Next File"},
+    {30, "Previous File"},
+    {31, "Add Brackets"},
+    {32, "Add Brackets (Word By Word)"},
+    {33, "Add Brackets (Time Out )"},
+    {34, "Phrase-book"},
+    {35, "English <---> French"},
+    {36, "English <---> German"},
+    {37, "English <---> Russian"},
+    {38, "French <---> English"},
+    {39, "French <---> German"},
+    {40, "French <---> Russian"},
+    {41, "German <---> English"},
+    {42, "German <---> French"},
+    {43, "German <---> Russian"},
+    {44, "Russian <---> English"},
+    {45, "Russian <---> French"},
+    {46, "Russian <---> German"},
+    {47, "&Help"},
+    {48, "&Help Contents"},
+    {49, "&About Lexido"},
+    {54, "Lexido Settings"},
+    {55, "General"},
+    {56, "Logging"},
+    {57, "Disable"},
+    {58, "Enable"},
+    {59, "Keyboard"},
+    {60, "Interface Language"},
+    {61, "English"},
+    {62, "Russian"},
+    {63, "German"},
+    {64, "Font..."},
+    {65, "Help"},
+    {66, "Default"},
+    {68, "View Mode"},
+    {69, "View Mode (With interpretation)"},
+    {70, "Simple View"},
+    {71, "Time Out View"},
+    {72, "Open Brackets"},
+    {73, "View Mode (Without  interpretation)"},
+    {74, "Add Brackets"},
+    {75, "Simple View"},
+    {76, "In Whole"},
+    {77, "Word by Word"},
+    {78, "TimeOut View"},
+    {79, "TimeOut (In Whole)"},
+    {80, "TimeOut (Word by Word)"},
+    {81, "Min."},
+    {82, "Max."},
+    {83, "msec."},
+    {84, "Open Brackets"},
+    {85, "Mach case"},
+    {86, "No"},
+    {87, "Yes"},
+    {88, "Skip characters"},
+    {89, "Open Brackets (Without Interpretation"},
+    {90, "Screen size (in strings)"},
+    {91, "Add Brackets"},
+    {92, "Word by Word"},
+    {93, "TimeOut"},
+    {94, "Min."},
+    {95, "Max."},
+    {96, "msec."},
+    {97, "Lexido (Lexical Drill)"},
+    {98, "Lexido"},
+    {101, "Internal Error happened, programe will be closed"},
+    {104, "There were changes in Lexido settings, \n do you want to save them?"},
+    {113, "A trainer for foreign-language phrases"},
+    {114, "Version 3.0.3"},
+};
+
+const CLclTextTable& Table()
+{
+    static const CLclTextTable table(kTexts, sizeof kTexts / sizeof kTexts[0], plat::kCpWestern);
+    return table;
+}
+
+} // namespace
+
+const char* CLocal_English::GetText(int index) { return Table().Get(index); }
+
+bool CLocal_English::TableIsExact() { return Table().IsExact(); }

@@ -1,0 +1,120 @@
+#include "locale/CLocal.h"
+
+#include "locale/CLclTextTable.h"
+#include "platform/PlatCodePage.h"
+
+namespace {
+
+// German texts, windows-1252. "Sprachf¹hrer" and "Franz¡sisch" hold the bytes 0xB9 and 0xA1
+// on purpose: they are the captions the German menu has always shown.
+const SLclText kTexts[] = {
+    {1, "Datei"},
+    {2, "&Oeffnen...\tCtrl+O"},
+    {3, "&Speichern Resultat Als...\tCtrl+S"},
+    {4, "Einstellunge..."},
+    {5, "Exit"},
+    {6, "&Ansicht"},
+    {7, "&Toolbar"},
+    {8, "&Status Bar"},
+    {9, "Tastatur"},
+    {10, "Tastatur"},
+    {11, "Maus"},
+    {12, "Richtung"},
+    {13, "1-ste--> 2-te"},
+    {14, "2-te --> 1-ste"},
+    {15, "Regime"},
+    {16, "Ganzer Satz"},
+    {17, "Wort fuer Wort"},
+    {18, "Timeout (Ganzer Satz)"},
+    {19, "Timeout (Wort fuer Wort)"},
+    {20, "Welcher Buchstabe ?"},
+    {21, "Klammern oeffnen (alle Buchstaben)"},
+    {22, "Klammern oeffne (1 Buchstabe)"},
+    {23, "Klammern oeffnen (alle Buchstaben), O/U"},
+    {24, "Klammern oeffne (1 Buchstabe), O/U"},
+    {25, "Klammern hinzufuegen"},
+    {26, "Start"},
+    {27, "Erste Iteration"},
+    {28, "Naechste Iteration"},
+    {29, "Naechste Datei"},
+    {30, "Letzte Datei"},
+    {31, "Klammern hinzufuegen"},
+    {32, "Klammern hinzufuegen (Wort fuer Wort)"},
+    {33, "Klammern hinzufuegen (Timeout )"},
+    {34, "Sprachf¹hrer"},
+    {35, "English <---> Franz¡sisch"},
+    {36, "English <---> Deutch"},
+    {37, "English <---> Russisch"},
+    {38, "Franz¡sisch <---> English"},
+    {39, "Franz¡sisch <---> Deutch"},
+    {40, "Franz¡sisch <---> Russisch"},
+    {41, "Deutch <---> English"},
+    {42, "Deutch <---> Franz¡sisch"},
+    {43, "Deutch <---> Russisch"},
+    {44, "Russisch <---> English"},
+    {45, "Russisch <---> Franz¡sisch"},
+    {46, "Russisch <---> Deutch"},
+    {47, "&Hilfe"},
+    {48, "&Hilfe Inhalt"},
+    {49, "&Ueber Lexido"},
+    {54, "Lexido Einstellungen"},
+    {55, "Allgemein"},
+    {56, "Logging"},
+    {57, "Disable"},
+    {58, "Enable"},
+    {59, "Tastatur"},
+    {60, "Interface Sprache"},
+    {61, "English"},
+    {62, "Russish"},
+    {63, "Deutch"},
+    {64, "Schrift..."},
+    {65, "Hilfe"},
+    {66, "Default"},
+    {68, "Modusansicht"},
+    {69, "Modusansicht (mit Uebersetzung)"},
+    {70, "Einfache Ansicht"},
+    {71, "Timeout Ansicht"},
+    {72, "Klammern oeffnen"},
+    {73, "Modusansicht (Ohne Uebersetzung)"},
+    {74, "Klammern hinzufuegen"},
+    {75, "Einfache Ansicht"},
+    {76, "Ganzer Satz"},
+    {77, "Wort fuer Wort"},
+    {78, "Timeout Ansicht"},
+    {79, "Timeout (Ganzer Satz)"},
+    {80, "TimeOut (Wort fuer Wort)"},
+    {81, "Min"},
+    {82, "Max"},
+    {83, "msec"},
+    {84, "Klammern oeffnen"},
+    {85, "Registerausweitung"},
+    {86, "Nein"},
+    {87, "Ja"},
+    {88, "Buchstaben auslassen"},
+    {89, "Klammern oeffnen (Ohne Uebersetzung"},
+    {90, "Bildschirmgroesse (in Zeilen)"},
+    {91, "Klammern hinzufuegen"},
+    {92, "Wort fuer Word"},
+    {93, "Timeout"},
+    {94, "Min."},
+    {95, "Max."},
+    {96, "msec."},
+    {97, "Lexido (Lexikalischer Drill)"},
+    {98, "Lexido"},
+    {101, "Interner Fehler. Program wird heruntergefallen"},
+    {104, "Die Lexido Einstellungen wurde geaendert. \n Moechten Sie diese speichern?"},
+    {113, "Ein Trainer für Sätze in Fremdsprachen"},
+    {114, "Version 3.0.3"},
+};
+
+const CLclTextTable& Table()
+{
+    static const CLclTextTable table(kTexts, sizeof kTexts / sizeof kTexts[0], plat::kCpWestern);
+    return table;
+}
+
+} // namespace
+
+const char* CLocal_German::GetText(int index) { return Table().Get(index); }
+
+bool CLocal_German::TableIsExact() { return Table().IsExact(); }

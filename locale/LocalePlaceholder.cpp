@@ -1,1 +1,0 @@
-// This subsystem grows here.

@@ -5,9 +5,16 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "engine/CItrtnSrvc.h"
+#include "engine/CNxtPrFlSrvc.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
 #include "settings/CSttngs.h"
+#include "settings/Globals.h"
+#include "texts/CCphr_Buffer.h"
+#include "texts/CCphr_Nfs.h"
+#include "texts/CSmrtFile_Nrml.h"
+#include "texts/CUtltsFile.h"
 
 #include <new>
 
@@ -36,9 +43,15 @@ ICfgFile* CLsnAFc::Create_ICfgFile(const char* name, const char* folder)
     return file;
 }
 
-IUtltsFile* CLsnAFc::Create_IUtltsFile() { return nullptr; }
-INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc() { return nullptr; }
-IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return nullptr; }
+IUtltsFile* CLsnAFc::Create_IUtltsFile() { return new (std::nothrow) CUtltsFile; }
+
+// A stepping state of its own over the folder of the file utilities' opened file.
+INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc()
+{
+    return g_pIUtltsFile ? new (std::nothrow) CNxtPrFlSrvc(*g_pIUtltsFile) : nullptr;
+}
+
+IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return new (std::nothrow) CItrtnSrvc; }
 CScreen* CLsnAFc::Create_OScreen() { return nullptr; }
 
 ISttngs* CLsnAFc::Create_ISttngs(int type)
@@ -62,8 +75,16 @@ CThread* CLsnAFc::Create_CThread_AddBr(int) { return nullptr; }
 IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
 IPrStr* CLsnAFc::Create_IPrStr() { return nullptr; }
 IScrnStr* CLsnAFc::Create_IScrnStr() { return nullptr; }
-ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
-ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
+ISmrtFile* CLsnAFc::Create_ISmrtFile() { return new (std::nothrow) CSmrtFile_Nrml; }
+
+ICphr* CLsnAFc::Create_ICphr(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CCphr_Nfs;
+    case 2: return new (std::nothrow) CCphr_Buffer;
+    default: return nullptr;
+    }
+}
 CThread* CLsnAFc::Create_CThread_TtlTimeOut(int) { return nullptr; }
 ILocal* CLsnAFc::Create_ILocal(int) { return nullptr; }
 

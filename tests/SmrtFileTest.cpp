@@ -161,3 +161,82 @@ TEST_F(SmrtFileTest, CarriageReturnsAndZeroBytesAreBytesOfTheText)
     EXPECT_EQ(p[0].first, "A");
     EXPECT_EQ(p[1], (std::pair<std::string, std::string>{"D", "E"}));
 }
+
+namespace {
+// Hides the plain file's type from the reader, which then reads character by character.
+class Forwarding : public ISmrtFile {
+public:
+    explicit Forwarding(ISmrtFile& f) : m_F(f) {}
+    int sf_fopen(const char* n, const char* m) override { return m_F.sf_fopen(n, m); }
+    int sf_fclose() override { return m_F.sf_fclose(); }
+    int sf_feof() override { return m_F.sf_feof(); }
+    int sf_fgetc() override { return m_F.sf_fgetc(); }
+    int sf_fputc(int c) override { return m_F.sf_fputc(c); }
+    int sf_fputs(const char* t) override { return m_F.sf_fputs(t); }
+    int sf_fseek(long o, int w) override { return m_F.sf_fseek(o, w); }
+    long sf_ftell() override { return m_F.sf_ftell(); }
+
+private:
+    ISmrtFile& m_F;
+};
+} // namespace
+
+TEST_F(SmrtFileTest, ThePlainFastPathReadsExactlyAsTheCharacterRule)
+{
+    // Markers, blanks, line ends, zero bytes and long runs, across read-ahead blocks.
+    const char alphabet[] = {'*', '=', ' ', '\n', '\r', '\0', 'a', 'b', '\xff'};
+    unsigned seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 8; };
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes;
+        const std::size_t size = round < 30 ? next() % 3000 : 150000 + next() % 100000;
+        while (bytes.size() < size) {
+            if (next() % 50 == 0)
+                bytes.append(next() % 3000, 'x');
+            else
+                bytes.push_back(alphabet[next() % sizeof alphabet]);
+        }
+        WriteFile("r.mix", bytes);
+        CSmrtFile_Nrml fast, slow;
+        ASSERT_EQ(fast.sf_fopen(Path("r.mix").c_str(), "rb"), 0);
+        ASSERT_EQ(slow.sf_fopen(Path("r.mix").c_str(), "rb"), 0);
+        Forwarding charByChar(slow);
+        CPhraseReader a(fast), b(charByChar);
+        char a1[MAX_PHRASE_FIELD_SZ], a2[MAX_PHRASE_FIELD_SZ], b1[MAX_PHRASE_FIELD_SZ], b2[MAX_PHRASE_FIELD_SZ];
+        // Fields one by one, so that a difference in what a field consumes shows at once.
+        for (int field = 0; field < 100000; ++field) {
+            const char open = field % 2 ? '=' : '*';
+            const char close = field % 2 ? '*' : '=';
+            const int ra = a.ReadField(open, close, field % 2 ? a2 : a1);
+            const int rb = b.ReadField(open, close, field % 2 ? b2 : b1);
+            ASSERT_EQ(ra, rb) << round << " " << field;
+            ASSERT_STREQ(field % 2 ? a2 : a1, field % 2 ? b2 : b1) << round << " " << field;
+            ASSERT_EQ(fast.sf_ftell(), slow.sf_ftell());
+            if (fast.sf_feof() && slow.sf_feof())
+                break;
+        }
+        fast.sf_fclose();
+        slow.sf_fclose();
+    }
+}
+
+TEST_F(SmrtFileTest, TellAndSeekCountFromTheCharacterTheReaderIsAt)
+{
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes.push_back(static_cast<char>('a' + i % 26));
+    WriteFile("t.txt", bytes);
+    CSmrtFile_Nrml f;
+    ASSERT_EQ(f.sf_fopen(Path("t.txt").c_str(), "rb"), 0);
+    for (int i = 0; i < 70000; ++i)
+        f.sf_fgetc();
+    EXPECT_EQ(f.sf_ftell(), 70000);
+    EXPECT_EQ(f.sf_fseek(5, 1), 0);
+    EXPECT_EQ(f.sf_ftell(), 70005);
+    EXPECT_EQ(f.sf_fgetc(), bytes[70005]);
+    EXPECT_NE(f.sf_fseek(-10, 0), 0); // a failed seek leaves the reader where it was
+    EXPECT_EQ(f.sf_fgetc(), bytes[70006]);
+    EXPECT_EQ(MeasureSmrtFile(f), 200000);
+    EXPECT_EQ(f.sf_fgetc(), 'a');
+    f.sf_fclose();
+}

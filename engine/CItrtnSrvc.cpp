@@ -27,7 +27,7 @@ int CItrtnSrvc::ResetIterations()
     }
     g_pIUtltsFile->SetCurrentFileName(g_pIUtltsFile->GetFilePath());
     // The program folder fits its field with room for this.
-    m_RsltsDir = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
+    m_RsltsDir.Set(std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/");
     return 0;
 }
 
@@ -82,14 +82,14 @@ int CItrtnSrvc::MakeRsltsFileName()
     }
     char number[32];
     std::snprintf(number, sizeof number, "_%d", m_IterationNmb.load());
-    std::string name = m_RsltsDir + g_pIUtltsFile->GetFileNameNoExt() + number + "." + g_pIUtltsFile->GetFileExt();
+    std::string name = m_RsltsDir.str() + g_pIUtltsFile->GetFileNameNoExt() + number + "." + g_pIUtltsFile->GetFileExt();
     if (name.size() >= plat::kMaxPath) {
         // A cut name would be another file; with no name the pass cannot store its results and
         // says so, instead of writing over something else.
         LogMsg("\nCItrtnSrvc::MakeRsltsFileName(), error, results file name too long");
         name.clear();
     }
-    m_RsltsFileName = name;
+    m_RsltsFileName.Set(name);
     return 0;
 }
 
@@ -110,9 +110,9 @@ int CItrtnSrvc::SetRsltsTarget(const char* dir, const char* name, const char* ex
         LogMsg("\nCItrtnSrvc::SetRsltsTarget(), error, target too long");
         return 1;
     }
-    m_SaveDir = dir;
-    m_SaveName = name;
-    m_SaveExt = ext;
+    m_SaveDir.Set(dir);
+    m_SaveName.Set(name);
+    m_SaveExt.Set(ext);
     return 0;
 }
 

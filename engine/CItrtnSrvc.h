@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/IItrtnSrvc.h"
+#include "texts/PathField.h"
 
 #include <atomic>
-#include <string>
 
 // The iteration state of the current file. The worker changes it inside a training program's
 // construction and destruction; the window's update rules read the integers meanwhile.
@@ -27,10 +27,10 @@ public:
 private:
     std::atomic<int> m_IterationStatus{ITERATION_STATUS_FILE_NOT_OPEN};
     std::atomic<int> m_IterationNmb{0};
-    std::string m_RsltsDir;
-    std::string m_RsltsFileName;
-    std::string m_SaveDir;
-    std::string m_SaveName;
-    std::string m_SaveExt;
+    CPathField m_RsltsDir;
+    CPathField m_RsltsFileName;
+    CPathField m_SaveDir;
+    CPathField m_SaveName;
+    CPathField m_SaveExt;
     std::atomic<int> m_PassRunning{0};
 };

@@ -2,6 +2,7 @@
 #include "engine/CItrtnSrvc.h"
 #include "engine/CNxtPrFlSrvc.h"
 #include "engine/IterationGlobals.h"
+#include "platform/PlatFs.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "texts/ISmrtFile.h"
@@ -213,4 +214,20 @@ TEST_F(IterationTest, TheFactoryMakesTheServicesOfThisSubsystem)
     g_pIUtltsFile = nullptr;
     EXPECT_EQ(g_pILsnAFc->Create_INxtPrFlSrvc(), nullptr);
     g_pIUtltsFile = m_pFiles;
+}
+
+TEST_F(IterationTest, AResultsNameThatDoesNotFitIsRefusedNotCut)
+{
+    WriteFile("Text/Lesson.mix", "*a\n=b\n");
+    Open("Text/Lesson.mix");
+    RunPass("*a\n=b\n");
+    MakeLog();
+    // A name that fits its own field but not after the results folder and the number.
+    ASSERT_EQ(m_pFiles->SetFileNameNoExt(std::string(plat::kMaxPath - 8, 'n').c_str()), 0);
+    g_pIItrtnSrvc->MakeRsltsFileName();
+    EXPECT_EQ(Log(), "\nCItrtnSrvc::MakeRsltsFileName(), error, results file name too long");
+    EXPECT_STREQ(g_pIItrtnSrvc->GetRsltsFileName(), "");
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), m_Dir + "/DfltRslts/Lesson_1.mix");
+
+    EXPECT_EQ(g_pIItrtnSrvc->SetRsltsTarget(std::string(plat::kMaxPath, 'd').c_str(), "x", "mix"), 1);
 }

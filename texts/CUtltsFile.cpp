@@ -49,8 +49,8 @@ int CUtltsFile::Init()
         ExitFatal();
     if (!plat::SetCurrentDir(dir))
         ExitFatal();
-    m_PrgrmDir = dir;
-    m_CutFileName = cut;
+    m_PrgrmDir.Set(dir);
+    m_CutFileName.Set(cut);
     DeleteAllFilesInDir((dir + "/DfltRslts/").c_str());
     return 0;
 }
@@ -60,13 +60,12 @@ int CUtltsFile::InitNxtPrFlSrvc()
     return m_NxtPrFl.Init();
 }
 
-int CUtltsFile::SetField(std::string& field, const char* s, const char* op)
+int CUtltsFile::SetField(CPathField& field, const char* s, const char* op)
 {
-    if (!s || std::strlen(s) >= plat::kMaxPath) {
+    if (!field.Set(s)) {
         LogMsg("\nCUtltsFile::%s(), error, path too long", op);
         return 1;
     }
-    field = s;
     return 0;
 }
 
@@ -89,12 +88,18 @@ int CUtltsFile::SwitchToNewName(const char* path)
 {
     if (SetFilePath(path) != 0)
         return 1;
-    const std::string p = m_FilePath;
-    std::string dir, name;
+    const std::string p = m_FilePath.str();
+    const std::string folder = m_FileDir.str();
+    std::string dir, name, noExt, ext;
     SplitPath(p, dir, name);
-    m_FileName = (!m_FileDir.empty() && p.compare(0, m_FileDir.size(), m_FileDir) == 0) ? p.substr(m_FileDir.size()) : name;
-    if (CalcltFileNameAndExt(m_FileName.c_str(), m_FileNameNoExt, m_FileExt) != 0)
+    if (!folder.empty() && p.compare(0, folder.size(), folder) == 0)
+        name = p.substr(folder.size());
+    if (CalcltFileNameAndExt(name.c_str(), noExt, ext) != 0)
         LogFatal("\nCUtltsFile::SwitchToNewName(), error after CalcltFileNameAndExt()");
+    // Parts of a path that fits fit too.
+    m_FileName.Set(name);
+    m_FileNameNoExt.Set(noExt);
+    m_FileExt.Set(ext);
     if (g_pIItrtnSrvc)
         g_pIItrtnSrvc->ResetIterations();
     return 0;
@@ -103,7 +108,7 @@ int CUtltsFile::SwitchToNewName(const char* path)
 void CUtltsFile::SetCaption(IFileView& view)
 {
     const char* title = view.GetCaptionTitle();
-    std::string caption = std::string(title ? title : "") + " - " + m_FileName;
+    std::string caption = std::string(title ? title : "") + " - " + m_FileName.c_str();
     if (caption.size() > kMaxCaption)
         caption.resize(kMaxCaption);
     view.SetCaption(caption.c_str());
@@ -140,7 +145,7 @@ int CUtltsFile::OpenFile_for_Phrase_book(IFileView* view, const char* folder, co
     if (!view)
         LogFatal("\nCUtltsFile::OpenFile_for_Phrase_book(), error, pCScrollView == 0");
     const std::string initial =
-        plat::NormalizeSeparators(m_PrgrmDir + "/" + (folder ? folder : "") + (file ? file : ""));
+        plat::NormalizeSeparators(m_PrgrmDir.str() + "/" + (folder ? folder : "") + (file ? file : ""));
     if (initial.size() >= plat::kMaxPath) {
         LogMsg("\nCUtltsFile::OpenFile_for_Phrase_book(), error, strlen (pszOpenDirLocalPath) + strlen (pszOpenDirLocalPath) + 1) >= MAX_FILE_PATH_SZ");
         view->Dialogs().ShowFileProblem(FileProblem::PathTooLong, initial.c_str());
@@ -177,11 +182,11 @@ int CUtltsFile::OpenChosenFile(IFileView& view, const char* initialPath)
         SetCaption(view);
         return 0;
     }
-    m_FileName = name;
-    m_FilePath = chosen;
-    m_FileDir = dir;
-    m_FileNameNoExt = noExt;
-    m_FileExt = ext;
+    m_FileName.Set(name);
+    m_FilePath.Set(chosen);
+    m_FileDir.Set(dir);
+    m_FileNameNoExt.Set(noExt);
+    m_FileExt.Set(ext);
     if (InitNxtPrFlSrvc() != 0)
         LogFatal("\nCUtltsFile::OpenFile(), error after InitNxtPrFlSrvc()");
     ShowFile(view, *file);
@@ -196,7 +201,8 @@ int CUtltsFile::ScrallViewFile(IFileView* view, int, int position, void*)
         return 0;
     }
     std::unique_ptr<ISmrtFile> file = MakeFile("\nCUtltsFile::ScrallViewFile(), Error, pISf == 0");
-    if (file->sf_fopen(m_CurrentFileName.c_str(), "rb") != 0) {
+    const std::string current = m_CurrentFileName.str();
+    if (file->sf_fopen(current.c_str(), "rb") != 0) {
         LogMsg("\n,CUtltsFile::ScrallViewFile(), error after fopen(...)");
         return 0;
     }

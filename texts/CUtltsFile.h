@@ -2,6 +2,7 @@
 
 #include "engine/CNxtPrFlSrvc.h"
 #include "texts/IUtltsFile.h"
+#include "texts/PathField.h"
 
 #include <string>
 #include <vector>
@@ -63,7 +64,7 @@ private:
         std::string to;
     };
 
-    int SetField(std::string& field, const char* s, const char* op);
+    int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
     void SetCaption(IFileView& view);
     void ShowFile(IFileView& view, ISmrtFile& file);
@@ -73,13 +74,13 @@ private:
                   std::vector<CopyStep>& plan, bool& listed);
 
     std::string m_ProgramDirOverride;
-    std::string m_PrgrmDir;
-    std::string m_CutFileName;
-    std::string m_FileName;
-    std::string m_FileNameNoExt;
-    std::string m_FileExt;
-    std::string m_FileDir;
-    std::string m_FilePath;
-    std::string m_CurrentFileName;
+    CPathField m_PrgrmDir;
+    CPathField m_CutFileName;
+    CPathField m_FileName;
+    CPathField m_FileNameNoExt;
+    CPathField m_FileExt;
+    CPathField m_FileDir;
+    CPathField m_FilePath;
+    CPathField m_CurrentFileName;
     CNxtPrFlSrvc m_NxtPrFl;
 };

@@ -66,17 +66,14 @@ int CSmrtFile_Size::ReadFixedSize(int size, int& count)
     int res = 2;
     size = std::min(size, MAX_SMART_FILE_STR_SZ);
     if (m_pFile && !StreamAtEnd()) {
-        for (;;) {
-            const int c = getc_unlocked(m_pFile);
-            m_RawStr[count++] = static_cast<char>(c == EOF ? 0xFF : c);
-            // The end is tested first: a block that reaches the end of the file is the short,
-            // plain one even when the end marker makes it full.
-            if (StreamAtEnd())
-                break;
-            if (count == size) {
-                res = 1;
-                break;
-            }
+        const std::size_t n = fread_unlocked(m_RawStr, 1, static_cast<std::size_t>(size), m_pFile);
+        count = static_cast<int>(n);
+        if (count == size) {
+            res = 1;
+        } else {
+            // The read that ran into the end stores the end value as the byte 0xFF. A block that
+            // reaches the end is the short, plain one even when that byte would make it full.
+            m_RawStr[count++] = static_cast<char>(0xFF);
         }
     }
     m_RawStr[count] = 0;

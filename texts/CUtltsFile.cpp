@@ -24,6 +24,20 @@ void SplitPath(const std::string& path, std::string& dir, std::string& name)
     name = slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The characters shown from here, c being the one just read. Reading stops once the screen is
+// full: the rest of a large file would not be shown.
+std::string ReadScreen(ISmrtFile& file, int c)
+{
+    std::string text;
+    text.reserve(CUtltsFile::kMaxShownChars);
+    for (; !file.sf_feof(); c = file.sf_fgetc()) {
+        text.push_back(static_cast<char>(c));
+        if (text.size() >= CUtltsFile::kMaxShownChars)
+            break;
+    }
+    return text;
+}
+
 std::unique_ptr<ISmrtFile> MakeFile(const char* nullMessage)
 {
     ISmrtFile* f = g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr;
@@ -117,14 +131,7 @@ void CUtltsFile::SetCaption(IFileView& view)
 void CUtltsFile::ShowFile(IFileView& view, ISmrtFile& file)
 {
     const long length = MeasureSmrtFile(file);
-    // Reading stops once the screen is full: the rest of a large file would not be shown.
-    std::string text;
-    text.reserve(kMaxShownChars);
-    for (int c = file.sf_fgetc(); !file.sf_feof(); c = file.sf_fgetc()) {
-        text.push_back(static_cast<char>(c));
-        if (text.size() >= kMaxShownChars)
-            break;
-    }
+    const std::string text = ReadScreen(file, file.sf_fgetc());
     view.ClearText();
     view.PutText(text.c_str());
     file.sf_fclose();
@@ -232,13 +239,7 @@ int CUtltsFile::ScrallViewFile(IFileView* view, int, int position, void*)
             c = file->sf_fgetc();
         }
     }
-    std::string text;
-    text.reserve(kMaxShownChars);
-    for (; !file->sf_feof(); c = file->sf_fgetc()) {
-        text.push_back(static_cast<char>(c));
-        if (text.size() >= kMaxShownChars)
-            break;
-    }
+    const std::string text = ReadScreen(*file, c);
     view->ClearText();
     view->PutText(text.c_str());
     file->sf_fclose();

@@ -5,9 +5,11 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "engine/CItrtnSrvc.h"
 #include "engine/CKbrd.h"
 #include "engine/CKbrd_Main.h"
 #include "engine/CMfcCmmnProc.h"
+#include "engine/CNxtPrFlSrvc.h"
 #include "engine/CScreen.h"
 #include "engine/CThrdAp.h"
 #include "locale/CLocal.h"
@@ -16,6 +18,11 @@
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
 #include "settings/CSttngs.h"
+#include "settings/Globals.h"
+#include "texts/CCphr_Buffer.h"
+#include "texts/CCphr_Nfs.h"
+#include "texts/CSmrtFile_Nrml.h"
+#include "texts/CUtltsFile.h"
 #include "title/CTitlePctr.h"
 
 #include <new>
@@ -45,9 +52,15 @@ ICfgFile* CLsnAFc::Create_ICfgFile(const char* name, const char* folder)
     return file;
 }
 
-IUtltsFile* CLsnAFc::Create_IUtltsFile() { return nullptr; }
-INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc() { return nullptr; }
-IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return nullptr; }
+IUtltsFile* CLsnAFc::Create_IUtltsFile() { return new (std::nothrow) CUtltsFile; }
+
+// A stepping state of its own over the folder of the file utilities' opened file.
+INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc()
+{
+    return g_pIUtltsFile ? new (std::nothrow) CNxtPrFlSrvc(*g_pIUtltsFile) : nullptr;
+}
+
+IItrtnSrvc* CLsnAFc::Create_IItrtnSrvc() { return new (std::nothrow) CItrtnSrvc; }
 CScreen* CLsnAFc::Create_OScreen() { return new (std::nothrow) CScreen; }
 
 ISttngs* CLsnAFc::Create_ISttngs(int type)
@@ -84,8 +97,16 @@ CThread* CLsnAFc::Create_CThread_AddBr(int type) { return NewAddBracketsWorker(t
 IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
 IPrStr* CLsnAFc::Create_IPrStr() { return new (std::nothrow) CPrStr; }
 IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }
-ISmrtFile* CLsnAFc::Create_ISmrtFile() { return nullptr; }
-ICphr* CLsnAFc::Create_ICphr(int) { return nullptr; }
+ISmrtFile* CLsnAFc::Create_ISmrtFile() { return new (std::nothrow) CSmrtFile_Nrml; }
+
+ICphr* CLsnAFc::Create_ICphr(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CCphr_Nfs;
+    case 2: return new (std::nothrow) CCphr_Buffer;
+    default: return nullptr;
+    }
+}
 CThread* CLsnAFc::Create_CThread_TtlTimeOut(int type)
 {
     return type == 0 ? new (std::nothrow) CThread_TtlTimeOut : nullptr;

@@ -15,7 +15,7 @@ public:
     int OpenFile(IFileView*) override { return 0; }
     int OpenFile_for_Phrase_book(IFileView*, const char*, const char*) override { return 0; }
     int SaveResultsAs(IFileView*) override { return 0; }
-    int ScrallViewFile(IFileView*, int, int, int) override { return 0; }
+    int ScrallViewFile(IFileView*, int, int, void*) override { return 0; }
     const char* GetFileDir() override { return ""; }
     const char* GetFilePath() override { return ""; }
     const char* GetFileName() override { return ""; }
@@ -40,6 +40,8 @@ public:
     int MakeListOfAllDfltRsltsFiles(const char*, std::vector<std::string>&) override { return 0; }
     int DeleteAllFilesInDir(const char*) override { return 0; }
     int CopyFromDirToDir(const char*, const char*, const char*, const char*) override { return 0; }
+    int SwitchToNewName(const char*) override { return 0; }
+    int CalcltFileNameAndExt(const char*, std::string&, std::string&) override { return 0; }
 
 private:
     std::string m_Dir;

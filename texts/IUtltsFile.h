@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class IFileView; // the window side of showing a file; defined with the file utilities
+class IFileView; // the window side of showing a file: texts/IFileView.h
 
 class IUtltsFile {
 public:
@@ -15,7 +15,7 @@ public:
     virtual int OpenFile(IFileView* view) = 0;
     virtual int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) = 0;
     virtual int SaveResultsAs(IFileView* view) = 0;
-    virtual int ScrallViewFile(IFileView* view, int code, int position, int scrollBar) = 0;
+    virtual int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) = 0;
     virtual const char* GetPrgrmDir() = 0;
     virtual const char* GetFileDir() = 0;
     virtual const char* GetFilePath() = 0;
@@ -24,6 +24,7 @@ public:
     virtual const char* GetFileExt() = 0;
     virtual const char* GetCurrentFileName() = 0;
     virtual const char* GetCutFileName() = 0;
+    // The setters refuse (1, field unchanged, logged) a text that does not fit its field.
     virtual int SetFileDir(const char* s) = 0;
     virtual int SetFilePath(const char* s) = 0;
     virtual int SetFileName(const char* s) = 0;
@@ -38,7 +39,15 @@ public:
     virtual int HasNextFile() = 0;
     virtual int HasPreviousFile() = 0;
     virtual int CanStartAddBrackets() = 0;
+    // Appends folder + name for every entry of the folder, in name order; 1 when the folder
+    // cannot be searched.
     virtual int MakeListOfAllDfltRsltsFiles(const char* folder, std::vector<std::string>& list) = 0;
     virtual int DeleteAllFilesInDir(const char* folder) = 0;
+    // Copies the k-th file of srcDir to dstDir + baseName + "_k." + ext; 0 on success, 1 when
+    // a path does not fit or a file cannot be written.
     virtual int CopyFromDirToDir(const char* srcDir, const char* dstDir, const char* baseName, const char* ext) = 0;
+    // Makes path, an entry of the file folder, the file and the next pass's input.
+    virtual int SwitchToNewName(const char* path) = 0;
+    // Splits at the first dot: "a.b.mix" has the name "a" and the extension "b.mix".
+    virtual int CalcltFileNameAndExt(const char* fileName, std::string& name, std::string& ext) = 0;
 };

@@ -1,0 +1,17 @@
+#include "engine/IterationGlobals.h"
+
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "settings/Globals.h"
+
+IItrtnSrvc* g_pIItrtnSrvc = nullptr;
+INxtPrFlSrvc* g_pINxtPrFlSrvc = nullptr;
+
+int CurrentViewMode()
+{
+    if (!g_pIDbVars)
+        return -1;
+    int mode = -1;
+    g_pIDbVars->RdVal("ViewMode", "Mode", PAR_TYPE_INT, &mode);
+    return mode;
+}

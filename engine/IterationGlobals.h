@@ -1,0 +1,11 @@
+#pragma once
+// The service pointers of the iterations and the file stepping, set by start-up.
+
+class IItrtnSrvc;
+class INxtPrFlSrvc;
+
+extern IItrtnSrvc* g_pIItrtnSrvc;     // iterations, pass numbers, results file names
+extern INxtPrFlSrvc* g_pINxtPrFlSrvc; // a stepping state of its own (the file utilities hold the one the commands use)
+
+// "ViewMode"/"Mode" (0 to 9), or -1 when the settings cannot be read.
+int CurrentViewMode();

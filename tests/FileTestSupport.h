@@ -1,0 +1,69 @@
+#pragma once
+// The window's side of the file utilities, answered from a script, and a program folder with
+// the file utilities, the iteration service, the settings and the log in place.
+
+#include "tests/TestProgramFolder.h"
+#include "texts/IFileView.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CUtltsFile;
+
+class ScriptedDialogs : public IFileDialogs {
+public:
+    // Each dialog takes the next answer: a path, or std::nullopt for Cancel (also when the
+    // script has run out).
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    bool confirmOverwrite = true;
+
+    std::vector<std::string> openInitial;
+    std::vector<std::string> saveInitial;
+    std::string lastDefaultExt;
+    std::string lastFilter;
+    std::vector<std::vector<std::string>> overwriteAsked;
+    std::vector<std::pair<FileProblem, std::string>> problems;
+
+    bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
+    bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
+    bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
+    void ShowFileProblem(FileProblem problem, const char* path) override;
+};
+
+class FakeFileView : public IFileView {
+public:
+    std::string text;
+    int clears = 0;
+    long total = -1, page = -1, line = -1;
+    std::string caption;
+    int captions = 0;
+    ScriptedDialogs dialogs;
+
+    void ClearText() override;
+    void PutText(const char* t) override { text += t; }
+    void SetScrollSizes(long t, long p, long l) override;
+    void SetCaption(const char* c) override;
+    const char* GetCaptionTitle() override { return "Lexido"; }
+    IFileDialogs& Dialogs() override { return dialogs; }
+};
+
+class FilesTest : public ProgramFolderTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void SetMode(int mode);
+    // Runs one pass as a training program does around its work: begin, name the results,
+    // write them (when marks is not empty), status 2 or 3, end.
+    void RunPass(const std::string& marks);
+    // Every file below the program folder other than the results and current.cut, with its
+    // contents: what a reader of phrase files must leave as it found it.
+    std::vector<std::pair<std::string, std::string>> Snapshot() const;
+
+    CUtltsFile* m_pFiles = nullptr;
+    FakeFileView m_View;
+};

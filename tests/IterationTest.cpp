@@ -1,0 +1,233 @@
+// Iterations over a file and stepping through its folder.
+#include "engine/CItrtnSrvc.h"
+#include "engine/CNxtPrFlSrvc.h"
+#include "engine/IterationGlobals.h"
+#include "platform/PlatFs.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "texts/ISmrtFile.h"
+#include "tests/FileTestSupport.h"
+#include "texts/CUtltsFile.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace fs = std::filesystem;
+
+class IterationTest : public FilesTest {
+protected:
+    void Open(const std::string& rel)
+    {
+        m_View.dialogs.openAnswers.push_back(Path(rel));
+        m_pFiles->OpenFile(&m_View);
+    }
+
+    void Topics()
+    {
+        WriteFile("Guide/01 Food and drink.mix", "*bread\n=Brot\n");
+        WriteFile("Guide/02 At the hotel.mix", "*room\n=Zimmer\n");
+        WriteFile("Guide/03 Shopping.mix", "*shop\n=Laden\n");
+        WriteFile("Guide/04 Travel.mix", "*train\n=Zug\n");
+    }
+};
+
+TEST_F(IterationTest, AFolderWithOneFileDisablesBothSteps)
+{
+    WriteFile("Alone/only.mix", "*a\n=b\n");
+    fs::create_directories(Path("Alone/subfolder")); // not a file to step to
+    Open("Alone/only.mix");
+    EXPECT_EQ(m_pFiles->HasNextFile(), 0);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 0);
+    EXPECT_EQ(m_pFiles->CanStartIteration(), 1);
+    EXPECT_EQ(m_pFiles->GoToNextFile(), 1);
+    EXPECT_EQ(m_pFiles->GoToPreviousFile(), 1);
+    EXPECT_EQ(std::string(m_pFiles->GetFilePath()), Path("Alone/only.mix"));
+}
+
+TEST_F(IterationTest, StepsFollowTheNamesAndFirstIterationReturnsToTheOpenedFile)
+{
+    Topics();
+    Open("Guide/02 At the hotel.mix");
+    EXPECT_EQ(m_pFiles->NxtPrFlSrvc().OpenedFileIndex(), 1);
+    EXPECT_EQ(m_pFiles->HasNextFile(), 1);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 1);
+
+    EXPECT_EQ(m_pFiles->GoToNextFile(), 0);
+    EXPECT_EQ(m_pFiles->GoToNextFile(), 0);
+    EXPECT_STREQ(m_pFiles->GetFileName(), "04 Travel.mix");
+    EXPECT_STREQ(m_pFiles->GetFileNameNoExt(), "04 Travel");
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), Path("Guide/04 Travel.mix"));
+    EXPECT_EQ(m_pFiles->HasNextFile(), 0);
+    EXPECT_EQ(m_pFiles->GoToNextFile(), 1);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 1);
+
+    // A pass over the stepped-to file, then First Iteration: back to the opened one, afresh.
+    RunPass("*train\n=Zug\n");
+    EXPECT_EQ(g_pIItrtnSrvc->GetIterationStatus(), ITERATION_STATUS_NEXT);
+    EXPECT_EQ(m_pFiles->GoToOpenedFile(), 0);
+    EXPECT_EQ(std::string(m_pFiles->GetFilePath()), Path("Guide/02 At the hotel.mix"));
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), Path("Guide/02 At the hotel.mix"));
+    EXPECT_EQ(g_pIItrtnSrvc->GetIterationStatus(), ITERATION_STATUS_FIRST);
+    EXPECT_EQ(g_pIItrtnSrvc->GetIterationNmb(), 0);
+    RunPass("");
+    EXPECT_EQ(std::string(g_pIItrtnSrvc->GetRsltsFileName()), m_Dir + "/DfltRslts/02 At the hotel_1.mix");
+    EXPECT_FALSE(fs::exists(Path("DfltRslts/04 Travel_1.mix"))); // the first iteration emptied the folder
+
+    EXPECT_EQ(m_pFiles->GoToPreviousFile(), 0);
+    EXPECT_EQ(m_pFiles->GoToPreviousFile(), 1);
+    EXPECT_STREQ(m_pFiles->GetFileName(), "01 Food and drink.mix");
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 0);
+}
+
+TEST_F(IterationTest, OpeningTheLastFileOfAnotherFolderEnablesOnlyPrevious)
+{
+    Topics();
+    WriteFile("Other/a.mix", "*a\n=b\n");
+    WriteFile("Other/b.mix", "*c\n=d\n");
+    Open("Guide/02 At the hotel.mix");
+    Open("Other/b.mix");
+    EXPECT_EQ(m_pFiles->HasNextFile(), 0);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 1);
+    EXPECT_EQ(m_pFiles->NxtPrFlSrvc().FileList(), (std::vector<std::string>{Path("Other/a.mix"), Path("Other/b.mix")}));
+}
+
+TEST_F(IterationTest, TheOpenedFileIsFoundByItsOwnNameBeforeANamesakeInOtherCase)
+{
+    WriteFile("Case/LESSON.mix", "*A\n=B\n");
+    WriteFile("Case/lesson.mix", "*a\n=b\n");
+    Open("Case/lesson.mix");
+    EXPECT_EQ(m_pFiles->NxtPrFlSrvc().OpenedFileIndex(), 1);
+    m_pFiles->GoToPreviousFile();
+    m_pFiles->GoToOpenedFile();
+    EXPECT_EQ(std::string(m_pFiles->GetFilePath()), Path("Case/lesson.mix"));
+    // Given in another case than on disk, the name still finds its file.
+    m_pFiles->SetFilePath(Path("Case/Lesson.MIX").c_str());
+    m_pFiles->SetFileDir(Path("Case/").c_str());
+    m_pFiles->InitNxtPrFlSrvc();
+    EXPECT_EQ(m_pFiles->NxtPrFlSrvc().OpenedFileIndex(), 0);
+}
+
+TEST_F(IterationTest, AddBracketsModeDisablesStepsAndNextIteration)
+{
+    Topics();
+    Open("Guide/02 At the hotel.mix");
+    RunPass("*room\n=Zimmer\n");
+    EXPECT_EQ(g_pIItrtnSrvc->CanStartNextIteration(), 1);
+    SetMode(9);
+    EXPECT_EQ(m_pFiles->HasNextFile(), 0);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 0);
+    EXPECT_EQ(g_pIItrtnSrvc->CanStartNextIteration(), 0);
+    EXPECT_EQ(m_pFiles->CanStartIteration(), 0);
+    EXPECT_EQ(m_pFiles->CanStartAddBrackets(), 1);
+    SetMode(8);
+    EXPECT_EQ(m_pFiles->HasNextFile(), 1);
+    EXPECT_EQ(m_pFiles->CanStartAddBrackets(), 0);
+}
+
+TEST_F(IterationTest, AFolderThatCannotBeListedLeavesNothingToStart)
+{
+    WriteFile("Gone/x.mix", "*a\n=b\n");
+    Open("Gone/x.mix");
+    fs::remove_all(Path("Gone"));
+    MakeLog();
+    m_pFiles->InitNxtPrFlSrvc();
+    EXPECT_EQ(Log(), "CBsPrgr::MakeListOfAllDfltRsltsFiles(),error, pChar  == 0, CInstll::MakeListOfAllFilesWithExt()"
+                     "\nCNxtPrFlSrvc::Init, error, g_pIUtltsFile->MakeListOfAllFilesInDir()");
+    EXPECT_TRUE(m_pFiles->NxtPrFlSrvc().FileList().empty());
+    EXPECT_EQ(m_pFiles->HasNextFile(), 0);
+    EXPECT_EQ(m_pFiles->HasPreviousFile(), 0);
+    EXPECT_EQ(m_pFiles->CanStartIteration(), 0);
+    EXPECT_EQ(m_pFiles->CanStartAddBrackets(), 0);
+    EXPECT_EQ(m_pFiles->GoToNextFile(), 1);
+    EXPECT_EQ(m_pFiles->GoToPreviousFile(), 1);
+    EXPECT_EQ(m_pFiles->GoToOpenedFile(), 0);
+}
+
+TEST_F(IterationTest, PassesNumberTheirResultsAndANextIterationReadsThePreviousResults)
+{
+    WriteFile("Text/Lesson.mix", "*a\n=b\n*c\n=d\n");
+    Open("Text/Lesson.mix");
+    WriteFile("DfltRslts/stale_1.mix", "from before");
+    EXPECT_EQ(g_pIItrtnSrvc->CanStartNextIteration(), 0);
+
+    g_pIItrtnSrvc->BeginPass();
+    EXPECT_EQ(g_pIItrtnSrvc->IsPassRunning(), 1);
+    g_pIItrtnSrvc->MakeRsltsFileName();
+    EXPECT_FALSE(fs::exists(Path("DfltRslts/stale_1.mix")));
+    EXPECT_EQ(std::string(g_pIItrtnSrvc->GetRsltsFileName()), m_Dir + "/DfltRslts/Lesson_1.mix");
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), Path("Text/Lesson.mix"));
+    WriteFile("DfltRslts/Lesson_1.mix", "*a\n=b\n");
+    g_pIItrtnSrvc->SetIterationStatus(ITERATION_STATUS_NEXT);
+    g_pIItrtnSrvc->EndPass();
+    EXPECT_EQ(g_pIItrtnSrvc->IsPassRunning(), 0);
+    EXPECT_EQ(g_pIItrtnSrvc->CanStartNextIteration(), 1);
+
+    RunPass("");
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), m_Dir + "/DfltRslts/Lesson_1.mix");
+    EXPECT_EQ(std::string(g_pIItrtnSrvc->GetRsltsFileName()), m_Dir + "/DfltRslts/Lesson_2.mix");
+    EXPECT_EQ(g_pIItrtnSrvc->GetIterationStatus(), ITERATION_STATUS_IS_OVER);
+    EXPECT_EQ(g_pIItrtnSrvc->CanStartNextIteration(), 0);
+    EXPECT_EQ(ReadFile("DfltRslts/Lesson_1.mix"), "*a\n=b\n");
+    EXPECT_EQ(Log(), "");
+}
+
+TEST_F(IterationTest, APassInAStatusWithoutIterationsOnlyLogs)
+{
+    struct Case {
+        int status;
+        const char* line;
+    };
+    const Case cases[] = {
+        {ITERATION_STATUS_FILE_NOT_OPEN, "\nCBsPrgr::CBsPrgr, eror, ITERATION_STATUS_FILE_NOT_OPEN"},
+        {ITERATION_STATUS_IS_OVER, "\nCBsPrgr::CBsPrgr, eror, ITERATION_STATUS_IS_OVER"},
+        {7, "\nCBsPrgr::CBsPrgr, eror, unknown g_IterationStatus"},
+    };
+    WriteFile("Text/Lesson.mix", "*a\n=b\n");
+    Open("Text/Lesson.mix");
+    RunPass("*a\n=b\n");
+    const std::string name = g_pIItrtnSrvc->GetRsltsFileName();
+    for (const Case& c : cases) {
+        MakeLog();
+        g_pIItrtnSrvc->SetIterationStatus(c.status);
+        EXPECT_EQ(g_pIItrtnSrvc->MakeRsltsFileName(), 0);
+        EXPECT_EQ(Log(), c.line);
+        EXPECT_EQ(g_pIItrtnSrvc->GetRsltsFileName(), name);
+        EXPECT_EQ(g_pIItrtnSrvc->GetIterationNmb(), 1);
+    }
+}
+
+TEST_F(IterationTest, TheFactoryMakesTheServicesOfThisSubsystem)
+{
+    std::unique_ptr<IItrtnSrvc> it(g_pILsnAFc->Create_IItrtnSrvc());
+    ASSERT_NE(it, nullptr);
+    EXPECT_EQ(it->GetIterationStatus(), ITERATION_STATUS_FILE_NOT_OPEN);
+    EXPECT_EQ(it->GetIterationNmb(), 0);
+    EXPECT_EQ(it->IsPassRunning(), 0);
+    std::unique_ptr<IUtltsFile> files(g_pILsnAFc->Create_IUtltsFile());
+    EXPECT_NE(files, nullptr);
+    std::unique_ptr<INxtPrFlSrvc> steps(g_pILsnAFc->Create_INxtPrFlSrvc());
+    ASSERT_NE(steps, nullptr);
+    EXPECT_EQ(steps->HasNextFile(), 0);
+    std::unique_ptr<ISmrtFile> file(g_pILsnAFc->Create_ISmrtFile());
+    EXPECT_NE(file, nullptr);
+    g_pIUtltsFile = nullptr;
+    EXPECT_EQ(g_pILsnAFc->Create_INxtPrFlSrvc(), nullptr);
+    g_pIUtltsFile = m_pFiles;
+}
+
+TEST_F(IterationTest, AResultsNameThatDoesNotFitIsRefusedNotCut)
+{
+    WriteFile("Text/Lesson.mix", "*a\n=b\n");
+    Open("Text/Lesson.mix");
+    RunPass("*a\n=b\n");
+    MakeLog();
+    // A name that fits its own field but not after the results folder and the number.
+    ASSERT_EQ(m_pFiles->SetFileNameNoExt(std::string(plat::kMaxPath - 8, 'n').c_str()), 0);
+    g_pIItrtnSrvc->MakeRsltsFileName();
+    EXPECT_EQ(Log(), "\nCItrtnSrvc::MakeRsltsFileName(), error, results file name too long");
+    EXPECT_STREQ(g_pIItrtnSrvc->GetRsltsFileName(), "");
+    EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), m_Dir + "/DfltRslts/Lesson_1.mix");
+
+    EXPECT_EQ(g_pIItrtnSrvc->SetRsltsTarget(std::string(plat::kMaxPath, 'd').c_str(), "x", "mix"), 1);
+}

@@ -1,0 +1,81 @@
+#include "texts/CCphr_Buffer.h"
+
+#include "settings/Log.h"
+
+#include <cstring>
+
+const int CCphr_Buffer::kKey[kCells] = {
+    56, 44, 60, 55, 32, 15, 9,  6,  17, 12, 19, 26, 29, 11, 58, 45,
+    48, 0,  5,  1,  46, 31, 42, 18, 10, 24, 52, 35, 22, 27, 61, 63,
+    8,  30, 13, 49, 3,  4,  57, 25, 40, 37, 59, 36, 16, 54, 47, 41,
+    51, 50, 33, 38, 14, 28, 39, 7,  20, 23, 62, 53, 34, 2,  43, 21,
+};
+
+CCphr_Buffer::CCphr_Buffer(const int* table, int count)
+    : m_CodeWork(), m_DecodeWork(), m_pTable(table), m_TableCount(count)
+{
+}
+
+int CCphr_Buffer::Init()
+{
+    m_NumOfCells = kCells;
+    m_Key.assign(m_pTable, m_pTable + m_TableCount);
+    for (std::size_t i = 0; i < m_Key.size(); ++i)
+        for (std::size_t j = i + 1; j < m_Key.size(); ++j)
+            if (m_Key[i] == m_Key[j])
+                LogFatal("\nCCphr_Buffer::GetStrFixedSize(), Error,ToCheck == (*it_2)");
+    CheckNoSkoppedNumbers();
+    return 0;
+}
+
+void CCphr_Buffer::CheckNoSkoppedNumbers()
+{
+    std::vector<int> sample(static_cast<std::size_t>(m_NumOfCells));
+    for (int i = 0; i < m_NumOfCells; ++i)
+        sample[static_cast<std::size_t>(i)] = i;
+    for (int entry : m_Key) {
+        bool found = false;
+        for (int& s : sample) {
+            if (s == entry) {
+                s = -1;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            LogFatal("\nCCphr_Buffer::CheckNoSkoppedNumbers(), error, in key array there is superfluous number [%d]", entry);
+    }
+    for (int i = 0; i < m_NumOfCells; ++i)
+        if (sample[static_cast<std::size_t>(i)] != -1)
+            LogFatal("\nCCphr_Buffer::CheckNoSkoppedNumbers(), error, in sample array was not used number [%d]", i);
+}
+
+int CCphr_Buffer::GetStrFixedSize()
+{
+    if (m_NumOfCells <= 0)
+        LogFatal("\nCCphr_Buffer::GetStrFixedSize(), Error, m_NumOfCells <= 0");
+    return m_NumOfCells;
+}
+
+// Both directions need a checked key and a whole block; anything else is refused untouched.
+int CCphr_Buffer::Code(char* dst, const char* src, int len)
+{
+    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+        return 1;
+    for (int i = 0; i < kCells; ++i)
+        m_CodeWork[m_Key[static_cast<std::size_t>(i)]] = src[i];
+    std::memcpy(dst, m_CodeWork, kCells);
+    dst[kCells] = 0;
+    return 0;
+}
+
+int CCphr_Buffer::Decode(char* dst, const char* src, int len)
+{
+    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+        return 1;
+    std::memcpy(m_DecodeWork, src, kCells);
+    for (int i = 0; i < kCells; ++i)
+        dst[i] = m_DecodeWork[m_Key[static_cast<std::size_t>(i)]];
+    dst[kCells] = 0;
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "texts/ICphr.h"
+
+#include <vector>
+
+// Permutes one block of 64 characters by a fixed key: stored[K[i]] = plain[i].
+class CCphr_Buffer : public ICphr {
+public:
+    static constexpr int kCells = 64;
+    // The key of this program; a file hidden with another key does not read back.
+    static const int kKey[kCells];
+
+    // Tests build the cipher over another table to see Init refuse it.
+    explicit CCphr_Buffer(const int* table = kKey, int count = kCells);
+
+    // Loads the key and checks that it is a permutation of 0..63; a key that is not ends the
+    // program with its log line.
+    int Init() override;
+    int GetStrFixedSize() override;
+    int Code(char* dst, const char* src, int len) override;
+    int Decode(char* dst, const char* src, int len) override;
+
+private:
+    void CheckNoSkoppedNumbers();
+
+    int m_NumOfCells = 0;
+    std::vector<int> m_Key;
+    char m_CodeWork[kCells];
+    char m_DecodeWork[kCells];
+    const int* m_pTable;
+    int m_TableCount;
+};

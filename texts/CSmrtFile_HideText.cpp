@@ -1,0 +1,75 @@
+#include "texts/CSmrtFile_HideText.h"
+
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+
+CSmrtFile_HideText::CSmrtFile_HideText()
+{
+    m_pICphr = g_pILsnAFc ? g_pILsnAFc->Create_ICphr(2) : nullptr;
+    if (!m_pICphr)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, m_pICphr == 0");
+    if (m_pICphr->Init() != 0)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, after  m_pICphr->Init() ");
+    m_StrFixedSize = m_pICphr->GetStrFixedSize();
+    if (m_StrFixedSize <= 0)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, m_StrFixedSize <= 0 ");
+    // The block buffers hold MAX_SMART_FILE_STR_SZ characters; a larger block would overrun them.
+    if (m_StrFixedSize >= MAX_SMART_FILE_STR_SZ)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, m_StrFixedSize >= MAX_SMART_FILE_STR_SZ ");
+    m_pICphr_Nfs = g_pILsnAFc->Create_ICphr(1);
+    if (!m_pICphr_Nfs)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, m_pICphr_Nfs == 0");
+    if (m_pICphr_Nfs->Init() != 0)
+        LogFatal("\nCSmrtFile_HideText::CSmrtFile_HideText(), Error, after  m_pICphr_Nfs->Init() ");
+}
+
+int CSmrtFile_HideText::sf_fputc(int c)
+{
+    if (!m_pFile)
+        return EOF;
+    m_pszOutNrmlStr[m_OutCount++] = static_cast<char>(c);
+    if (m_OutCount >= MAX_SMART_FILE_STR_SZ)
+        LogFatal("\n,CSmrtFile_HideText::sf_fputc(), error, strlen(m_pszOutNrmlStr)  >= MAX_SMART_FILE_STR_SZ");
+    if (m_OutCount == m_StrFixedSize) {
+        m_pszOutNrmlStr[m_OutCount] = 0;
+        if (m_pICphr->Code(m_OutHideStr, m_pszOutNrmlStr, m_OutCount) == 0)
+            fwrite_unlocked(m_OutHideStr, 1, static_cast<std::size_t>(m_OutCount), m_pFile);
+        m_OutCount = 0;
+        m_pszOutNrmlStr[0] = 0;
+    }
+    return 0;
+}
+
+int CSmrtFile_HideText::sf_fclose()
+{
+    if (!m_pFile)
+        return EOF;
+    if (m_OutCount > 0) {
+        m_pszOutNrmlStr[m_OutCount] = 0;
+        ICphr* cipher = m_OutCount == m_StrFixedSize ? m_pICphr : m_pICphr_Nfs;
+        if (cipher->Code(m_OutHideStr, m_pszOutNrmlStr, m_OutCount) == 0)
+            fwrite_unlocked(m_OutHideStr, 1, static_cast<std::size_t>(m_OutCount), m_pFile);
+        m_OutCount = 0;
+        m_pszOutNrmlStr[0] = 0;
+    }
+    return CloseStream();
+}
+
+int CSmrtFile_HideText::sf_fgetc()
+{
+    if (!m_pFile)
+        return 0;
+    int count = 0;
+    if (m_InPos >= m_InLen)
+        ReadFixedSize(m_StrFixedSize, count);
+    while (m_InPos < m_InLen && m_InNrmlStr[m_InPos] == '\r') {
+        ++m_InPos;
+        if (m_InPos >= m_InLen)
+            ReadFixedSize(m_StrFixedSize, count);
+    }
+    // Only a read past the end finds nothing: the end again, never a byte beyond the block.
+    if (m_InPos >= m_InLen)
+        return EOF;
+    return static_cast<signed char>(m_InNrmlStr[m_InPos++]);
+}

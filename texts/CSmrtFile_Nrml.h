@@ -1,0 +1,51 @@
+#pragma once
+
+#include "texts/CSmrtFile.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+
+// The plain character file: each operation has the meaning of the C-library stream call of the
+// same name. Reading goes through a block read ahead, so that a character costs a compare and
+// a load, and so that a reader looking for a marker can scan the block at once (Buffered). A
+// file object is used by one thread only, is either read or written, and the class is final,
+// so a reader holding the concrete type reads without a virtual call per character.
+class CSmrtFile_Nrml final : public CSmrtFile {
+public:
+    int sf_fopen(const char* name, const char* mode) override;
+    int sf_fclose() override;
+    // Nonzero only once a read has found no more characters: at the end, after a read error,
+    // or when no file is open (a reader waiting for the end never hangs).
+    int sf_feof() override { return m_AtEnd; }
+    int sf_fgetc() override
+    {
+        if (m_pPos < m_pEnd || Refill())
+            return static_cast<unsigned char>(*m_pPos++);
+        return EOF;
+    }
+    int sf_fputc(int c) override { return m_pFile ? putc_unlocked(c, m_pFile) : EOF; }
+    int sf_fputs(const char* text) override { return m_pFile && text ? fputs_unlocked(text, m_pFile) : EOF; }
+    int sf_fseek(long offset, int origin) override;
+    long sf_ftell() override;
+
+    // The characters read ahead: n of them at the result (n is 0 at the end, which the next
+    // sf_feof then reports). Skip(k) consumes k of them.
+    const char* Buffered(std::size_t& n)
+    {
+        if (m_pPos >= m_pEnd)
+            Refill();
+        n = static_cast<std::size_t>(m_pEnd - m_pPos);
+        return m_pPos;
+    }
+    void Skip(std::size_t k) { m_pPos += k; }
+
+private:
+    bool Refill();
+
+    static constexpr std::size_t kBlock = 64 * 1024;
+    std::unique_ptr<char[]> m_pBlock;
+    const char* m_pPos = nullptr;
+    const char* m_pEnd = nullptr;
+    int m_AtEnd = 1;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/CNxtPrFlSrvc.h"
+#include "texts/IUtltsFile.h"
+#include "texts/PathField.h"
+
+#include <string>
+#include <vector>
+
+class IFileView;
+class ISmrtFile;
+
+// The file utilities of the run (g_pIUtltsFile). Paths are held whole: a path that does not
+// fit a field (plat::kMaxPath) is refused with a log line and never used cut, because a cut
+// path names another file.
+class CUtltsFile : public IUtltsFile {
+public:
+    // The program folder is the executable's; tests give a folder of their own.
+    explicit CUtltsFile(const char* programDir = nullptr);
+
+    int Init() override;
+    int InitNxtPrFlSrvc() override;
+    int OpenFile(IFileView* view) override;
+    int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) override;
+    int SaveResultsAs(IFileView* view) override;
+    int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) override;
+    const char* GetPrgrmDir() override { return m_PrgrmDir.c_str(); }
+    const char* GetFileDir() override { return m_FileDir.c_str(); }
+    const char* GetFilePath() override { return m_FilePath.c_str(); }
+    const char* GetFileName() override { return m_FileName.c_str(); }
+    const char* GetFileNameNoExt() override { return m_FileNameNoExt.c_str(); }
+    const char* GetFileExt() override { return m_FileExt.c_str(); }
+    const char* GetCurrentFileName() override { return m_CurrentFileName.c_str(); }
+    const char* GetCutFileName() override { return m_CutFileName.c_str(); }
+    int SetFileDir(const char* s) override { return SetField(m_FileDir, s, "SetFileDir"); }
+    int SetFilePath(const char* s) override { return SetField(m_FilePath, s, "SetFilePath"); }
+    int SetFileName(const char* s) override { return SetField(m_FileName, s, "SetFileName"); }
+    int SetFileNameNoExt(const char* s) override { return SetField(m_FileNameNoExt, s, "SetFileNameNoExt"); }
+    int SetFileExt(const char* s) override { return SetField(m_FileExt, s, "SetFileExt"); }
+    int SetCurrentFileName(const char* s) override { return SetField(m_CurrentFileName, s, "SetCurrentFileName"); }
+    int SetCutFileName(const char* s) override { return SetField(m_CutFileName, s, "SetCutFileName"); }
+    int GoToOpenedFile() override { return m_NxtPrFl.GoToOpenedFile(); }
+    int GoToNextFile() override { return m_NxtPrFl.GoToNextFile(); }
+    int GoToPreviousFile() override { return m_NxtPrFl.GoToPreviousFile(); }
+    int CanStartIteration() override { return m_NxtPrFl.CanStartIteration(); }
+    int HasNextFile() override { return m_NxtPrFl.HasNextFile(); }
+    int HasPreviousFile() override { return m_NxtPrFl.HasPreviousFile(); }
+    int CanStartAddBrackets() override { return m_NxtPrFl.CanStartAddBrackets(); }
+    int MakeListOfAllDfltRsltsFiles(const char* folder, std::vector<std::string>& list) override;
+    int DeleteAllFilesInDir(const char* folder) override;
+    int CopyFromDirToDir(const char* srcDir, const char* dstDir, const char* baseName, const char* ext) override;
+    int SwitchToNewName(const char* path) override;
+    int CalcltFileNameAndExt(const char* fileName, std::string& name, std::string& ext) override;
+
+    const CNxtPrFlSrvc& NxtPrFlSrvc() const { return m_NxtPrFl; }
+
+    // The view shows at most this many characters of a file.
+    static constexpr std::size_t kMaxShownChars = 9998;
+    static constexpr const char* kFilter = "Mix- Files (*.mix)|*.mix|Text- Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+
+private:
+    struct CopyStep {
+        std::string from;
+        std::string to;
+    };
+
+    int SetField(CPathField& field, const char* s, const char* op);
+    int OpenChosenFile(IFileView& view, const char* initialPath);
+    void SetCaption(IFileView& view);
+    void ShowFile(IFileView& view, ISmrtFile& file);
+    // What CopyFromDirToDir writes: the files of srcDir in pass order, each with its target.
+    // False when a target does not fit or the base name or extension would leave dstDir.
+    bool PlanCopy(const char* srcDir, const char* dstDir, const char* baseName, const char* ext,
+                  std::vector<CopyStep>& plan, bool& listed);
+
+    std::string m_ProgramDirOverride;
+    CPathField m_PrgrmDir;
+    CPathField m_CutFileName;
+    CPathField m_FileName;
+    CPathField m_FileNameNoExt;
+    CPathField m_FileExt;
+    CPathField m_FileDir;
+    CPathField m_FilePath;
+    CPathField m_CurrentFileName;
+    CNxtPrFlSrvc m_NxtPrFl;
+};

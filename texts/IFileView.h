@@ -1,0 +1,43 @@
+#pragma once
+// The window as the file utilities see it. The window implements these on its view, its file
+// dialogs and its message box; tests answer them from a script.
+
+#include <string>
+#include <vector>
+
+// Why a file the learner chose cannot be used; the window words the message.
+enum class FileProblem {
+    CannotOpen,  // the picked file cannot be read (removed, no permission, a folder)
+    CannotSave,  // the results cannot be written into the chosen folder
+    PathTooLong, // the path does not fit its field and is refused
+};
+
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // The Open dialog, starting at initialPath; true with the chosen full path, false when
+    // cancelled. filter is "Mix- Files (*.mix)|*.mix|...||".
+    virtual bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) = 0;
+    // The Save dialog with its own overwrite prompt for the chosen name; true with the full
+    // path (the default extension added when none was typed), false when cancelled.
+    virtual bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) = 0;
+    // Saving numbers the results name_1.ext, name_2.ext ...: before any of these existing files
+    // is replaced the learner confirms; false leaves everything as it is.
+    virtual bool ConfirmOverwrite(const std::vector<std::string>& existing) = 0;
+    // The message box.
+    virtual void ShowFileProblem(FileProblem problem, const char* path) = 0;
+};
+
+class IFileView {
+public:
+    virtual ~IFileView() = default;
+    // The screen text of the view: emptied, then appended to.
+    virtual void ClearText() = 0;
+    virtual void PutText(const char* text) = 0;
+    // Scroll sizes in text units (bytes of the shown file).
+    virtual void SetScrollSizes(long total, long page, long line) = 0;
+    // The main window's caption, and the product title that goes before the file name in it.
+    virtual void SetCaption(const char* caption) = 0;
+    virtual const char* GetCaptionTitle() = 0;
+    virtual IFileDialogs& Dialogs() = 0;
+};

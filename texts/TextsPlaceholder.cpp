@@ -1,1 +1,0 @@
-// The phrase-file subsystem grows here.

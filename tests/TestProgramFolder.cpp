@@ -77,6 +77,11 @@ void ProgramFolderTest::ClearSettings()
             fs::remove(e.path());
 }
 
+void ProgramFolderTest::InstallShippedTexts()
+{
+    fs::copy(LEXIDO_TEXTS_DIR, m_Dir, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 void ProgramFolderTest::WriteFile(const std::string& rel, const std::string& bytes) const
 {
     fs::create_directories(fs::path(Path(rel)).parent_path());

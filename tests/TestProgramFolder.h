@@ -20,6 +20,9 @@ protected:
     void OpenDatabase();
     // Removes every shipped .cfg file, leaving Settings/ empty.
     void ClearSettings();
+    // Installs the shipped source texts (Settings/Texts_Src/...) and the empty folders the text
+    // makers write into (Text/Alice/<pair>/, Text/Conversational Guide/<pair>/).
+    void InstallShippedTexts();
 
     std::string Path(const std::string& rel) const { return m_Dir + "/" + rel; }
     void WriteFile(const std::string& rel, const std::string& bytes) const;

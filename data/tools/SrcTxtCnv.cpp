@@ -1,0 +1,230 @@
+#include "data/tools/SrcTxtCnv.h"
+
+#include "platform/PlatCodePage.h"
+#include "platform/PlatFs.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* CodePageName(int codePage)
+{
+    return codePage == plat::kCpCyrillic ? "windows-1251" : "windows-1252";
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when it is malformed (overlong,
+// surrogate, beyond U+10FFFF, cut short).
+std::size_t DecodeUtf8(const std::string& s, std::size_t i, char32_t& u)
+{
+    const unsigned char b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+        u = b0;
+        return 1;
+    }
+    std::size_t len = 0;
+    char32_t min = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2, u = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3, u = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4, u = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size())
+        return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        const unsigned char b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        u = (u << 6) | (b & 0x3F);
+    }
+    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+bool IsBlankLine(const std::string& line)
+{
+    return line.find_first_not_of(' ') == std::string::npos;
+}
+
+bool ReadBytes(const fs::path& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    bytes = ss.str();
+    return !in.bad();
+}
+
+std::vector<fs::path> TxtFilesBelow(const fs::path& dir)
+{
+    std::vector<fs::path> files;
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec))
+        return files;
+    for (const auto& e : fs::recursive_directory_iterator(dir, ec))
+        if (e.is_regular_file() && e.path().extension() == ".txt")
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
+
+int MstrCodePage(const std::string& relPath)
+{
+    for (const auto& part : fs::path(relPath))
+        if (part == "Russian" || part == "Ru")
+            return plat::kCpCyrillic;
+    return plat::kCpWestern;
+}
+
+bool CnvrtMstr(const std::string& utf8, int codePage, std::string& out, SCnvrtErr& err)
+{
+    std::vector<std::string> lines(1);
+    int line = 1;
+    int column = 0;
+    auto refuse = [&](char32_t u, std::string what) {
+        err.line = line;
+        err.column = column;
+        err.chr = u;
+        err.what = std::move(what);
+        return false;
+    };
+
+    std::size_t i = utf8.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (i < utf8.size()) {
+        ++column;
+        char32_t u = 0;
+        const std::size_t len = DecodeUtf8(utf8, i, u);
+        if (len == 0)
+            return refuse(0, "malformed UTF-8");
+        i += len;
+        if (u == '\r') {
+            if (i >= utf8.size() || utf8[i] != '\n')
+                return refuse(u, "carriage return without line feed");
+            ++i;
+            u = '\n';
+        }
+        if (u == '\n') {
+            lines.emplace_back();
+            ++line;
+            column = 0;
+            continue;
+        }
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            return refuse(u, "control character");
+        unsigned char byte = 0;
+        if (!plat::FromUnicode(u, codePage, byte))
+            return refuse(u, std::string("character not in ") + CodePageName(codePage));
+        lines.back().push_back(static_cast<char>(byte));
+    }
+
+    while (!lines.empty() && IsBlankLine(lines.back()))
+        lines.pop_back();
+    if (lines.empty()) {
+        line = 1;
+        column = 0;
+        return refuse(0, "empty text");
+    }
+    out.clear();
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return true;
+}
+
+std::string FormatCnvrtErr(const std::string& file, const SCnvrtErr& err)
+{
+    std::string msg = file + ":" + std::to_string(err.line) + ":" + std::to_string(err.column) + ": " + err.what;
+    if (err.chr != 0) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(err.chr));
+        msg += std::string(" (") + code;
+        if (err.chr >= 0x20 && !(err.chr >= 0x7F && err.chr <= 0x9F)) {
+            // The character itself, as UTF-8, so that the message shows what to look for.
+            std::string c;
+            const char32_t u = err.chr;
+            if (u < 0x80) {
+                c += static_cast<char>(u);
+            } else if (u < 0x800) {
+                c += static_cast<char>(0xC0 | (u >> 6));
+                c += static_cast<char>(0x80 | (u & 0x3F));
+            } else if (u < 0x10000) {
+                c += static_cast<char>(0xE0 | (u >> 12));
+                c += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+                c += static_cast<char>(0x80 | (u & 0x3F));
+            } else {
+                c += static_cast<char>(0xF0 | (u >> 18));
+                c += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+                c += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+                c += static_cast<char>(0x80 | (u & 0x3F));
+            }
+            msg += " '" + c + "'";
+        }
+        msg += ")";
+    }
+    return msg;
+}
+
+int CnvrtMstrTree(const std::string& masterDir, const std::string& outDir, std::ostream& msgs)
+{
+    const std::vector<fs::path> masters = TxtFilesBelow(masterDir);
+    if (masters.empty()) {
+        msgs << masterDir << ": no *.txt masters below this folder\n";
+        return 1;
+    }
+    bool failed = false;
+    std::set<std::string> made;
+    for (const auto& path : masters) {
+        const std::string rel = fs::relative(path, masterDir).generic_string();
+        std::string utf8;
+        if (!ReadBytes(path, utf8)) {
+            msgs << path.string() << ": cannot be read\n";
+            failed = true;
+            continue;
+        }
+        std::string bytes;
+        SCnvrtErr err;
+        if (!CnvrtMstr(utf8, MstrCodePage(rel), bytes, err)) {
+            msgs << FormatCnvrtErr(path.string(), err) << "\n";
+            failed = true;
+            continue;
+        }
+        made.insert(rel);
+        // Unchanged files keep their time, so the program folder does not take a fresh copy.
+        const fs::path dst = fs::path(outDir) / rel;
+        std::string old;
+        if (ReadBytes(dst, old) && old == bytes)
+            continue;
+        std::error_code ec;
+        fs::create_directories(dst.parent_path(), ec);
+        if (!plat::WriteFileAtomic(dst.string(), bytes)) {
+            msgs << dst.string() << ": cannot be written\n";
+            failed = true;
+        }
+    }
+    if (failed)
+        return 1;
+    for (const auto& path : TxtFilesBelow(outDir))
+        if (!made.count(fs::relative(path, outDir).generic_string())) {
+            std::error_code ec;
+            fs::remove(path, ec);
+        }
+    return 0;
+}

@@ -6,11 +6,11 @@
 #include <cstring>
 
 namespace {
-// The rule over any file of the family, one character at a time.
+// Skips the blanks, the field's opening markers and the blanks after them; gives the first
+// character of the text (or of the closer) as read.
 template <class File>
-int ReadFieldFrom(File& f, char opener, char closer, char* text)
+int SkipToText(File& f, char opener)
 {
-    constexpr long kMaxText = MAX_PHRASE_FIELD_SZ - 1;
     int c = f.sf_fgetc();
     while (c == ' ' && !f.sf_feof())
         c = f.sf_fgetc();
@@ -18,6 +18,15 @@ int ReadFieldFrom(File& f, char opener, char closer, char* text)
         c = f.sf_fgetc();
     while (c == ' ' && !f.sf_feof())
         c = f.sf_fgetc();
+    return c;
+}
+
+// The rule over any file of the family, one character at a time.
+template <class File>
+int ReadFieldFrom(File& f, char opener, char closer, char* text)
+{
+    constexpr long kMaxText = MAX_PHRASE_FIELD_SZ - 1;
+    int c = SkipToText(f, opener);
     if (c == closer && !f.sf_feof()) {
         text[0] = 0;
         return 0;
@@ -49,13 +58,7 @@ int ReadFieldFrom(File& f, char opener, char closer, char* text)
 int ReadFieldFrom(CSmrtFile_Nrml& f, char opener, char closer, char* text)
 {
     constexpr std::size_t kMaxText = MAX_PHRASE_FIELD_SZ - 1;
-    int c = f.sf_fgetc();
-    while (c == ' ' && !f.sf_feof())
-        c = f.sf_fgetc();
-    while (c == opener && !f.sf_feof())
-        c = f.sf_fgetc();
-    while (c == ' ' && !f.sf_feof())
-        c = f.sf_fgetc();
+    int c = SkipToText(f, opener);
     if (f.sf_feof() || c == closer) {
         text[0] = 0;
         return 0;

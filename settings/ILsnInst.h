@@ -1,0 +1,16 @@
+#pragma once
+
+class IScrnView;
+
+// The installer: makes and starts every service, and releases them at the end.
+class ILsnInst {
+public:
+    virtual ~ILsnInst() = default;
+    // Called once by the view on its first update; never returns on failure.
+    virtual int InstallAll(IScrnView* pView) = 0;
+    // Only the first call acts.
+    virtual int DeInstallAll() = 0;
+    virtual int InstallTitlePctr() = 0;
+    virtual int PrepareTitlePctr() = 0;
+    virtual int ShowTitlePctr() = 0;
+};

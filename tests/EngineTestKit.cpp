@@ -141,6 +141,8 @@ IBsPrgr* CTestFactory::Create_IBsPrgr(int mode)
 {
     if (!makePrograms)
         return nullptr;
+    if (realPrograms)
+        return CLsnAFc::Create_IBsPrgr(mode);
     return new CTestPrgr(mode, &journal, sleepMs);
 }
 

@@ -1,6 +1,7 @@
 #include "tests/ProgramTest.h"
 
 #include "engine/CItrtnSrvc.h"
+#include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
@@ -19,16 +20,25 @@
 void CTimeOutScript::OnTimeOutWait(int ms)
 {
     char key = 0;
+    char text[SCREEN_TEXT_SIZE];
+    const int n = g_pOScreen->CopyText(text, sizeof text);
     {
         std::lock_guard<std::mutex> lk(m_Lock);
         const int index = static_cast<int>(m_Waits.size());
         m_Waits.push_back(ms);
+        m_Screens.emplace_back(text, static_cast<std::size_t>(n));
         const auto it = m_Keys.find(index);
         if (it != m_Keys.end())
             key = it->second;
     }
     if (key)
         g_pIKbrd->PutKey(static_cast<unsigned char>(key));
+}
+
+std::vector<std::string> CTimeOutScript::Screens()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    return m_Screens;
 }
 
 std::vector<int> CTimeOutScript::Waits()

@@ -25,11 +25,14 @@ public:
     void OnTimeOutWait(int ms) override;
     void KeyAt(int wait, char key) { m_Keys[wait] = key; }
     std::vector<int> Waits();
+    // The screen text as it stood when each wait began.
+    std::vector<std::string> Screens();
 
 private:
     std::mutex m_Lock;
     std::map<int, char> m_Keys;
     std::vector<int> m_Waits;
+    std::vector<std::string> m_Screens;
 };
 
 class ProgramTest : public EngineTest {

@@ -15,6 +15,7 @@
 #include "settings/ILsnAFc.h"
 #include "tests/ProgramTest.h"
 
+#include <chrono>
 #include <memory>
 
 using Screens = std::vector<std::string>;
@@ -344,4 +345,29 @@ TEST_F(ProgramBaseTest, AWrongDirectionInAModeLoopEndsTheProcessWithTheModesMess
             << c.first;
         EXPECT_EQ(Log(), c.second) << c.first;
     }
+}
+
+// A pass replaced while it waits (another Run command, shut-down) ends as on Escape: what it
+// wrote is stored and the status follows it.
+TEST_F(ProgramBaseTest, RetiringAWaitingPassStoresWhatItWrote)
+{
+    Open("Lesson.mix", kTwo);
+    FirstIteration(0);
+    for (char key : std::string(" a"))
+        PutKeyWhenWaiting(key);
+    ASSERT_TRUE(WaitForKeyWait());
+    g_pIMfcCmmnProc->RetirePass();
+    EXPECT_EQ(Results(1), "*I am\n=Ich bin\n");
+    EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+    EXPECT_FALSE(g_pIItrtnSrvc->IsPassRunning());
+
+    // A time-out pass in a long wait is retired at once.
+    SetSetting("To_InWh", "TimeOut", 60000);
+    FirstIteration(3);
+    while (m_TimeOuts.Waits().empty())
+        plat::Sleep(1);
+    const auto t0 = std::chrono::steady_clock::now();
+    g_pIMfcCmmnProc->RetirePass();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(CThread::kGraceMs));
+    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
 }

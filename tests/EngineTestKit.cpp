@@ -146,6 +146,16 @@ IBsPrgr* CTestFactory::Create_IBsPrgr(int mode)
     return new CTestPrgr(mode, &journal, sleepMs);
 }
 
+IPrStr* CTestFactory::Create_IPrStr()
+{
+    return makeStrings ? CLsnAFc::Create_IPrStr() : nullptr;
+}
+
+IScrnStr* CTestFactory::Create_IScrnStr()
+{
+    return makeStrings ? CLsnAFc::Create_IScrnStr() : nullptr;
+}
+
 IKbrd* CTestFactory::Create_IKbrd(int type)
 {
     if (!makeKeySources && type != 1)

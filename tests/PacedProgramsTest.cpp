@@ -371,3 +371,19 @@ TEST_F(ProgramBaseTest, RetiringAWaitingPassStoresWhatItWrote)
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(CThread::kGraceMs));
     EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
 }
+
+TEST_F(ProgramBaseTest, AProgramWithoutItsStringObjectsDoesNotRun)
+{
+    Open("Lesson.mix", kTwo);
+    m_pFactory->makeStrings = false;
+    for (int mode : {0, 7}) {
+        EmptyLog();
+        FirstIteration(mode);
+        Keys(""); // not a single key is asked for
+        EXPECT_EQ(Log(), "entry into proc CThrdAp::ThreadFunc()"
+                         "\nCBsPrgr::CBsPrgr,error, m_pIPrStr  == 0"
+                         "\nCBsPrgr::CBsPrgr,error, m_pCScrnStr == 0")
+            << mode;
+        EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
+    }
+}

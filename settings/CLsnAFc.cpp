@@ -14,7 +14,12 @@
 #include "engine/CThrdAp.h"
 #include "locale/CLocal.h"
 #include "locale/CSetHelp.h"
+#include "programs/CAddBrkt.h"
+#include "programs/CIn_Whl.h"
+#include "programs/COpBrWhlWrd.h"
 #include "programs/CPrStr.h"
+#include "programs/CTmOInW.h"
+#include "programs/CWchLttr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
 #include "settings/CLsnInst.h"
@@ -95,7 +100,23 @@ IKbrd* CLsnAFc::Create_IKbrd(int type)
 IMfcCmmnProc* CLsnAFc::Create_IMfcCmmnProc() { return new (std::nothrow) CMfcCmmnProc; }
 CThread* CLsnAFc::Create_CThread(int mode) { return NewModeWorker(mode); }
 CThread* CLsnAFc::Create_CThread_AddBr(int type) { return NewAddBracketsWorker(type); }
-IBsPrgr* CLsnAFc::Create_IBsPrgr(int) { return nullptr; }
+IBsPrgr* CLsnAFc::Create_IBsPrgr(int mode)
+{
+    switch (mode) {
+    case 0: return new (std::nothrow) CIn_Whl;
+    case 1: return new (std::nothrow) CWrdByWrd;
+    case 2: return new (std::nothrow) CWchLttr;
+    case 3: return new (std::nothrow) CTmOInW;
+    case 4: return new (std::nothrow) CTmOWbW;
+    case 5: return new (std::nothrow) COpBrWhlWrd;
+    case 6: return new (std::nothrow) COpBrOneLttr;
+    case 7: return new (std::nothrow) COpBrWhlWrd_NI;
+    case 8: return new (std::nothrow) COpBrOneLttr_NI;
+    case 9: return new (std::nothrow) CAddBrkt;
+    case 10: return new (std::nothrow) CAddBrktTo;
+    default: return nullptr;
+    }
+}
 IPrStr* CLsnAFc::Create_IPrStr() { return new (std::nothrow) CPrStr; }
 IScrnStr* CLsnAFc::Create_IScrnStr() { return new (std::nothrow) CScrnStr; }
 ISmrtFile* CLsnAFc::Create_ISmrtFile() { return new (std::nothrow) CSmrtFile_Nrml; }

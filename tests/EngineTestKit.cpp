@@ -141,7 +141,19 @@ IBsPrgr* CTestFactory::Create_IBsPrgr(int mode)
 {
     if (!makePrograms)
         return nullptr;
+    if (realPrograms)
+        return CLsnAFc::Create_IBsPrgr(mode);
     return new CTestPrgr(mode, &journal, sleepMs);
+}
+
+IPrStr* CTestFactory::Create_IPrStr()
+{
+    return makeStrings ? CLsnAFc::Create_IPrStr() : nullptr;
+}
+
+IScrnStr* CTestFactory::Create_IScrnStr()
+{
+    return makeStrings ? CLsnAFc::Create_IScrnStr() : nullptr;
 }
 
 IKbrd* CTestFactory::Create_IKbrd(int type)

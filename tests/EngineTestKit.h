@@ -72,6 +72,10 @@ public:
     CPassJournal journal;
     int sleepMs = 0;         // > 0 makes time-out programs
     bool makePrograms = true; // false: no program can be made
+    bool realPrograms = false; // true: the system's own training programs
+    bool makeStrings = true;   // false: no string object can be made
+    IPrStr* Create_IPrStr() override;
+    IScrnStr* Create_IScrnStr() override;
     bool makeKeySources = true; // false: no key source can be made
     IKbrd* Create_IKbrd(int type) override;
 };

@@ -1,0 +1,60 @@
+#include "programs/CWchLttr.h"
+
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IKbrd.h"
+#include "programs/CWrkFile.h"
+#include "programs/IPrStr.h"
+#include "settings/Log.h"
+
+int CWchLttr::ProcessKey()
+{
+    return RevealKeyVerdict();
+}
+
+int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
+{
+    if (!m_pOFile->ReadRecord())
+        return 0;
+    for (;;) {
+        g_pOScreen->ClrScr();
+        g_pOScreen->GotoXY(0, 0);
+        m_PhraseMarked = 0;
+        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
+            LogFatal("\nCWchLttr::TypeDicOrBackDicFromFile(),Error, цкщтп DicOrBackDicInd ");
+        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
+        g_pOScreen->PutStr(SEPARATOR_LINE);
+        while (m_pIPrStr->NextWord()) {
+            g_pOScreen->PutStr(" ");
+            for (;;) {
+                WaitForKey();
+                const int verdict = ProcessKey();
+                if (verdict == 0)
+                    return 0;
+                bool revealed = false;
+                if (verdict == 1) {
+                    MarkPhrase();
+                    g_pOScreen->PutStr(m_pIPrStr->GetWord());
+                    revealed = true;
+                } else if (verdict == 2) {
+                    g_pOScreen->PutStr(m_pIPrStr->GetWord());
+                    revealed = true;
+                }
+                // Every key is compared, also one that already revealed the word: a word that
+                // begins with "=" or "+" is then typed twice.
+                if (CompareKeyWith(m_pIPrStr->GetFirstLetter()) == 0) {
+                    g_pOScreen->PutStr(m_pIPrStr->GetWord());
+                    break;
+                }
+                if (revealed)
+                    break;
+            }
+        }
+        if (m_PhraseMarked)
+            WritePhraseInFileOrder(DicOrBackDicInd);
+        g_pOScreen->PutStr(CONTINUE_LINE);
+        g_pIKbrd->GetKbHit(); // not judged: Escape here only moves on
+        if (!m_pOFile->ReadRecord())
+            return 0;
+    }
+}

@@ -1,0 +1,155 @@
+#include "programs/CWrkFile.h"
+
+#include "engine/IItrtnSrvc.h"
+#include "engine/IterationGlobals.h"
+#include "platform/PlatFs.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+#include "texts/ISmrtFile.h"
+#include "texts/IUtltsFile.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+ISmrtFile* MakeFileObject(const char* nullMessage)
+{
+    ISmrtFile* f = g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr;
+    if (!f)
+        LogFatal("%s", nullMessage);
+    return f;
+}
+} // namespace
+
+CWrkFile::CWrkFile(const char* path)
+    : m_pISf_In(nullptr), m_pISf_Out(nullptr), m_Dic{}, m_BackDic{}, m_Screen{}, m_WasWritten(0)
+{
+    m_pISf_In = MakeFileObject("\nCWrkFile::CWrkFile(), error, m_pISf_In == 0");
+    m_pISf_Out = MakeFileObject("\nCWrkFile::CWrkFile(), error, m_pISf_Out == 0");
+    if (!g_pIUtltsFile)
+        LogFatal("\nCWrkFile::CWrkFile(), error, g_pIUtltsFile == 0");
+    if (!path || m_pISf_In->sf_fopen(path, "rb") != 0)
+        LogFatal("\nCWrkFile::CWrkFile(), error, Cannot open input file");
+    if (m_pISf_Out->sf_fopen(g_pIUtltsFile->GetCutFileName(), "wb") != 0) {
+        m_pISf_In->sf_fclose();
+        LogFatal("\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)");
+    }
+    m_pReader.reset(new CPhraseReader(*m_pISf_In));
+}
+
+CWrkFile::~CWrkFile()
+{
+    StoreResults();
+    delete m_pISf_In;
+    delete m_pISf_Out;
+}
+
+int CWrkFile::ReadRecord()
+{
+    const int one = ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, m_Dic);
+    const int two = ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, m_BackDic);
+    return one && two ? 1 : 0;
+}
+
+int CWrkFile::ReadField(char closer, char opener, char* dst)
+{
+    if (m_Stored >= 0) { // the input is closed
+        dst[0] = 0;
+        return 0;
+    }
+    return m_pReader->ReadField(opener, closer, dst);
+}
+
+int CWrkFile::CopyTexts(char* dic, char* backDic)
+{
+    std::memcpy(dic, m_Dic, sizeof m_Dic);
+    std::memcpy(backDic, m_BackDic, sizeof m_BackDic);
+    return 0;
+}
+
+int CWrkFile::WritePair(const char* dic, const char* backDic)
+{
+    m_WasWritten = 1;
+    m_pISf_Out->sf_fputc('*');
+    m_pISf_Out->sf_fputs(dic);
+    m_pISf_Out->sf_fputc('\n');
+    m_pISf_Out->sf_fputc('=');
+    m_pISf_Out->sf_fputs(backDic);
+    m_pISf_Out->sf_fputc('\n');
+    return 0;
+}
+
+int CWrkFile::WriteLine(const char* text)
+{
+    m_WasWritten = 1;
+    m_pISf_Out->sf_fputs(text);
+    m_pISf_Out->sf_fputc('\n');
+    return 0;
+}
+
+int CWrkFile::NextChar()
+{
+    if (m_Pending >= 0) {
+        const int c = m_Pending;
+        m_Pending = -1;
+        return c;
+    }
+    return m_pISf_In->sf_fgetc();
+}
+
+int CWrkFile::ReadLines(char* dst, int lines)
+{
+    dst[0] = 0;
+    if (m_Stored >= 0)
+        return 0;
+    int c = NextChar();
+    int count = c == '\n' ? 2 : 1;
+    if (count > lines)
+        return 0;
+    int n = 0;
+    for (;;) {
+        if (m_pISf_In->sf_feof())
+            break;
+        if (n >= WRK_TEXT_SZ - 1) {
+            m_Pending = c;
+            break;
+        }
+        dst[n++] = static_cast<char>(c);
+        c = m_pISf_In->sf_fgetc();
+        if (c == '\n')
+            ++count;
+        if (count > lines)
+            break;
+    }
+    dst[n] = 0;
+    return n > 0 ? 1 : 0;
+}
+
+int CWrkFile::StoreResults()
+{
+    if (m_Stored >= 0)
+        return m_Stored;
+    m_pISf_In->sf_fclose();
+    m_pISf_Out->sf_fclose();
+    m_Stored = 0;
+    if (!m_WasWritten)
+        return 0;
+
+    ISmrtFile* cut = MakeFileObject("\nCWrkFile::~CWrkFile(), error, m_pISf_In == 0");
+    if (cut->sf_fopen(g_pIUtltsFile->GetCutFileName(), "rb") != 0)
+        LogFatal("\nCWrkFile::~CWrkFile(), error, after l_pISf_In->sf_fopen()");
+    std::string bytes;
+    for (int c = cut->sf_fgetc(); !cut->sf_feof(); c = cut->sf_fgetc())
+        bytes.push_back(static_cast<char>(c));
+    cut->sf_fclose();
+    delete cut;
+
+    // Written whole through a temporary file: a crash or a full disk never leaves a half
+    // results file that the next iteration would read as the learner's marks.
+    const char* target = g_pIItrtnSrvc ? g_pIItrtnSrvc->GetRsltsFileName() : nullptr;
+    if (!target || !*target || !plat::WriteFileAtomic(target, bytes))
+        LogFatal("\nCWrkFile::~CWrkFile(), error, m_in = ....== NULL)");
+    m_Stored = 1;
+    return 1;
+}

@@ -1,0 +1,118 @@
+// The programs run by a clock: Time Out (In Whole), Time Out (Word By Word) and Add Brackets
+// (Time Out). Waits of a few milliseconds; keys are placed inside chosen waits.
+#include "engine/IItrtnSrvc.h"
+#include "tests/ProgramTest.h"
+
+using Screens = std::vector<std::string>;
+
+namespace {
+const char* const kTwo = "*I am\n=Ich bin\n*Good day\n=Guten Tag\n";
+const std::string kEndLine = "\n\n\n\n\n----------------------------------";
+} // namespace
+
+class TimeOutTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        SetSetting("To_InWh", "TimeOut", 2);
+        SetSetting("To_WbW", "TimeOut", 3);
+        SetSetting("AddBrTo", "TimeOut", 1);
+    }
+};
+
+TEST_F(TimeOutTest, InWholeRunsThreeWaitsPerPhraseAndWritesNothingWithoutKeys)
+{
+    Open("Lesson.mix", kTwo);
+    m_TimeOuts.KeyAt(1, 'x'); // another key changes nothing
+    FirstIteration(3);
+    WaitForEnd();
+    EXPECT_EQ(m_TimeOuts.Waits(), (std::vector<int>(6, 2)));
+    const Screens s = m_TimeOuts.Screens();
+    ASSERT_EQ(s.size(), 6u);
+    EXPECT_EQ(s[0], Shown("I am", ""));
+    EXPECT_EQ(s[1], Shown("I am", "Ich bin")); // typed below, the screen not cleared
+    EXPECT_EQ(s[2], Shown("I am", "Ich bin" + kEndLine));
+    EXPECT_EQ(s[3], Shown("Good day", ""));
+    EXPECT_EQ(ScreenText(), "");
+    EXPECT_FALSE(HasResults(1));
+    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
+}
+
+TEST_F(TimeOutTest, InWholeSpaceInAWaitMarksThePhrase)
+{
+    Open("Lesson.mix", kTwo);
+    m_TimeOuts.KeyAt(4, ' ');
+    FirstIteration(3, 1);
+    WaitForEnd();
+    EXPECT_EQ(m_TimeOuts.Screens()[4], Shown("Guten Tag", "Good day"));
+    EXPECT_EQ(Results(1), "*Good day\n=Guten Tag\n");
+    EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+}
+
+TEST_F(TimeOutTest, InWholeEscapeInTheEndLineWaitKeepsTheMarkedPhraseUnwritten)
+{
+    Open("Lesson.mix", kTwo);
+    m_TimeOuts.KeyAt(0, ' ');
+    m_TimeOuts.KeyAt(2, ESC);
+    FirstIteration(3);
+    WaitForEnd();
+    EXPECT_EQ(m_TimeOuts.Waits().size(), 3u);
+    EXPECT_FALSE(HasResults(1));
+    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER); // nothing stored: no next iteration
+}
+
+TEST_F(TimeOutTest, WordByWordWaitsOncePerWordAndTwiceMore)
+{
+    Open("Lesson.mix", "*I am here\n=Ich bin  da\n");
+    m_TimeOuts.KeyAt(3, ' '); // after the last word
+    FirstIteration(4);
+    WaitForEnd();
+    EXPECT_EQ(m_TimeOuts.Waits(), (std::vector<int>(5, 3)));
+    const Screens s = m_TimeOuts.Screens();
+    EXPECT_EQ(s[0], Shown("I am here", ""));
+    EXPECT_EQ(s[1], Shown("I am here", "Ich "));
+    EXPECT_EQ(s[3], Shown("I am here", "Ich bin da "));
+    EXPECT_EQ(s[4], Shown("I am here", "Ich bin da " + kEndLine));
+    EXPECT_EQ(Results(1), "*I am here\n=Ich bin  da\n");
+    EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+}
+
+TEST_F(TimeOutTest, WordByWordEscapeEndsThePass)
+{
+    Open("Lesson.mix", kTwo);
+    m_TimeOuts.KeyAt(1, ' ');
+    m_TimeOuts.KeyAt(2, ESC);
+    FirstIteration(4, 1);
+    WaitForEnd();
+    EXPECT_EQ(m_TimeOuts.Waits().size(), 3u);
+    EXPECT_EQ(m_TimeOuts.Screens()[2], Shown("Ich bin", "I am "));
+    EXPECT_FALSE(HasResults(1));
+    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
+}
+
+TEST_F(TimeOutTest, AddBracketsTimeOutBracketsTheWordOfTheWait)
+{
+    Open("Lesson.mix", "*I am a student\n=Ich bin ein Student\n*Thanks\n=Danke\n*Yes\n=Ja\n");
+    m_TimeOuts.KeyAt(4, ' ');  // the wait after "Student"
+    m_TimeOuts.KeyAt(7, ' ');  // the wait after the question "Thanks": the phrase is marked
+    m_TimeOuts.KeyAt(12, ESC); // the wait after the word "Ja"
+    FirstIteration(10);
+    WaitForEnd();
+    // Per phrase: a wait after the question, one per word, and a pause of two.
+    EXPECT_EQ(m_TimeOuts.Waits(), (std::vector<int>(13, 1)));
+    const Screens s = m_TimeOuts.Screens();
+    EXPECT_EQ(s[4], Shown("I am a student", "Ich bin ein Student "));
+    EXPECT_EQ(s[7], Shown("Thanks", ""));
+    EXPECT_EQ(Results(1), "*I am a student\n=Ich bin ein <Student> \n*Thanks\n=Danke \n");
+    EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+}
+
+TEST_F(TimeOutTest, AddBracketsTimeOutBackDicMakesTheSecondTextTheQuestion)
+{
+    Open("Lesson.mix", "*I am a student\n=Ich bin ein Student\n");
+    m_TimeOuts.KeyAt(4, ' ');
+    FirstIteration(10, 1);
+    WaitForEnd();
+    EXPECT_EQ(Results(1), "*Ich bin ein Student\n=I am a <student> \n");
+}

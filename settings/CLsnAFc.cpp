@@ -25,6 +25,8 @@
 #include "settings/CLsnInst.h"
 #include "settings/CSttngs.h"
 #include "settings/Globals.h"
+#include "texts/CAliceTxtMkr.h"
+#include "texts/CCgTxtMkr.h"
 #include "texts/CCphr_Buffer.h"
 #include "texts/CCphr_Nfs.h"
 #include "texts/CSmrtFile_Nrml.h"
@@ -164,5 +166,12 @@ IDbPar* CLsnAFc::Create_IDbPar(int type)
 
 IDbSec* CLsnAFc::Create_IDbSec() { return new (std::nothrow) CDbSec; }
 IDbVars* CLsnAFc::Create_IDbVars() { return new (std::nothrow) CDbVars; }
-IAliceTxtMkr* CLsnAFc::Create_IAliceTxtMkr(int) { return nullptr; }
+IAliceTxtMkr* CLsnAFc::Create_IAliceTxtMkr(int type)
+{
+    switch (type) {
+    case 1: return new (std::nothrow) CAliceTxtMkr;
+    case 2: return new (std::nothrow) CCgTxtMkr;
+    default: return nullptr;
+    }
+}
 ISetHelp* CLsnAFc::Create_ISetHelp() { return new (std::nothrow) CSetHelp; }

@@ -1,0 +1,209 @@
+#include "texts/CTxtMkr.h"
+
+#include "config/DbTypes.h"
+#include "config/IDbLexer.h"
+#include "platform/PlatFs.h"
+#include "platform/PlatTextFile.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+#include "texts/CSmrtFile_HideText.h"
+#include "texts/CSmrtFile_Nrml.h"
+#include "texts/IUtltsFile.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <sys/stat.h>
+
+namespace {
+// A full path is bounded to 255 characters; a longer one is refused, never cut, since a cut
+// path names another file (possibly outside Text/).
+constexpr std::size_t kMaxFullPath = 255;
+
+// The marker that opens a record: "#" alone as a word. A "#" between double quotes is text.
+bool IsMarker(IDbLexer& lx)
+{
+    return lx.GetSymType() == SYM_WORD && std::strcmp(lx.GetSymText(), "#") == 0;
+}
+
+bool AtEnd(IDbLexer& lx)
+{
+    return lx.GetSymType() == SYM_EOF;
+}
+
+// Reads symbols up to the next marker or the end of the file; the position just after it.
+long PosAfterNextMarker(IDbLexer& lx)
+{
+    do
+        lx.GetSym();
+    while (!AtEnd(lx) && !IsMarker(lx));
+    return lx.GetPosAfterSym();
+}
+
+std::string Format(const char* format, ...) LX_PRINTF(1, 2);
+std::string Format(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0)
+        std::vsnprintf(&out[0], out.size() + 1, format, args);
+    va_end(args);
+    return out;
+}
+
+[[noreturn]] void FatalOpen(const std::string& path)
+{
+    LogFatal("\nCAliceTxtMkr::UnfastenText(), File opening error [%s]", path.c_str());
+}
+
+// Opens a source for the tokenizer; the tokenizer itself ends the program when it cannot.
+void OpenInLexer(IDbLexer& lx, const std::string& path, const char* logLine)
+{
+    if (lx.OpenFile(path.c_str()) != 0)
+        LogFatal("%s", logLine);
+}
+} // namespace
+
+int CTxtMkr::SetCodedOutput()
+{
+    m_Mode = kCodedOutput;
+    return 0;
+}
+
+int CTxtMkr::SetNrmlOutput()
+{
+    m_Mode = kNrmlOutput;
+    return 0;
+}
+
+void CTxtMkr::Put(int c)
+{
+    m_pOut->sf_fputc(c);
+    ++m_Written;
+}
+
+int CTxtMkr::CopyUpTo(plat::CTextReader& from, long end)
+{
+    int last = -1;
+    do {
+        const int c = from.GetC();
+        if (from.Eof())
+            break; // the end value is never written as a byte
+        Put(c);
+        last = c;
+    } while (from.Tell() <= end);
+    return last;
+}
+
+void CTxtMkr::Abandon(const std::string& logLine)
+{
+    m_pOut->sf_fclose();
+    std::remove(m_TmpPath.c_str());
+    LogFatal("%s", logLine.c_str());
+}
+
+int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* output)
+{
+    if (!g_pIUtltsFile)
+        LogFatal("\nCAliceTxtMkr::UnfastenText(), error, g_pIUtltsFile == 0");
+    const std::string dir = g_pIUtltsFile->GetPrgrmDir();
+    const std::string path1 = plat::NormalizeSeparators(dir + first);
+    const std::string path2 = plat::NormalizeSeparators(dir + second);
+    const std::string pathOut = plat::NormalizeSeparators(dir + output);
+
+    std::unique_ptr<IDbLexer> lx1(g_pILsnAFc ? g_pILsnAFc->Create_IDbLexer() : nullptr);
+    if (!lx1)
+        LogFatal("\nCAliceTxtMkr::UnfastenText(), error, pILxr_1st == 0");
+    std::unique_ptr<IDbLexer> lx2(g_pILsnAFc->Create_IDbLexer());
+    if (!lx2)
+        LogFatal("\nCAliceTxtMkr::UnfastenText(), error, pILxr_2nd == 0");
+
+    // Each source is walked symbol by symbol by its tokenizer and copied from a stream of its
+    // own, both in text mode: CR LF reads as LF, positions are byte offsets.
+    plat::CTextReader copy1, copy2;
+    OpenInLexer(*lx1, path1, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
+    if (!copy1.Open(path1))
+        FatalOpen(path1);
+    OpenInLexer(*lx2, path2, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
+    if (!copy2.Open(path2))
+        FatalOpen(path2);
+
+    std::unique_ptr<ISmrtFile> out;
+    if (m_Mode == kNrmlOutput)
+        out.reset(new (std::nothrow) CSmrtFile_Nrml);
+    else
+        out.reset(new (std::nothrow) CSmrtFile_HideText);
+    if (!out)
+        LogFatal("\nCAliceTxtMkr::CodeAllFile(), error, pISf_DstFile == 0");
+    if (pathOut.size() > kMaxFullPath)
+        FatalOpen(pathOut);
+    // A stale temporary (or a link planted under its name) is removed, so the open creates a
+    // new file in the output folder and never writes through a link to somewhere else.
+    m_TmpPath = pathOut + ".tmp";
+    std::remove(m_TmpPath.c_str());
+    if (out->sf_fopen(m_TmpPath.c_str(), "wb") != 0)
+        FatalOpen(pathOut);
+    m_pOut = out.get();
+    m_Written = 0;
+
+    lx1->GetSym();
+    lx2->GetSym();
+    if (!IsMarker(*lx1))
+        Abandon(Format("\nCAliceTxtMkr::UnfastenText(), instead of # there is wrong symbol [%s]", lx1->GetSymText()));
+    if (!IsMarker(*lx2))
+        Abandon(Format("\nCAliceTxtMkr::UnfastenText(), instead of # there is wrong symbol [%s]", lx2->GetSymText()));
+
+    // The first source drives the loop; records left over in the second are ignored.
+    while (!AtEnd(*lx1)) {
+        lx1->GetSym();
+        // A marker with nothing after it ends the first source: there is no record to pair.
+        if (AtEnd(*lx1))
+            break;
+        lx2->GetSym();
+        if (std::strcmp(lx1->GetSymText(), lx2->GetSymText()) != 0)
+            Abandon(Format("\nCAliceTxtMkr::UnfastenText(), errtor, record numbers don't coincide, \n in 1-st file [%s] \n rec [%s], \n in 2-st file [%s] \n rec [%s]",
+                           path1.c_str(), lx1->GetSymText(), path2.c_str(), lx2->GetSymText()));
+        const long start1 = lx1->GetPosAfterSym();
+        const long start2 = lx2->GetPosAfterSym();
+        // Just after "# " less three is the LF of the CR LF before the marker; at the end of the
+        // file, two bytes before it (the final CR LF is left out).
+        const long end1 = PosAfterNextMarker(*lx1) - 3;
+        const long end2 = PosAfterNextMarker(*lx2) - 3;
+
+        Put('*');
+        Put(' ');
+        copy1.Seek(start1);
+        if (start1 > end1) {
+            Put('\n');
+        } else if (CopyUpTo(copy1, end1) != '\n') {
+            Put('\n');
+        }
+        Put('=');
+        Put(' ');
+        copy2.Seek(start2);
+        if (start2 <= end2)
+            CopyUpTo(copy2, end2);
+    }
+
+    copy1.Close();
+    copy2.Close();
+    m_pOut = nullptr;
+    // A full disk shows as a close that fails or a file shorter than what was written; the
+    // unfinished file is then removed and the previous phrase file, if any, stays whole.
+    const int closed = out->sf_fclose();
+    struct stat st;
+    const bool whole = closed == 0 && ::stat(m_TmpPath.c_str(), &st) == 0 && st.st_size == m_Written;
+    if (!whole || std::rename(m_TmpPath.c_str(), pathOut.c_str()) != 0) {
+        std::remove(m_TmpPath.c_str());
+        LogFatal("\nCAliceTxtMkr::UnfastenText(), File writing error [%s]", pathOut.c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "texts/IAliceTxtMkr.h"
+
+#include <string>
+
+class IDbLexer;
+class ISmrtFile;
+namespace plat { class CTextReader; }
+
+// The common part of the text makers: the output mode and the pairing of two monolingual
+// source texts, record by record, into one phrase file. Each maker supplies the table of files
+// it makes (UnfastenText).
+class CTxtMkr : public IAliceTxtMkr {
+public:
+    // Output modes: plain (CSmrtFile_Nrml) or hidden (CSmrtFile_HideText).
+    static constexpr int kNrmlOutput = 1;
+    static constexpr int kCodedOutput = 2;
+
+    int SetCodedOutput() override;
+    int SetNrmlOutput() override;
+    int GetOutputMode() const { return m_Mode; }
+
+    // Pairs the two sources into the output; the three paths are relative to the program
+    // folder and begin with a separator. Returns 0; every failure logs its line and ends the
+    // program. The output is written beside its final name and renamed over it only when it is
+    // complete, so a failed or interrupted making never leaves a cut phrase file.
+    int MakeOneMixFile(const char* first, const char* second, const char* output);
+
+private:
+    // Writes one character of the output and counts it (the count checks the file on disk).
+    void Put(int c);
+    // Copies characters from the stream's current position, one at a time, for as long as the
+    // position after the read is at most end; returns the last character copied, or -1.
+    int CopyUpTo(plat::CTextReader& from, long end);
+    // Closes and removes the unfinished output, then logs the line and ends the program.
+    [[noreturn]] void Abandon(const std::string& logLine);
+
+    int m_Mode = kCodedOutput;
+    ISmrtFile* m_pOut = nullptr; // the output being written, during MakeOneMixFile only
+    std::string m_TmpPath;
+    long m_Written = 0;
+};

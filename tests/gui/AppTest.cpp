@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
@@ -35,6 +36,27 @@ const char* kEnRu = "Text/Conversational Guide/English_Russian/";
 QByteArray Bytes(const std::string& s)
 {
     return QByteArray::fromStdString(s);
+}
+
+// Waits until the screen shows text (a key is only taken while the pass waits for it).
+bool ScreenShows(const QByteArray& text)
+{
+    if (!QTest::qWaitFor([&] { return Bytes(ScreenText()).contains(text); }, 5000))
+        return false;
+    // The screen is typed just before the pass begins its key wait: a key sent in between
+    // would be lost, as it is for a learner who types ahead.
+    QTest::qWait(60);
+    return true;
+}
+
+QByteArray ResultsFileWith(const GuiProgramFolder& folder, const QByteArray& phrase)
+{
+    for (const QString& f : QDir(folder.Path("DfltRslts")).entryList(QDir::Files)) {
+        const QByteArray bytes = folder.Read("DfltRslts/" + f);
+        if (bytes.contains(phrase))
+            return bytes;
+    }
+    return QByteArray();
 }
 } // namespace
 
@@ -295,6 +317,97 @@ private slots:
         QVERIFY(texts.contains("Version 3.0.3"));
         QVERIFY(about.findChild<QLabel*>("1085"));
         SaveShot(&about, "about");
+    }
+
+
+    void aPassInWholeMarksTwoPhrasesAndOffersTheNextIteration()
+    {
+        GuiProgramFolder folder;
+        folder.Write(QString(kEnRu) + "01 Food and drink.mix", kTopic1);
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path(QString(kEnRu) + "01 Food and drink.mix").toStdString());
+        QVERIFY(Trigger(32820));
+        CDrill_SdiView* view = g_pMainWnd->View();
+        view->setFocus();
+        QVERIFY(Trigger(32800));
+        const QByteArray sep = "\n----------------------------------------\n";
+        QVERIFY(ScreenShows("Bread" + sep));
+        QTest::keyClick(view, Qt::Key_Space); // not known: marked
+        QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
+        SaveShot(g_pMainWnd, "pass-english-russian");
+        QVERIFY(!IsEnabled(32787)); // during the first pass
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("Water" + sep));
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
+        QTest::keyClick(view, Qt::Key_Space);
+        QVERIFY(ScreenShows("Milk" + sep));
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("\xcc\xee\xeb\xee\xea\xee"));
+        QTest::keyClicks(view, "n");
+        QTRY_VERIFY_WITH_TIMEOUT(IsEnabled(32787), 5000);
+        const QByteArray results = ResultsFileWith(folder, "*Bread");
+        QByteArray all;
+        for (const QString& f : QDir(folder.Path("DfltRslts")).entryList(QDir::Files))
+            all += f.toUtf8() + ": " + folder.Read("DfltRslts/" + f) + " | ";
+        QVERIFY2(results.contains("*Water"), all.constData());
+        QVERIFY(!results.contains("Milk"));
+        // The next iteration runs over the two marked phrases; nothing marked ends them.
+        QVERIFY(Trigger(32787));
+        QVERIFY(ScreenShows("Bread" + sep));
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("Water" + sep));
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
+        QTest::keyClicks(view, "n");
+        QTRY_VERIFY_WITH_TIMEOUT(g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_IS_OVER, 5000);
+        QVERIFY(!IsEnabled(32787));
+        // Save Results As copies the run's results into the chosen folder.
+        QDir().mkpath(folder.Path("out"));
+        folder.dialogs.saveAnswers.push_back(folder.Path("out/food.mix").toStdString());
+        QVERIFY(Trigger(32795));
+        QVERIFY(!QDir(folder.Path("out")).entryList({"food_*.mix"}, QDir::Files).isEmpty());
+        QVERIFY(Trigger(32773));
+        QCOMPARE(folder.quitCode, 0);
+    }
+
+    void mouseControlAndCancelDuringAPass()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/fd/01.mix", "*Je voudrais un caf\xe9 cr\xe8me.=Ich m\xf6\x63hte einen Milchkaffee.\n"
+                                       "*O\xf9 est la gare ?=Wo ist der Bahnhof?\n");
+        folder.Write("Text/fd/02.mix", "*\xe0 demain=bis morgen\n");
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path("Text/fd/01.mix").toStdString());
+        QVERIFY(Trigger(32772));
+        QVERIFY(Trigger(32797)); // Mouse
+        CDrill_SdiView* view = g_pMainWnd->View();
+        QVERIFY(Trigger(32800));
+        QVERIFY(ScreenShows("caf\xe9 cr\xe8me.\n---"));
+        QTest::keyClicks(view, "x"); // typed keys do not count now
+        QTest::mouseClick(view->viewport(), Qt::RightButton); // a blank: marked
+        QVERIFY(ScreenShows("Milchkaffee."));
+        SaveShot(g_pMainWnd, "pass-french-german");
+        QTest::mouseClick(view->viewport(), Qt::LeftButton);
+        QVERIFY(ScreenShows("O\xf9 est la gare ?\n---"));
+        // Next File retires the pass and starts a first iteration over the next file.
+        QVERIFY(IsEnabled(32788));
+        QVERIFY(Trigger(32788));
+        QVERIFY(ScreenShows("\xe0 demain\n---"));
+        QVERIFY(IsEnabled(32789));
+        QVERIFY(!IsEnabled(32788));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - 01.mix"));
+        QVERIFY(Trigger(32789));
+        QVERIFY(ScreenShows("caf\xe9 cr\xe8me.\n---"));
+        // Back in keyboard control, Cancel ends the pass as Escape does.
+        QVERIFY(Trigger(32796));
+        QTest::qWait(100); // the waiting pass takes up its wait on the new key source
+        QVERIFY(Trigger(57600));
+        QTRY_VERIFY_WITH_TIMEOUT(!g_pIItrtnSrvc->IsPassRunning(), 5000);
+        QVERIFY(Trigger(32773));
+        QCOMPARE(folder.quitCode, 0);
     }
 
     void theDeinstallMessageEndsTheProgramInOrder()

@@ -1,15 +1,26 @@
 #include "app/CMainFrame.h"
 
+#include "app/AppHooks.h"
 #include "app/CodePageText.h"
 #include "app/ToolIcons.h"
 #include "platform/PlatCodePage.h"
 #include "resources/Resources.h"
 
+#include "app/CAboutDlg.h"
+#include "app/CDrill_SdiView.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+
+CMainFrame* g_pMainWnd = nullptr;
 
 namespace {
 // The status-bar prompt is the part before "\n", the tool tip the part after it.
@@ -30,16 +41,140 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("MainFrame");
     setWindowTitle("Lexido");
-    auto* view = new QLabel(this);
-    view->setObjectName("View");
-    view->setAlignment(Qt::AlignCenter);
-    setCentralWidget(view);
+    setWindowIcon(AppIcon());
     BuildMenus();
     BuildToolBar();
     BuildAccelerators();
-    statusBar()->setObjectName("StatusBar");
-    statusBar()->showMessage(tr("Ready"));
+    BuildStatusBar();
     resize(800, 600);
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    statusBar()->setObjectName("StatusBar");
+    static const char* const kNames[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 3; ++i) {
+        m_pIndicator[i] = new QLabel(this);
+        m_pIndicator[i]->setObjectName(QString("Indicator") + kNames[i]);
+        m_pIndicator[i]->setMinimumWidth(m_pIndicator[i]->fontMetrics().horizontalAdvance("SCRL") + 8);
+        m_pIndicator[i]->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(m_pIndicator[i]);
+    }
+    statusBar()->showMessage(tr("Ready"));
+    qApp->installEventFilter(this);
+    UpdateIndicators();
+}
+
+namespace {
+// The keyboard's lock lights as the kernel shows them; false when there is no such light.
+bool ReadLed(const char* suffix, bool& on)
+{
+    static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
+    for (const char* in : kInputs) {
+        QFile f(QString("/sys/class/leds/%1::%2/brightness").arg(in, suffix));
+        if (f.open(QIODevice::ReadOnly)) {
+            on = f.readAll().trimmed() != "0";
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+void CMainFrame::UpdateIndicators()
+{
+    static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
+    static const char* const kNames[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 3; ++i) {
+        bool on = m_LockOn[i];
+        if (ReadLed(kLeds[i], on))
+            m_LockOn[i] = on;
+        m_pIndicator[i]->setText(m_LockOn[i] ? kNames[i] : "");
+    }
+}
+
+QString CMainFrame::Indicators() const
+{
+    QStringList shown;
+    for (QLabel* l : m_pIndicator)
+        shown << l->text();
+    return shown.join(' ');
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
+{
+    // Where the lights cannot be read, the lock keys are followed as they are pressed.
+    if (e->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        const int i = key == Qt::Key_CapsLock ? 0 : key == Qt::Key_NumLock ? 1 : key == Qt::Key_ScrollLock ? 2 : -1;
+        if (i >= 0 && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
+            m_LockOn[i] = !m_LockOn[i];
+            UpdateIndicators();
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void CMainFrame::SetView(CDrill_SdiView* view)
+{
+    m_pView = view;
+    setCentralWidget(view);
+    for (auto it = m_Actions.cbegin(); it != m_Actions.cend(); ++it) {
+        const int id = it.key();
+        connect(it.value(), &QAction::triggered, this, [this, id] { OnFrameCommand(id); });
+    }
+    for (QAction* top : menuBar()->actions())
+        if (QMenu* menu = top->menu())
+            connect(menu, &QMenu::aboutToShow, view, &CDrill_SdiView::UpdateCommandUI);
+    // The toolbar's buttons follow the rules as the idle update of a frame keeps them.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] {
+        if (m_pView)
+            m_pView->UpdateCommandUI();
+        UpdateIndicators();
+    });
+    idle->start(250);
+}
+
+void CMainFrame::OnFrameCommand(int id)
+{
+    switch (id) {
+    case res::ID_APP_ABOUT: {
+        CAboutDlg about(this);
+        about.exec();
+        return;
+    }
+    case res::ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
+    case res::ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    default:
+        if (m_pView)
+            m_pView->OnCommand(id);
+        return;
+    }
+    if (m_pView)
+        m_pView->UpdateCommandUI();
+}
+
+bool CMainFrame::ToolBarShown() const
+{
+    return m_pToolBar && !m_pToolBar->isHidden();
+}
+
+bool CMainFrame::StatusBarShown() const
+{
+    return !statusBar()->isHidden();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e)
+{
+    // Closing the frame ends the program: the view's destruction uninstalls the services.
+    QMainWindow::closeEvent(e);
+    if (e->isAccepted() && m_pView) {
+        CDrill_SdiView* view = m_pView;
+        m_pView = nullptr;
+        delete view;
+        QuitMessageLoop(0);
+    }
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text)
@@ -74,6 +209,7 @@ void CMainFrame::BuildMenus()
 void CMainFrame::BuildToolBar()
 {
     QToolBar* tools = addToolBar(tr("Toolbar"));
+    m_pToolBar = tools;
     tools->setObjectName("ToolBar");
     tools->setIconSize(QSize(16, 15));
     for (int id : res::ToolBar()) {

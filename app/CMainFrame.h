@@ -4,6 +4,9 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
+class QToolBar;
+class CDrill_SdiView;
 
 // The main frame: the menu bar, the toolbar and the status bar built from the main resource,
 // with the phrase view in the middle. Every action carries its command id as object name.
@@ -15,11 +18,35 @@ public:
     // The action of a command id (a menu item, a toolbar button or an accelerator), or null.
     QAction* Action(int id) const { return m_Actions.value(id, nullptr); }
 
+    // Routes every command to the view (the About box and the bars' own commands stay here)
+    // and runs the view's update rules before a menu opens and, for the toolbar, regularly.
+    void SetView(CDrill_SdiView* view);
+    CDrill_SdiView* View() const { return m_pView; }
+    bool ToolBarShown() const;
+    bool StatusBarShown() const;
+    // The Caps Lock, Num Lock and Scroll Lock indicators, as shown now.
+    QString Indicators() const;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     QAction* MakeAction(int id, const QString& text);
     void BuildMenus();
     void BuildToolBar();
     void BuildAccelerators();
+    void BuildStatusBar();
+    void UpdateIndicators();
+    void OnFrameCommand(int id);
 
     QHash<int, QAction*> m_Actions;
+    CDrill_SdiView* m_pView = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pIndicator[3] = {};
+    bool m_LockOn[3] = {};
 };
+
+// The main window, set by the start sequence once it exists; the view shows it when the title
+// picture closes.
+extern CMainFrame* g_pMainWnd;

@@ -98,3 +98,21 @@ QIcon ToolIcon(int commandId)
     p.end();
     return QIcon(pm);
 }
+
+QIcon AppIcon()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(30, 90, 160));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(1, 1, 30, 30, 6, 6);
+    p.setPen(Qt::white);
+    QFont f("Liberation Serif");
+    f.setPixelSize(22);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, "Lx");
+    return QIcon(pm);
+}

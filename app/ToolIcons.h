@@ -4,3 +4,6 @@
 
 // The toolbar's pictures, 16 x 15 pixels, drawn by the program itself.
 QIcon ToolIcon(int commandId);
+
+// The program's own icon (the frame's window class and the About box), 32 x 32 pixels.
+QIcon AppIcon();

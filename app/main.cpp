@@ -1,13 +1,10 @@
-#include "app/CMainFrame.h"
+#include "app/CDrill_SdiApp.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
-    QCoreApplication::setApplicationName("Lexido");
-    CMainFrame frame;
-    frame.show();
-    return app.exec();
+    CDrill_SdiApp lexido;
+    return lexido.Run();
 }

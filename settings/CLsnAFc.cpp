@@ -22,6 +22,7 @@
 #include "programs/CWchLttr.h"
 #include "settings/CLogFile.h"
 #include "settings/CLsnFont.h"
+#include "settings/CLsnInst.h"
 #include "settings/CSttngs.h"
 #include "settings/Globals.h"
 #include "texts/CAliceTxtMkr.h"
@@ -37,7 +38,7 @@
 // The objects of later subsystems are not made yet: their operations give null, which every
 // caller treats as "cannot be made".
 
-ILsnInst* CLsnAFc::Create_ILsnInst() { return nullptr; }
+ILsnInst* CLsnAFc::Create_ILsnInst() { return new (std::nothrow) CLsnInst; }
 
 IOutFile* CLsnAFc::Create_ILogFile(const char* name, const char* folder)
 {

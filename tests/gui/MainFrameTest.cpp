@@ -99,5 +99,9 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
+int RunMainFrameTest(int argc, char** argv)
+{
+    MainFrameTest t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "MainFrameTest.moc"

@@ -1,0 +1,32 @@
+#pragma once
+// The application object: the single-instance guard and the start sequence in which the main
+// window stays hidden until the title picture has closed.
+
+#include <memory>
+
+class QLockFile;
+class CDrill_SdiDoc;
+class CMainFrame;
+
+class CDrill_SdiApp {
+public:
+    // The named lock that stands for the program's mutex (in the temporary folder).
+    static constexpr const char* kMutexName = "{Lexido_GuidID-5E0B7C3A-92D4-4F1E-B86A-3C7D19E4A205}";
+
+    CDrill_SdiApp();
+    ~CDrill_SdiApp();
+
+    // The start sequence: true to run the message loop, false when another instance runs.
+    bool InitInstance();
+    // InitInstance, then the message loop; the process's exit code.
+    int Run();
+
+    CMainFrame* MainFrame() const { return m_pFrame.get(); }
+    // Ends the frame (and with the view the services) without the message loop.
+    void ExitInstance();
+
+private:
+    std::unique_ptr<QLockFile> m_pMutex;
+    std::unique_ptr<CDrill_SdiDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+};

@@ -1,0 +1,259 @@
+#include "app/CDrill_SdiView.h"
+
+#include "app/AppHooks.h"
+#include "app/CMainFrame.h"
+#include "app/CodePageText.h"
+#include "app/ScreenCodePage.h"
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "locale/CLocal.h"
+#include "locale/LocaleGlobals.h"
+#include "platform/PlatCodePage.h"
+#include "platform/PlatWindow.h"
+#include "settings/CLsnInst.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/Log.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cstring>
+
+CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame)
+    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Link(this), m_Dialogs(this),
+      m_pDialogs(&m_Dialogs)
+{
+    setObjectName("View");
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The scroll bar moved by the learner refills the screen from the file.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int) {
+        if (!m_InOwnScroll)
+            RefillFromFile(SB_THUMBTRACK);
+    });
+}
+
+CDrill_SdiView::~CDrill_SdiView()
+{
+    if (g_pILsnInst && g_pILsnInst->DeInstallAll() != 0)
+        ExitFatal();
+    if (g_hWndView == &m_Link)
+        g_hWndView = nullptr;
+}
+
+bool CDrill_SdiView::Installed() const
+{
+    // After shut-down the settings are gone; nothing acts any more.
+    return g_pIDbVars != nullptr;
+}
+
+void CDrill_SdiView::OnInitialUpdate()
+{
+    ResetScroll();
+    SetViewHandle();
+    g_pILsnAFc = MakeLsnAFc();
+    if (!g_pILsnAFc)
+        ExitFatal();
+    g_pILsnInst = g_pILsnAFc->Create_ILsnInst();
+    if (!g_pILsnInst)
+        ExitFatal();
+    if (g_pILsnInst->InstallAll(this) != 0)
+        ExitFatal();
+    UpdateMetrics();
+    int language = LANGUAGE_ENGLISH;
+    g_pIDbVars->RdVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
+    g_pILocal->SetLanguage(this, language);
+    UpdateCommandUI();
+}
+
+void CDrill_SdiView::SetViewHandle()
+{
+    g_hWndView = &m_Link;
+}
+
+int CDrill_SdiView::InterfaceCodePage()
+{
+    return CLocal::CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
+}
+
+ILclMenu* CDrill_SdiView::GetMenu()
+{
+    if (!m_pMenu)
+        m_pMenu = std::make_unique<CQtLclMenu>(m_pFrame->menuBar());
+    return m_pMenu.get();
+}
+
+// ---- Custom messages -------------------------------------------------------------------------
+
+bool CDrill_SdiView::event(QEvent* e)
+{
+    const int type = e->type();
+    if (type == CQtWindowLink::EventType(WM_CHANGE_LANGUAGE)) {
+        OnChangeLanguage();
+        return true;
+    }
+    if (type == CQtWindowLink::EventType(WM_INSTALL_ALL)) {
+        OnInstallAll();
+        return true;
+    }
+    if (type == CQtWindowLink::EventType(WM_DEINSTALL_ALL)) {
+        OnDeInstallAll();
+        return true;
+    }
+    return QAbstractScrollArea::event(e);
+}
+
+void CDrill_SdiView::OnChangeLanguage()
+{
+    if (!Installed())
+        return;
+    int language = LANGUAGE_ENGLISH;
+    g_pIDbVars->RdVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
+    g_pILocal->SetLanguage(this, language);
+}
+
+void CDrill_SdiView::OnInstallAll()
+{
+    SetViewHandle();
+    // The main window exists before the message loop runs; should it not yet, look again in
+    // 100 ms instead of blocking the window thread.
+    if (!g_pMainWnd) {
+        QTimer::singleShot(100, this, [this] { OnInstallAll(); });
+        return;
+    }
+    g_pMainWnd->show();
+    g_pMainWnd->raise();
+    g_pMainWnd->activateWindow();
+    setFocus();
+}
+
+void CDrill_SdiView::OnDeInstallAll()
+{
+    if (!g_pILsnInst || g_pILsnInst->DeInstallAll() != 0)
+        ExitFatal();
+    QuitMessageLoop(0);
+}
+
+// ---- IFileView --------------------------------------------------------------------------------
+
+void CDrill_SdiView::ClearText()
+{
+    if (g_pOScreen)
+        g_pOScreen->ClrScr();
+}
+
+void CDrill_SdiView::PutText(const char* text)
+{
+    if (g_pOScreen)
+        g_pOScreen->PutStr(text);
+}
+
+void CDrill_SdiView::SetScrollSizes(long total, long page, long line)
+{
+    m_ScrollTotal = total > 0 ? total : 0;
+    m_InOwnScroll = true;
+    verticalScrollBar()->setPageStep(static_cast<int>(page > 0 ? page : 1));
+    verticalScrollBar()->setSingleStep(static_cast<int>(line > 0 ? line : 1));
+    ApplyScrollRange();
+    verticalScrollBar()->setValue(0);
+    m_InOwnScroll = false;
+}
+
+void CDrill_SdiView::ApplyScrollRange()
+{
+    // As a scrolling view does: the range is what the total size exceeds the window by.
+    const long over = m_ScrollTotal - viewport()->height();
+    verticalScrollBar()->setRange(0, static_cast<int>(over > 0 ? over : 0));
+    horizontalScrollBar()->setRange(0, 0);
+}
+
+void CDrill_SdiView::ResetScroll()
+{
+    SetScrollSizes(100, 10, 1);
+}
+
+void CDrill_SdiView::resizeEvent(QResizeEvent* e)
+{
+    QAbstractScrollArea::resizeEvent(e);
+    m_InOwnScroll = true;
+    ApplyScrollRange();
+    m_InOwnScroll = false;
+}
+
+void CDrill_SdiView::SetCaption(const char* caption)
+{
+    // The title is an interface text in its code page; the file name after it is a name of
+    // the file system.
+    const std::string c = caption ? caption : "";
+    const std::string& title = m_CaptionTitle;
+    QString text;
+    if (!title.empty() && c.compare(0, title.size(), title) == 0)
+        text = FromCodePage(title.c_str(), InterfaceCodePage()) + QFile::decodeName(QByteArray::fromStdString(c.substr(title.size())));
+    else
+        text = QFile::decodeName(QByteArray::fromStdString(c));
+    m_pFrame->setWindowTitle(text);
+}
+
+const char* CDrill_SdiView::GetCaptionTitle()
+{
+    const char* t = g_pILocal ? g_pILocal->GetText(98) : nullptr;
+    m_CaptionTitle = t ? t : "Lexido";
+    return m_CaptionTitle.c_str();
+}
+
+// ---- IScrnView: metrics of the display font --------------------------------------------------
+
+QFont CDrill_SdiView::DisplayFont() const
+{
+    QFont f = font();
+    if (g_FontUnset)
+        return f;
+    const LsnLogFont& lf = g_LogFont;
+    char face[LF_FACESIZE + 1] = {};
+    std::memcpy(face, lf.lfFaceName, LF_FACESIZE);
+    f.setFamily(QString::fromLatin1(face));
+    // A negative height is the character height, a positive one the cell height: both pixels.
+    if (lf.lfHeight != 0)
+        f.setPixelSize(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight);
+    if (lf.lfWeight > 0)
+        f.setWeight(static_cast<QFont::Weight>(lf.lfWeight < 100 ? 100 : lf.lfWeight > 900 ? 900 : lf.lfWeight));
+    f.setItalic(lf.lfItalic != 0);
+    f.setUnderline(lf.lfUnderline != 0);
+    f.setStrikeOut(lf.lfStrikeOut != 0);
+    f.setKerning(false);
+    return f;
+}
+
+void CDrill_SdiView::UpdateMetrics()
+{
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    if (m_MetricsFontUnset == g_FontUnset && std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0)
+        return;
+    m_MetricsFont = g_LogFont;
+    m_MetricsFontUnset = g_FontUnset;
+    const QFontMetrics fm(DisplayFont());
+    m_LineHeight = fm.height() + fm.leading();
+    const int cp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    for (int b = 0; b < 256; ++b)
+        m_CharWidth[b] = fm.horizontalAdvance(QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), cp))));
+}
+
+int CDrill_SdiView::GetLineHeight()
+{
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    return m_LineHeight;
+}
+
+int CDrill_SdiView::GetCharWidth(char c)
+{
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    return m_CharWidth[static_cast<unsigned char>(c)];
+}

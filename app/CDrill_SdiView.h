@@ -1,0 +1,137 @@
+#pragma once
+// The single view: every command of the trainer arrives here, the update rules decide the
+// check marks and enabling, and the screen text is painted here. The view is also the window
+// side of the file utilities (IFileView), of the screen object (IScrnView) and of the
+// interface language (ILclWnd, its frame's menu bar).
+
+#include "app/CQtLclMenu.h"
+#include "app/CQtWindowLink.h"
+#include "app/CViewDialogs.h"
+#include "engine/IScrnView.h"
+#include "locale/ILclMenu.h"
+#include "settings/LsnLogFont.h"
+#include "texts/IFileView.h"
+
+#include <QAbstractScrollArea>
+#include <QFont>
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+class CDrill_SdiDoc;
+class CMainFrame;
+class QAction;
+
+// Codes of the vertical and horizontal scrolling, as the scroll bars give them.
+enum : int {
+    SB_LINEUP = 0, SB_LINEDOWN = 1, SB_PAGEUP = 2, SB_PAGEDOWN = 3,
+    SB_THUMBTRACK = 5, SB_TOP = 6, SB_BOTTOM = 7,
+    SB_LINELEFT = 0, SB_LINERIGHT = 1, SB_LEFT = 6, SB_RIGHT = 7,
+};
+
+class CDrill_SdiView : public QAbstractScrollArea, public IFileView, public IScrnView, public ILclWnd {
+    Q_OBJECT
+public:
+    CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame);
+    ~CDrill_SdiView() override;
+
+    // The framework's initial update: installs every service and sets the interface language.
+    void OnInitialUpdate();
+
+    // A command of the menus, the toolbar or the accelerators.
+    void OnCommand(int id);
+    // The update rules, for every command that has one.
+    void UpdateCommandUI();
+
+    // Scrolling, by scroll-bar code (position is used for SB_THUMBTRACK only).
+    void OnVScroll(int code, int position, void* scrollBar);
+    void OnHScroll(int code);
+    // Navigation keys by Qt key; other keys are left to the typed-character delivery.
+    bool OnKeyDown(int key);
+    // A typed character (keyboard control) or a mouse button 1..4 (mouse control).
+    void OnChar(unsigned char byte);
+    void OnMouseKey(int code);
+
+    // Test and settings seams.
+    void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
+    QFont DisplayFont() const;
+    // The caption prefix and the current language's code page.
+    static int InterfaceCodePage();
+
+    // IFileView
+    void ClearText() override;
+    void PutText(const char* text) override;
+    void SetScrollSizes(long total, long page, long line) override;
+    void SetCaption(const char* caption) override;
+    const char* GetCaptionTitle() override;
+    IFileDialogs& Dialogs() override { return *m_pDialogs; }
+
+    // IScrnView (asked on the worker thread: answered from metrics taken on the GUI thread)
+    plat::IWindow* GetWindow() override { return &m_Link; }
+    int GetLineHeight() override;
+    int GetCharWidth(char c) override;
+
+    // ILclWnd
+    ILclMenu* GetMenu() override;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // Commands (handler names as in the command table).
+    void OnSlfileFirstFileOpen();
+    void OnFileOpen();
+    void OnSlfileSaveresultsas();
+    void OnFileSave();
+    void OnSlfileSettings();
+    void OnSlfileExit();
+    void OnKeyboardKeyboardonly();
+    void OnKeyboardKeyboardmouse();
+    void OnDirection(int direction);
+    void OnMode(int mode);
+    void OnModeOpenBrackets(int mode);
+    void OnRunFirstIteration();
+    void OnRunNextIteration();
+    void OnRunNextFile();
+    void OnRunPreviousFile();
+    void OnAddBrackets(int type);
+    void OnCancelIteration();
+    void OnPhrasebook(int id);
+    void OnHelpCommand(int id);
+
+    // Custom messages.
+    void OnChangeLanguage();
+    void OnInstallAll();
+    void OnDeInstallAll();
+
+    void SetViewHandle();
+    void ResetScroll();
+    void ApplyScrollRange();
+    void RefillFromFile(int code);
+    void UpdateMetrics();
+    bool Installed() const;
+
+    CDrill_SdiDoc* m_pDoc;
+    CMainFrame* m_pFrame;
+    CQtWindowLink m_Link;
+    CViewDialogs m_Dialogs;
+    IFileDialogs* m_pDialogs;
+    std::unique_ptr<CQtLclMenu> m_pMenu;
+    std::string m_CaptionTitle;
+    long m_ScrollTotal = 100;
+    bool m_InOwnScroll = false;
+
+    // The display font and its metrics for the screen object.
+    mutable std::mutex m_MetricsLock;
+    LsnLogFont m_MetricsFont = {};
+    int m_MetricsFontUnset = -1;
+    int m_LineHeight = 0;
+    int m_CharWidth[256] = {};
+};

@@ -1,0 +1,244 @@
+// The view's command handlers.
+#include "app/CDrill_SdiView.h"
+
+#include "app/AppHooks.h"
+#include "app/CMainFrame.h"
+#include "app/SettingsSheet.h"
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IKbrd.h"
+#include "engine/IMfcCmmnProc.h"
+#include "locale/ILocal.h"
+#include "locale/LocaleGlobals.h"
+#include "resources/Resources.h"
+#include "settings/CLsnInst.h"
+#include "settings/Globals.h"
+#include "settings/Log.h"
+#include "texts/IUtltsFile.h"
+
+#include <QWhatsThis>
+
+namespace {
+struct SPhraseBook {
+    int id;
+    const char* folder;
+    const char* handler;
+};
+const SPhraseBook kPhraseBook[] = {
+    {32818, "Text\\Conversational Guide\\English_French\\", "OnPhrasebookEnglishFrench"},
+    {32819, "Text\\Conversational Guide\\English_German\\", "OnPhrasebookEnglishGerman"},
+    {32820, "Text\\Conversational Guide\\English_Russian\\", "OnPhrasebookEnglishRussian"},
+    {32821, "Text\\Conversational Guide\\English_French\\", "OnPhrasebookFrenchEnglish"},
+    {32822, "Text\\Conversational Guide\\French_German\\", "OnPhrasebookFrenchGerman"},
+    {32823, "Text\\Conversational Guide\\French_Russian\\", "OnPhrasebookFrenchRussian"},
+    {32824, "Text\\Conversational Guide\\English_German\\", "OnPhrasebookGermanEnglish"},
+    {32825, "Text\\Conversational Guide\\French_German\\", "OnPhrasebookGermanFrench"},
+    {32826, "Text\\Conversational Guide\\German_Russian\\", "OnPhrasebookGermanRussian"},
+    {32827, "Text\\Conversational Guide\\English_Russian\\", "OnPhrasebookRussianEnglish"},
+    {32828, "Text\\Conversational Guide\\French_Russian\\", "OnPhrasebookRussianFrench"},
+    {32829, "Text\\Conversational Guide\\German_Russian\\", "OnPhrasebookRussianGerman"},
+};
+
+void WriteInt(const char* sec, const char* par, int value)
+{
+    g_pIDbVars->WrVal(sec, par, PAR_TYPE_INT, &value);
+}
+} // namespace
+
+void CDrill_SdiView::OnCommand(int id)
+{
+    using namespace res;
+    // After shut-down there is nothing left to command.
+    if (!Installed())
+        return;
+    switch (id) {
+    case ID_SLFILE_FIRSTFILEOPEN: OnSlfileFirstFileOpen(); break;
+    case ID_FILE_OPEN: OnFileOpen(); break;
+    case ID_SLFILE_SAVERESULTSAS: OnSlfileSaveresultsas(); break;
+    case ID_FILE_SAVE: OnFileSave(); break;
+    case ID_SLFILE_SETTINGS: OnSlfileSettings(); break;
+    case ID_SLFILE_EXIT: OnSlfileExit(); return;
+    case ID_KEYBOARD_KEYBOARDONLY: OnKeyboardKeyboardonly(); break;
+    case ID_KEYBOARD_KEYBOARDMOUSE: OnKeyboardKeyboardmouse(); break;
+    case ID_DIRECTION_1ST2ND: OnDirection(0); break;
+    case ID_DIRECTION_2ND1ST: OnDirection(1); break;
+    case ID_MODE_INWHOLE: OnMode(0); break;
+    case ID_MODE_WORDBYWORD: OnMode(1); break;
+    case ID_MODE_WHICHLETTER: OnMode(2); break;
+    case ID_MODE_TIMEOUTINWHOLE: OnMode(3); break;
+    case ID_MODE_TIMEOUTWORDBYWORD: OnMode(4); break;
+    case ID_MODE_OPENBRACKETSWHOLEWORD: OnModeOpenBrackets(5); break;
+    case ID_MODE_OPENBRACKETS1LETTER: OnModeOpenBrackets(6); break;
+    case ID_MODE_OPENBRACKETSWHOLEWORDNI: OnMode(7); break;
+    case ID_MODE_OPENBRACKETS1LETTERNI: OnMode(8); break;
+    case ID_MODE_ADDBRACKETS: OnMode(9); break;
+    case ID_TB_FIRSTITERATION:
+    case ID_RUN_FIRSTITERATION: OnRunFirstIteration(); break;
+    case ID_TB_NEXTITERATION:
+    case ID_RUN_NEXTITERATION: OnRunNextIteration(); break;
+    case ID_TB_NEXTFILE:
+    case ID_RUN_NEXTFILE: OnRunNextFile(); break;
+    case ID_TB_PREVIOUSFILE:
+    case ID_RUN_PREVIOUSFILE: OnRunPreviousFile(); break;
+    case ID_ADDBRACKETS_WORDBYWORD: OnAddBrackets(1); break;
+    case ID_ADDBRACKETS_TIMEOUT: OnAddBrackets(2); break;
+    case ID_FILE_NEW: OnCancelIteration(); break;
+    case ID_HELP_FINDER:
+    case ID_HELP:
+    case ID_CONTEXT_HELP: OnHelpCommand(id); break;
+    default:
+        if (id >= ID_PHRASEBOOK_FIRST && id <= ID_PHRASEBOOK_LAST)
+            OnPhrasebook(id);
+        // The print commands draw nothing for the printer; the edit accelerators have no
+        // handler anywhere: both do nothing.
+        break;
+    }
+    UpdateCommandUI();
+}
+
+void CDrill_SdiView::OnSlfileFirstFileOpen()
+{
+    if (g_pIUtltsFile->OpenFile(this) != 0)
+        LogFatal("\n, CDrill_SdiView::OnSlfileFirstFileOpen(), error after g_pIUtltsFile->OpenFile()");
+}
+
+void CDrill_SdiView::OnFileOpen()
+{
+    SetViewHandle();
+    if (g_pIUtltsFile->OpenFile(this) != 0)
+        LogFatal("\n,CDrill_SdiView::OnFileOpen(), error after g_pIUtltsFile->OpenFile()");
+}
+
+void CDrill_SdiView::OnSlfileSaveresultsas()
+{
+    if (g_pIUtltsFile->SaveResultsAs(this) != 0)
+        ExitFatal();
+}
+
+void CDrill_SdiView::OnFileSave()
+{
+    if (g_pIUtltsFile->SaveResultsAs(this) != 0)
+        ExitFatal();
+}
+
+void CDrill_SdiView::OnSlfileSettings()
+{
+    const char* caption = g_pILocal ? g_pILocal->GetText(54) : nullptr;
+    RunSettingsSheet(this, caption ? caption : "", InterfaceCodePage());
+}
+
+void CDrill_SdiView::OnSlfileExit()
+{
+    if (g_pILsnInst->DeInstallAll() != 0)
+        LogFatal("\nCDrill_SdiView::OnSlfileExit(),Error, after g_pILsnInst->DeInstallAll()");
+    QuitMessageLoop(0);
+}
+
+void CDrill_SdiView::OnKeyboardKeyboardonly()
+{
+    SetViewHandle();
+    g_pIKbrd->SetKbrdType(KBRD_TYPE_KEYBOARD);
+    const int value = 0;
+    if (g_pIDbVars->WrVal("Gnrl", "KBoard", PAR_TYPE_INT, &value) != 0)
+        LogFatal("\nCDrill_SdiView::OnKeyboardKeyboardonly(). error after g_pIDbVars->WrVal()");
+}
+
+void CDrill_SdiView::OnKeyboardKeyboardmouse()
+{
+    SetViewHandle();
+    g_pIKbrd->SetKbrdType(KBRD_TYPE_MOUSE);
+    const int value = 1;
+    if (g_pIDbVars->WrVal("Gnrl", "KBoard", PAR_TYPE_INT, &value) != 0)
+        LogFatal("\nCDrill_SdiView::OnKeyboardKeyboardmouse(). error after g_pIDbVars->WrVal()");
+}
+
+void CDrill_SdiView::OnDirection(int direction)
+{
+    SetViewHandle();
+    WriteInt("ViewMode", "Direction", direction);
+}
+
+void CDrill_SdiView::OnMode(int mode)
+{
+    WriteInt("ViewMode", "Mode", mode);
+}
+
+void CDrill_SdiView::OnModeOpenBrackets(int mode)
+{
+    // The Open Brackets programs ask in the second language.
+    WriteInt("ViewMode", "Mode", mode);
+    WriteInt("ViewMode", "Direction", 1);
+}
+
+// The commands that prepare a file retire the running pass first: its program's end would
+// otherwise write its iteration state over the one prepared for the new pass.
+
+void CDrill_SdiView::OnRunFirstIteration()
+{
+    SetViewHandle();
+    ResetScroll();
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToOpenedFile();
+    g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+void CDrill_SdiView::OnRunNextIteration()
+{
+    g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+void CDrill_SdiView::OnRunNextFile()
+{
+    SetViewHandle();
+    ResetScroll();
+    if (g_pIUtltsFile->HasNextFile()) {
+        g_pIMfcCmmnProc->RetirePass();
+        g_pIUtltsFile->GoToNextFile();
+        g_pIMfcCmmnProc->StartFirstItrtn();
+    }
+}
+
+void CDrill_SdiView::OnRunPreviousFile()
+{
+    SetViewHandle();
+    ResetScroll();
+    if (g_pIUtltsFile->HasPreviousFile()) {
+        g_pIMfcCmmnProc->RetirePass();
+        g_pIUtltsFile->GoToPreviousFile();
+        g_pIMfcCmmnProc->StartFirstItrtn();
+    }
+}
+
+void CDrill_SdiView::OnAddBrackets(int type)
+{
+    SetViewHandle();
+    ResetScroll();
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToOpenedFile();
+    g_pIMfcCmmnProc->StartADdBrkts(type);
+}
+
+void CDrill_SdiView::OnCancelIteration()
+{
+    g_pIKbrd->PutKey(KEY_ESCAPE);
+}
+
+void CDrill_SdiView::OnPhrasebook(int id)
+{
+    for (const SPhraseBook& pb : kPhraseBook) {
+        if (pb.id != id)
+            continue;
+        if (g_pIUtltsFile->OpenFile_for_Phrase_book(this, pb.folder, "01 Food and drink.mix") != 0)
+            LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->g_pIUtltsFile->OpenFile_for_Phrase_book()",
+                     pb.handler);
+        return;
+    }
+}
+
+void CDrill_SdiView::OnHelpCommand(int id)
+{
+    // The help window comes with the help files; context help is Qt's own mode.
+    if (id == res::ID_CONTEXT_HELP)
+        QWhatsThis::enterWhatsThisMode();
+}

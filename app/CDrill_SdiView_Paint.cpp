@@ -1,0 +1,193 @@
+// The view's painting of the screen text, its scrolling and its key and mouse delivery.
+#include "app/CDrill_SdiView.h"
+
+#include "app/ScreenCodePage.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IKbrd.h"
+#include "locale/LocaleGlobals.h"
+#include "locale/ILocal.h"
+#include "app/CodePageText.h"
+#include "platform/PlatEvent.h"
+#include "settings/Globals.h"
+#include "settings/Log.h"
+#include "texts/IUtltsFile.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <vector>
+
+void CDrill_SdiView::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), Qt::white);
+    if (g_pILocal) {
+        if (const char* title = g_pILocal->GetText(97))
+            setWindowTitle(FromCodePage(title, InterfaceCodePage()));
+    }
+    UpdateMetrics();
+    p.setFont(DisplayFont());
+    p.setPen(Qt::black);
+    const QFontMetrics fm = p.fontMetrics();
+    const int lineHeight = fm.height() + fm.leading();
+    const int ascent = fm.ascent();
+
+    // The paint draws from a copy: the worker may write the screen text meanwhile.
+    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
+    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
+    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    const std::u32string shown = ScreenToUnicode(text.data(), n, fontCp);
+    const int bottom = viewport()->height();
+    int x = 0, y = 0;
+    for (int i = 0; i < n; ++i) {
+        const char32_t u = shown[static_cast<std::size_t>(i)];
+        if (u == U'\n') {
+            y += lineHeight;
+            x = 0;
+            continue;
+        }
+        if (u == U'\r')
+            continue;
+        // Beyond the bottom nothing is visible; the rest of the text is still walked only
+        // for its line ends, which change nothing visible either.
+        if (y > bottom)
+            break;
+        const QChar ch(static_cast<char16_t>(u));
+        p.drawText(x, y + ascent, QString(ch));
+        x += fm.horizontalAdvance(ch);
+    }
+    if (g_WritingToWindowIsOverEvent)
+        g_WritingToWindowIsOverEvent->Set();
+}
+
+// ---- Scrolling ------------------------------------------------------------------------------
+
+void CDrill_SdiView::RefillFromFile(int code)
+{
+    if (!g_pIUtltsFile || !Installed())
+        return;
+    if (g_pIUtltsFile->ScrallViewFile(this, code, verticalScrollBar()->value(), nullptr) != 0)
+        LogFatal("\n,CDrill_SdiView::OnVScroll(), error after g_pIUtltsFile->ScrallViewFile()");
+}
+
+void CDrill_SdiView::OnVScroll(int code, int position, void*)
+{
+    QScrollBar* bar = verticalScrollBar();
+    m_InOwnScroll = true;
+    switch (code) {
+    case SB_LINEUP: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case SB_LINEDOWN: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case SB_PAGEUP: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case SB_PAGEDOWN: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case SB_THUMBTRACK: bar->setValue(position); break;
+    case SB_TOP: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case SB_BOTTOM: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    default: break;
+    }
+    m_InOwnScroll = false;
+    // The screen is refilled from the position the scroll reached, so that one Page Down
+    // shows the next page of the file.
+    RefillFromFile(code);
+}
+
+void CDrill_SdiView::OnHScroll(int code)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    switch (code) {
+    case SB_LINELEFT: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case SB_LINERIGHT: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case SB_LEFT: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case SB_RIGHT: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    default: break;
+    }
+}
+
+void CDrill_SdiView::wheelEvent(QWheelEvent* e)
+{
+    m_InOwnScroll = true;
+    QAbstractScrollArea::wheelEvent(e);
+    m_InOwnScroll = false;
+    RefillFromFile(SB_THUMBTRACK);
+}
+
+bool CDrill_SdiView::OnKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp: OnVScroll(SB_PAGEUP, 0, nullptr); return true;
+    case Qt::Key_PageDown: OnVScroll(SB_PAGEDOWN, 0, nullptr); return true;
+    case Qt::Key_Home: OnVScroll(SB_TOP, 0, nullptr); OnHScroll(SB_LEFT); return true;
+    case Qt::Key_End: OnVScroll(SB_BOTTOM, 0, nullptr); OnHScroll(SB_RIGHT); return true;
+    case Qt::Key_Up: OnVScroll(SB_LINEUP, 0, nullptr); return true;
+    case Qt::Key_Down: OnVScroll(SB_LINEDOWN, 0, nullptr); return true;
+    case Qt::Key_Left: OnHScroll(SB_LINELEFT); return true;
+    case Qt::Key_Right: OnHScroll(SB_LINERIGHT); return true;
+    default: return false;
+    }
+}
+
+// ---- Keys and mouse buttons for the pass -----------------------------------------------------
+
+void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
+{
+    if (OnKeyDown(e->key()))
+        return;
+    // The typed characters, as the character message gives them.
+    int code = -1;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: code = 13; break;
+    case Qt::Key_Escape: code = 27; break;
+    case Qt::Key_Backspace: code = 8; break;
+    case Qt::Key_Tab: code = 9; break;
+    default: break;
+    }
+    if (code >= 0) {
+        OnChar(static_cast<unsigned char>(code));
+        return;
+    }
+    const QString text = e->text();
+    if (text.isEmpty()) {
+        QAbstractScrollArea::keyPressEvent(e);
+        return;
+    }
+    for (char32_t u : text.toUcs4()) {
+        unsigned char byte = 0;
+        if (TypedCharToByte(u, byte))
+            OnChar(byte);
+    }
+}
+
+void CDrill_SdiView::OnChar(unsigned char byte)
+{
+    if (g_pIKbrd && g_pIKbrd->GetKbrdType() == KBRD_TYPE_KEYBOARD)
+        g_pIKbrd->PutKey(byte);
+}
+
+void CDrill_SdiView::OnMouseKey(int code)
+{
+    if (g_pIKbrd && g_pIKbrd->GetKbrdType() == KBRD_TYPE_MOUSE)
+        g_pIKbrd->PutKey(code);
+}
+
+void CDrill_SdiView::mousePressEvent(QMouseEvent* e)
+{
+    QAbstractScrollArea::mousePressEvent(e);
+    setFocus();
+    if (e->button() == Qt::LeftButton)
+        OnMouseKey(1);
+    else if (e->button() == Qt::RightButton)
+        OnMouseKey(2);
+}
+
+void CDrill_SdiView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Not the base handling: it would deliver the press a second time.
+    if (e->button() == Qt::LeftButton)
+        OnMouseKey(3);
+    else if (e->button() == Qt::RightButton)
+        OnMouseKey(4);
+}

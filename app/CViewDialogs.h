@@ -1,0 +1,19 @@
+#pragma once
+// The file dialogs and the message box of the view, as Qt's modal dialogs. Paths cross as the
+// bytes of the file system's names.
+
+#include "texts/IFileView.h"
+
+class QWidget;
+
+class CViewDialogs : public IFileDialogs {
+public:
+    explicit CViewDialogs(QWidget* parent) : m_Parent(parent) {}
+    bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
+    bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
+    bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
+    void ShowFileProblem(FileProblem problem, const char* path) override;
+
+private:
+    QWidget* m_Parent;
+};

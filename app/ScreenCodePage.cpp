@@ -1,0 +1,87 @@
+#include "app/ScreenCodePage.h"
+
+#include "platform/PlatCodePage.h"
+
+namespace {
+bool IsAsciiLetter(unsigned char b)
+{
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+}
+
+// Bytes that are letters in windows-1251 (and letters or near-letters in windows-1252).
+bool IsHighLetter(unsigned char b)
+{
+    return b >= 0xC0 || b == 0xA8 || b == 0xB8 || b == 0x8A || b == 0x8C || b == 0x8E || b == 0x9A ||
+           b == 0x9C || b == 0x9E || b == 0x9F || b == 0xAA || b == 0xBA || b == 0xAF || b == 0xBF ||
+           b == 0xB2 || b == 0xB3;
+}
+
+bool IsWordByte(unsigned char b)
+{
+    return IsAsciiLetter(b) || IsHighLetter(b);
+}
+
+bool EndsField(unsigned char b)
+{
+    return b == '\n' || b == '\r' || b == '*' || b == '=';
+}
+} // namespace
+
+int CodePageOfCharSet(int charSet)
+{
+    return charSet == 204 ? plat::kCpCyrillic : plat::kCpWestern;
+}
+
+std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
+{
+    const unsigned char* t = reinterpret_cast<const unsigned char*>(text);
+    std::u32string out(static_cast<std::size_t>(n > 0 ? n : 0), U'\0');
+    int field = 0;
+    while (field < n) {
+        int end = field;
+        while (end < n && !EndsField(t[end]))
+            ++end;
+        // Votes of the field, in letters: words with an ASCII letter against words of high letters
+        // only (a French "à" beside "Paris", a Russian word beside "SIM").
+        int western = 0, cyrillic = 0;
+        for (int i = field; i < end;) {
+            if (!IsWordByte(t[i])) {
+                ++i;
+                continue;
+            }
+            bool ascii = false;
+            int letters = 0;
+            for (; i < end && IsWordByte(t[i]); ++i, ++letters)
+                ascii = ascii || IsAsciiLetter(t[i]);
+            (ascii ? western : cyrillic) += letters;
+        }
+        int fieldCp = fontCodePage;
+        if (western > cyrillic)
+            fieldCp = plat::kCpWestern;
+        else if (cyrillic > western)
+            fieldCp = plat::kCpCyrillic;
+        for (int i = field; i < end;) {
+            if (!IsWordByte(t[i])) {
+                out[i] = plat::ToUnicode(t[i], fieldCp);
+                ++i;
+                continue;
+            }
+            const int start = i;
+            bool ascii = false;
+            for (; i < end && IsWordByte(t[i]); ++i)
+                ascii = ascii || IsAsciiLetter(t[i]);
+            const int cp = ascii ? plat::kCpWestern : fieldCp;
+            for (int k = start; k < i; ++k)
+                out[k] = plat::ToUnicode(t[k], cp);
+        }
+        if (end < n)
+            out[end] = t[end];
+        field = end + 1;
+    }
+    return out;
+}
+
+bool TypedCharToByte(char32_t u, unsigned char& byte)
+{
+    return plat::FromUnicode(u, plat::kCpWestern, byte) || plat::FromUnicode(u, plat::kCpCyrillic, byte);
+}

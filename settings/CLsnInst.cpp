@@ -1,0 +1,215 @@
+#include "settings/CLsnInst.h"
+
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IKbrd.h"
+#include "engine/IMfcCmmnProc.h"
+#include "engine/IterationGlobals.h"
+#include "locale/ILocal.h"
+#include "locale/ISetHelp.h"
+#include "locale/LocaleGlobals.h"
+#include "platform/PlatEvent.h"
+#include "settings/Globals.h"
+#include "settings/ILsnAFc.h"
+#include "settings/ILsnFont.h"
+#include "settings/IOutFile.h"
+#include "settings/Log.h"
+#include "texts/IAliceTxtMkr.h"
+#include "texts/IUtltsFile.h"
+#include "title/ITitlePctr.h"
+
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <string>
+
+ILsnInst* g_pILsnInst = nullptr;
+plat::CCriticalSection g_InstallLock;
+int g_DeInstallCount = 0;
+
+namespace {
+constexpr std::size_t kMaxDirPath = 127;
+constexpr std::size_t kMaxOpnPath = 255;
+
+// One maker of the shipped phrase files, run once: its flag in "OnceImpActn" records it.
+void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, const char* failLine)
+{
+    int ready = 0;
+    g_pIDbVars->RdVal("OnceImpActn", flag, PAR_TYPE_INT, &ready);
+    if (ready != 0)
+        return;
+    IAliceTxtMkr* maker = g_pILsnAFc->Create_IAliceTxtMkr(type);
+    if (!maker)
+        LogFatal("%s", nullLine);
+    maker->SetNrmlOutput();
+    // A failed making is logged and start-up goes on: the learner still has his own files.
+    if (maker->UnfastenText() != 0)
+        LogMsg("%s", failLine);
+    ready = 1;
+    g_pIDbVars->WrVal("OnceImpActn", flag, PAR_TYPE_INT, &ready);
+    g_pIDbVars->Save("OnceImpActn");
+    delete maker;
+}
+} // namespace
+
+int CLsnInst::InstallAll(IScrnView* pView)
+{
+    // Never left on failure: every failing step ends the process.
+    g_InstallLock.lock();
+
+    g_pIUtltsFile = g_pILsnAFc->Create_IUtltsFile();
+    if (!g_pIUtltsFile || g_pIUtltsFile->Init() != 0)
+        ExitFatal(); // no log yet
+    g_pILogFile = g_pILsnAFc->Create_ILogFile("Lexido.log", g_pIUtltsFile->GetPrgrmDir());
+    if (!g_pILogFile)
+        ExitFatal();
+    g_pILogFile->Write("\nLexido started");
+
+    InstallTitlePctr();
+
+    g_pIDbVars = g_pILsnAFc->Create_IDbVars();
+    if (!g_pIDbVars)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pIDbVars == 0");
+    if (g_pIDbVars->Open(g_pILogFile, g_pIUtltsFile->GetPrgrmDir()) != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after g_pIDbVars->Open()");
+
+    g_pILsnFont = g_pILsnAFc->Create_ILsnFont();
+    if (!g_pILsnFont)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pILsnFont == 0");
+    if (g_pILsnFont->Init() != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after g_pILsnFont-Init()");
+
+    ReadOdb();
+
+    g_WritingToWindowIsOverEvent = new (std::nothrow) plat::CEvent(false);
+    if (!g_WritingToWindowIsOverEvent)
+        LogFatal("\nCLsnInst::InstallAll(), Error, g_WritingToWindowIsOverEvent  == 0");
+
+    g_pILocal = g_pILsnAFc->Create_ILocal(LANGUAGE_ENGLISH);
+    if (!g_pILocal)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pILocal  == 0");
+
+    g_pIMfcCmmnProc = g_pILsnAFc->Create_IMfcCmmnProc();
+    if (!g_pIMfcCmmnProc)
+        LogFatal("\nCLsnInst::InstallAll(), error, error after pILsnAFc->Create_IMfcCmmnProc()");
+
+    PrepareTitlePctr();
+
+    g_pINxtPrFlSrvc = g_pILsnAFc->Create_INxtPrFlSrvc();
+    if (!g_pINxtPrFlSrvc)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pINxtPrFlSrvc == 0");
+    g_pIItrtnSrvc = g_pILsnAFc->Create_IItrtnSrvc();
+    if (!g_pIItrtnSrvc)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pIItrtnSrvc == 0");
+
+    g_pIKbrd = g_pILsnAFc->Create_IKbrd(1);
+    if (!g_pIKbrd)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pIKbrd == 0");
+    int kboard = 0;
+    g_pIDbVars->RdVal("Gnrl", "KBoard", PAR_TYPE_INT, &kboard);
+    g_pIKbrd->SetKbrdType(kboard + KBRD_TYPE_KEYBOARD);
+
+    g_pOScreen = g_pILsnAFc->Create_OScreen();
+    if (!g_pOScreen)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pOScreen == 0");
+    g_pOScreen->AttachView(pView);
+
+    g_pISetHelp = g_pILsnAFc->Create_ISetHelp();
+    if (!g_pISetHelp)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pISetHelp == 0");
+
+    ShowTitlePctr();
+
+    g_InstallLock.unlock();
+    return 0;
+}
+
+int CLsnInst::InstallTitlePctr()
+{
+    g_pITitlePctr = g_pILsnAFc->Create_ITitlePctr(1);
+    if (!g_pITitlePctr)
+        LogFatal("\nCLsnInst::InstallAll(), error, g_pITitlePctr  == 0");
+    if (g_pITitlePctr->CreateHeadBand() != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after g_pITitlePctr->Init()");
+    return 0;
+}
+
+int CLsnInst::PrepareTitlePctr()
+{
+    if (g_pITitlePctr->Init(g_pILsnAFc, 3000, 100) != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after g_pITitlePctr->Init()");
+    return 0;
+}
+
+int CLsnInst::ShowTitlePctr()
+{
+    if (g_pITitlePctr->DrawMovie() != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after g_pITitlePctr->DrawMovie()");
+    return 0;
+}
+
+int CLsnInst::ReadOdb()
+{
+    MakeShippedTextsOnce("AlcRdy", 1, "\nCLsnInst::ReadOdb(), error, pIAliceTxtMkr == 0",
+                         "\nCLsnInst::ReadOdb(), error, after pIAliceTxtMkr->UnfastenText()");
+    MakeShippedTextsOnce("CgRdy", 2, "\nCLsnInst::ReadOdb(), error, pCgTxtMkr == 0",
+                         "\nCLsnInst::ReadOdb(), error, after pIAliceTxtMkr->pCgTxtMkr()");
+    if (!g_pIUtltsFile)
+        LogFatal("\nCLsnInst::ReadOdb(), error, g_pIUtltsFile == 0");
+    char path[DB_VALUE_SIZE] = {};
+    g_pIDbVars->RdVal("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, path);
+    path[DB_VALUE_SIZE - 1] = '\0';
+    g_pIUtltsFile->SetFilePath(path);
+    return 0;
+}
+
+int CLsnInst::DeInstallAll()
+{
+    std::lock_guard<plat::CCriticalSection> lk(g_InstallLock);
+    if (++g_DeInstallCount > 1)
+        return 0;
+    // A pass still running would go on writing into the screen object released below, and
+    // its results would land in the folder emptied here: it ends first, as on Escape.
+    if (g_pIMfcCmmnProc)
+        g_pIMfcCmmnProc->RetirePass();
+
+    std::string rslts = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
+    if (rslts.size() > kMaxDirPath)
+        rslts.resize(kMaxDirPath);
+    if (g_pIUtltsFile->DeleteAllFilesInDir(rslts.c_str()) != 0)
+        LogFatal("\nCLsnInst::DeInstallAll(), eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
+
+    char path[DB_VALUE_SIZE] = {};
+    const char* opened = g_pIUtltsFile->GetFilePath();
+    std::strncpy(path, opened ? opened : "", kMaxOpnPath);
+    path[kMaxOpnPath] = '\0';
+    g_pIDbVars->WrVal("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, path);
+    if (g_pIDbVars->Save("UnSv") != 0)
+        LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", "UnSv");
+
+    if (g_SettingsChanged)
+        SaveSettings();
+
+    delete g_pOScreen;
+    g_pOScreen = nullptr;
+    delete g_pIDbVars;
+    g_pIDbVars = nullptr;
+    delete g_WritingToWindowIsOverEvent;
+    g_WritingToWindowIsOverEvent = nullptr;
+    delete g_pILocal;
+    g_pILocal = nullptr;
+    delete g_pISetHelp;
+    g_pISetHelp = nullptr;
+    return 0;
+}
+
+int CLsnInst::SaveSettings()
+{
+    static const char* const kSections[] = {"AddBrTo", "Gnrl", "OpBrAll", "To_WbW", "To_InWh", "ViewMode"};
+    for (const char* sec : kSections)
+        if (g_pIDbVars->Save(sec) != 0)
+            LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", sec);
+    return 0;
+}

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 CZelRadios::CZelRadios(QWidget* page) : m_Group(new QButtonGroup(page)) {}
 
 QRadioButton* CZelRadios::Add(int id, int text, QWidget* parent)
@@ -90,6 +92,8 @@ QPushButton* CZelPrprtPg::Button(int id, int text, QWidget* parent)
     auto* b = new QPushButton(ZelText(text), parent);
     b->setObjectName(QString::number(id));
     b->setAutoDefault(false); // Enter confirms the sheet, never resets a page
+    // Some air around the caption, and one width for the short ones.
+    b->setMinimumWidth(std::max(96, b->sizeHint().width() + 16));
     return b;
 }
 

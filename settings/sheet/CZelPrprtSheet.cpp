@@ -30,6 +30,9 @@ CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp)
 
     m_Tabs = new QTabWidget(this);
     m_Tabs->setObjectName("12320");
+    // Every page title stays in view: the sheet widens to them rather than scrolling the tabs.
+    m_Tabs->setUsesScrollButtons(false);
+    m_Tabs->setElideMode(Qt::ElideNone);
     CZelPrprtPg* pages[] = {new CZelPrprtPg_01, new CZelPrprtPg_02, new CZelPrprtPg_04_ToV,
                             new CZelPrprtPg_05_OpBrV, new CZelPrprtPg_06_AddBr};
     for (CZelPrprtPg* p : pages)

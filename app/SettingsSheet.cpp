@@ -1,12 +1,9 @@
 #include "app/SettingsSheet.h"
 
-#include "app/CodePageText.h"
+#include "settings/sheet/CZelPrprtSheet.h"
 
-#include <QMessageBox>
-
-// Stands in until the settings property sheet is built: it only says so.
-void RunSettingsSheet(QWidget* parent, const char* caption, int codePage)
+// The sheet takes its caption and every text from the interface language itself.
+void RunSettingsSheet(QWidget* parent, const char*, int)
 {
-    QMessageBox::information(parent, FromCodePage(caption ? caption : "", codePage),
-                             "The settings sheet is not available in this build.");
+    ShowSettingsSheet(parent);
 }

@@ -2,6 +2,7 @@
 
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "platform/PlatCodePage.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
 #include "settings/LsnLogFont.h"
@@ -40,6 +41,11 @@ void ForEachIntField(LsnLogFont& lf, F f)
 }
 } // namespace
 
+int CharSetCodePage(int charSet)
+{
+    return charSet == RUSSIAN_CHARSET ? plat::kCpCyrillic : plat::kCpWestern;
+}
+
 int CLsnFont::Init()
 {
     g_FontUnset = 0;
@@ -73,7 +79,8 @@ int CLsnFont::LoadFromOdb()
 
 int CLsnFont::LoadFromDialog()
 {
-    LsnLogFont chosen = {};
+    // No chooser (no window) is a learner who cancels.
+    LsnLogFont chosen = g_LogFont;
     if (!g_pIFontChooser || !g_pIFontChooser->ChooseFont(chosen))
         return 0;
     g_FontUnset = 0;
@@ -89,7 +96,7 @@ int CLsnFont::LoadDefault()
     LsnLogFont lf = {};
     lf.lfHeight = -16;
     lf.lfWeight = 400;
-    lf.lfCharSet = 204;
+    lf.lfCharSet = RUSSIAN_CHARSET;
     lf.lfOutPrecision = 3;
     lf.lfClipPrecision = 2;
     lf.lfQuality = 1;

@@ -5,6 +5,12 @@
 
 constexpr int LF_FACESIZE = 32;
 
+// Character sets of the font description that the system tells apart. The character set picks
+// the single-byte code page in which the bytes of the phrase screen are shown.
+constexpr int ANSI_CHARSET = 0;
+constexpr int DEFAULT_CHARSET = 1;
+constexpr int RUSSIAN_CHARSET = 204;
+
 struct LsnLogFont {
     std::int32_t lfHeight;
     std::int32_t lfWidth;
@@ -27,11 +33,17 @@ extern LsnLogFont g_LogFont;
 // 1 until the font was loaded at start-up or chosen; the view paints in its default font then.
 extern int g_FontUnset;
 
+// The code page of the screen's bytes for a character set: windows-1251 for the Cyrillic set,
+// windows-1252 for every other (the system has no third table).
+int CharSetCodePage(int charSet);
+
 // The font chooser as the font needs it: the window shows the real dialog, tests answer.
 class IFontChooser {
 public:
     virtual ~IFontChooser() = default;
-    // True when the learner confirmed a font, which is then in chosen.
+    // On entry chosen holds the font in use; it is not preselected, but a chooser whose
+    // learner names no writing system keeps its character set. True when the learner
+    // confirmed a font, which is then in chosen; false leaves chosen as it came.
     virtual bool ChooseFont(LsnLogFont& chosen) = 0;
 };
 extern IFontChooser* g_pIFontChooser;

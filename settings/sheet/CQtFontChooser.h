@@ -1,0 +1,23 @@
+#pragma once
+// The font chooser of the window: Qt's font dialog, modal, with its effects (strike-out,
+// underline) and nothing preselected. Its writing system names the character set.
+
+#include "settings/LsnLogFont.h"
+
+#include <QFontDatabase>
+
+class QFontDialog;
+class QWidget;
+
+class CQtFontChooser : public IFontChooser {
+public:
+    explicit CQtFontChooser(QWidget* parent = nullptr) : m_Parent(parent) {}
+
+    bool ChooseFont(LsnLogFont& chosen) override;
+
+    // The writing system the dialog shows; Any when it has none or none is found.
+    static QFontDatabase::WritingSystem WritingSystemOf(const QFontDialog& dialog);
+
+private:
+    QWidget* m_Parent;
+};

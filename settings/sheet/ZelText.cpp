@@ -1,0 +1,13 @@
+#include "settings/sheet/ZelText.h"
+
+#include "app/CodePageText.h"
+#include "locale/CLocal.h"
+#include "locale/LocaleGlobals.h"
+
+QString ZelText(int index)
+{
+    if (!g_pILocal)
+        return QString();
+    const char* text = g_pILocal->GetText(index);
+    return text ? FromCodePage(text, CLocal::CodePage(g_pILocal->GetLanguage())) : QString();
+}

@@ -1,12 +1,24 @@
 #include "platform/PlatExit.h"
 
+#include <atomic>
 #include <cstdio>
 #include <unistd.h>
 
 namespace plat {
 
+namespace {
+std::atomic<ExitHook> g_ExitHook{nullptr};
+} // namespace
+
+ExitHook SetExitHookForTests(ExitHook hook)
+{
+    return g_ExitHook.exchange(hook);
+}
+
 void ExitProcess(int code)
 {
+    if (const ExitHook hook = g_ExitHook.load())
+        hook(code);
     std::fflush(nullptr);
     _exit(code);
 }

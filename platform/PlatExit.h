@@ -8,4 +8,12 @@ namespace plat {
 // and a crash there would turn the status into a signal.
 [[noreturn]] void ExitProcess(int code);
 
+// A seam for harnesses that run many inputs in one process (the fuzzers, their replays): the
+// hook is called with the status before the process ends, and may leave by an exception or a
+// longjmp, so that a prescribed fatal exit is seen as an outcome instead of ending the run. A
+// hook that returns lets the process end as usual. Null (the default) means no hook. Returns
+// the hook it replaces. The program itself never sets one.
+using ExitHook = void (*)(int code);
+ExitHook SetExitHookForTests(ExitHook hook);
+
 } // namespace plat

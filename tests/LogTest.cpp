@@ -1,5 +1,6 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "platform/PlatExit.h"
 #include "platform/PlatWindow.h"
 #include "settings/CLogFile.h"
 #include "settings/Globals.h"
@@ -98,6 +99,46 @@ TEST_F(LogTest, FatalFromAWorkerThreadEndsTheProcessWithOne)
         },
         ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, from the worker");
+}
+
+namespace {
+struct CaughtExit {
+    int code;
+};
+[[noreturn]] void ThrowExit(int code)
+{
+    throw CaughtExit{code};
+}
+int g_SeenCode = -1;
+void NoteExit(int code)
+{
+    g_SeenCode = code;
+}
+} // namespace
+
+// The harnesses' seam: a hook that leaves by exception sees status 1 after the line is logged;
+// one that returns still lets the process end with 1.
+TEST_F(LogTest, FatalExitHookSeesTheStatusAfterTheLineIsWritten)
+{
+    MakeLog();
+    const plat::ExitHook old = plat::SetExitHookForTests(ThrowExit);
+    int code = -1;
+    try {
+        LogFatal("\nCDbVars::RdVal(), error, section not found");
+    } catch (const CaughtExit& e) {
+        code = e.code;
+    }
+    EXPECT_EQ(plat::SetExitHookForTests(old), &ThrowExit);
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(Log(), "\nCDbVars::RdVal(), error, section not found");
+
+    EXPECT_EXIT(
+        {
+            plat::SetExitHookForTests(NoteExit);
+            ExitFatal();
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(g_SeenCode, -1); // set in the child only
 }
 
 TEST_F(LogTest, ShutDownRequestIsPostedToTheView)

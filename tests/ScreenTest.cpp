@@ -189,6 +189,7 @@ TEST_F(ScreenTest, EditLineTypesInFrontOfTheTailAndPutsEverythingBack)
 
 TEST_F(ScreenTest, EditLineEndsOnTheFiveKeysAndLeavesTheEndingKeyToTheCaller)
 {
+    m_pKeyboard = g_pIKbrd; // given back at the end, as TypeIn does
     for (const char end : {' ', '=', '+', '\x1b', '\r'}) {
         BracketLine();
         delete m_pScript;

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Runs the libFuzzer harnesses of a LEXIDO_FUZZ build for a while each, over a corpus kept in
+# the build folder (seeded from the shipped data and tests/data/) and the saved regression
+# cases. A crash leaves its input as <build>/fuzz-artifacts/<harness>-crash-* and fails the run;
+# save it into tests/data/fuzz/<harness>/ with a name that says what it broke.
+#
+#   scripts/fuzz.sh [build folder] [seconds per harness] [harness...]
+#
+# Harnesses run two at a time (LEXIDO_JOBS). Extra libFuzzer options: LEXIDO_FUZZ_OPTS.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$top/build-asan}
+seconds=${2:-60}
+shift $(( $# > 2 ? 2 : $# )) || true
+wanted=("$@")
+jobs=${LEXIDO_JOBS:-$(nproc 2>/dev/null || echo 2)}
+list=$build/fuzz-targets.txt
+[ -f "$list" ] || { echo "no $list: configure $build with -DLEXIDO_FUZZ=ON and build it"; exit 1; }
+mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts" "$build/fuzz-logs"
+
+# The largest input worth trying: phrase fields run to 1023 bytes and more, brackets texts to
+# 1023, configuration symbols to 255.
+max_len() {
+    case $1 in
+        phrase_reader|hidden_file) echo 8192 ;;
+        str_brackets) echo 2048 ;;
+        *) echo 4096 ;;
+    esac
+}
+
+run_one() {
+    local name=$1 prog=$2 seeds=$3
+    local corpus=$build/fuzz-corpus/$name
+    mkdir -p "$corpus"
+    local dirs=()
+    IFS=, read -r -a dirs <<<"$seeds"
+    # The shipped phrase files of the program folder, once the build has made them.
+    if [ "$name" = phrase_reader ] || [ "$name" = hidden_file ]; then
+        [ -d "$build/Lexido/Text" ] && dirs+=("$build/Lexido/Text")
+        [ -d "$build/shipped_texts" ] && dirs+=("$build/shipped_texts")
+    fi
+    local rc=0
+    # Leaks are left to the sanitizer run of the test suite: a fatal exit caught by the harness
+    # abandons what the code under test held, as the real exit would.
+    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+    "$prog" -max_total_time="$seconds" -max_len="$(max_len "$name")" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/$name-" ${LEXIDO_FUZZ_OPTS:-} \
+        "$corpus" "${dirs[@]}" >"$build/fuzz-logs/$name.log" 2>&1 || rc=$?
+    local execs units
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/fuzz-logs/$name.log" | tail -1)
+    units=$(find "$corpus" -type f | wc -l)
+    if [ $rc -eq 0 ]; then
+        printf '%-14s %10s executions, corpus %5s inputs, no finding\n' "$name" "${execs:-?}" "$units"
+    else
+        printf '%-14s FAILED (status %s), see %s\n' "$name" "$rc" "$build/fuzz-logs/$name.log"
+        grep -m3 -E "ERROR|invariant|runtime error|Test unit written" "$build/fuzz-logs/$name.log" || true
+    fi
+    return $rc
+}
+
+status=0
+pids=()
+while read -r name prog seeds; do
+    [ -n "$name" ] || continue
+    if [ ${#wanted[@]} -gt 0 ] && [[ ! " ${wanted[*]} " == *" $name "* ]]; then
+        continue
+    fi
+    run_one "$name" "$prog" "$seeds" &
+    pids+=($!)
+    if [ ${#pids[@]} -ge "$jobs" ]; then
+        wait "${pids[0]}" || status=1
+        pids=("${pids[@]:1}")
+    fi
+done <"$list"
+for p in "${pids[@]}"; do
+    wait "$p" || status=1
+done
+exit $status

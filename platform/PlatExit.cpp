@@ -3,10 +3,23 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include <atomic>
+
 namespace plat {
+
+namespace {
+std::atomic<void (*)()> g_Cleanup{nullptr};
+}
+
+void SetExitCleanup(void (*cleanup)())
+{
+    g_Cleanup = cleanup;
+}
 
 void ExitProcess(int code)
 {
+    if (void (*cleanup)() = g_Cleanup.load())
+        cleanup();
     std::fflush(nullptr);
     _exit(code);
 }

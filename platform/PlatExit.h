@@ -8,4 +8,8 @@ namespace plat {
 // and a crash there would turn the status into a signal.
 [[noreturn]] void ExitProcess(int code);
 
+// One function that ExitProcess runs first (a front-end restores its terminal there). It must
+// be safe to call from any thread at any time.
+void SetExitCleanup(void (*cleanup)());
+
 } // namespace plat

@@ -69,7 +69,7 @@ TEST_F(TtyBatchTest, WordByWordRevealsOneWordPerKeyAndEnterIsALineEnd)
     WriteFile("one.mix", "*Good morning\n=Guten  Morgen\n");
     ASSERT_EQ(Run("--mode 1 --direction 0 one.mix", "a\nb\n"), 0) << m_Err;
     const std::string q = "Good morning\n" + kSep + "\n";
-    EXPECT_EQ(m_Out, q + "\n" + kFeed + Screen(q + "Guten ") + Screen(q + "Guten Morgen "));
+    EXPECT_EQ(m_Out, q + kFeed + Screen(q + "Guten ") + Screen(q + "Guten Morgen "));
 }
 
 TEST_F(TtyBatchTest, AFileThatCannotBeOpenedIsReportedWithExitCode1)

@@ -8,6 +8,7 @@ namespace plat {
 
 namespace {
 std::atomic<ExitHook> g_ExitHook{nullptr};
+std::atomic<void (*)()> g_Cleanup{nullptr};
 } // namespace
 
 ExitHook SetExitHookForTests(ExitHook hook)
@@ -15,8 +16,15 @@ ExitHook SetExitHookForTests(ExitHook hook)
     return g_ExitHook.exchange(hook);
 }
 
+void SetExitCleanup(void (*cleanup)())
+{
+    g_Cleanup = cleanup;
+}
+
 void ExitProcess(int code)
 {
+    if (void (*cleanup)() = g_Cleanup.load())
+        cleanup();
     if (const ExitHook hook = g_ExitHook.load())
         hook(code);
     std::fflush(nullptr);

@@ -16,4 +16,8 @@ namespace plat {
 using ExitHook = void (*)(int code);
 ExitHook SetExitHookForTests(ExitHook hook);
 
+// One function that ExitProcess runs first (a front-end restores its terminal there). It must
+// be safe to call from any thread at any time.
+void SetExitCleanup(void (*cleanup)());
+
 } // namespace plat

@@ -1,0 +1,129 @@
+#include "engine/DrillCommands.h"
+
+#include "config/DbTypes.h"
+#include "config/IDbVars.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
+#include "engine/IMfcCmmnProc.h"
+#include "engine/IterationGlobals.h"
+#include "settings/Globals.h"
+#include "texts/IUtltsFile.h"
+
+namespace drill {
+
+namespace {
+
+int ReadInt(const char* section, const char* parameter)
+{
+    int value = 0;
+    g_pIDbVars->RdVal(section, parameter, PAR_TYPE_INT, &value);
+    return value;
+}
+
+int WriteInt(const char* section, const char* parameter, int value)
+{
+    return g_pIDbVars->WrVal(section, parameter, PAR_TYPE_INT, &value);
+}
+
+} // namespace
+
+int SelectMode(int mode)
+{
+    WriteInt("ViewMode", "Mode", mode);
+    if (mode == 5 || mode == 6)
+        WriteInt("ViewMode", "Direction", 1);
+    return 0;
+}
+
+int SelectDirection(int direction)
+{
+    WriteInt("ViewMode", "Direction", direction);
+    return 0;
+}
+
+int SelectKbrdType(int type)
+{
+    g_pIKbrd->SetKbrdType(type);
+    return WriteInt("Gnrl", "KBoard", type - KBRD_TYPE_KEYBOARD);
+}
+
+int GetMode() { return ReadInt("ViewMode", "Mode"); }
+int GetDirection() { return ReadInt("ViewMode", "Direction"); }
+
+int RunFirstIteration()
+{
+    // The retired program's deletion writes the iteration state; it must happen before the
+    // state is prepared for the new pass, never after.
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToOpenedFile();
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+int RunNextIteration()
+{
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+int RunNextFile()
+{
+    if (!g_pIUtltsFile->HasNextFile())
+        return 0;
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToNextFile();
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+int RunPreviousFile()
+{
+    if (!g_pIUtltsFile->HasPreviousFile())
+        return 0;
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToPreviousFile();
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
+
+int RunAddBrackets(int type)
+{
+    g_pIMfcCmmnProc->RetirePass();
+    g_pIUtltsFile->GoToOpenedFile();
+    return g_pIMfcCmmnProc->StartADdBrkts(type);
+}
+
+int CancelIteration()
+{
+    return g_pIKbrd->PutKey(KEY_ESCAPE);
+}
+
+const char* PhraseBookFolder(int id)
+{
+    static const char* const folders[] = {
+        "Text\\Conversational Guide\\English_French\\",  "Text\\Conversational Guide\\English_German\\",
+        "Text\\Conversational Guide\\English_Russian\\", "Text\\Conversational Guide\\English_French\\",
+        "Text\\Conversational Guide\\French_German\\",   "Text\\Conversational Guide\\French_Russian\\",
+        "Text\\Conversational Guide\\English_German\\",  "Text\\Conversational Guide\\French_German\\",
+        "Text\\Conversational Guide\\German_Russian\\",  "Text\\Conversational Guide\\English_Russian\\",
+        "Text\\Conversational Guide\\French_Russian\\",  "Text\\Conversational Guide\\German_Russian\\",
+    };
+    constexpr int kFirst = 32818;
+    const int index = id - kFirst;
+    if (index < 0 || index >= static_cast<int>(sizeof folders / sizeof folders[0]))
+        return nullptr;
+    return folders[index];
+}
+
+int OpenPhraseBook(IFileView* view, int id)
+{
+    const char* folder = PhraseBookFolder(id);
+    if (!folder)
+        return 1;
+    return g_pIUtltsFile->OpenFile_for_Phrase_book(view, folder, kPhraseBookFirstTopic);
+}
+
+bool CanRunFirstIteration() { return g_pIUtltsFile->CanStartIteration() != 0; }
+bool CanRunNextIteration() { return g_pIItrtnSrvc->CanStartNextIteration() == 1; }
+bool CanRunNextFile() { return g_pIUtltsFile->HasNextFile() == 1; }
+bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
+bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
+
+} // namespace drill

@@ -1,0 +1,50 @@
+#pragma once
+// What the trainer's commands do, for every front-end: the window's view and the terminal call
+// these, so the preparation of the file and the iteration state and the retirement of the
+// running pass exist once. Each returns 0 on success; the front-end writes its own log line and
+// ends the program where a nonzero result is fatal for it.
+
+class IFileView;
+
+class IFileView;
+
+namespace drill {
+
+// Mode numbers as the settings hold them ("ViewMode"/"Mode"): 9 selects the Add Brackets menu.
+constexpr int kModeAddBrackets = 9;
+constexpr int kModeCount = 10;
+
+// The Mode menu: writes "Mode"; the two Open Brackets modes with an interpretation also turn
+// the direction to "2-nd --> 1-st", since their brackets are in the second text.
+int SelectMode(int mode);
+int SelectDirection(int direction);
+// Switches the keyboard manager (2 keyboard, 3 mouse control) and stores "Gnrl"/"KBoard";
+// the result is that of the write.
+int SelectKbrdType(int type);
+
+int GetMode();
+int GetDirection();
+
+// Run commands. Each retires the running pass before it touches the file or iteration state.
+int RunFirstIteration();
+int RunNextIteration();
+int RunNextFile();      // nothing when there is no next file
+int RunPreviousFile();  // nothing when there is no previous file
+int RunAddBrackets(int type); // 1 word by word, 2 time out
+// Escape to the running pass (in mouse control it wakes the pass with the last mouse key).
+int CancelIteration();
+
+// The Phrase-book menu (ids 32818 to 32829): the Open dialog on the first topic of the pair's
+// folder. Both directions of a pair share one folder; null for another id.
+const char* PhraseBookFolder(int id);
+constexpr const char* kPhraseBookFirstTopic = "01 Food and drink.mix";
+int OpenPhraseBook(IFileView* view, int id);
+
+// The update rules of the Run and Add Brackets commands.
+bool CanRunFirstIteration();
+bool CanRunNextIteration();
+bool CanRunNextFile();
+bool CanRunPreviousFile();
+bool CanRunAddBrackets();
+
+} // namespace drill

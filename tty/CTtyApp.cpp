@@ -1,0 +1,408 @@
+#include "tty/CTtyApp.h"
+
+#include "engine/CScreen.h"
+#include "engine/CThread.h"
+#include "engine/DrillCommands.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
+#include "engine/IMfcCmmnProc.h"
+#include "engine/IterationGlobals.h"
+#include "platform/PlatWindow.h"
+#include "resources/Resources.h"
+#include "settings/Globals.h"
+#include "settings/Log.h"
+#include "texts/IUtltsFile.h"
+#include "tty/CTtyView.h"
+#include "tty/TtyInstall.h"
+#include "tty/TtyStatus.h"
+#include "tty/TtyText.h"
+
+#include <unistd.h>
+
+namespace tty {
+
+namespace {
+
+constexpr int kRefreshMs = 200; // the status line follows the passes at least this often
+constexpr char kReverse[] = "\x1b[7m";
+constexpr char kNormal[] = "\x1b[0m";
+
+int Ctrl(char letter) { return letter - 'a' + 1; }
+
+bool PassRunning() { return g_pCThrdAp && g_pCThrdAp->IsActive(); }
+
+// Cuts a UTF-8 text to at most cols characters and pads it to exactly cols.
+std::string Fit(const std::string& text, int cols)
+{
+    std::string out;
+    int n = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) != 0x80) {
+            if (n == cols)
+                break;
+            ++n;
+        }
+        out += text[i];
+    }
+    out.append(static_cast<std::size_t>(cols - n), ' ');
+    return out;
+}
+
+std::string Move(int row) { return "\x1b[" + std::to_string(row) + ";1H"; }
+
+const char* const kKeys =
+    "Lexido in a terminal: keys\n"
+    "\n"
+    "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
+    "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
+    "  F2       mode                          F3       direction\n"
+    "  F4       keyboard control\n"
+    "  F5       first iteration               F6       next iteration\n"
+    "  F7       previous file                 F8       next file\n"
+    "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
+    "  Ctrl+N   cancel the current iteration\n"
+    "  Up, Down, PgUp, PgDn, Home, End   move through the opened file\n"
+    "\n"
+    "In a pass: Space marks a phrase not yet known, Escape ends the pass, \"=\" shows\n"
+    "without marking; every other key is the learner's answer.\n"
+    "\n"
+    "Any key closes this page.";
+
+} // namespace
+
+int CTtyApp::Run(const Options& options)
+{
+    char cwd[4096];
+    const std::string startDir = getcwd(cwd, sizeof cwd) ? cwd : ".";
+    CTtyView view(*this, [this] { m_Term.Wake(); });
+    m_pView = &view;
+    Install(view);
+    if (options.mode >= 0)
+        drill::SelectMode(options.mode > drill::kModeAddBrackets ? drill::kModeAddBrackets : options.mode);
+    if (options.direction >= 0)
+        drill::SelectDirection(options.direction);
+    if (!options.file.empty()) {
+        m_Message = AbsolutePath(options.file, startDir); // AskOpenPath takes it from here
+        g_pIUtltsFile->OpenFile(&view);
+    }
+    Say("F1: keys   Ctrl+O: open   Ctrl+B: phrase-book   F5: first iteration   Ctrl+Q: exit");
+
+    while (!m_Quit && !CTtyTerminal::QuitRequested()) {
+        if (TakeMessages())
+            break;
+        Render();
+        HandleKey(m_Term.ReadKey(kRefreshMs));
+    }
+    g_pIMfcCmmnProc->RetirePass();
+    const int status = Uninstall() == 0 ? 0 : 1;
+    m_Term.Restore();
+    m_pView = nullptr;
+    return status;
+}
+
+bool CTtyApp::TakeMessages()
+{
+    int message = 0;
+    bool close = false;
+    while (m_pView->TakeMessage(message))
+        if (message == WM_DEINSTALL_ALL)
+            close = true; // the log asks for an orderly end after an error
+    return close;
+}
+
+std::string CTtyApp::StatusLine(int cols)
+{
+    const char* name = g_pIUtltsFile->GetFileName();
+    const char* current = g_pIUtltsFile->GetCurrentFileName();
+    const int pass = g_pIItrtnSrvc->GetIterationNmb();
+    if (m_CountedFile != (current ? current : "") || m_CountedPass != pass) {
+        m_CountedFile = current ? current : "";
+        m_CountedPass = pass;
+        m_Phrases = CountPhrases(current);
+    }
+    const int mode = drill::GetMode();
+    std::string status = " ";
+    status += name && *name ? name : "no file"; // file names are the file system's own bytes
+    status += " | " + (mode == drill::kModeAddBrackets ? std::string("Add Brackets") : ModeCaption(mode));
+    status += " | " + CommandCaption(drill::GetDirection() == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST);
+    status += " | pass " + std::to_string(pass);
+    status += " | " + std::to_string(m_Phrases) + " phrases";
+    if (PassRunning())
+        status += " | running";
+    else if (g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_NEXT)
+        status += " | next iteration possible";
+    else if (g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_IS_OVER)
+        status += " | iterations over";
+    return Fit(status, cols);
+}
+
+void CTtyApp::Render()
+{
+    CTtyTerminal::TakeResized();
+    int rows = 24, cols = 80;
+    m_Term.Size(rows, cols);
+    const int textRows = rows > 2 ? rows - 2 : 1;
+
+    std::vector<std::string> lines;
+    if (!m_Overlay.empty()) {
+        lines = WrapLines(m_Overlay, cols);
+    } else {
+        static char text[SCREEN_TEXT_SIZE];
+        const int length = g_pOScreen->CopyText(text, sizeof text);
+        lines = WrapLines(ToUtf8(text, static_cast<std::size_t>(length), ScreenCodePage()), cols);
+    }
+    // A pass writes at the end of its text: keep the end in sight. A shown file starts at the top.
+    std::size_t first = 0;
+    if (m_Overlay.empty() && PassRunning() && lines.size() > static_cast<std::size_t>(textRows))
+        first = lines.size() - static_cast<std::size_t>(textRows);
+
+    std::string frame = "\x1b[H";
+    for (int row = 0; row < textRows; ++row) {
+        const std::size_t at = first + static_cast<std::size_t>(row);
+        frame += Move(row + 1) + Fit(at < lines.size() ? lines[at] : std::string(), cols);
+    }
+    frame += Move(rows - 1) + kReverse + StatusLine(cols) + kNormal;
+    frame += Move(rows) + Fit(m_Message, cols);
+    m_Term.Write(frame);
+}
+
+void CTtyApp::PassKey(const std::string& text)
+{
+    unsigned char byte = 0;
+    if (text.size() == 1) {
+        const unsigned char c = static_cast<unsigned char>(text[0]);
+        // The terminal's Backspace is DEL; the window delivers 8.
+        byte = c == 0x7F ? 8 : c;
+    } else if (!KeyToByte(text, ScreenCodePage(), byte)) {
+        Say("That letter is not in the code page of this text.");
+        return;
+    }
+    g_pIKbrd->PutKey(byte);
+}
+
+void CTtyApp::Run(bool enabled, int (*command)(), const char* what)
+{
+    if (!enabled) {
+        Say(std::string(what) + " is not available now.");
+        return;
+    }
+    Say(what);
+    command();
+}
+
+void CTtyApp::Scroll(int code)
+{
+    if (PassRunning())
+        return; // a pass owns the screen text; the window's scrolling would overwrite it too
+    const long position = m_pView->Scroll(code);
+    if (g_pIUtltsFile->ScrallViewFile(m_pView, code, static_cast<int>(position), nullptr) != 0)
+        LogFatal("\n,CDrill_SdiView::OnVScroll(), error after g_pIUtltsFile->ScrallViewFile()");
+}
+
+void CTtyApp::ChooseMode()
+{
+    std::vector<std::string> items;
+    for (int mode = 0; mode < drill::kModeAddBrackets; ++mode)
+        items.push_back(ModeCaption(mode));
+    items.push_back("Add Brackets");
+    int choice = drill::GetMode();
+    if (Choose("Mode", items, choice)) {
+        drill::SelectMode(choice);
+        Say("Mode: " + items[static_cast<std::size_t>(choice)]);
+    }
+}
+
+void CTtyApp::OpenPhraseBook()
+{
+    std::vector<std::string> items;
+    for (int id = res::ID_PHRASEBOOK_FIRST; id <= res::ID_PHRASEBOOK_LAST; ++id)
+        items.push_back(CommandCaption(id));
+    int choice = 0;
+    if (!Choose("Phrase-book", items, choice))
+        return;
+    const int id = res::ID_PHRASEBOOK_FIRST + choice;
+    if (drill::OpenPhraseBook(m_pView, id) != 0)
+        LogFatal("\n,CDrill_SdiView::OnPhrasebook(), error after g_pIUtltsFile->g_pIUtltsFile->OpenFile_for_Phrase_book()");
+}
+
+void CTtyApp::HandleKey(const Key& key)
+{
+    switch (key.kind) {
+    case KeyKind::None:
+    case KeyKind::Wake: return;
+    case KeyKind::F1: ShowKeys(); return;
+    case KeyKind::F2: ChooseMode(); return;
+    case KeyKind::F3: {
+        const int direction = drill::GetDirection() == 0 ? 1 : 0;
+        drill::SelectDirection(direction);
+        Say("Direction: " + CommandCaption(direction == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST));
+        return;
+    }
+    case KeyKind::F4:
+        drill::SelectKbrdType(KBRD_TYPE_KEYBOARD);
+        Say("Keyboard control (mouse control has no meaning in a terminal).");
+        return;
+    case KeyKind::F5: Run(drill::CanRunFirstIteration(), drill::RunFirstIteration, "First Iteration"); return;
+    case KeyKind::F6: Run(drill::CanRunNextIteration(), drill::RunNextIteration, "Next Iteration"); return;
+    case KeyKind::F7: Run(drill::CanRunPreviousFile(), drill::RunPreviousFile, "Previous File"); return;
+    case KeyKind::F8: Run(drill::CanRunNextFile(), drill::RunNextFile, "Next File"); return;
+    case KeyKind::F9: Run(drill::CanRunAddBrackets(), [] { return drill::RunAddBrackets(1); }, "Add Brackets (Word By Word)"); return;
+    case KeyKind::F10: Run(drill::CanRunAddBrackets(), [] { return drill::RunAddBrackets(2); }, "Add Brackets (Time Out)"); return;
+    case KeyKind::Up: Scroll(0); return;
+    case KeyKind::Down: Scroll(1); return;
+    case KeyKind::PageUp: Scroll(2); return;
+    case KeyKind::PageDown: Scroll(3); return;
+    case KeyKind::Home: Scroll(6); return;
+    case KeyKind::End: Scroll(7); return;
+    case KeyKind::Char: break;
+    }
+    const int c = static_cast<unsigned char>(key.text[0]);
+    if (key.text.size() == 1 && (c == Ctrl('q') || c == Ctrl('c'))) {
+        m_Quit = true;
+    } else if (key.text.size() == 1 && c == Ctrl('o')) {
+        m_Message.clear();
+        g_pIUtltsFile->OpenFile(m_pView);
+    } else if (key.text.size() == 1 && c == Ctrl('b')) {
+        OpenPhraseBook();
+    } else if (key.text.size() == 1 && c == Ctrl('s')) {
+        if (g_pIUtltsFile->SaveResultsAs(m_pView) != 0)
+            LogFatal("\nCDrill_SdiView::OnSlfileSaveresultsas(), error after g_pIUtltsFile->SaveResultsAs()");
+    } else if (key.text.size() == 1 && c == Ctrl('n')) {
+        drill::CancelIteration();
+    } else {
+        PassKey(key.text);
+    }
+}
+
+bool CTtyApp::Prompt(const std::string& label, std::string& value)
+{
+    for (;;) {
+        if (TakeMessages()) {
+            m_Quit = true;
+            return false;
+        }
+        Render();
+        int rows = 24, cols = 80;
+        m_Term.Size(rows, cols);
+        m_Term.Write(Move(rows) + Fit(label + ": " + value + "_", cols));
+        const Key key = m_Term.ReadKey(kRefreshMs);
+        if (CTtyTerminal::QuitRequested())
+            return false;
+        if (key.kind != KeyKind::Char)
+            continue;
+        const unsigned char c = static_cast<unsigned char>(key.text[0]);
+        if (c == 27 || c == Ctrl('c'))
+            return false;
+        if (c == '\r' || c == '\n')
+            return true;
+        if (c == 0x7F || c == 8) {
+            while (!value.empty() && (static_cast<unsigned char>(value.back()) & 0xC0) == 0x80)
+                value.pop_back();
+            if (!value.empty())
+                value.pop_back();
+        } else if (c >= 0x20) {
+            value += key.text;
+        }
+    }
+}
+
+bool CTtyApp::Choose(const std::string& title, const std::vector<std::string>& items, int& choice)
+{
+    for (;;) {
+        m_Overlay = title + " (Up/Down or the letter, Enter to choose, Escape to cancel)\n\n";
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            m_Overlay += static_cast<int>(i) == choice ? " > " : "   ";
+            m_Overlay += static_cast<char>('a' + i);
+            m_Overlay += "  " + items[i] + "\n";
+        }
+        Render();
+        const Key key = m_Term.ReadKey(kRefreshMs);
+        if (CTtyTerminal::QuitRequested() || TakeMessages()) {
+            m_Overlay.clear();
+            m_Quit = true;
+            return false;
+        }
+        const int count = static_cast<int>(items.size());
+        if (key.kind == KeyKind::Up)
+            choice = (choice + count - 1) % count;
+        else if (key.kind == KeyKind::Down)
+            choice = (choice + 1) % count;
+        if (key.kind != KeyKind::Char)
+            continue;
+        const unsigned char c = static_cast<unsigned char>(key.text[0]);
+        if (c >= 'a' && c < 'a' + count)
+            choice = c - 'a';
+        if (c == 27 || c == Ctrl('c')) {
+            m_Overlay.clear();
+            return false;
+        }
+        if (c == '\r' || c == '\n' || (c >= 'a' && c < 'a' + count)) {
+            m_Overlay.clear();
+            if (choice < 0 || choice >= count)
+                return false;
+            return true;
+        }
+    }
+}
+
+void CTtyApp::ShowKeys()
+{
+    m_Overlay = kKeys;
+    Render();
+    for (;;) {
+        const Key key = m_Term.ReadKey(-1);
+        if (key.kind != KeyKind::Wake || CTtyTerminal::QuitRequested())
+            break;
+    }
+    m_Overlay.clear();
+}
+
+bool CTtyApp::AskOpenPath(const char* initialPath, const char*, std::string& path)
+{
+    // A FILE on the command line is opened without asking.
+    if (!m_Message.empty() && m_Message[0] == '/') {
+        path = m_Message;
+        m_Message.clear();
+        return true;
+    }
+    std::string value = initialPath ? initialPath : "";
+    if (!Prompt("Open phrase file", value))
+        return false;
+    path = value;
+    return !path.empty();
+}
+
+bool CTtyApp::AskSavePath(const char* defaultExt, const char* initialName, const char*, std::string& path)
+{
+    std::string value = initialName ? initialName : "";
+    if (!Prompt("Save results as", value) || value.empty())
+        return false;
+    const std::size_t slash = value.rfind('/');
+    const std::string name = slash == std::string::npos ? value : value.substr(slash + 1);
+    if (name.find('.') == std::string::npos && defaultExt && *defaultExt)
+        value += std::string(".") + defaultExt;
+    char cwd[4096];
+    path = value[0] == '/' || !getcwd(cwd, sizeof cwd) ? value : std::string(cwd) + "/" + value;
+    return true;
+}
+
+bool CTtyApp::ConfirmOverwrite(const std::vector<std::string>& existing)
+{
+    std::string answer;
+    const std::string label = std::to_string(existing.size()) + " file(s) exist, replace them? (y/n)";
+    return Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
+}
+
+void CTtyApp::ShowFileProblem(FileProblem problem, const char* path)
+{
+    const std::string where = path ? path : "";
+    switch (problem) {
+    case FileProblem::CannotOpen: Say("Cannot open " + where); break;
+    case FileProblem::CannotSave: Say("Cannot save the results to " + where); break;
+    case FileProblem::PathTooLong: Say("The path is too long: " + where); break;
+    }
+}
+
+} // namespace tty

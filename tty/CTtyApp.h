@@ -1,0 +1,58 @@
+#pragma once
+// The interactive front-end: the screen text full-screen, a status line, and keys for what the
+// window's commands do. Keys that are no command go to the running pass, as typed characters
+// reach it in the window.
+
+#include "texts/IFileView.h"
+#include "tty/CTtyTerminal.h"
+#include "tty/TtyOptions.h"
+
+#include <string>
+#include <vector>
+
+namespace tty {
+
+class CTtyView;
+
+class CTtyApp : public IFileDialogs {
+public:
+    // The exit code; false from Enter of the terminal is handled by the caller.
+    int Run(const Options& options);
+
+    bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
+    bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
+    bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
+    void ShowFileProblem(FileProblem problem, const char* path) override;
+
+    CTtyTerminal& Terminal() { return m_Term; }
+
+private:
+    void Render();
+    std::string StatusLine(int cols);
+    void HandleKey(const Key& key);
+    void PassKey(const std::string& text);
+    // One line of input on the bottom row; false when the learner cancels with Escape.
+    bool Prompt(const std::string& label, std::string& value);
+    // A numbered list over the screen; false when cancelled.
+    bool Choose(const std::string& title, const std::vector<std::string>& items, int& choice);
+    void ShowKeys();
+    void Say(const std::string& message) { m_Message = message; }
+    // Runs a command that is enabled, or says why nothing happens.
+    void Run(bool enabled, int (*command)(), const char* what);
+    void Scroll(int code);
+    void ChooseMode();
+    void OpenPhraseBook();
+    // Takes the queued messages; true when the program is asked to close.
+    bool TakeMessages();
+
+    CTtyTerminal m_Term;
+    CTtyView* m_pView = nullptr;
+    std::string m_Message;
+    std::string m_Overlay; // drawn over the screen text while a list or the keys are shown
+    bool m_Quit = false;
+    std::string m_CountedFile; // the file whose phrases m_Phrases counts
+    int m_CountedPass = -1;
+    long m_Phrases = 0;
+};
+
+} // namespace tty

@@ -1,0 +1,37 @@
+#pragma once
+// The batch front-end: the passes over one file with the learner's keys read as bytes from
+// standard input, the screen printed at every key wait. A script drives it as a learner would.
+
+#include "texts/IFileView.h"
+#include "tty/TtyOptions.h"
+
+#include <cstdio>
+
+namespace tty {
+
+class CTtyBatch : public IFileDialogs {
+public:
+    CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
+    // The exit code: 0 when the passes ran and the results were saved as asked, 1 when the file
+    // could not be opened or the results could not be saved.
+    int Run(const Options& options);
+
+    bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
+    bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
+    bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
+    void ShowFileProblem(FileProblem problem, const char* path) override;
+
+private:
+    void PrintScreen();
+    int NextKey();
+    void StartFirstPass(int mode);
+
+    std::FILE* m_In;
+    std::FILE* m_Out;
+    std::string m_OpenPath;
+    std::string m_SavePath;
+    bool m_Problem = false;
+    bool m_InputEnded = false;
+};
+
+} // namespace tty

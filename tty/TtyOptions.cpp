@@ -1,0 +1,83 @@
+#include "tty/TtyOptions.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace tty {
+
+namespace {
+
+bool ParseInt(const char* text, int low, int high, int& value)
+{
+    if (!text || !*text)
+        return false;
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (*end != '\0' || v < low || v > high)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+const char* Usage()
+{
+    return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
+           "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
+           "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
+           "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
+           "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out)\n"
+           "  D: 0 first language to second, 1 second to first\n"
+           "On a terminal the trainer runs full-screen (F1 lists its keys). Otherwise it runs the\n"
+           "passes over FILE with the keys read from standard input, printing the screen at every\n"
+           "key wait followed by a line holding a form feed.\n";
+}
+
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
+            options.help = true;
+        } else if (!std::strcmp(arg, "--mode")) {
+            if (!ParseInt(value, 0, 10, options.mode)) {
+                error = "--mode needs a number from 0 to 10";
+                return false;
+            }
+            ++i;
+        } else if (!std::strcmp(arg, "--direction")) {
+            if (!ParseInt(value, 0, 1, options.direction)) {
+                error = "--direction needs 0 or 1";
+                return false;
+            }
+            ++i;
+        } else if (!std::strcmp(arg, "--save-results")) {
+            if (!value || !*value) {
+                error = "--save-results needs DIR/NAME.EXT";
+                return false;
+            }
+            options.saveResults = value;
+            ++i;
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            error = std::string("unknown option ") + arg;
+            return false;
+        } else if (options.file.empty()) {
+            options.file = arg;
+        } else {
+            error = "only one FILE";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string AbsolutePath(const std::string& path, const std::string& startDir)
+{
+    if (path.empty() || path[0] == '/')
+        return path;
+    return startDir + "/" + path;
+}
+
+} // namespace tty

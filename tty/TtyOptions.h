@@ -1,0 +1,26 @@
+#pragma once
+// The command line of the terminal front-end:
+//   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
+
+#include <string>
+
+namespace tty {
+
+struct Options {
+    int mode = -1;      // 0 to 10; -1 keeps the stored mode
+    int direction = -1; // 0 or 1; -1 keeps the stored direction
+    std::string file;
+    std::string saveResults;
+    bool help = false;
+};
+
+// False with a message for the learner when the line cannot be used.
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+
+const char* Usage();
+
+// A path as given on the command line, made absolute against the folder the program was
+// started in (start-up moves into the program folder).
+std::string AbsolutePath(const std::string& path, const std::string& startDir);
+
+} // namespace tty

@@ -1,0 +1,34 @@
+// lexido-tty: the trainer in a terminal, full-screen when standard input is one, and a batch
+// runner of passes over a file otherwise.
+
+#include "tty/CTtyApp.h"
+#include "tty/CTtyBatch.h"
+#include "tty/TtyOptions.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    tty::Options options;
+    std::string error;
+    if (!tty::ParseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "lexido-tty: %s\n%s", error.c_str(), tty::Usage());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(tty::Usage(), stdout);
+        return 0;
+    }
+    if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+        tty::CTtyApp app;
+        if (app.Terminal().Enter())
+            return app.Run(options);
+    }
+    if (options.file.empty()) {
+        std::fprintf(stderr, "lexido-tty: FILE is needed when the keys come from a script\n%s", tty::Usage());
+        return 2;
+    }
+    tty::CTtyBatch batch(stdin, stdout);
+    return batch.Run(options);
+}

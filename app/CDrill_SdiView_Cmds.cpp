@@ -1,6 +1,8 @@
 // The view's command handlers.
 #include "app/CDrill_SdiView.h"
 
+#include "engine/DrillCommands.h"
+
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
 #include "app/SettingsSheet.h"
@@ -171,52 +173,40 @@ void CDrill_SdiView::OnModeOpenBrackets(int mode)
     WriteInt("ViewMode", "Direction", 1);
 }
 
-// The commands that prepare a file retire the running pass first: its program's end would
-// otherwise write its iteration state over the one prepared for the new pass.
+// The Run commands are shared with the terminal front-end (engine/DrillCommands): each
+// retires the running pass before it prepares the file and the iteration state.
 
 void CDrill_SdiView::OnRunFirstIteration()
 {
     SetViewHandle();
     ResetScroll();
-    g_pIMfcCmmnProc->RetirePass();
-    g_pIUtltsFile->GoToOpenedFile();
-    g_pIMfcCmmnProc->StartFirstItrtn();
+    drill::RunFirstIteration();
 }
 
 void CDrill_SdiView::OnRunNextIteration()
 {
-    g_pIMfcCmmnProc->StartFirstItrtn();
+    drill::RunNextIteration();
 }
 
 void CDrill_SdiView::OnRunNextFile()
 {
     SetViewHandle();
     ResetScroll();
-    if (g_pIUtltsFile->HasNextFile()) {
-        g_pIMfcCmmnProc->RetirePass();
-        g_pIUtltsFile->GoToNextFile();
-        g_pIMfcCmmnProc->StartFirstItrtn();
-    }
+    drill::RunNextFile();
 }
 
 void CDrill_SdiView::OnRunPreviousFile()
 {
     SetViewHandle();
     ResetScroll();
-    if (g_pIUtltsFile->HasPreviousFile()) {
-        g_pIMfcCmmnProc->RetirePass();
-        g_pIUtltsFile->GoToPreviousFile();
-        g_pIMfcCmmnProc->StartFirstItrtn();
-    }
+    drill::RunPreviousFile();
 }
 
 void CDrill_SdiView::OnAddBrackets(int type)
 {
     SetViewHandle();
     ResetScroll();
-    g_pIMfcCmmnProc->RetirePass();
-    g_pIUtltsFile->GoToOpenedFile();
-    g_pIMfcCmmnProc->StartADdBrkts(type);
+    drill::RunAddBrackets(type);
 }
 
 void CDrill_SdiView::OnCancelIteration()

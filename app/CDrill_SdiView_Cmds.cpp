@@ -22,24 +22,25 @@
 #include <QWhatsThis>
 
 namespace {
+// The handler names of the Phrase-book commands, for their log lines; the folders are the
+// shared commands' (drill::PhraseBookFolder).
 struct SPhraseBook {
     int id;
-    const char* folder;
     const char* handler;
 };
 const SPhraseBook kPhraseBook[] = {
-    {32818, "Text\\Conversational Guide\\English_French\\", "OnPhrasebookEnglishFrench"},
-    {32819, "Text\\Conversational Guide\\English_German\\", "OnPhrasebookEnglishGerman"},
-    {32820, "Text\\Conversational Guide\\English_Russian\\", "OnPhrasebookEnglishRussian"},
-    {32821, "Text\\Conversational Guide\\English_French\\", "OnPhrasebookFrenchEnglish"},
-    {32822, "Text\\Conversational Guide\\French_German\\", "OnPhrasebookFrenchGerman"},
-    {32823, "Text\\Conversational Guide\\French_Russian\\", "OnPhrasebookFrenchRussian"},
-    {32824, "Text\\Conversational Guide\\English_German\\", "OnPhrasebookGermanEnglish"},
-    {32825, "Text\\Conversational Guide\\French_German\\", "OnPhrasebookGermanFrench"},
-    {32826, "Text\\Conversational Guide\\German_Russian\\", "OnPhrasebookGermanRussian"},
-    {32827, "Text\\Conversational Guide\\English_Russian\\", "OnPhrasebookRussianEnglish"},
-    {32828, "Text\\Conversational Guide\\French_Russian\\", "OnPhrasebookRussianFrench"},
-    {32829, "Text\\Conversational Guide\\German_Russian\\", "OnPhrasebookRussianGerman"},
+    {32818, "OnPhrasebookEnglishFrench"},
+    {32819, "OnPhrasebookEnglishGerman"},
+    {32820, "OnPhrasebookEnglishRussian"},
+    {32821, "OnPhrasebookFrenchEnglish"},
+    {32822, "OnPhrasebookFrenchGerman"},
+    {32823, "OnPhrasebookFrenchRussian"},
+    {32824, "OnPhrasebookGermanEnglish"},
+    {32825, "OnPhrasebookGermanFrench"},
+    {32826, "OnPhrasebookGermanRussian"},
+    {32827, "OnPhrasebookRussianEnglish"},
+    {32828, "OnPhrasebookRussianFrench"},
+    {32829, "OnPhrasebookRussianGerman"},
 };
 
 void WriteInt(const char* sec, const char* par, int value)
@@ -219,7 +220,7 @@ void CDrill_SdiView::OnPhrasebook(int id)
     for (const SPhraseBook& pb : kPhraseBook) {
         if (pb.id != id)
             continue;
-        if (g_pIUtltsFile->OpenFile_for_Phrase_book(this, pb.folder, "01 Food and drink.mix") != 0)
+        if (drill::OpenPhraseBook(this, id) != 0)
             LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->g_pIUtltsFile->OpenFile_for_Phrase_book()",
                      pb.handler);
         return;

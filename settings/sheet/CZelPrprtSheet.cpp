@@ -1,5 +1,8 @@
 #include "settings/sheet/CZelPrprtSheet.h"
 
+#include "app/QtTranslations.h"
+#include "locale/ILocal.h"
+#include "locale/LocaleGlobals.h"
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/CQtFontChooser.h"
 #include "settings/sheet/CZelPrprtPages.h"
@@ -22,6 +25,8 @@ CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp)
     : QDialog(owner), m_ShowHelp(std::move(showHelp))
 {
     setObjectName("CZelPrprtSheet");
+    // OK and Cancel are Qt's standard buttons: their texts come from Qt's translation.
+    UseQtTranslations(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
     setWindowTitle(ZelText(54));
     if (!g_pIFontChooser) {
         m_FontChooser = std::make_unique<CQtFontChooser>(this);

@@ -598,6 +598,18 @@ private slots:
         QCOMPARE(Ctrl<QSlider>(sheet, 4, 1031)->value(), 6500);
     }
 
+    void theStandardButtonsSpeakTheInterfaceLanguage()
+    {
+        const struct { int language; const char* cancel; } cases[] = {
+            {LANGUAGE_RUSSIAN, "\u041E\u0442\u043C\u0435\u043D\u0430"}, {LANGUAGE_GERMAN, "Abbrechen"},
+            {LANGUAGE_ENGLISH, "Cancel"}};
+        for (const auto& c : cases) {
+            SetLanguage(c.language);
+            CZelPrprtSheet sheet(nullptr);
+            QCOMPARE(sheet.findChild<QPushButton*>("2")->text().remove('&'), QString::fromUtf8(c.cancel));
+        }
+    }
+
     void showSettingsSheetTellsWhetherOkWasPressed()
     {
         WhenModalIsUp<CZelPrprtSheet>([](CZelPrprtSheet* s) { s->findChild<QPushButton*>("1")->click(); });

@@ -1,45 +1,15 @@
-// The terminal front-end run as a script runs it: lexido-tty in a program folder of its own,
-// keys on standard input, the printed screens and the saved results read back.
+// The terminal front-end run as a script runs it, in the modes paced by keys and by a clock:
+// the screen at every wait, the results files byte for byte, the next iterations.
 
-#include "tests/TestProgramFolder.h"
+#include "tests/TtyBatchFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace {
 
-const std::string kSep = "----------------------------------------";
-const std::string kFeed = "\f\n";
-
-class TtyBatchTest : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        std::filesystem::copy_file(LEXIDO_TTY, Path("lexido-tty"));
-        // The shipped phrase files are made once at a first start; these tests have their own.
-        WriteFile("Settings/OnceImpActn.cfg", "sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 1");
-        std::filesystem::create_directories(Path("out"));
-    }
-
-    // Runs lexido-tty with args and keys; returns its exit code, m_Out and m_Err what it printed.
-    int Run(const std::string& args, const std::string& keys)
-    {
-        WriteFile("keys", keys);
-        const std::string command = "cd '" + m_Dir + "' && ./lexido-tty " + args +
-                                    " <keys >stdout 2>stderr";
-        const int status = std::system(command.c_str());
-        m_Out = ReadFile("stdout");
-        m_Err = ReadFile("stderr");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    static std::string Screen(const std::string& text) { return text + "\n" + kFeed; }
-
-    std::string m_Out, m_Err;
-};
+using namespace ttybatch;
 
 const char kTwoPhrases[] = "*Hello\n=Hallo\n*Thank you\n=Danke\n";
 
@@ -85,6 +55,75 @@ TEST_F(TtyBatchTest, ABadCommandLineIsRefusedBeforeAnythingStarts)
     EXPECT_NE(m_Err.find("--mode"), std::string::npos);
     EXPECT_EQ(Run("", ""), 2); // keys from a script need a file
     EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
+}
+
+const char kStudent[] = "*I am a student\n=Ich bin ein Student\n*Good morning\n=Guten Morgen\n";
+
+TEST_F(TtyBatchTest, WhichLetterRevealsAWordByItsFirstLetterAndAGivenUpWordMarksThePhrase)
+{
+    WriteFile("s.mix", kStudent);
+    // i right (case does not matter), x wrong, b right, "=" shows without a mark, Space gives
+    // "Student" up; Escape at the continue line only moves on. The next iteration runs over the
+    // marked phrase and nothing is given up there, so the iterations end with the input left.
+    ASSERT_EQ(Run("--mode 2 --direction 0 --save-results out/r.mix s.mix", "ixb= \x1bgmnibesnzz"), 0) << m_Err;
+    const std::string i = "I am a student";
+    const std::string g = "Good morning";
+    const std::string pass2 = Printed({Q(i, " "), Q(i, " Ich "), Q(i, " Ich bin "), Q(i, " Ich bin ein "),
+                                       Q(i, " Ich bin ein Student" + kContinue)});
+    EXPECT_EQ(m_Out, Printed({Q(i, " "), Q(i, " Ich "), Q(i, " Ich "), Q(i, " Ich bin "), Q(i, " Ich bin ein "),
+                              Q(i, " Ich bin ein Student" + kContinue), Q(g, " "), Q(g, " Guten "),
+                              Q(g, " Guten Morgen" + kContinue)}) +
+                         pass2);
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*I am a student\n=Ich bin ein Student\n");
+    EXPECT_FALSE(Exists("out/r_2.mix"));
+}
+
+TEST_F(TtyBatchTest, WhichLetterWithMatchCaseWantsTheLetterAsWrittenAndKeepsTheFileOrder)
+{
+    SetSetting("OpBrAll", "MatchCase", 1);
+    WriteFile("s.mix", kStudent);
+    // Back direction: the German text is asked, the English letters are typed; "I" only in
+    // capitals. "+" shows "am" without a mark, Space gives "student" up. Escape stops the
+    // pass at "Guten Morgen"; the next iteration's first wait meets the end of the input.
+    ASSERT_EQ(Run("--mode 2 --direction 1 --save-results out/r.mix s.mix", "iI+a \n\x1b"), 0) << m_Err;
+    const std::string q = "Ich bin ein Student";
+    EXPECT_EQ(m_Out, Printed({Q(q, " "), Q(q, " "), Q(q, " I "), Q(q, " I am "), Q(q, " I am a "),
+                              Q(q, " I am a student" + kContinue), Q("Guten Morgen", " "), Q(q, " ")}));
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*I am a student\n=Ich bin ein Student\n");
+}
+
+// The time-out modes take the script's next byte as the key pressed during each wait; a byte
+// other than Space or Escape changes nothing.
+TEST_F(TtyBatchTest, TimeOutInWholeMarksDuringAWaitAndEscapeAtTheEndLineKeepsTheMarkUnwritten)
+{
+    SetSetting("To_InWh", "TimeOut", 5);
+    WriteFile("two.mix", kTwoPhrases);
+    // Three waits a phrase: the question, the answer, the end line. Space at the answer marks
+    // "Hello". In the next iteration Space marks it again but Escape at the end line stops the
+    // pass before it is written: no results, so no third pass takes the bytes left.
+    ASSERT_EQ(Run("--mode 3 --direction 0 --save-results out/r.mix two.mix", ". ..x.  \x1bzzz"), 0) << m_Err;
+    const std::string h = Q("Hello");
+    const std::string t = Q("Thank you");
+    EXPECT_EQ(m_Out, Printed({h, h + "Hallo", h + "Hallo" + kTimeOutEnd, t, t + "Danke", t + "Danke" + kTimeOutEnd,
+                              h, h + "Hallo", h + "Hallo" + kTimeOutEnd}));
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*Hello\n=Hallo\n");
+    EXPECT_FALSE(Exists("out/r_2.mix"));
+    EXPECT_FALSE(Exists("DfltRslts/two_2.mix"));
+}
+
+TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMarks)
+{
+    SetSetting("To_WbW", "TimeOut", 5);
+    WriteFile("g.mix", "*Good morning\n=Guten  Morgen\n*Thank you\n=Danke\n");
+    // n + 2 waits a phrase; the answer is re-spaced on the screen but stored as the file has it.
+    // The next iteration runs over the marked phrase with keys that change nothing.
+    ASSERT_EQ(Run("--mode 4 --direction 0 --save-results out/r.mix g.mix", ".. ....xy\nx"), 0) << m_Err;
+    const std::string g = Q("Good morning");
+    const std::string t = Q("Thank you");
+    const std::string pass = Printed({g, g + "Guten ", g + "Guten Morgen ", g + "Guten Morgen " + kTimeOutEnd});
+    EXPECT_EQ(m_Out, pass + Printed({t, t + "Danke ", t + "Danke " + kTimeOutEnd}) + pass);
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*Good morning\n=Guten  Morgen\n");
+    EXPECT_FALSE(Exists("out/r_2.mix"));
 }
 
 } // namespace

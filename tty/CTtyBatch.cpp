@@ -65,6 +65,18 @@ void CTtyBatch::PrintScreen()
     std::fflush(m_Out);
 }
 
+void CTtyBatch::OnTimeOutWait(int)
+{
+    ShowScreenAndPutKey();
+}
+
+void CTtyBatch::ShowScreenAndPutKey()
+{
+    std::lock_guard<std::mutex> lock(m_ScriptLock);
+    PrintScreen();
+    g_pIKbrd->PutKey(NextKey());
+}
+
 // The next key of the script; a line end is Enter, the end of the input Escape.
 int CTtyBatch::NextKey()
 {
@@ -110,12 +122,12 @@ int CTtyBatch::Run(const Options& options)
 
     plat::CEvent keyWait;
     CKbrd::SetWaitObserver(&keyWait);
+    CBsPrgr::SetTimeOutObserver(this);
     StartFirstPass(options.mode);
     for (;;) {
         if (keyWait.Wait(kPollMs) == 0) {
             keyWait.Reset();
-            PrintScreen();
-            g_pIKbrd->PutKey(NextKey());
+            ShowScreenAndPutKey();
             continue;
         }
         if (g_pCThrdAp && g_pCThrdAp->IsActive())
@@ -127,6 +139,7 @@ int CTtyBatch::Run(const Options& options)
         break;
     }
     g_pIMfcCmmnProc->RetirePass();
+    CBsPrgr::SetTimeOutObserver(nullptr);
     CKbrd::SetWaitObserver(nullptr);
 
     int status = 0;

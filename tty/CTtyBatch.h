@@ -1,15 +1,20 @@
 #pragma once
 // The batch front-end: the passes over one file with the learner's keys read as bytes from
 // standard input, the screen printed at every key wait. A script drives it as a learner would.
+// The time-out modes wait for no key: each of their waits takes the script's next byte as the
+// key pressed during it, so a script marks the same phrases however short the waits are.
 
+#include "programs/CBsPrgr.h"
 #include "texts/IFileView.h"
 #include "tty/TtyOptions.h"
 
+#include <atomic>
 #include <cstdio>
+#include <mutex>
 
 namespace tty {
 
-class CTtyBatch : public IFileDialogs {
+class CTtyBatch : public IFileDialogs, private ITimeOutObserver {
 public:
     CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
     // The exit code: 0 when the passes ran and the results were saved as asked, 1 when the file
@@ -22,6 +27,10 @@ public:
     void ShowFileProblem(FileProblem problem, const char* path) override;
 
 private:
+    // On the worker thread, as a time-out wait begins: the screen, then the key of this wait.
+    void OnTimeOutWait(int ms) override;
+    // The screen as the learner sees it, then the key he presses; for either kind of wait.
+    void ShowScreenAndPutKey();
     void PrintScreen();
     int NextKey();
     void StartFirstPass(int mode);
@@ -31,7 +40,8 @@ private:
     std::string m_OpenPath;
     std::string m_SavePath;
     bool m_Problem = false;
-    bool m_InputEnded = false;
+    std::atomic<bool> m_InputEnded{false};
+    std::mutex m_ScriptLock; // the script and the printing, shared with the time-out waits
 };
 
 } // namespace tty

@@ -31,7 +31,8 @@ const char* Usage()
            "  D: 0 first language to second, 1 second to first\n"
            "On a terminal the trainer runs full-screen (F1 lists its keys). Otherwise it runs the\n"
            "passes over FILE with the keys read from standard input, printing the screen at every\n"
-           "key wait followed by a line holding a form feed.\n";
+           "key wait followed by a line holding a form feed; in the time-out modes every wait\n"
+           "prints the screen and takes the next byte as the key pressed during it.\n";
 }
 
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error)

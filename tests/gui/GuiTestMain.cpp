@@ -7,6 +7,7 @@ int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
 int RunSettingsRunTest(int argc, char** argv);
+int RunSameScriptTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -19,5 +20,6 @@ int main(int argc, char** argv)
     failed += RunScreenCodePageTest(argc, argv);
     failed += RunAppTest(argc, argv);
     failed += RunSettingsRunTest(argc, argv);
+    failed += RunSameScriptTest(argc, argv);
     return failed;
 }

@@ -6,6 +6,8 @@
 int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
+int RunLanguageTest(int argc, char** argv);
+int RunHelpWndTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -17,5 +19,7 @@ int main(int argc, char** argv)
     failed += RunMainFrameTest(argc, argv);
     failed += RunScreenCodePageTest(argc, argv);
     failed += RunAppTest(argc, argv);
+    failed += RunLanguageTest(argc, argv);
+    failed += RunHelpWndTest(argc, argv);
     return failed;
 }

@@ -32,20 +32,21 @@ CHelpWnd::CHelpWnd(QWidget* parent) : QWidget(parent, Qt::Window)
     // Links name pages of the pair: followed here, never handed to a web browser.
     m_pBrowser->setOpenLinks(false);
     m_pBrowser->setOpenExternalLinks(false);
+    m_pBrowser->document()->setDefaultStyleSheet("th, td { padding: 1px 6px; } th { text-align: left; }");
     connect(m_pBrowser, &QTextBrowser::anchorClicked, this, &CHelpWnd::OnLink);
     connect(m_pTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnEntry(item); });
     connect(m_pTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { OnEntry(item); });
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(m_pTree);
-    split->addWidget(m_pBrowser);
-    split->setStretchFactor(0, 0);
-    split->setStretchFactor(1, 1);
-    split->setSizes({260, 560});
+    m_pSplit = new QSplitter(Qt::Horizontal, this);
+    m_pSplit->addWidget(m_pTree);
+    m_pSplit->addWidget(m_pBrowser);
+    m_pSplit->setStretchFactor(0, 0);
+    m_pSplit->setStretchFactor(1, 1);
+    m_pSplit->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
-    resize(820, 560);
+    layout->addWidget(m_pSplit);
+    resize(960, 600);
 }
 
 int CHelpWnd::Load(const std::string& folder)
@@ -82,7 +83,16 @@ void CHelpWnd::FillContents()
         for (int deeper = e.level + 1; deeper <= 3; ++deeper)
             parents[deeper] = nullptr;
     }
-    m_pTree->expandToDepth(0);
+    m_pTree->expandAll();
+    // The contents as wide as their longest entry, so that no title is cut, within reason.
+    // Measured from the titles: the view measures only the rows it shows, none while hidden.
+    int widest = 0;
+    for (const SHelpEntry& e : m_Doc.Contents())
+        widest = qMax(widest, m_pTree->fontMetrics().horizontalAdvance(Utf8(e.title)) + e.level * m_pTree->indentation());
+    const int wanted = widest + 2 * m_pTree->frameWidth() + 24;
+    const int total = m_pSplit->width() > 0 ? m_pSplit->width() : width();
+    const int tree = qBound(180, wanted, total * 45 / 100);
+    m_pSplit->setSizes({tree, total - tree});
 }
 
 bool CHelpWnd::ShowPage(const std::string& anchor)

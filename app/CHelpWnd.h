@@ -8,6 +8,7 @@
 
 #include <string>
 
+class QSplitter;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,6 +40,7 @@ private:
 
     CHelpDoc m_Doc;
     std::string m_Current;
+    QSplitter* m_pSplit;
     QTreeWidget* m_pTree;
     QTextBrowser* m_pBrowser;
 };

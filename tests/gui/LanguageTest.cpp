@@ -38,6 +38,20 @@ struct CaughtExit {
     throw CaughtExit{code};
 }
 
+// The exit status with which the switch to a language ends the program; -1 when it does not.
+int ExitCodeOfSwitchTo(int language)
+{
+    const plat::ExitHook old = plat::SetExitHookForTests(ThrowExit);
+    int code = -1;
+    try {
+        g_pILocal->SetLanguage(g_pMainWnd->View(), language);
+    } catch (const CaughtExit& e) {
+        code = e.code;
+    }
+    plat::SetExitHookForTests(old);
+    return code;
+}
+
 // The caption an action shows, as bytes of a code page.
 QByteArray Shown(QAction* a, int codePage)
 {
@@ -203,15 +217,7 @@ private slots:
         folder.Start();
         EnableLog();
         Bar()->actions().at(kPhraseBook)->setText("Phrasebook");
-        const plat::ExitHook old = plat::SetExitHookForTests(ThrowExit);
-        int code = -1;
-        try {
-            g_pILocal->SetLanguage(g_pMainWnd->View(), LANGUAGE_GERMAN);
-        } catch (const CaughtExit& e) {
-            code = e.code;
-        }
-        plat::SetExitHookForTests(old);
-        QCOMPARE(code, 1);
+        QCOMPARE(ExitCodeOfSwitchTo(LANGUAGE_GERMAN), 1);
         QVERIFY(folder.Log().endsWith("\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem()"));
         QCOMPARE(g_pILocal->GetLanguage(), LANGUAGE_ENGLISH); // the switch never completed
         folder.Stop();
@@ -221,15 +227,7 @@ private slots:
         again.Start();
         EnableLog();
         g_pMainWnd->Action(res::ID_RUN_NEXTFILE)->setText("Next file");
-        plat::SetExitHookForTests(ThrowExit);
-        code = -1;
-        try {
-            g_pILocal->SetLanguage(g_pMainWnd->View(), LANGUAGE_RUSSIAN);
-        } catch (const CaughtExit& e) {
-            code = e.code;
-        }
-        plat::SetExitHookForTests(old);
-        QCOMPARE(code, 1);
+        QCOMPARE(ExitCodeOfSwitchTo(LANGUAGE_RUSSIAN), 1);
         QVERIFY(again.Log().endsWith("\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem(), pos <= -1"));
     }
 
@@ -270,15 +268,7 @@ private slots:
         folder.Start();
         EnableLog();
         QVERIFY(QFile::remove(folder.Path("Settings/Help/Russian/Lexido.cnt")));
-        const plat::ExitHook old = plat::SetExitHookForTests(ThrowExit);
-        int code = -1;
-        try {
-            g_pILocal->SetLanguage(g_pMainWnd->View(), LANGUAGE_RUSSIAN);
-        } catch (const CaughtExit& e) {
-            code = e.code;
-        }
-        plat::SetExitHookForTests(old);
-        QCOMPARE(code, 1);
+        QCOMPARE(ExitCodeOfSwitchTo(LANGUAGE_RUSSIAN), 1);
         QVERIFY(folder.Log().endsWith("\nCSetHelp::OverwrireFile(), error opening src file"
                                       "\nCSetHelp::MakeHelp_Russian(), error, after OverwrireFile"));
         // The help file itself was replaced before the contents file was missed.

@@ -1,38 +1,25 @@
 #include "app/CAboutDlg.h"
 
-#include "app/CDrill_SdiView.h"
-#include "app/CodePageText.h"
 #include "app/ToolIcons.h"
-#include "locale/ILocal.h"
-#include "locale/LocaleGlobals.h"
+#include "app/WindowTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 
-namespace {
-QString Text(int index, const char* fallback)
-{
-    const char* t = g_pILocal ? g_pILocal->GetText(index) : nullptr;
-    return FromCodePage(t ? t : fallback, CDrill_SdiView::InterfaceCodePage());
-}
-} // namespace
-
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutDlg");
-    QString about = Text(49, "&About Lexido");
-    about.remove('&');
-    setWindowTitle(about);
+    setWindowTitle(PlainCaption(LclText(49, "&About Lexido")));
     auto* icon = new QLabel(this);
     icon->setObjectName("128");
     icon->setPixmap(AppIcon().pixmap(32, 32));
-    auto* title = new QLabel(Text(97, "Lexido"), this);
+    auto* title = new QLabel(LclText(97, "Lexido"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto* line = new QLabel(Text(113, ""), this);
-    auto* version = new QLabel(Text(114, ""), this);
+    auto* line = new QLabel(LclText(113, ""), this);
+    auto* version = new QLabel(LclText(114, ""), this);
     auto* web = new QLabel("https://lexido.example.org", this);
     web->setObjectName("1085");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

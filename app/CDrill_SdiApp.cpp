@@ -4,7 +4,7 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CHeadBand.h"
 #include "app/CMainFrame.h"
-#include "app/CodePageText.h"
+#include "app/WindowTexts.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "title/ITitlePctr.h"
@@ -56,8 +56,7 @@ bool CDrill_SdiApp::InitInstance()
 
     m_pFrame->hide();
     g_pMainWnd = m_pFrame.get();
-    const char* title = g_pILocal ? g_pILocal->GetText(98) : nullptr;
-    m_pFrame->setWindowTitle(FromCodePage(title ? title : "Lexido", CDrill_SdiView::InterfaceCodePage()));
+    m_pFrame->setWindowTitle(LclText(98, "Lexido"));
     return true;
 }
 

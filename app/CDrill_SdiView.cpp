@@ -68,9 +68,7 @@ void CDrill_SdiView::OnInitialUpdate()
     if (g_pILsnInst->InstallAll(this) != 0)
         ExitFatal();
     UpdateMetrics();
-    int language = LANGUAGE_ENGLISH;
-    g_pIDbVars->RdVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
-    g_pILocal->SetLanguage(this, language);
+    SetInterfaceLanguage();
     UpdateCommandUI();
 }
 
@@ -115,9 +113,15 @@ void CDrill_SdiView::OnChangeLanguage()
 {
     if (!Installed())
         return;
+    SetInterfaceLanguage();
+}
+
+void CDrill_SdiView::SetInterfaceLanguage()
+{
     int language = LANGUAGE_ENGLISH;
     g_pIDbVars->RdVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
     g_pILocal->SetLanguage(this, language);
+    m_pFrame->ApplyInterfaceTexts();
 }
 
 void CDrill_SdiView::OnInstallAll()

@@ -56,6 +56,8 @@ public:
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;
+    // The command of a mode number ("ViewMode"/"Mode" 0..9).
+    static int CommandOfMode(int mode);
     // The caption prefix and the current language's code page.
     static int InterfaceCodePage();
 
@@ -108,6 +110,8 @@ private:
 
     // Custom messages.
     void OnChangeLanguage();
+    // Sets the stored interface language: the menus and the help pair, then the frame's texts.
+    void SetInterfaceLanguage();
     void OnInstallAll();
     void OnDeInstallAll();
 

@@ -4,6 +4,7 @@
 #include "engine/DrillCommands.h"
 
 #include "app/AppHooks.h"
+#include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/SettingsSheet.h"
 #include "config/DbTypes.h"
@@ -19,7 +20,6 @@
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
-#include <QWhatsThis>
 
 namespace {
 // The handler names of the Phrase-book commands, for their log lines; the folders are the
@@ -88,6 +88,7 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_ADDBRACKETS_TIMEOUT: OnAddBrackets(2); break;
     case ID_FILE_NEW: OnCancelIteration(); break;
     case ID_HELP_FINDER:
+    case ID_DEFAULT_HELP:
     case ID_HELP:
     case ID_CONTEXT_HELP: OnHelpCommand(id); break;
     default:
@@ -128,7 +129,10 @@ void CDrill_SdiView::OnFileSave()
 void CDrill_SdiView::OnSlfileSettings()
 {
     const char* caption = g_pILocal ? g_pILocal->GetText(54) : nullptr;
-    RunSettingsSheet(this, caption ? caption : "", InterfaceCodePage());
+    RunSettingsSheet(this, caption ? caption : "", InterfaceCodePage(), [this] {
+        if (CHelpDesk* help = m_pFrame->HelpDesk())
+            help->ShowCommand(res::ID_SLFILE_SETTINGS);
+    });
 }
 
 void CDrill_SdiView::OnSlfileExit()
@@ -229,7 +233,18 @@ void CDrill_SdiView::OnPhrasebook(int id)
 
 void CDrill_SdiView::OnHelpCommand(int id)
 {
-    // The help window comes with the help files; context help is Qt's own mode.
-    if (id == res::ID_CONTEXT_HELP)
-        QWhatsThis::enterWhatsThisMode();
+    CHelpDesk* help = m_pFrame->HelpDesk();
+    if (!help)
+        return;
+    switch (id) {
+    case res::ID_CONTEXT_HELP: help->EnterContextHelp(); break;
+    case res::ID_HELP: {
+        // Help on the current task: the page of the mode the next pass runs in.
+        int mode = 0;
+        g_pIDbVars->RdVal("ViewMode", "Mode", PAR_TYPE_INT, &mode);
+        help->ShowCommand(CommandOfMode(mode));
+        break;
+    }
+    default: help->ShowContents(); break;
+    }
 }

@@ -14,6 +14,17 @@
 
 #include <QAction>
 
+int CDrill_SdiView::CommandOfMode(int mode)
+{
+    using namespace res;
+    static const int kModes[] = {ID_MODE_INWHOLE, ID_MODE_WORDBYWORD, ID_MODE_WHICHLETTER,
+                                 ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
+                                 ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER,
+                                 ID_MODE_OPENBRACKETSWHOLEWORDNI, ID_MODE_OPENBRACKETS1LETTERNI,
+                                 ID_MODE_ADDBRACKETS};
+    return mode >= 0 && mode < 10 ? kModes[mode] : ID_MODE_INWHOLE;
+}
+
 void CDrill_SdiView::UpdateCommandUI()
 {
     using namespace res;
@@ -37,13 +48,8 @@ void CDrill_SdiView::UpdateCommandUI()
 
     check(ID_DIRECTION_1ST2ND, direction == 0);
     check(ID_DIRECTION_2ND1ST, direction == 1);
-    static const int kModes[] = {ID_MODE_INWHOLE, ID_MODE_WORDBYWORD, ID_MODE_WHICHLETTER,
-                                 ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
-                                 ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER,
-                                 ID_MODE_OPENBRACKETSWHOLEWORDNI, ID_MODE_OPENBRACKETS1LETTERNI,
-                                 ID_MODE_ADDBRACKETS};
     for (int m = 0; m < 10; ++m)
-        check(kModes[m], mode == m);
+        check(CommandOfMode(m), mode == m);
     check(ID_KEYBOARD_KEYBOARDONLY, kbrd == KBRD_TYPE_KEYBOARD);
     check(ID_KEYBOARD_KEYBOARDMOUSE, kbrd == KBRD_TYPE_MOUSE);
 

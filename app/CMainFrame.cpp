@@ -1,8 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include "app/AppHooks.h"
+#include "app/CHelpDesk.h"
 #include "app/CodePageText.h"
 #include "app/ToolIcons.h"
+#include "app/WindowTexts.h"
 #include "platform/PlatCodePage.h"
 #include "resources/Resources.h"
 
@@ -26,10 +28,9 @@ namespace {
 // The status-bar prompt is the part before "\n", the tool tip the part after it.
 void SetPrompt(QAction* a, int id)
 {
-    const char* prompt = res::Prompt(id);
-    if (!prompt)
+    const QString text = CommandPrompt(id, CurrentLanguage());
+    if (text.isEmpty())
         return;
-    const QString text = FromCodePage(prompt, plat::kCpWestern);
     const int nl = text.indexOf('\n');
     a->setStatusTip(nl < 0 ? text : text.left(nl));
     if (nl >= 0)
@@ -60,7 +61,7 @@ void CMainFrame::BuildStatusBar()
         m_pIndicator[i]->setAlignment(Qt::AlignCenter);
         statusBar()->addPermanentWidget(m_pIndicator[i]);
     }
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(WndText(EWndText::Ready));
     qApp->installEventFilter(this);
     UpdateIndicators();
 }
@@ -119,6 +120,7 @@ void CMainFrame::SetView(CDrill_SdiView* view)
 {
     m_pView = view;
     setCentralWidget(view);
+    m_pHelp = new CHelpDesk(this, view);
     for (auto it = m_Actions.cbegin(); it != m_Actions.cend(); ++it) {
         const int id = it.key();
         connect(it.value(), &QAction::triggered, this, [this, id] { OnFrameCommand(id); });
@@ -153,6 +155,19 @@ void CMainFrame::OnFrameCommand(int id)
     }
     if (m_pView)
         m_pView->UpdateCommandUI();
+}
+
+void CMainFrame::ApplyInterfaceTexts()
+{
+    // The menus are retitled by the interface language itself; the rest of the frame here.
+    ApplyQtTranslation(CurrentLanguage());
+    for (QAction* a : findChildren<QAction*>())
+        if (a->data().toInt() > 0)
+            SetPrompt(a, a->data().toInt());
+    m_pToolBar->setWindowTitle(PlainCaption(LclText(7, "&Toolbar")));
+    statusBar()->showMessage(WndText(EWndText::Ready));
+    if (m_pHelp)
+        m_pHelp->Reload();
 }
 
 bool CMainFrame::ToolBarShown() const
@@ -208,7 +223,7 @@ void CMainFrame::BuildMenus()
 
 void CMainFrame::BuildToolBar()
 {
-    QToolBar* tools = addToolBar(tr("Toolbar"));
+    QToolBar* tools = addToolBar(PlainCaption(LclText(7, "&Toolbar")));
     m_pToolBar = tools;
     tools->setObjectName("ToolBar");
     tools->setIconSize(QSize(16, 15));

@@ -7,6 +7,7 @@ class QAction;
 class QLabel;
 class QToolBar;
 class CDrill_SdiView;
+class CHelpDesk;
 
 // The main frame: the menu bar, the toolbar and the status bar built from the main resource,
 // with the phrase view in the middle. Every action carries its command id as object name.
@@ -22,6 +23,11 @@ public:
     // and runs the view's update rules before a menu opens and, for the toolbar, regularly.
     void SetView(CDrill_SdiView* view);
     CDrill_SdiView* View() const { return m_pView; }
+    // The help of the window; null before SetView.
+    CHelpDesk* HelpDesk() const { return m_pHelp; }
+    // After the interface language was set: the prompts, tool tips, the status bar's idle
+    // text and the help follow it.
+    void ApplyInterfaceTexts();
     bool ToolBarShown() const;
     bool StatusBarShown() const;
     // The Caps Lock, Num Lock and Scroll Lock indicators, as shown now.
@@ -42,6 +48,7 @@ private:
 
     QHash<int, QAction*> m_Actions;
     CDrill_SdiView* m_pView = nullptr;
+    CHelpDesk* m_pHelp = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIndicator[3] = {};
     bool m_LockOn[3] = {};

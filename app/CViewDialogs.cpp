@@ -1,5 +1,7 @@
 #include "app/CViewDialogs.h"
 
+#include "app/WindowTexts.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,11 +30,17 @@ QString FromPath(const char* p)
 {
     return QFile::decodeName(QByteArray(p ? p : ""));
 }
+
+// The titles are the menu captions of the commands, the message boxes' the product name.
+QString BoxTitle()
+{
+    return LclText(98, "Lexido");
+}
 } // namespace
 
 bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std::string& path)
 {
-    const QString chosen = QFileDialog::getOpenFileName(m_Parent, QString(), FromPath(initialPath), QtFilter(filter));
+    const QString chosen = QFileDialog::getOpenFileName(m_Parent, PlainCaption(LclText(2, "&Open...")), FromPath(initialPath), QtFilter(filter));
     if (chosen.isEmpty())
         return false;
     path = QFile::encodeName(chosen).toStdString();
@@ -41,7 +49,7 @@ bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std:
 
 bool CViewDialogs::AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path)
 {
-    QFileDialog dialog(m_Parent);
+    QFileDialog dialog(m_Parent, PlainCaption(LclText(3, "&Save Results As...")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QtFilter(filter));
     dialog.setDefaultSuffix(QString::fromLatin1(defaultExt ? defaultExt : ""));
@@ -58,7 +66,8 @@ bool CViewDialogs::ConfirmOverwrite(const std::vector<std::string>& existing)
     for (const std::string& e : existing)
         names << QFileInfo(FromPath(e.c_str())).fileName();
     const auto answer = QMessageBox::question(
-        m_Parent, "Lexido", "These files exist already and will be replaced:\n" + names.join("\n") + "\n\nReplace them?");
+        m_Parent, BoxTitle(),
+        WndText(EWndText::FilesExist) + "\n" + names.join("\n") + "\n\n" + WndText(EWndText::ReplaceThem));
     return answer == QMessageBox::Yes;
 }
 
@@ -66,9 +75,9 @@ void CViewDialogs::ShowFileProblem(FileProblem problem, const char* path)
 {
     QString text;
     switch (problem) {
-    case FileProblem::CannotOpen: text = "This file cannot be opened:\n"; break;
-    case FileProblem::CannotSave: text = "The results cannot be saved into this folder:\n"; break;
-    case FileProblem::PathTooLong: text = "This path is too long to be used:\n"; break;
+    case FileProblem::CannotOpen: text = WndText(EWndText::CannotOpen); break;
+    case FileProblem::CannotSave: text = WndText(EWndText::CannotSave); break;
+    case FileProblem::PathTooLong: text = WndText(EWndText::PathTooLong); break;
     }
-    QMessageBox::warning(m_Parent, "Lexido", text + FromPath(path));
+    QMessageBox::warning(m_Parent, BoxTitle(), text + "\n" + FromPath(path));
 }

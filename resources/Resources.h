@@ -48,6 +48,7 @@ enum : int {
     ID_APP_ABOUT = 57664,
     ID_HELP_FINDER = 57667,
     ID_CONTEXT_HELP = 57669,
+    ID_DEFAULT_HELP = 57671, // no item of its own: the help contents, as 57667
     ID_HELP = 57670,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,

@@ -1,13 +1,30 @@
 // The window tests: one QApplication, the lock of the single-instance guard in a folder of
-// their own, so that a Lexido running on the machine does not disturb them.
+// their own, so that a Lexido running on the machine does not disturb them. A first argument
+// naming a suite runs that suite alone (CTest runs the suites side by side).
 #include <QApplication>
 #include <QTemporaryDir>
+
+#include <cstring>
+#include <vector>
 
 int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
 int RunSettingsRunTest(int argc, char** argv);
 int RunSameScriptTest(int argc, char** argv);
+int RunLanguageTest(int argc, char** argv);
+int RunHelpWndTest(int argc, char** argv);
+
+namespace {
+struct Suite {
+    const char* name;
+    int (*run)(int, char**);
+};
+const Suite kSuites[] = {{"MainFrame", RunMainFrameTest}, {"ScreenCodePage", RunScreenCodePageTest},
+                         {"App", RunAppTest},             {"SettingsRun", RunSettingsRunTest},
+                         {"SameScript", RunSameScriptTest}, {"Language", RunLanguageTest},
+                         {"HelpWnd", RunHelpWndTest}};
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -15,11 +32,17 @@ int main(int argc, char** argv)
     qputenv("TMPDIR", tmp.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
+    std::vector<char*> args(argv, argv + argc);
+    if (only)
+        args.erase(args.begin() + 1);
     int failed = 0;
-    failed += RunMainFrameTest(argc, argv);
-    failed += RunScreenCodePageTest(argc, argv);
-    failed += RunAppTest(argc, argv);
-    failed += RunSettingsRunTest(argc, argv);
-    failed += RunSameScriptTest(argc, argv);
-    return failed;
+    int ran = 0;
+    for (const Suite& s : kSuites) {
+        if (only && std::strcmp(only, s.name) != 0)
+            continue;
+        ++ran;
+        failed += s.run(static_cast<int>(args.size()), args.data());
+    }
+    return ran ? failed : 1;
 }

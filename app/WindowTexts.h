@@ -1,0 +1,27 @@
+#pragma once
+// Texts of the window that the interface text table does not hold: the status bar's idle
+// message, the view's messages, the help window's fallback, and the status prompts and tool
+// tips of the commands in every interface language. The English prompts are the resource's.
+
+#include <QString>
+
+enum class EWndText { Ready, HelpTitle, HelpUnreadable, FilesExist, ReplaceThem, CannotOpen, CannotSave, PathTooLong };
+
+// In the current interface language (English before there is one).
+QString WndText(EWndText text);
+QString WndText(EWndText text, int language);
+
+// "prompt\ntool tip" of a command in the language; empty when the command has none.
+QString CommandPrompt(int id, int language);
+
+// Interface text index of the current language, as Qt shows it; fallback when there is none.
+QString LclText(int index, const char* fallback);
+
+// A menu caption as a title: the accelerator mark, the tab part and a trailing "..." go.
+QString PlainCaption(const QString& caption);
+
+// The interface language now (English before there is one).
+int CurrentLanguage();
+
+// Qt's own texts follow the interface language where Qt's translations are installed.
+void ApplyQtTranslation(int language);

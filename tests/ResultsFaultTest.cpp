@@ -8,19 +8,15 @@
 #include "programs/CWrkFile.h"
 #include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
+#include "tests/Permissions.h"
 #include "texts/CUtltsFile.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
-#include <linux/capability.h>
 #include <map>
 #include <random>
 #include <string>
-#include <sys/stat.h>
-#include <sys/syscall.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -41,31 +37,6 @@ std::string Lesson()
     return s;
 }
 
-// Takes from this process what lets root write past permissions, so that a read-only folder
-// binds as it does for a learner. Then proves it: false when a file can still be made there.
-bool MakeUnwritableHere(const std::string& dir)
-{
-    if (geteuid() == 0) {
-        __user_cap_header_struct hdr{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2]{};
-        if (syscall(SYS_capget, &hdr, data) != 0)
-            return false;
-        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-            data[cap / 32].effective &= ~(1u << (cap % 32));
-            data[cap / 32].permitted &= ~(1u << (cap % 32));
-        }
-        if (syscall(SYS_capset, &hdr, data) != 0)
-            return false;
-    }
-    const std::string probe = dir + "/probe";
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd >= 0) {
-        ::close(fd);
-        ::unlink(probe.c_str());
-        return false;
-    }
-    return errno == EACCES;
-}
 } // namespace
 
 class ResultsFaultTest : public FilesTest {
@@ -192,47 +163,36 @@ TEST_F(ResultsFaultTest, AReadOnlyProgramOrResultsFolderEndsThePassWithItsLineAn
     WriteFile("DfltRslts/Lesson_7.mix", "* left\n= from before\n");
     struct Case {
         const char* what;
-        std::vector<std::string> readOnly; // folders below the program folder, "" for itself
+        const char* readOnly; // below the program folder, "" for itself
         const char* line;
     } cases[] = {
-        {"program folder", {"", "DfltRslts"}, "\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)"},
-        {"results folder", {"DfltRslts"}, "\nCWrkFile::~CWrkFile(), error, m_in = ....== NULL)"},
+        {"program folder", "", "\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)"},
+        {"results folder", "DfltRslts", "\nCWrkFile::~CWrkFile(), error, m_in = ....== NULL)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         MakeLog();
         auto before = Files(m_Dir);
         before.erase("Lexido.log");
-        for (const std::string& rel : c.readOnly) {
-            const std::string dir = rel.empty() ? m_Dir : Path(rel);
-            for (const auto& e : fs::directory_iterator(dir))
-                if (e.is_regular_file() && e.path().filename() != "Lexido.log")
-                    chmod(e.path().c_str(), 0444);
-            chmod(dir.c_str(), 0555);
-        }
-        const std::string probeDir = c.readOnly.front().empty() ? m_Dir : Path(c.readOnly.front());
+        // The log stays writable, so that its line can be read.
+        const std::string dir = *c.readOnly ? Path(c.readOnly) : m_Dir;
+        SetTreeReadOnly(dir, true, "Lexido.log");
         const int st = InChild([&] {
-            if (!MakeUnwritableHere(probeDir))
+            if (!GiveUpPermissionOverride(dir))
                 _exit(kNotEnforced);
             g_pIItrtnSrvc->ResetIterations();
             Pass();
         });
-        for (const std::string& rel : c.readOnly) {
-            const std::string dir = rel.empty() ? m_Dir : Path(rel);
-            chmod(dir.c_str(), 0755);
-            for (const auto& e : fs::directory_iterator(dir))
-                if (e.is_regular_file())
-                    chmod(e.path().c_str(), 0644);
-        }
+        SetTreeReadOnly(dir, false);
         if (st == kNotEnforced)
-            GTEST_SKIP() << "permissions do not bind here, even with the file capabilities given up";
+            GTEST_SKIP() << "permissions do not bind here, even with the overrides given up";
         EXPECT_EQ(st, 1);
         const std::string log = Log();
         EXPECT_NE(log.find(c.line), std::string::npos) << log;
         auto after = Files(m_Dir);
         after.erase("Lexido.log");
         // Only the marks of the pass, in the writable program folder, are new.
-        if (c.readOnly.front() == "DfltRslts")
+        if (*c.readOnly)
             before["current.cut"] = m_Reference.at(1);
         EXPECT_EQ(after, before);
     }

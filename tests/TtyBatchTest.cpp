@@ -1,12 +1,15 @@
 // The terminal front-end run as a script runs it: lexido-tty in a program folder of its own,
 // keys on standard input, the printed screens and the saved results read back.
 
+#include "tests/Permissions.h"
 #include "tests/TestProgramFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +87,41 @@ TEST_F(TtyBatchTest, ABadCommandLineIsRefusedBeforeAnythingStarts)
     EXPECT_EQ(Run("--mode 12 two.mix", ""), 2);
     EXPECT_NE(m_Err.find("--mode"), std::string::npos);
     EXPECT_EQ(Run("", ""), 2); // keys from a script need a file
+    EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
+}
+
+// Installed where the learner cannot write: the start cannot make its log, so it ends with
+// status 1 and no line, before anything is read or written; never a crash.
+TEST_F(TtyBatchTest, AReadOnlyProgramFolderEndsTheStartWithStatus1AndWritesNothing)
+{
+    WriteFile("two.mix", kTwoPhrases);
+    WriteFile("out/keys", "x \x1b");
+    const auto snapshot = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(m_Dir))
+            if (e.is_regular_file() && e.path().parent_path() != Path("out"))
+                files[e.path().string()] = ReadWholeFile(e.path().string());
+        return files;
+    };
+    const auto before = snapshot();
+    SetTreeReadOnly(m_Dir, true, "out");
+    const std::string command = "cd '" + m_Dir + "' && ./lexido-tty --mode 0 two.mix <out/keys >out/stdout 2>out/stderr";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!GiveUpPermissionOverride(m_Dir, true))
+            _exit(77);
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int st = 0;
+    waitpid(pid, &st, 0);
+    SetTreeReadOnly(m_Dir, false);
+    if (WIFEXITED(st) && WEXITSTATUS(st) == 77)
+        GTEST_SKIP() << "permissions do not bind here, even with the overrides given up";
+    ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
+    EXPECT_EQ(WEXITSTATUS(st), 1);
+    EXPECT_EQ(ReadFile("out/stdout"), "");
+    EXPECT_EQ(snapshot(), before);
     EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
 }
 

@@ -10,6 +10,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-asan}
+[ -d "$build" ] && build=$(cd "$build" && pwd) # a harness may change its current folder
 seconds=${2:-60}
 shift $(( $# > 2 ? 2 : $# )) || true
 wanted=("$@")
@@ -19,10 +20,11 @@ list=$build/fuzz-targets.txt
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts" "$build/fuzz-logs"
 
 # The largest input worth trying: phrase fields run to 1023 bytes and more, brackets texts to
-# 1023, configuration symbols to 255.
+# 1023, configuration symbols to 255; a pair of shipped source texts is up to 10 KiB.
 max_len() {
     case $1 in
         phrase_reader|hidden_file) echo 8192 ;;
+        txt_mkr) echo 12288 ;;
         str_brackets) echo 2048 ;;
         *) echo 4096 ;;
     esac

@@ -24,32 +24,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-// Every file below a folder with its bytes.
-std::map<std::string, std::string> Files(const std::string& dir)
-{
-    std::map<std::string, std::string> out;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file())
-            out[fs::relative(e.path(), dir).string()] = ReadWholeFile(e.path().string());
-    return out;
-}
-
-// Runs f in a child process; its exit status, or 128 + the signal that ended it.
-template <class F>
-int InChild(F f)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        f();
-        _exit(0);
-    }
-    int st = 0;
-    waitpid(pid, &st, 0);
-    return WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-}
-} // namespace
-
 class FaultInjectionTest : public ProgramFolderTest {
 protected:
     void SetUp() override

@@ -27,6 +27,15 @@ bool Take(std::deque<std::optional<std::string>>& answers, std::string& path)
 }
 } // namespace
 
+std::map<std::string, std::string> Files(const std::string& dir)
+{
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        if (e.is_regular_file())
+            out[fs::relative(e.path(), dir).string()] = ReadWholeFile(e.path().string());
+    return out;
+}
+
 bool ScriptedDialogs::AskOpenPath(const char* initialPath, const char* filter, std::string& path)
 {
     openInitial.emplace_back(initialPath);

@@ -1,17 +1,38 @@
 #pragma once
 // The window's side of the file utilities, answered from a script, and a program folder with
-// the file utilities, the iteration service, the settings and the log in place.
+// the file utilities, the iteration service, the settings and the log in place; and what the
+// fault tests share (a folder's files, a child process).
 
 #include "tests/TestProgramFolder.h"
 #include "texts/IFileView.h"
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 class CUtltsFile;
+
+// Every regular file below a folder (relative name) with its bytes.
+std::map<std::string, std::string> Files(const std::string& dir);
+
+// Runs f in a child process; its exit status, or 128 + the signal that ended it.
+template <class F>
+int InChild(F f)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        f();
+        _exit(0);
+    }
+    int st = 0;
+    waitpid(pid, &st, 0);
+    return WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+}
 
 class ScriptedDialogs : public IFileDialogs {
 public:

@@ -1,11 +1,15 @@
 // The terminal front-end run as a script runs it, in the modes paced by keys and by a clock:
 // the screen at every wait, the results files byte for byte, the next iterations.
 
+#include "tests/Permissions.h"
 #include "tests/TtyBatchFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -124,6 +128,41 @@ TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMar
     EXPECT_EQ(m_Out, pass + Printed({t, t + "Danke ", t + "Danke " + kTimeOutEnd}) + pass);
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*Good morning\n=Guten  Morgen\n");
     EXPECT_FALSE(Exists("out/r_2.mix"));
+}
+
+// Installed where the learner cannot write: the start cannot make its log, so it ends with
+// status 1 and no line, before anything is read or written; never a crash.
+TEST_F(TtyBatchTest, AReadOnlyProgramFolderEndsTheStartWithStatus1AndWritesNothing)
+{
+    WriteFile("two.mix", kTwoPhrases);
+    WriteFile("out/keys", "x \x1b");
+    const auto snapshot = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(m_Dir))
+            if (e.is_regular_file() && e.path().parent_path() != Path("out"))
+                files[e.path().string()] = ReadWholeFile(e.path().string());
+        return files;
+    };
+    const auto before = snapshot();
+    SetTreeReadOnly(m_Dir, true, "out");
+    const std::string command = "cd '" + m_Dir + "' && ./lexido-tty --mode 0 two.mix <out/keys >out/stdout 2>out/stderr";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!GiveUpPermissionOverride(m_Dir, true))
+            _exit(77);
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int st = 0;
+    waitpid(pid, &st, 0);
+    SetTreeReadOnly(m_Dir, false);
+    if (WIFEXITED(st) && WEXITSTATUS(st) == 77)
+        GTEST_SKIP() << "permissions do not bind here, even with the overrides given up";
+    ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
+    EXPECT_EQ(WEXITSTATUS(st), 1);
+    EXPECT_EQ(ReadFile("out/stdout"), "");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
 }
 
 } // namespace

@@ -44,12 +44,12 @@ lexido_build_tsan() {
     cmake --build "$dir" -j "$LEXIDO_JOBS" --target lexido_engine_tests
 }
 
-# The core's whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, with the
+# The whole test suite (window tests too) under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # libFuzzer harnesses (coverage instrumentation on): one clang build serves both.
 LEXIDO_ASAN_BUILD=${LEXIDO_ASAN_BUILD:-$LEXIDO_TOP/build-asan}
 lexido_build_asan() {
     local dir=$1; shift
     cmake -S "$LEXIDO_TOP" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-          "-DLEXIDO_SANITIZE=address;undefined" -DLEXIDO_FUZZ=ON -DLEXIDO_GUI=OFF -DLEXIDO_BENCH=OFF "$@" >/dev/null
+          "-DLEXIDO_SANITIZE=address;undefined" -DLEXIDO_FUZZ=ON -DLEXIDO_BENCH=OFF "$@" >/dev/null
     cmake --build "$dir" -j "$LEXIDO_JOBS"
 }

@@ -6,9 +6,18 @@
 #include "app/CMainFrame.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
+#include "engine/IMfcCmmnProc.h"
+#include "engine/INxtPrFlSrvc.h"
+#include "engine/IterationGlobals.h"
+#include "title/ITitlePctr.h"
 #include "settings/CLsnAFc.h"
 #include "settings/CLsnInst.h"
 #include "settings/Globals.h"
+#include "settings/ILsnFont.h"
+#include "settings/ILsnInst.h"
+#include "settings/IOutFile.h"
 #include "texts/CUtltsFile.h"
 
 #include <QAction>
@@ -111,11 +120,37 @@ CDrill_SdiApp& GuiProgramFolder::Start(bool waitForMainWindow)
     return *m_App;
 }
 
+namespace {
+template <class T>
+void Release(T*& p)
+{
+    delete p;
+    p = nullptr;
+}
+
+// What a real process keeps until it ends: released here, since every test starts anew in
+// this one process (and LeakSanitizer would count each start's services as lost).
+void ReleaseProcessServices()
+{
+    Release(g_pITitlePctr);
+    Release(g_pIMfcCmmnProc);
+    Release(g_pIKbrd);
+    Release(g_pIItrtnSrvc);
+    Release(g_pINxtPrFlSrvc);
+    Release(g_pILsnFont);
+    Release(g_pIUtltsFile);
+    Release(g_pILsnInst);
+    Release(g_pILogFile);
+    Release(g_pILsnAFc);
+}
+} // namespace
+
 void GuiProgramFolder::Stop()
 {
     if (m_App) {
         m_App->ExitInstance();
         m_App.reset();
+        ReleaseProcessServices();
     }
     g_MakeLsnAFc = nullptr;
     g_QuitMessageLoop = nullptr;

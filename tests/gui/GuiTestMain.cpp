@@ -6,6 +6,7 @@
 int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
+int RunSessionEndTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -17,5 +18,6 @@ int main(int argc, char** argv)
     failed += RunMainFrameTest(argc, argv);
     failed += RunScreenCodePageTest(argc, argv);
     failed += RunAppTest(argc, argv);
+    failed += RunSessionEndTest(argc, argv);
     return failed;
 }

@@ -21,6 +21,7 @@
 
 class CDrill_SdiDoc;
 class CMainFrame;
+class CViewPrinter;
 class QAction;
 
 // Codes of the vertical and horizontal scrolling, as the scroll bars give them.
@@ -56,6 +57,10 @@ public:
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;
+    // The screen text as it is shown: a copy taken now, in the characters it is drawn as.
+    std::u32string ShownText() const;
+    // The printing of the screen text (its dialogs can be answered by tests).
+    CViewPrinter& Printer() { return *m_pPrinter; }
     // The caption prefix and the current language's code page.
     static int InterfaceCodePage();
 
@@ -124,6 +129,7 @@ private:
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;
     std::unique_ptr<CQtLclMenu> m_pMenu;
+    std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
     long m_ScrollTotal = 100;
     bool m_InOwnScroll = false;

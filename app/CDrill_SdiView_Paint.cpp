@@ -21,6 +21,15 @@
 
 #include <vector>
 
+std::u32string CDrill_SdiView::ShownText() const
+{
+    // A copy: the worker may write the screen text meanwhile.
+    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
+    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
+    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    return ScreenToUnicode(text.data(), n, fontCp);
+}
+
 void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
@@ -36,11 +45,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     const int lineHeight = fm.height() + fm.leading();
     const int ascent = fm.ascent();
 
-    // The paint draws from a copy: the worker may write the screen text meanwhile.
-    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
-    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
-    const std::u32string shown = ScreenToUnicode(text.data(), n, fontCp);
+    const std::u32string shown = ShownText();
+    const int n = static_cast<int>(shown.size());
     const int bottom = viewport()->height();
     int x = 0, y = 0;
     for (int i = 0; i < n; ++i) {

@@ -7,6 +7,7 @@ int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
 int RunSessionEndTest(int argc, char** argv);
+int RunViewPrinterTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -19,5 +20,6 @@ int main(int argc, char** argv)
     failed += RunScreenCodePageTest(argc, argv);
     failed += RunAppTest(argc, argv);
     failed += RunSessionEndTest(argc, argv);
+    failed += RunViewPrinterTest(argc, argv);
     return failed;
 }

@@ -8,6 +8,7 @@ int RunAppTest(int argc, char** argv);
 int RunScreenCodePageTest(int argc, char** argv);
 int RunSessionEndTest(int argc, char** argv);
 int RunViewPrinterTest(int argc, char** argv);
+int RunScreenPainterTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     int failed = 0;
     failed += RunMainFrameTest(argc, argv);
     failed += RunScreenCodePageTest(argc, argv);
+    failed += RunScreenPainterTest(argc, argv);
     failed += RunAppTest(argc, argv);
     failed += RunSessionEndTest(argc, argv);
     failed += RunViewPrinterTest(argc, argv);

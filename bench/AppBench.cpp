@@ -18,6 +18,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "bench/Percentile.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -28,15 +30,6 @@
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double Percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[i];
-}
-
 // Lines of `width` characters up to the screen's 9999.
 std::string FullScreen(int width)
 {

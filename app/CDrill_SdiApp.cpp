@@ -4,6 +4,8 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CHeadBand.h"
 #include "app/CMainFrame.h"
+#include "app/CSessionEnd.h"
+#include "app/CodePageText.h"
 #include "app/WindowTexts.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
@@ -62,6 +64,9 @@ bool CDrill_SdiApp::InitInstance()
 
 int CDrill_SdiApp::Run()
 {
+    // From here on the session's end closes the program in order; a signal that comes while
+    // the services install is answered once the message loop runs.
+    CSessionEnd sessionEnd;
     if (!InitInstance())
         return 0;
     // The frame's closing ends the loop; the last window closed must not end it while only

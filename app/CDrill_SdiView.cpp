@@ -3,6 +3,7 @@
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
 #include "app/CodePageText.h"
+#include "app/CViewPrinter.h"
 #include "app/ScreenCodePage.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -27,7 +28,8 @@
 
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Link(this), m_Dialogs(this),
-      m_pDialogs(&m_Dialogs)
+      m_pDialogs(&m_Dialogs),
+      m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return DisplayFont(); }))
 {
     setObjectName("View");
     setFocusPolicy(Qt::StrongFocus);

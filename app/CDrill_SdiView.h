@@ -21,6 +21,7 @@
 
 class CDrill_SdiDoc;
 class CMainFrame;
+class CViewPrinter;
 class QAction;
 
 // Codes of the vertical and horizontal scrolling, as the scroll bars give them.
@@ -58,6 +59,10 @@ public:
     QFont DisplayFont() const;
     // The command of a mode number ("ViewMode"/"Mode" 0..9).
     static int CommandOfMode(int mode);
+    // The screen text as it is shown: a copy taken now, in the characters it is drawn as.
+    std::u32string ShownText() const;
+    // The printing of the screen text (its dialogs can be answered by tests).
+    CViewPrinter& Printer() { return *m_pPrinter; }
     // The caption prefix and the current language's code page.
     static int InterfaceCodePage();
 
@@ -128,6 +133,7 @@ private:
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;
     std::unique_ptr<CQtLclMenu> m_pMenu;
+    std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
     long m_ScrollTotal = 100;
     bool m_InOwnScroll = false;

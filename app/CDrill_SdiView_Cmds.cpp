@@ -6,6 +6,7 @@
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
+#include "app/CViewPrinter.h"
 #include "app/SettingsSheet.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -91,11 +92,14 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_DEFAULT_HELP:
     case ID_HELP:
     case ID_CONTEXT_HELP: OnHelpCommand(id); break;
+    case ID_FILE_PRINT: m_pPrinter->Print(); break;
+    case ID_FILE_PRINT_DIRECT: m_pPrinter->PrintDirect(); break;
+    case ID_FILE_PRINT_PREVIEW: m_pPrinter->Preview(); break;
+    case ID_FILE_PRINT_SETUP: m_pPrinter->PrintSetup(); break;
     default:
         if (id >= ID_PHRASEBOOK_FIRST && id <= ID_PHRASEBOOK_LAST)
             OnPhrasebook(id);
-        // The print commands draw nothing for the printer; the edit accelerators have no
-        // handler anywhere: both do nothing.
+        // The edit accelerators have no handler anywhere: they do nothing.
         break;
     }
     UpdateCommandUI();

@@ -2,6 +2,7 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/ScreenCodePage.h"
+#include "app/ScreenPainter.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
@@ -21,6 +22,15 @@
 
 #include <vector>
 
+std::u32string CDrill_SdiView::ShownText() const
+{
+    // A copy: the worker may write the screen text meanwhile.
+    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
+    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
+    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    return ScreenToUnicode(text.data(), n, fontCp);
+}
+
 void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
@@ -32,34 +42,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     UpdateMetrics();
     p.setFont(DisplayFont());
     p.setPen(Qt::black);
-    const QFontMetrics fm = p.fontMetrics();
-    const int lineHeight = fm.height() + fm.leading();
-    const int ascent = fm.ascent();
-
-    // The paint draws from a copy: the worker may write the screen text meanwhile.
-    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
-    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
-    const std::u32string shown = ScreenToUnicode(text.data(), n, fontCp);
-    const int bottom = viewport()->height();
-    int x = 0, y = 0;
-    for (int i = 0; i < n; ++i) {
-        const char32_t u = shown[static_cast<std::size_t>(i)];
-        if (u == U'\n') {
-            y += lineHeight;
-            x = 0;
-            continue;
-        }
-        if (u == U'\r')
-            continue;
-        // Beyond the bottom nothing is visible; the rest of the text is still walked only
-        // for its line ends, which change nothing visible either.
-        if (y > bottom)
-            break;
-        const QChar ch(static_cast<char16_t>(u));
-        p.drawText(x, y + ascent, QString(ch));
-        x += fm.horizontalAdvance(ch);
-    }
+    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height());
     if (g_WritingToWindowIsOverEvent)
         g_WritingToWindowIsOverEvent->Set();
 }

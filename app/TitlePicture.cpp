@@ -27,11 +27,11 @@ QPixmap TitlePicture()
     glow.setColorAt(1, QColor(255, 220, 140, 0));
     p.fillRect(pm.rect(), glow);
 
-    // Greetings of the four languages drift behind the name.
+    // Greetings of the four languages drift behind the name, clear of it and of its brackets.
     const Word words[] = {
         {u"Hello", 30, 60, 20, -8},      {u"Bonjour", 250, 50, 18, 6},  {u"Hallo", 300, 240, 22, -5},
         {u"\u041F\u0440\u0438\u0432\u0435\u0442", 40, 250, 21, 7},     {u"Merci", 170, 275, 14, 0},
-        {u"Danke", 330, 120, 15, 12},    {u"\u0421\u043F\u0430\u0441\u0438\u0431\u043E", 20, 150, 15, -12},
+        {u"Danke", 345, 98, 15, 12},    {u"\u0421\u043F\u0430\u0441\u0438\u0431\u043E", 22, 212, 15, -8},
         {u"Thank you", 150, 40, 13, 0},
     };
     for (const Word& w : words) {

@@ -11,6 +11,8 @@
 #include "settings/Globals.h"
 #include "tests/EngineTestKit.h"
 
+#include "bench/Percentile.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,13 +22,6 @@
 
 namespace {
 using Clock = std::chrono::steady_clock;
-
-double Percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[i];
-}
 
 void BM_KeyToScreen(benchmark::State& state)
 {

@@ -42,6 +42,7 @@ enum : int {
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
+    ID_FILE_PRINT_SETUP = 57606, // no menu item, button or accelerator
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608,
     ID_FILE_PRINT_PREVIEW = 57609,

@@ -14,16 +14,21 @@ int RunSettingsRunTest(int argc, char** argv);
 int RunSameScriptTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
 int RunHelpWndTest(int argc, char** argv);
+int RunSessionEndTest(int argc, char** argv);
+int RunViewPrinterTest(int argc, char** argv);
+int RunScreenPainterTest(int argc, char** argv);
 
 namespace {
 struct Suite {
     const char* name;
     int (*run)(int, char**);
 };
-const Suite kSuites[] = {{"MainFrame", RunMainFrameTest}, {"ScreenCodePage", RunScreenCodePageTest},
-                         {"App", RunAppTest},             {"SettingsRun", RunSettingsRunTest},
-                         {"SameScript", RunSameScriptTest}, {"Language", RunLanguageTest},
-                         {"HelpWnd", RunHelpWndTest}};
+const Suite kSuites[] = {
+    {"MainFrame", RunMainFrameTest},   {"ScreenCodePage", RunScreenCodePageTest},
+    {"ScreenPainter", RunScreenPainterTest}, {"App", RunAppTest},
+    {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
+    {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
+    {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest}};
 } // namespace
 
 int main(int argc, char** argv)

@@ -1,0 +1,69 @@
+#include "app/ScreenPainter.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QVector>
+
+#include <unordered_map>
+
+void DrawScreenText(QPainter& p, const std::u32string& text, int width, int height)
+{
+    const QFont font = p.font();
+    const QFontMetrics fm(font, p.device());
+    const int lineHeight = fm.height() + fm.leading();
+    const int ascent = fm.ascent();
+    // Decorations drawn per character join differently from a run's: those fonts go one by one.
+    const bool decorated = font.underline() || font.strikeOut() || font.overline();
+    const QRawFont raw = decorated ? QRawFont() : QRawFont::fromFont(font);
+    QVector<quint32> glyphs;
+    QVector<QPointF> positions;
+    const auto flush = [&] {
+        if (glyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        p.drawGlyphRun(QPointF(0, 0), run);
+        glyphs.clear();
+        positions.clear();
+    };
+    // A screen holds few distinct characters: each is looked up in the font once per paint.
+    struct SGlyph {
+        quint32 index; // 0: not in the font, drawn on its own
+        int advance;
+    };
+    std::unordered_map<char32_t, SGlyph> known;
+    int x = 0, y = 0;
+    for (char32_t u : text) {
+        if (u == U'\n') {
+            y += lineHeight;
+            x = 0;
+            continue;
+        }
+        if (u == U'\r' || x > width)
+            continue;
+        if (y > height)
+            break;
+        auto it = known.find(u);
+        if (it == known.end()) {
+            const QChar ch(static_cast<char16_t>(u));
+            SGlyph g{0, fm.horizontalAdvance(ch)};
+            int count = 1;
+            if (!raw.isValid() || !raw.supportsCharacter(ch) || !raw.glyphIndexesForChars(&ch, 1, &g.index, &count) ||
+                count != 1)
+                g.index = 0;
+            it = known.emplace(u, g).first;
+        }
+        if (it->second.index != 0) {
+            glyphs.append(it->second.index);
+            positions.append(QPointF(x, y + ascent));
+        } else {
+            p.drawText(x, y + ascent, QString(QChar(static_cast<char16_t>(u))));
+        }
+        x += it->second.advance;
+    }
+    flush();
+}

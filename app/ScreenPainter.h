@@ -1,0 +1,14 @@
+#pragma once
+// Draws the screen text as the view shows it: from the top left, "\n" one line lower (font
+// height plus leading) at the left edge, "\r" nothing, every other character at the running
+// position, which then moves by that character's own width. What lies beyond the right or
+// bottom edge is not visible and is not drawn. Characters the font has go out together in
+// one glyph run at those same positions; the others are drawn one by one, so that Qt's font
+// fallback still finds them (and so are all characters of an underlined or struck-out font).
+
+#include <string>
+
+class QPainter;
+
+// size: the visible area. The painter's font and pen are used as they are set.
+void DrawScreenText(QPainter& p, const std::u32string& text, int width, int height);

@@ -1,0 +1,103 @@
+// The screen text's drawing: glyph runs must put every character exactly where drawing it on
+// its own puts it, underline and strike-out included, and nothing goes beyond the edges.
+#include "app/ScreenPainter.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+// One character at a time, each at the running position: what the screen must look like.
+void DrawOneByOne(QPainter& p, const std::u32string& text)
+{
+    const QFontMetrics fm(p.font(), p.device());
+    int x = 0, y = 0;
+    for (char32_t u : text) {
+        if (u == U'\n') {
+            y += fm.height() + fm.leading();
+            x = 0;
+            continue;
+        }
+        if (u == U'\r')
+            continue;
+        const QChar ch(static_cast<char16_t>(u));
+        p.drawText(x, y + fm.ascent(), QString(ch));
+        x += fm.horizontalAdvance(ch);
+    }
+}
+
+QImage Render(const std::u32string& text, const QFont& font, bool reference, int width = 420, int height = 120)
+{
+    QImage img(420, 120, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    if (reference)
+        DrawOneByOne(p, text);
+    else
+        DrawScreenText(p, text, width, height);
+    return img;
+}
+
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+bool BlankRight(const QImage& img, int from)
+{
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = from; x < img.width(); ++x)
+            if (img.pixel(x, y) != QColor(Qt::white).rgb())
+                return false;
+    return true;
+}
+} // namespace
+
+class ScreenPainterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void glyphRunsDrawAsSingleCharactersDo()
+    {
+        const std::u32string text = U"Bread = \u0425\u043b\u0435\u0431\r\nCaf\u00e9 cr\u00e8me, fi fl AV To.\n\n----------";
+        QFont font("Times New Roman");
+        font.setPixelSize(16);
+        font.setKerning(false);
+        QCOMPARE(DifferentPixels(Render(text, font, false), Render(text, font, true)), 0);
+        font.setPixelSize(23);
+        font.setItalic(true);
+        QCOMPARE(DifferentPixels(Render(text, font, false), Render(text, font, true)), 0);
+        font.setUnderline(true);
+        font.setStrikeOut(true);
+        QCOMPARE(DifferentPixels(Render(text, font, false), Render(text, font, true)), 0);
+    }
+
+    void nothingIsDrawnBeyondTheVisibleArea()
+    {
+        QFont font("Times New Roman");
+        font.setPixelSize(16);
+        const QFontMetrics fm(font);
+        const std::u32string line(200, U'W');
+        const int w = fm.horizontalAdvance('W');
+        // Drawing stops with the first character that begins past the edge.
+        const QImage narrow = Render(line + U"\n" + line, font, false, 100, 120);
+        QVERIFY(BlankRight(narrow, 100 + w + 1));
+        QVERIFY(!BlankRight(narrow, 100 - w));
+        // Below the bottom: the second line (starting lower than 10 pixels) is not drawn.
+        const QImage low = Render(U"W\nWWW", font, false, 420, 10);
+        QVERIFY(BlankRight(low, w + 1));
+    }
+};
+
+int RunScreenPainterTest(int argc, char** argv)
+{
+    ScreenPainterTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "ScreenPainterTest.moc"

@@ -172,7 +172,7 @@ void CBsPrgr::StartPhraseScreen(int DicOrBackDicInd, const char* wrongDirection)
     g_pOScreen->ClrScr();
     m_PhraseMarked = 0;
     if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-        LogFatal(wrongDirection);
+        LogFatal("%s", wrongDirection);
     PutQuestion(m_pIPrStr->GetQuestion());
 }
 

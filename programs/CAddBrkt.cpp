@@ -5,7 +5,6 @@
 #include "engine/IKbrd.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
-#include "settings/Log.h"
 
 int CAddBrkt::ProcessKey()
 {
@@ -21,16 +20,8 @@ int CAddBrkt::ProcessKey()
 
 int CAddBrkt::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    if (!m_pOFile->ReadRecord())
-        return 0;
-    for (;;) {
-        g_pOScreen->ClrScr();
-        g_pOScreen->GotoXY(0, 0);
-        m_PhraseMarked = 0;
-        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-            LogFatal("\nCAddBrkt::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, "\nCAddBrkt::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
         WaitForKey();
         if (ProcessKey() == 0) // Space here only moves on
             return 0;
@@ -51,9 +42,8 @@ int CAddBrkt::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
         }
         if (m_PhraseMarked)
             m_pOFile->WritePair(m_pIPrStr->GetQuestion(), m_pIPrStr->GetBuiltText());
-        if (!m_pOFile->ReadRecord())
-            return 0;
     }
+    return 0;
 }
 
 CAddBrktTo::CAddBrktTo()
@@ -68,18 +58,10 @@ int CAddBrktTo::ProcessKey()
 
 int CAddBrktTo::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    if (!m_pOFile->ReadRecord())
-        return 0;
-    for (;;) {
-        g_pOScreen->ClrScr();
-        m_PhraseMarked = 0;
-        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-            LogFatal("\nCAddBrktTo::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, "\nCAddBrktTo::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
         // Space during this wait marks the phrase: it is written even with no word bracketed.
-        WaitTimeOut();
-        if (ProcessKey() == 0)
+        if (!WaitAndJudge())
             return 0;
         m_pIPrStr->ClearBuild();
         while (m_pIPrStr->NextWord()) {
@@ -96,7 +78,6 @@ int CAddBrktTo::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
             m_pOFile->WritePair(m_pIPrStr->GetQuestion(), m_pIPrStr->GetBuiltText());
         WaitTimeOut();
         WaitTimeOut();
-        if (!m_pOFile->ReadRecord())
-            return 0;
     }
+    return 0;
 }

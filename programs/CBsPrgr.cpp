@@ -167,6 +167,21 @@ bool CBsPrgr::WritePhraseInFileOrder(int DicOrBackDicInd)
     return true;
 }
 
+void CBsPrgr::StartPhraseScreen(int DicOrBackDicInd, const char* wrongDirection)
+{
+    g_pOScreen->ClrScr();
+    m_PhraseMarked = 0;
+    if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
+        LogFatal("%s", wrongDirection);
+    PutQuestion(m_pIPrStr->GetQuestion());
+}
+
+void CBsPrgr::PutQuestion(const char* question)
+{
+    g_pOScreen->PutStr(question);
+    g_pOScreen->PutStr(SEPARATOR_LINE);
+}
+
 void CBsPrgr::WaitForKey()
 {
     const int x = g_pOScreen->WhereX();
@@ -213,6 +228,47 @@ int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict)
     return verdict;
 }
 
+bool CBsPrgr::WaitAndJudge()
+{
+    WaitTimeOut();
+    return ProcessKey() != 0;
+}
+
+int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord)
+{
+    const char* wrongDirection = wordByWord ? "\nCTmOWbW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd"
+                                            : "\nCTmOInW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd";
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, wrongDirection);
+        g_pIKbrd->ClearKeyHit();
+        if (!WaitAndJudge())
+            return 0;
+        if (wordByWord) {
+            while (m_pIPrStr->NextWord()) {
+                g_pOScreen->PutStr(m_pIPrStr->GetWord());
+                g_pOScreen->PutStr(" ");
+                g_pIKbrd->ClearKeyHit();
+                if (!WaitAndJudge())
+                    return 0;
+            }
+            // A key that came after the last word's wait is judged too.
+            if (ProcessKey() == 0)
+                return 0;
+        } else {
+            g_pOScreen->PutStr(m_pIPrStr->GetText());
+            g_pIKbrd->ClearKeyHit();
+            if (!WaitAndJudge())
+                return 0;
+        }
+        g_pOScreen->PutStr(TIME_OUT_END_LINE);
+        if (!WaitAndJudge())
+            return 0;
+        if (m_PhraseMarked)
+            WritePhraseInFileOrder(DicOrBackDicInd);
+    }
+    return 0;
+}
+
 int CBsPrgr::RevealKeyVerdict()
 {
     const char key = g_pIKbrd->GetKey();
@@ -246,10 +302,8 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
     IScrnStr* screen = question ? nullptr : m_pCScrnStr;
     while (s.HasCrrntBrkt()) {
         g_pOScreen->ClrScr();
-        if (question) {
-            g_pOScreen->PutStr(question);
-            g_pOScreen->PutStr(SEPARATOR_LINE);
-        }
+        if (question)
+            PutQuestion(question);
         const int p = g_ScrWritePos;
         g_pOScreen->PutStr(s.GetScreenText());
         if (wholeWord) {
@@ -296,10 +350,8 @@ bool CBsPrgr::ShowOpenedText(IStr& s, const char* question)
     // gave up leaves no remnant behind the filled text. A text without brackets is shown the
     // same way, question and all, so that every record reads as a whole phrase.
     g_pOScreen->ClrScr();
-    if (question) {
-        g_pOScreen->PutStr(question);
-        g_pOScreen->PutStr(SEPARATOR_LINE);
-    }
+    if (question)
+        PutQuestion(question);
     g_pOScreen->PutStr(s.GetScreenText());
     g_pOScreen->PutStr(CONTINUE_LINE);
     g_pIKbrd->GetKbHit();

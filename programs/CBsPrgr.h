@@ -59,6 +59,12 @@ protected:
     bool SetQuestionAndAnswerByDirection(int DicOrBackDicInd);
     // Writes the current phrase in the file's own language order; false for another direction.
     bool WritePhraseInFileOrder(int DicOrBackDicInd);
+    // The first screen of a record in the pair modes: cleared, the phrase unmarked, question and
+    // answer set by the direction (another direction logs wrongDirection and ends the process),
+    // the question and the separator typed.
+    void StartPhraseScreen(int DicOrBackDicInd, const char* wrongDirection);
+    // The question and the separator line below it.
+    static void PutQuestion(const char* question);
     // Waits for a key with the cursor kept where it was before the wait.
     void WaitForKey();
     // The learner marked the current phrase (or screen of text).
@@ -69,6 +75,11 @@ protected:
     // The verdict of the modes paced by a clock, after a wait, never blocking: Escape 0; Space
     // marks the phrase and gives markVerdict; no key or another key gives idleVerdict.
     int TimedKeyVerdict(int markVerdict, int idleVerdict);
+    // One step of the modes paced by a clock: the wait, then the verdict on what was pressed
+    // during it; false when that was Escape.
+    bool WaitAndJudge();
+    // The whole loop of the time-out In Whole and Word By Word modes.
+    int TimeOutPhrases(int DicOrBackDicInd, bool wordByWord);
     // The verdict of the modes in which the learner finds a word (Which Letter, Open
     // Brackets): Escape 0, Space 1, "=" or "+" 2, any other key 4; marks nothing.
     static int RevealKeyVerdict();

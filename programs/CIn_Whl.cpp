@@ -15,33 +15,23 @@ int CIn_Whl::ProcessKey()
 int CIn_Whl::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
     g_pOScreen->ClrScr();
-    g_pOScreen->GotoXY(0, 0);
     m_PhraseMarked = 0;
-    if (!m_pOFile->ReadRecord())
-        return 0;
-    for (;;) {
-        g_pOScreen->ClrScr();
-        m_PhraseMarked = 0;
-        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-            LogFatal("\nCIn_Whl::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, "\nCIn_Whl::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd");
         g_pIKbrd->GetKbHit();
         if (ProcessKey() == 0)
             return 0;
         // The answer is shown on a fresh screen with the question typed again.
         g_pOScreen->ClrScr();
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+        PutQuestion(m_pIPrStr->GetQuestion());
         g_pOScreen->PutStr(m_pIPrStr->GetText());
         g_pIKbrd->GetKbHit();
         if (ProcessKey() == 0)
             return 0;
         if (m_PhraseMarked && !WritePhraseInFileOrder(DicOrBackDicInd))
             LogFatal("\nCIn_Whl::TypeDicOrBackDicFromFile(), Error,wrong DicOrBackDicInd");
-        if (!m_pOFile->ReadRecord())
-            return 0;
     }
+    return 0;
 }
 
 int CWrdByWrd::ProcessKey()
@@ -51,16 +41,8 @@ int CWrdByWrd::ProcessKey()
 
 int CWrdByWrd::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    if (!m_pOFile->ReadRecord())
-        return 0;
-    for (;;) {
-        g_pOScreen->ClrScr();
-        g_pOScreen->GotoXY(0, 0);
-        m_PhraseMarked = 0;
-        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-            LogFatal("\n(),Error, wrong DicOrBackDicInd");
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, "\n(),Error, wrong DicOrBackDicInd");
         WaitForKey();
         if (ProcessKey() == 0)
             return 0;
@@ -73,7 +55,6 @@ int CWrdByWrd::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
         }
         if (m_PhraseMarked)
             WritePhraseInFileOrder(DicOrBackDicInd);
-        if (!m_pOFile->ReadRecord())
-            return 0;
     }
+    return 0;
 }

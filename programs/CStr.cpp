@@ -45,6 +45,22 @@ Bracket ScanBracket(const char* open)
     b.after = *b.end ? b.end + 1 : b.end;
     return b;
 }
+
+// Copies text into out, every bracket through putBracket(bracket, its number from 0).
+template <class PutBracket>
+void CopyWithBrackets(const char* text, BoundedOut& out, PutBracket putBracket)
+{
+    int i = 0;
+    for (const char* p = text; *p;) {
+        if (*p != '<') {
+            out.Put(*p++);
+            continue;
+        }
+        const Bracket b = ScanBracket(p);
+        putBracket(b, i++);
+        p = b.after;
+    }
+}
 } // namespace
 
 CStr::CStr()
@@ -143,20 +159,13 @@ int CStr::HasCrrntBrkt()
 const char* CStr::GetScreenText()
 {
     BoundedOut out(m_ScreenText, STR_BUF_SZ);
-    int i = 0;
-    for (const char* p = m_Text; *p;) {
-        if (*p != '<') {
-            out.Put(*p++);
-            continue;
-        }
-        const Bracket b = ScanBracket(p);
-        ++i;
+    // The brackets already filled show their words, the others stand empty.
+    CopyWithBrackets(m_Text, out, [&](const Bracket& b, int i) {
         out.Put('<');
-        if (i <= m_FilledBrktNmb)
+        if (i < m_FilledBrktNmb)
             out.Put(b.begin, b.end);
         out.Put('>');
-        p = b.after;
-    }
+    });
     return m_ScreenText;
 }
 
@@ -251,23 +260,15 @@ int CStr::UserSkippedCrrntBrck()
 const char* CStr::GetResultText()
 {
     BoundedOut out(m_ResultText, STR_BUF_SZ);
-    int i = 0;
-    for (const char* p = m_Text; *p;) {
-        if (*p != '<') {
-            out.Put(*p++);
-            continue;
-        }
-        const Bracket b = ScanBracket(p);
+    CopyWithBrackets(m_Text, out, [&](const Bracket& b, int i) {
         // Brackets beyond the flags were never opened: they keep their marks.
         const bool opened = i < MAX_BRKTS_NMB_IN_ANY_STR && m_OpenedBrkts[i] == 1;
-        ++i;
         if (!opened)
             out.Put('<');
         out.Put(b.begin, b.end);
         if (!opened && *b.end == '>')
             out.Put('>');
-        p = b.after;
-    }
+    });
     return m_ResultText;
 }
 

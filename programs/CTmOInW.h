@@ -11,10 +11,6 @@ public:
     int TypeDicOrBackDicFromFile(int DicOrBackDicInd) override;
     // After a wait, never blocking: Escape 0; Space marks the phrase, 1; otherwise 4.
     int ProcessKey() override;
-
-private:
-    // Waits and judges the key of the wait: false when the pass is to end.
-    bool WaitAndJudge();
 };
 
 class CTmOWbW : public CBsPrgr {
@@ -23,7 +19,4 @@ public:
     int TypeDicOrBackDicFromFile(int DicOrBackDicInd) override;
     // As Time Out (In Whole).
     int ProcessKey() override;
-
-private:
-    bool WaitAndJudge();
 };

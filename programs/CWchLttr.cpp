@@ -5,7 +5,6 @@
 #include "engine/IKbrd.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
-#include "settings/Log.h"
 
 int CWchLttr::ProcessKey()
 {
@@ -14,16 +13,8 @@ int CWchLttr::ProcessKey()
 
 int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    if (!m_pOFile->ReadRecord())
-        return 0;
-    for (;;) {
-        g_pOScreen->ClrScr();
-        g_pOScreen->GotoXY(0, 0);
-        m_PhraseMarked = 0;
-        if (!SetQuestionAndAnswerByDirection(DicOrBackDicInd))
-            LogFatal("\nCWchLttr::TypeDicOrBackDicFromFile(),Error, цкщтп DicOrBackDicInd ");
-        g_pOScreen->PutStr(m_pIPrStr->GetQuestion());
-        g_pOScreen->PutStr(SEPARATOR_LINE);
+    while (m_pOFile->ReadRecord()) {
+        StartPhraseScreen(DicOrBackDicInd, "\nCWchLttr::TypeDicOrBackDicFromFile(),Error, цкщтп DicOrBackDicInd ");
         while (m_pIPrStr->NextWord()) {
             g_pOScreen->PutStr(" ");
             for (;;) {
@@ -54,7 +45,6 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
             WritePhraseInFileOrder(DicOrBackDicInd);
         g_pOScreen->PutStr(CONTINUE_LINE);
         g_pIKbrd->GetKbHit(); // not judged: Escape here only moves on
-        if (!m_pOFile->ReadRecord())
-            return 0;
     }
+    return 0;
 }

@@ -22,13 +22,11 @@
 namespace fs = std::filesystem;
 
 namespace {
-using Phrases = std::vector<std::pair<std::string, std::string>>;
-
 // Reads every phrase, checking that no text overran its field.
-Phrases ReadAll(ISmrtFile& f)
+PhrasePairs ReadAll(ISmrtFile& f)
 {
     CPhraseReader reader(f);
-    Phrases out;
+    PhrasePairs out;
     char a[MAX_PHRASE_FIELD_SZ + 16], b[MAX_PHRASE_FIELD_SZ + 16];
     std::memset(a, 'G', sizeof a);
     std::memset(b, 'G', sizeof b);
@@ -65,11 +63,11 @@ protected:
     }
 
     template <class File>
-    Phrases ReadWith(const std::string& path)
+    PhrasePairs ReadWith(const std::string& path)
     {
         File f;
         EXPECT_EQ(f.sf_fopen(path.c_str(), "rb"), 0);
-        Phrases p = ReadAll(f);
+        PhrasePairs p = ReadAll(f);
         f.sf_fclose();
         return p;
     }
@@ -89,7 +87,7 @@ protected:
             EXPECT_LE(m_View.text.size(), CUtltsFile::kMaxShownChars);
         }
 
-        const Phrases plain = ReadWith<CSmrtFile_Nrml>(m_pFiles->GetCurrentFileName());
+        const PhrasePairs plain = ReadWith<CSmrtFile_Nrml>(m_pFiles->GetCurrentFileName());
         ReadWith<CSmrtFile_HideText>(m_pFiles->GetCurrentFileName());
 
         g_pIItrtnSrvc->BeginPass();
@@ -117,7 +115,7 @@ protected:
         g_pIItrtnSrvc->EndPass();
 
         // What the work file writes reads back as the same phrases (texts as C strings see them).
-        Phrases asStrings;
+        PhrasePairs asStrings;
         for (const auto& p : plain)
             asStrings.emplace_back(p.first.c_str(), p.second.c_str());
         EXPECT_EQ(ReadWith<CSmrtFile_Nrml>(g_pIItrtnSrvc->GetRsltsFileName()), asStrings) << name;
@@ -143,22 +141,22 @@ TEST_F(BrokenPhraseFilesTest, TheCorpusReadsAsTheRuleSays)
     for (const std::string& name : Corpus())
         Install(name);
     auto read = [&](const char* name) { return ReadWith<CSmrtFile_Nrml>(Path(std::string("Text/") + name)); };
-    EXPECT_EQ(read("empty.mix"), Phrases{});
-    EXPECT_EQ(read("no_markers.mix"), Phrases{});
-    EXPECT_EQ(read("only_markers.mix"), Phrases{});
-    EXPECT_EQ(read("crlf.mix"), (Phrases{{"Good morning\r", "Guten Morgen\r"}, {"Good night\r", "Gute Nacht\r"}}));
-    EXPECT_EQ(read("cr_only.mix"), (Phrases{{"Yes\r", "Ja\r"}, {"No\r", "Nein\r"}}));
-    EXPECT_EQ(read("unterminated.mix"), (Phrases{{"Bread", "Brot"}}));
-    const Phrases huge = read("huge_field.mix");
+    EXPECT_EQ(read("empty.mix"), PhrasePairs{});
+    EXPECT_EQ(read("no_markers.mix"), PhrasePairs{});
+    EXPECT_EQ(read("only_markers.mix"), PhrasePairs{});
+    EXPECT_EQ(read("crlf.mix"), (PhrasePairs{{"Good morning\r", "Guten Morgen\r"}, {"Good night\r", "Gute Nacht\r"}}));
+    EXPECT_EQ(read("cr_only.mix"), (PhrasePairs{{"Yes\r", "Ja\r"}, {"No\r", "Nein\r"}}));
+    EXPECT_EQ(read("unterminated.mix"), (PhrasePairs{{"Bread", "Brot"}}));
+    const PhrasePairs huge = read("huge_field.mix");
     ASSERT_EQ(huge.size(), 2u);
     EXPECT_EQ(huge[0].second.size(), 1023u);
     EXPECT_EQ(huge[1], (std::pair<std::string, std::string>{"Thank you", "Danke"}));
-    const Phrases nul = read("nul_bytes.mix");
+    const PhrasePairs nul = read("nul_bytes.mix");
     ASSERT_EQ(nul.size(), 2u);
     // The file's last byte is a zero, so the last text does not end with its LF.
     EXPECT_EQ(nul[1].second.c_str(), std::string("Milch\n"));
     // A file hidden with another key is noise to this program's key, and to a plain reader.
-    const Phrases other = ReadWith<CSmrtFile_HideText>(Path("Text/hidden_other_key.mix"));
+    const PhrasePairs other = ReadWith<CSmrtFile_HideText>(Path("Text/hidden_other_key.mix"));
     EXPECT_EQ(std::count(other.begin(), other.end(), std::pair<std::string, std::string>{"Phrase number 0", "Satz Nummer 0"}), 0);
 }
 

@@ -4,6 +4,7 @@
 // start-up leaves them. A worker's key waits are observed, so that a key is only delivered
 // once the wait that must receive it has begun.
 
+#include "platform/PlatEvent.h"
 #include "tests/EngineTestKit.h"
 #include "tests/TestProgramFolder.h"
 
@@ -28,3 +29,15 @@ protected:
     plat::CEvent m_KeyWait;
     std::string m_LogDir;
 };
+
+// A death test of a worker that ends the process (status 1): the window thread goes on
+// running meanwhile, as it would.
+#define EXPECT_WORKER_EXITS_WITH_1(statement)                                                      \
+    EXPECT_EXIT(                                                                                   \
+        {                                                                                          \
+            RemoveOwnFolderInDeathChild();                                                         \
+            statement;                                                                             \
+            for (;;)                                                                               \
+                plat::Sleep(1);                                                                    \
+        },                                                                                         \
+        ::testing::ExitedWithCode(1), "")

@@ -5,6 +5,7 @@
 #include "engine/CItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "settings/Globals.h"
+#include "texts/CPhraseReader.h"
 #include "texts/CUtltsFile.h"
 
 #include <algorithm>
@@ -26,6 +27,19 @@ bool Take(std::deque<std::optional<std::string>>& answers, std::string& path)
     return true;
 }
 } // namespace
+
+PhrasePairs ReadPhrases(ISmrtFile& f, const std::string& path)
+{
+    PhrasePairs out;
+    if (f.sf_fopen(path.c_str(), "rb") != 0)
+        return out;
+    CPhraseReader reader(f);
+    char a[MAX_PHRASE_FIELD_SZ], b[MAX_PHRASE_FIELD_SZ];
+    while (reader.ReadRecord(a, b))
+        out.emplace_back(a, b);
+    f.sf_fclose();
+    return out;
+}
 
 std::map<std::string, std::string> Files(const std::string& dir)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The window's side of the file utilities, answered from a script, and a program folder with
 // the file utilities, the iteration service, the settings and the log in place; and what the
-// fault tests share (a folder's files, a child process).
+// file tests share (a folder's files, a phrase file's phrases, a child process).
 
 #include "tests/TestProgramFolder.h"
 #include "texts/IFileView.h"
@@ -16,6 +16,13 @@
 #include <vector>
 
 class CUtltsFile;
+class ISmrtFile;
+
+using PhrasePairs = std::vector<std::pair<std::string, std::string>>;
+
+// Every phrase of a phrase file read through f as the passes read it; none when it cannot be
+// opened.
+PhrasePairs ReadPhrases(ISmrtFile& f, const std::string& path);
 
 // Every regular file below a folder (relative name) with its bytes.
 std::map<std::string, std::string> Files(const std::string& dir);

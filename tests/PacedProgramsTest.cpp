@@ -297,17 +297,6 @@ TEST_F(ProgramBaseTest, TheFactoryMakesElevenProgramsOfOneSize)
     }
 }
 
-// The window thread goes on running while the worker ends the process.
-#define EXPECT_WORKER_EXITS_WITH_1(statement)                                                      \
-    EXPECT_EXIT(                                                                                   \
-        {                                                                                          \
-            RemoveOwnFolderInDeathChild();                                                         \
-            statement;                                                                             \
-            for (;;)                                                                               \
-                plat::Sleep(1);                                                                    \
-        },                                                                                         \
-        ::testing::ExitedWithCode(1), "")
-
 TEST_F(ProgramBaseTest, ProgramElevenDoesNotExistAndTheWorkerEndsTheProcess)
 {
     Open("Lesson.mix", kTwo);

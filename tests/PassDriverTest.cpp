@@ -159,17 +159,6 @@ TEST_F(PassDriverTest, AModeWithoutAWorkerIsLoggedAndEndsTheProcess)
     EXPECT_EQ(Log(), "\nCMfcCmmnProc::StartFirstItrtn(), error after g_pILsnAFc->Create_CThread()");
 }
 
-// The window thread goes on running while the worker ends the process.
-#define EXPECT_WORKER_EXITS_WITH_1(statement)                                                      \
-    EXPECT_EXIT(                                                                                   \
-        {                                                                                          \
-            RemoveOwnFolderInDeathChild();                                                         \
-            statement;                                                                             \
-            for (;;)                                                                               \
-                plat::Sleep(1);                                                                    \
-        },                                                                                         \
-        ::testing::ExitedWithCode(1), "")
-
 TEST_F(PassDriverTest, AWrongDirectionEndsTheProcessFromTheWorker)
 {
     SetSetting("ViewMode", "Direction", 2);

@@ -4,10 +4,10 @@
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "tests/FakeUtltsFile.h"
+#include "tests/FileTestSupport.h"
 #include "tests/TestProgramFolder.h"
 #include "texts/CAliceTxtMkr.h"
 #include "texts/CCgTxtMkr.h"
-#include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"
 
@@ -23,21 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-using Phrases = std::vector<std::pair<std::string, std::string>>;
-
-Phrases ReadPhrases(ISmrtFile& f, const std::string& path)
-{
-    Phrases out;
-    if (f.sf_fopen(path.c_str(), "rb") != 0)
-        return out;
-    CPhraseReader reader(f);
-    char a[MAX_PHRASE_FIELD_SZ], b[MAX_PHRASE_FIELD_SZ];
-    while (reader.ReadRecord(a, b))
-        out.emplace_back(a, b);
-    f.sf_fclose();
-    return out;
-}
-
 // The texts of a shipped source, record by record: its lines joined by LF, as a phrase holds
 // them once read.
 std::vector<std::string> Records(const std::string& bytes)
@@ -144,7 +129,7 @@ TEST_F(ShippedPhraseFilesTest, BothMakersGiveEveryPhraseOfTheirSources)
         EXPECT_NE(bytes.back(), '\n');
 
         CSmrtFile_Nrml f;
-        const Phrases phrases = ReadPhrases(f, Path(m.output.substr(1)));
+        const PhrasePairs phrases = ReadPhrases(f, Path(m.output.substr(1)));
         ASSERT_EQ(phrases.size(), first.size());
         for (std::size_t i = 0; i < phrases.size(); ++i) {
             EXPECT_FALSE(phrases[i].first.empty()) << i + 1;
@@ -159,7 +144,7 @@ TEST_F(ShippedPhraseFilesTest, HiddenFilesReadBackToThePlainOnes)
 {
     MakeAll(false);
     const std::vector<SMade> all = AllMade();
-    std::vector<Phrases> plain;
+    std::vector<PhrasePairs> plain;
     for (const SMade& m : all) {
         CSmrtFile_Nrml f;
         plain.push_back(ReadPhrases(f, Path(m.output.substr(1))));

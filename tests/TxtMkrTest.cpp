@@ -3,10 +3,10 @@
 #include "settings/CLsnAFc.h"
 #include "settings/Globals.h"
 #include "tests/FakeUtltsFile.h"
+#include "tests/FileTestSupport.h"
 #include "tests/TestProgramFolder.h"
 #include "texts/CAliceTxtMkr.h"
 #include "texts/CCgTxtMkr.h"
-#include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"
 
@@ -22,24 +22,9 @@
 namespace fs = std::filesystem;
 
 namespace {
-using Phrases = std::vector<std::pair<std::string, std::string>>;
-
 const char* const kFirst = "/Settings/Texts_Src/T/first.txt";
 const char* const kSecond = "/Settings/Texts_Src/T/second.txt";
 const char* const kOutput = "/Text/T/out.mix";
-
-Phrases ReadPhrases(ISmrtFile& f, const std::string& path)
-{
-    Phrases out;
-    if (f.sf_fopen(path.c_str(), "rb") != 0)
-        return out;
-    CPhraseReader reader(f);
-    char a[MAX_PHRASE_FIELD_SZ], b[MAX_PHRASE_FIELD_SZ];
-    while (reader.ReadRecord(a, b))
-        out.emplace_back(a, b);
-    f.sf_fclose();
-    return out;
-}
 
 void ReplaceAll(std::string& s, const std::string& from, const std::string& to)
 {
@@ -116,7 +101,7 @@ TEST_F(TxtMkrTest, TwoRecordsGiveTwoPhrasesWithoutFinalLineEnd)
     const std::string mix = Make("# 1\r\nA\r\n# 2\r\nC\r\n", "# 1\r\nB\r\n# 2\r\nD\r\n");
     EXPECT_EQ(mix, "* A\n= B\n* C\n= D");
     CSmrtFile_Nrml f;
-    EXPECT_EQ(ReadPhrases(f, Path("Text/T/out.mix")), (Phrases{{"A", "B"}, {"C", "D"}}));
+    EXPECT_EQ(ReadPhrases(f, Path("Text/T/out.mix")), (PhrasePairs{{"A", "B"}, {"C", "D"}}));
 }
 
 TEST_F(TxtMkrTest, EmptyRecordsWriteTheirMarkersOnly)
@@ -198,7 +183,7 @@ TEST_F(TxtMkrTest, HiddenOutputReadsBackToThePlainPhrases)
 
     CSmrtFile_Nrml p;
     CSmrtFile_HideText h;
-    const Phrases phrases = ReadPhrases(p, Path("Text/T/out.mix"));
+    const PhrasePairs phrases = ReadPhrases(p, Path("Text/T/out.mix"));
     ASSERT_EQ(phrases.size(), 30u);
     EXPECT_EQ(phrases[29].first, "Phrase number 30, \xe9t\xe9 \xfc\xdf\nsecond line");
     EXPECT_EQ(phrases[29].second, "\xd4\xf0\xe0\xe7\xe0 \xff 30");

@@ -7,6 +7,7 @@
 #include "settings/sheet/CZelPrprtPg.h"
 
 #include <QComboBox>
+#include <QPair>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -59,6 +60,17 @@ void RunSheet(std::function<void(CZelPrprtSheet*)> what, bool ok)
     QVERIFY(ran);
 }
 
+// The Add Brackets time-out and upper end the sheet shows now; the sheet is cancelled.
+QPair<int, QString> ShownAddBracketsTimeOut()
+{
+    QPair<int, QString> shown(-1, QString());
+    RunSheet([&](CZelPrprtSheet* s) {
+        s->Tabs()->setCurrentIndex(kAddBracketsPage);
+        shown = {Slider(s)->value(), UpperEnd(s)->currentText()};
+    }, false);
+    return shown;
+}
+
 void SetAddBracketsTimeOut(CZelPrprtSheet* s)
 {
     s->Tabs()->setCurrentIndex(kAddBracketsPage);
@@ -83,26 +95,14 @@ private slots:
         folder.Stop();
 
         folder.Start();
-        int slider = -1;
-        QString upper;
-        RunSheet([&](CZelPrprtSheet* s) {
-            s->Tabs()->setCurrentIndex(kAddBracketsPage);
-            slider = Slider(s)->value();
-            upper = UpperEnd(s)->currentText();
-        }, false);
-        QCOMPARE(slider, 6500);
-        QCOMPARE(upper, QString("7000"));
+        QCOMPARE(ShownAddBracketsTimeOut(), qMakePair(6500, QString("7000")));
     }
 
     void cancelSavesNothingAndTheNextStartShowsTheOldSettings()
     {
         GuiProgramFolder folder;
         folder.Start();
-        int before = -1;
-        RunSheet([&](CZelPrprtSheet* s) {
-            s->Tabs()->setCurrentIndex(kAddBracketsPage);
-            before = Slider(s)->value();
-        }, false);
+        const QPair<int, QString> before = ShownAddBracketsTimeOut();
         MarkFilesStale(folder);
         RunSheet(SetAddBracketsTimeOut, false);
         QVERIFY(Trigger(32773));
@@ -112,13 +112,9 @@ private slots:
 
         // The stale lines are harmless to the next start: a parameter nobody asks for.
         folder.Start();
-        int after = -1;
-        RunSheet([&](CZelPrprtSheet* s) {
-            s->Tabs()->setCurrentIndex(kAddBracketsPage);
-            after = Slider(s)->value();
-        }, false);
+        const QPair<int, QString> after = ShownAddBracketsTimeOut();
         QCOMPARE(after, before);
-        QVERIFY(after != 6500);
+        QVERIFY(after.first != 6500);
     }
 };
 

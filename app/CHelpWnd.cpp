@@ -90,7 +90,8 @@ void CHelpWnd::FillContents()
     for (const SHelpEntry& e : m_Doc.Contents())
         widest = qMax(widest, m_pTree->fontMetrics().horizontalAdvance(Utf8(e.title)) + e.level * m_pTree->indentation());
     const int wanted = widest + 2 * m_pTree->frameWidth() + 24;
-    const int total = m_pSplit->width() > 0 ? m_pSplit->width() : width();
+    // Before the first show the splitter has no size of its own yet: the window's counts.
+    const int total = m_pSplit->isVisible() ? m_pSplit->width() : width();
     const int tree = qBound(180, wanted, total * 45 / 100);
     m_pSplit->setSizes({tree, total - tree});
 }

@@ -23,6 +23,8 @@
 #include <QWhatsThisClickedEvent>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 CHelpWnd* HelpWindow()
@@ -45,6 +47,23 @@ int TopLevelEntries(const CHelpDoc& doc)
     for (const SHelpEntry& e : doc.Contents())
         n += e.level == 1;
     return n;
+}
+
+// The first contents title the tree cuts, or an empty string when every one is shown whole.
+QString CutTitle(QTreeWidget* tree)
+{
+    QString cut;
+    const int room = tree->viewport()->width();
+    std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int depth) {
+        const int needs = (depth + 1) * tree->indentation() + tree->fontMetrics().horizontalAdvance(item->text(0));
+        if (cut.isEmpty() && needs > room)
+            cut = item->text(0);
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i), depth + 1);
+    };
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        walk(tree->topLevelItem(i), 0);
+    return cut;
 }
 
 } // namespace
@@ -75,6 +94,7 @@ private slots:
         QCOMPARE(modes->childCount(), 11);
         help->ShowPage("modes");
         SaveShot(help, "help-english");
+        QCOMPARE(CutTitle(tree), QString());
 
         // An entry of the contents and a link of a page lead to their pages.
         emit tree->itemClicked(modes->child(2), 0);
@@ -141,6 +161,7 @@ private slots:
         QVERIFY(g_pMainWnd->Action(res::ID_MODE_INWHOLE)->whatsThis().contains(QString::fromUtf8("Целыми фразами")));
         help->ShowPage("modes");
         SaveShot(help, "help-russian");
+        QCOMPARE(CutTitle(help->ContentsTree()), QString());
 
         // German reads the English pair.
         QVERIFY(SwitchTo(LANGUAGE_GERMAN));

@@ -5,7 +5,6 @@
 #include "app/CHeadBand.h"
 #include "app/CMainFrame.h"
 #include "app/CSessionEnd.h"
-#include "app/CodePageText.h"
 #include "app/WindowTexts.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
@@ -58,7 +57,7 @@ bool CDrill_SdiApp::InitInstance()
 
     m_pFrame->hide();
     g_pMainWnd = m_pFrame.get();
-    m_pFrame->setWindowTitle(LclText(98, "Lexido"));
+    m_pFrame->setWindowTitle(ProductTitle());
     return true;
 }
 

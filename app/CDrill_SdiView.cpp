@@ -5,6 +5,7 @@
 #include "app/CodePageText.h"
 #include "app/CViewPrinter.h"
 #include "app/ScreenCodePage.h"
+#include "app/WindowTexts.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
@@ -81,7 +82,7 @@ void CDrill_SdiView::SetViewHandle()
 
 int CDrill_SdiView::InterfaceCodePage()
 {
-    return CLocal::CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
+    return CLocal::CodePage(CurrentLanguage());
 }
 
 ILclMenu* CDrill_SdiView::GetMenu()

@@ -7,7 +7,6 @@
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
-#include "app/SettingsSheet.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -19,6 +18,7 @@
 #include "settings/CLsnInst.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
+#include "settings/sheet/CZelPrprtSheet.h"
 #include "texts/IUtltsFile.h"
 
 
@@ -132,8 +132,8 @@ void CDrill_SdiView::OnFileSave()
 
 void CDrill_SdiView::OnSlfileSettings()
 {
-    const char* caption = g_pILocal ? g_pILocal->GetText(54) : nullptr;
-    RunSettingsSheet(this, caption ? caption : "", InterfaceCodePage(), [this] {
+    // The sheet takes its caption and every text from the interface language itself.
+    ShowSettingsSheet(this, [this] {
         if (CHelpDesk* help = m_pFrame->HelpDesk())
             help->ShowCommand(res::ID_SLFILE_SETTINGS);
     });

@@ -14,11 +14,6 @@
 
 namespace {
 const QString kScheme = "help:";
-
-QString Utf8(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 } // namespace
 
 CHelpDesk::CHelpDesk(QMainWindow* frame, QWidget* view) : QObject(frame), m_pFrame(frame), m_pView(view)
@@ -60,7 +55,7 @@ QString CHelpDesk::WhatsThis(int id) const
     QString text = prompt.isEmpty() ? QString() : "<p>" + prompt.toHtmlEscaped() + "</p>";
     const SHelpPage* page = m_pWnd ? m_pWnd->Doc().FindPageForCommand(id) : nullptr;
     if (page)
-        text += "<p><a href=\"" + kScheme + Utf8(page->anchor) + "\">" + Utf8(page->title).toHtmlEscaped() + "</a></p>";
+        text += "<p><a href=\"" + kScheme + QString::fromStdString(page->anchor) + "\">" + QString::fromStdString(page->title).toHtmlEscaped() + "</a></p>";
     return text;
 }
 

@@ -12,11 +12,6 @@
 
 namespace {
 constexpr int kAnchorRole = Qt::UserRole;
-
-QString Utf8(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 } // namespace
 
 CHelpWnd::CHelpWnd(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -59,10 +54,10 @@ int CHelpWnd::Load(const std::string& folder)
         setWindowTitle(WndText(EWndText::HelpTitle));
         m_pBrowser->setHtml("<h2>" + WndText(EWndText::HelpTitle).toHtmlEscaped() + "</h2><p>" +
                             WndText(EWndText::HelpUnreadable).toHtmlEscaped() + "</p><p><tt>" +
-                            Utf8(m_Doc.Error()).toHtmlEscaped() + "</tt></p>");
+                            QString::fromStdString(m_Doc.Error()).toHtmlEscaped() + "</tt></p>");
         return 1;
     }
-    setWindowTitle(Utf8(m_Doc.Title()));
+    setWindowTitle(QString::fromStdString(m_Doc.Title()));
     if (keep.empty() || !ShowPage(keep))
         ShowHome();
     return 0;
@@ -77,8 +72,8 @@ void CHelpWnd::FillContents()
     for (const SHelpEntry& e : m_Doc.Contents()) {
         QTreeWidgetItem* up = e.level > 1 ? parents[e.level - 1] : nullptr;
         auto* item = up ? new QTreeWidgetItem(up) : new QTreeWidgetItem(m_pTree);
-        item->setText(0, Utf8(e.title));
-        item->setData(0, kAnchorRole, Utf8(e.anchor));
+        item->setText(0, QString::fromStdString(e.title));
+        item->setData(0, kAnchorRole, QString::fromStdString(e.anchor));
         parents[e.level] = item;
         for (int deeper = e.level + 1; deeper <= 3; ++deeper)
             parents[deeper] = nullptr;
@@ -88,7 +83,7 @@ void CHelpWnd::FillContents()
     // Measured from the titles: the view measures only the rows it shows, none while hidden.
     int widest = 0;
     for (const SHelpEntry& e : m_Doc.Contents())
-        widest = qMax(widest, m_pTree->fontMetrics().horizontalAdvance(Utf8(e.title)) + e.level * m_pTree->indentation());
+        widest = qMax(widest, m_pTree->fontMetrics().horizontalAdvance(QString::fromStdString(e.title)) + e.level * m_pTree->indentation());
     const int wanted = widest + 2 * m_pTree->frameWidth() + 24;
     // Before the first show the splitter has no size of its own yet: the window's counts.
     const int total = m_pSplit->isVisible() ? m_pSplit->width() : width();
@@ -102,9 +97,9 @@ bool CHelpWnd::ShowPage(const std::string& anchor)
     if (!page)
         return false;
     m_Current = anchor;
-    m_pBrowser->setHtml(Utf8(page->html));
+    m_pBrowser->setHtml(QString::fromStdString(page->html));
     // The entry of the page, if the contents list it; the tree keeps whatever else it shows.
-    const QString wanted = Utf8(anchor);
+    const QString wanted = QString::fromStdString(anchor);
     for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
         if ((*it)->data(0, kAnchorRole).toString() == wanted) {
             m_pTree->setCurrentItem(*it);

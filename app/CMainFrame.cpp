@@ -3,6 +3,7 @@
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
 #include "app/CodePageText.h"
+#include "app/QtTranslations.h"
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "platform/PlatCodePage.h"
@@ -160,7 +161,7 @@ void CMainFrame::OnFrameCommand(int id)
 void CMainFrame::ApplyInterfaceTexts()
 {
     // The menus are retitled by the interface language itself; the rest of the frame here.
-    ApplyQtTranslation(CurrentLanguage());
+    UseQtTranslations(CurrentLanguage());
     for (QAction* a : findChildren<QAction*>())
         if (a->data().toInt() > 0)
             SetPrompt(a, a->data().toInt());

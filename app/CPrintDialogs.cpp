@@ -1,5 +1,7 @@
 #include "app/CPrintDialogs.h"
 
+#include "app/WindowTexts.h"
+
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -31,5 +33,5 @@ void CPrintDialogs::ShowPreview(QPrinter& printer, const std::function<void(QPri
 
 void CPrintDialogs::ShowProblem(const QString& text)
 {
-    QMessageBox::warning(m_Parent, "Lexido", text);
+    QMessageBox::warning(m_Parent, ProductTitle(), text);
 }

@@ -30,12 +30,6 @@ QString FromPath(const char* p)
 {
     return QFile::decodeName(QByteArray(p ? p : ""));
 }
-
-// The titles are the menu captions of the commands, the message boxes' the product name.
-QString BoxTitle()
-{
-    return LclText(98, "Lexido");
-}
 } // namespace
 
 bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std::string& path)
@@ -66,7 +60,7 @@ bool CViewDialogs::ConfirmOverwrite(const std::vector<std::string>& existing)
     for (const std::string& e : existing)
         names << QFileInfo(FromPath(e.c_str())).fileName();
     const auto answer = QMessageBox::question(
-        m_Parent, BoxTitle(),
+        m_Parent, ProductTitle(),
         WndText(EWndText::FilesExist) + "\n" + names.join("\n") + "\n\n" + WndText(EWndText::ReplaceThem));
     return answer == QMessageBox::Yes;
 }
@@ -79,5 +73,5 @@ void CViewDialogs::ShowFileProblem(FileProblem problem, const char* path)
     case FileProblem::CannotSave: text = WndText(EWndText::CannotSave); break;
     case FileProblem::PathTooLong: text = WndText(EWndText::PathTooLong); break;
     }
-    QMessageBox::warning(m_Parent, BoxTitle(), text + "\n" + FromPath(path));
+    QMessageBox::warning(m_Parent, ProductTitle(), text + "\n" + FromPath(path));
 }

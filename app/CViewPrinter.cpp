@@ -1,5 +1,7 @@
 #include "app/CViewPrinter.h"
 
+#include "app/WindowTexts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -82,12 +84,16 @@ int CViewPrinter::PrintText(QPagedPaintDevice& device, const std::u32string& tex
     return pages;
 }
 
+int CViewPrinter::ScreenDpi() const
+{
+    return m_pView ? m_pView->logicalDpiY() : 96;
+}
+
 bool CViewPrinter::PrintNow(QPrinter& printer)
 {
-    const int dpi = m_pView ? m_pView->logicalDpiY() : 96;
-    if (PrintText(printer, m_Text(), m_Font(), dpi) > 0)
+    if (PrintText(printer, m_Text(), m_Font(), ScreenDpi()) > 0)
         return true;
-    m_pDialogs->ShowProblem("The screen could not be printed: the printer is not available.");
+    m_pDialogs->ShowProblem(WndText(EWndText::CannotPrint));
     return false;
 }
 
@@ -103,7 +109,7 @@ void CViewPrinter::PrintDirect()
     QPrinter& printer = Printer();
     // Without any printer nothing would come out: say so instead of printing into the void.
     if (printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
-        m_pDialogs->ShowProblem("No printer is installed. Print with Ctrl+P to choose where to print.");
+        m_pDialogs->ShowProblem(WndText(EWndText::NoPrinter));
         return;
     }
     PrintNow(printer);
@@ -113,7 +119,7 @@ void CViewPrinter::Preview()
 {
     const std::u32string text = m_Text();
     const QFont font = m_Font();
-    const int dpi = m_pView ? m_pView->logicalDpiY() : 96;
+    const int dpi = ScreenDpi();
     m_pDialogs->ShowPreview(Printer(), [&](QPrinter* p) {
         if (p)
             PrintText(*p, text, font, dpi);

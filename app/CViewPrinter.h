@@ -52,6 +52,8 @@ public:
 
 private:
     bool PrintNow(QPrinter& printer);
+    // The view's resolution, at which the display font's pixel size is meant.
+    int ScreenDpi() const;
 
     QWidget* m_pView;
     std::function<std::u32string()> m_Text;

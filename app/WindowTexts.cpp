@@ -1,15 +1,12 @@
 #include "app/WindowTexts.h"
 
 #include "app/CodePageText.h"
-#include "app/QtTranslations.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "resources/Resources.h"
 
-
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -44,6 +41,14 @@ const STexts& Messages(EWndText text)
           "Die Ergebnisse können nicht in diesem Ordner gespeichert werden:"}},
         {EWndText::PathTooLong,
          {"This path is too long to be used:", "Этот путь слишком длинный:", "Dieser Pfad ist zu lang:"}},
+        {EWndText::CannotPrint,
+         {"The screen could not be printed: the printer is not available.",
+          "Экран не удалось напечатать: принтер недоступен.",
+          "Der Bildschirm konnte nicht gedruckt werden: der Drucker ist nicht erreichbar."}},
+        {EWndText::NoPrinter,
+         {"No printer is installed. Print with Ctrl+P to choose where to print.",
+          "Принтер не установлен. Напечатайте через Ctrl+P, чтобы выбрать, куда печатать.",
+          "Kein Drucker ist eingerichtet. Drucken Sie mit Strg+P, um das Ziel zu wählen."}},
     };
     return texts.at(text);
 }
@@ -116,7 +121,7 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
         {ID_APP_ABOUT,
          {"Показать название программы, её версию и автора\nО программе",
           "Name, Version und Hersteller des Programms zeigen\nÜber Lexido"}},
-        {ID_HELP_FINDER, {"Показать содержание справки\nСодержание", "Inhalt der Hilfe zeigen\nHilfe Inhalt"}},
+        {ID_HELP_FINDER, {"Показать содержание справки\nСодержание", "Inhalt der Hilfe zeigen\nHilfeinhalt"}},
         {ID_CONTEXT_HELP,
          {"Щёлкните кнопку, пункт меню или окно, чтобы получить справку о нём\nКонтекстная справка",
           "Klicken Sie auf eine Schaltfläche, einen Menüpunkt oder das Fenster, um Hilfe dazu zu "
@@ -125,9 +130,9 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
          {"Показать справку о текущей задаче или команде\nСправка",
           "Hilfe zur aktuellen Aufgabe oder zum Befehl zeigen\nHilfe"}},
         {ID_VIEW_TOOLBAR,
-         {"Показать или скрыть панель инструментов\nПанель инструментов", "Symbolleiste zeigen oder verbergen\nToolbar"}},
+         {"Показать или скрыть панель инструментов\nПанель инструментов", "Symbolleiste zeigen oder verbergen\nSymbolleiste"}},
         {ID_VIEW_STATUS_BAR,
-         {"Показать или скрыть строку состояния\nСтрока состояния", "Statusleiste zeigen oder verbergen\nStatus Bar"}},
+         {"Показать или скрыть строку состояния\nСтрока состояния", "Statusleiste zeigen oder verbergen\nStatusleiste"}},
     };
     return prompts;
 }
@@ -166,6 +171,11 @@ QString LclText(int index, const char* fallback)
     return FromCodePage(t && *t ? t : fallback, CLocal::CodePage(CurrentLanguage()));
 }
 
+QString ProductTitle()
+{
+    return LclText(98, "Lexido");
+}
+
 QString PlainCaption(const QString& caption)
 {
     QString plain = caption.left(caption.indexOf('\t'));
@@ -173,9 +183,4 @@ QString PlainCaption(const QString& caption)
     if (plain.endsWith("..."))
         plain.chop(3);
     return plain.trimmed();
-}
-
-void ApplyQtTranslation(int language)
-{
-    UseQtTranslations(language);
 }

@@ -5,7 +5,10 @@
 
 #include <QString>
 
-enum class EWndText { Ready, HelpTitle, HelpUnreadable, FilesExist, ReplaceThem, CannotOpen, CannotSave, PathTooLong };
+enum class EWndText {
+    Ready, HelpTitle, HelpUnreadable, FilesExist, ReplaceThem, CannotOpen, CannotSave, PathTooLong,
+    CannotPrint, NoPrinter
+};
 
 // In the current interface language (English before there is one).
 QString WndText(EWndText text);
@@ -17,11 +20,11 @@ QString CommandPrompt(int id, int language);
 // Interface text index of the current language, as Qt shows it; fallback when there is none.
 QString LclText(int index, const char* fallback);
 
+// The window caption's product name (text 98), also the title of the message boxes.
+QString ProductTitle();
+
 // A menu caption as a title: the accelerator mark, the tab part and a trailing "..." go.
 QString PlainCaption(const QString& caption);
 
 // The interface language now (English before there is one).
 int CurrentLanguage();
-
-// Qt's own texts follow the interface language where Qt's translations are installed.
-void ApplyQtTranslation(int language);

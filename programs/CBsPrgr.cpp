@@ -234,10 +234,8 @@ bool CBsPrgr::WaitAndJudge()
     return ProcessKey() != 0;
 }
 
-int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord)
+int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wrongDirection)
 {
-    const char* wrongDirection = wordByWord ? "\nCTmOWbW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd"
-                                            : "\nCTmOInW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd";
     while (m_pOFile->ReadRecord()) {
         StartPhraseScreen(DicOrBackDicInd, wrongDirection);
         g_pIKbrd->ClearKeyHit();

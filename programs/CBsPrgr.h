@@ -78,8 +78,9 @@ protected:
     // One step of the modes paced by a clock: the wait, then the verdict on what was pressed
     // during it; false when that was Escape.
     bool WaitAndJudge();
-    // The whole loop of the time-out In Whole and Word By Word modes.
-    int TimeOutPhrases(int DicOrBackDicInd, bool wordByWord);
+    // The whole loop of the time-out In Whole and Word By Word modes; wrongDirection as for
+    // StartPhraseScreen.
+    int TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wrongDirection);
     // The verdict of the modes in which the learner finds a word (Which Letter, Open
     // Brackets): Escape 0, Space 1, "=" or "+" 2, any other key 4; marks nothing.
     static int RevealKeyVerdict();

@@ -12,7 +12,7 @@ int CTmOInW::ProcessKey()
 
 int CTmOInW::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    return TimeOutPhrases(DicOrBackDicInd, false);
+    return TimeOutPhrases(DicOrBackDicInd, false, "\nCTmOInW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd");
 }
 
 CTmOWbW::CTmOWbW()
@@ -27,5 +27,5 @@ int CTmOWbW::ProcessKey()
 
 int CTmOWbW::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
 {
-    return TimeOutPhrases(DicOrBackDicInd, true);
+    return TimeOutPhrases(DicOrBackDicInd, true, "\nCTmOWbW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd");
 }

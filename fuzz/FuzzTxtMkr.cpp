@@ -2,9 +2,9 @@
 // separator byte (0x1E), then the second source; an input without that byte is paired with
 // itself. Both are made into a phrase file of a scratch program folder, plain and hidden.
 // Either making ends by the prescribed fatal exit (and then leaves no phrase file behind), or
-// both succeed: the hidden file reads back to the plain one (less its carriage returns), and the plain one is no larger
-// than what the sources can give. Nothing is ever written but the two phrase files below
-// Text/F/ of that folder.
+// both succeed: the hidden file reads back to the plain one (less its carriage returns), and
+// the plain one is no larger than what the sources can give. Nothing is ever written but the
+// two phrase files below Text/F/ of that folder.
 
 #include "fuzz/FuzzSupport.h"
 #include "settings/Globals.h"

@@ -27,8 +27,8 @@
 
 #include <cstring>
 
-CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame)
-    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Link(this), m_Dialogs(this),
+CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
+    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Hooks(std::move(hooks)), m_Link(this), m_Dialogs(this),
       m_pDialogs(&m_Dialogs),
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return DisplayFont(); }))
 {
@@ -62,7 +62,7 @@ void CDrill_SdiView::OnInitialUpdate()
 {
     ResetScroll();
     SetViewHandle();
-    g_pILsnAFc = MakeLsnAFc();
+    g_pILsnAFc = m_Hooks.MakeFactory();
     if (!g_pILsnAFc)
         ExitFatal();
     g_pILsnInst = g_pILsnAFc->Create_ILsnInst();
@@ -146,7 +146,7 @@ void CDrill_SdiView::OnDeInstallAll()
 {
     if (!g_pILsnInst || g_pILsnInst->DeInstallAll() != 0)
         ExitFatal();
-    QuitMessageLoop(0);
+    m_Hooks.Quit(0);
 }
 
 // ---- IFileView --------------------------------------------------------------------------------

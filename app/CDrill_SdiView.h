@@ -4,6 +4,7 @@
 // side of the file utilities (IFileView), of the screen object (IScrnView) and of the
 // interface language (ILclWnd, its frame's menu bar).
 
+#include "app/AppHooks.h"
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
 #include "app/CViewDialogs.h"
@@ -34,7 +35,7 @@ enum : int {
 class CDrill_SdiView : public QAbstractScrollArea, public IFileView, public IScrnView, public ILclWnd {
     Q_OBJECT
 public:
-    CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame);
+    CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks = {});
     ~CDrill_SdiView() override;
 
     // The framework's initial update: installs every service and sets the interface language.
@@ -54,6 +55,8 @@ public:
     void OnChar(unsigned char byte);
     void OnMouseKey(int code);
 
+    // The application's start and end hooks (the frame ends the loop through them too).
+    const AppHooks& Hooks() const { return m_Hooks; }
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;
@@ -129,6 +132,7 @@ private:
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
+    AppHooks m_Hooks;
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;

@@ -143,7 +143,7 @@ void CDrill_SdiView::OnSlfileExit()
 {
     if (g_pILsnInst->DeInstallAll() != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileExit(),Error, after g_pILsnInst->DeInstallAll()");
-    QuitMessageLoop(0);
+    m_Hooks.Quit(0);
 }
 
 void CDrill_SdiView::OnKeyboardKeyboardonly()

@@ -188,8 +188,9 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     if (e->isAccepted() && m_pView) {
         CDrill_SdiView* view = m_pView;
         m_pView = nullptr;
+        const AppHooks hooks = view->Hooks();
         delete view;
-        QuitMessageLoop(0);
+        hooks.Quit(0);
     }
 }
 

@@ -127,7 +127,6 @@ private slots:
         g_hWndView = &m_View;
         g_SettingsChanged = 0;
         g_Beeps.clear();
-        g_pZelBeep = RecordBeep;
     }
 
     void cleanup()
@@ -552,7 +551,7 @@ private slots:
         CZelPrprtSheet sheet(nullptr, [&] {
             ++shown;
             beepsWhenShown = g_Beeps;
-        });
+        }, RecordBeep);
         sheet.findChild<QPushButton*>("9")->click(); // from the General page
         QCOMPARE(shown, 1);
         QCOMPARE(beepsWhenShown, (QList<QPair<int, int>>{{200, 200}}));

@@ -125,9 +125,16 @@ private:
 
     void SetViewHandle();
     void ResetScroll();
+    // The scroll bar ranges over the running pass's screen text, or else over the opened file
+    // by the sizes the file utilities set.
     void ApplyScrollRange();
+    bool PassOwnsScreen() const;
+    // After the scroll position moved: a pass's screen is shifted, the file view refilled.
+    void ScrollMoved(int code);
     void RefillFromFile(int code);
     void UpdateMetrics();
+    // Takes the display font as it stands now: its metrics, the scroll range and a repaint.
+    void ApplyDisplayFont();
     bool Installed() const;
 
     CDrill_SdiDoc* m_pDoc;
@@ -139,8 +146,10 @@ private:
     std::unique_ptr<CQtLclMenu> m_pMenu;
     std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
-    long m_ScrollTotal = 100;
+    long m_ScrollTotal = 100, m_ScrollPage = 10, m_ScrollLine = 1;
     bool m_InOwnScroll = false;
+    // The scroll bar currently ranges over a pass's screen text.
+    bool m_PassScroll = false;
 
     // The display font and its metrics for the screen object.
     mutable std::mutex m_MetricsLock;

@@ -137,6 +137,8 @@ void CDrill_SdiView::OnSlfileSettings()
         if (CHelpDesk* help = m_pFrame->HelpDesk())
             help->ShowCommand(res::ID_SLFILE_SETTINGS);
     });
+    // A font chosen or reset in the sheet is shown now, whether it closed with OK or Cancel.
+    ApplyDisplayFont();
 }
 
 void CDrill_SdiView::OnSlfileExit()

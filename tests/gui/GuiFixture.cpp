@@ -99,6 +99,7 @@ CDrill_SdiApp& GuiProgramFolder::Start(bool waitForMainWindow)
     g_DeInstallCount = 0;
     g_pILsnInst = nullptr;
     g_SettingsChanged = 0;
+    g_FontColour = 0;
     const std::string dir = m_Dir.path().toStdString();
     m_App = std::make_unique<CDrill_SdiApp>(AppHooks{[dir]() -> ILsnAFc* { return new CFolderFactory(dir); },
                                                      [this](int code) { quitCode = code; }});

@@ -12,6 +12,8 @@
 #include "platform/PlatEvent.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
+#include "settings/LsnLogFont.h"
+#include "settings/sheet/LogFontQt.h"
 #include "texts/IUtltsFile.h"
 
 #include <QKeyEvent>
@@ -40,9 +42,15 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));
     }
     UpdateMetrics();
+    // The pass's text may have grown or shrunk since the last paint: its range follows.
+    m_InOwnScroll = true;
+    ApplyScrollRange();
+    m_InOwnScroll = false;
+    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    p.translate(0, -shift);
     p.setFont(DisplayFont());
-    p.setPen(Qt::black);
-    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height());
+    p.setPen(QColorFromFontColour(g_FontColour));
+    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height() + shift);
     if (g_WritingToWindowIsOverEvent)
         g_WritingToWindowIsOverEvent->Set();
 }
@@ -57,10 +65,21 @@ void CDrill_SdiView::RefillFromFile(int code)
         LogFatal("\n,CDrill_SdiView::OnVScroll(), error after g_pIUtltsFile->ScrallViewFile()");
 }
 
+void CDrill_SdiView::ScrollMoved(int code)
+{
+    // A running pass keeps its screen text (the question, never the file with its answers):
+    // the view shows another part of it. Between passes the screen is refilled from the file.
+    if (m_PassScroll)
+        viewport()->update();
+    else
+        RefillFromFile(code);
+}
+
 void CDrill_SdiView::OnVScroll(int code, int position, void*)
 {
     QScrollBar* bar = verticalScrollBar();
     m_InOwnScroll = true;
+    ApplyScrollRange(); // over whatever owns the screen now
     switch (code) {
     case SB_LINEUP: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
     case SB_LINEDOWN: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
@@ -72,9 +91,9 @@ void CDrill_SdiView::OnVScroll(int code, int position, void*)
     default: break;
     }
     m_InOwnScroll = false;
-    // The screen is refilled from the position the scroll reached, so that one Page Down
+    // The file view is refilled from the position the scroll reached, so that one Page Down
     // shows the next page of the file.
-    RefillFromFile(code);
+    ScrollMoved(code);
 }
 
 void CDrill_SdiView::OnHScroll(int code)
@@ -92,9 +111,10 @@ void CDrill_SdiView::OnHScroll(int code)
 void CDrill_SdiView::wheelEvent(QWheelEvent* e)
 {
     m_InOwnScroll = true;
+    ApplyScrollRange();
     QAbstractScrollArea::wheelEvent(e);
     m_InOwnScroll = false;
-    RefillFromFile(SB_THUMBTRACK);
+    ScrollMoved(SB_THUMBTRACK);
 }
 
 bool CDrill_SdiView::OnKeyDown(int key)

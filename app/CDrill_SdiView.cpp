@@ -4,7 +4,6 @@
 #include "app/CMainFrame.h"
 #include "app/CodePageText.h"
 #include "app/CViewPrinter.h"
-#include "app/ScreenCodePage.h"
 #include "app/WindowTexts.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -276,7 +275,7 @@ void CDrill_SdiView::UpdateMetrics()
     m_MetricsFontUnset = g_FontUnset;
     const QFontMetrics fm(DisplayFont());
     m_LineHeight = fm.height() + fm.leading();
-    const int cp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    const int cp = DisplayFontCodePage();
     for (int b = 0; b < 256; ++b)
         m_CharWidth[b] = fm.horizontalAdvance(QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), cp))));
 }

@@ -1,7 +1,6 @@
 // The view's painting of the screen text, its scrolling and its key and mouse delivery.
 #include "app/CDrill_SdiView.h"
 
-#include "app/ScreenCodePage.h"
 #include "app/ScreenPainter.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
@@ -10,6 +9,7 @@
 #include "locale/ILocal.h"
 #include "app/CodePageText.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatScreenText.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
 #include "settings/LsnLogFont.h"
@@ -29,8 +29,7 @@ std::u32string CDrill_SdiView::ShownText() const
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
     const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
-    return ScreenToUnicode(text.data(), n, fontCp);
+    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage());
 }
 
 void CDrill_SdiView::paintEvent(QPaintEvent*)
@@ -159,7 +158,7 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
     }
     for (char32_t u : text.toUcs4()) {
         unsigned char byte = 0;
-        if (TypedCharToByte(u, byte))
+        if (plat::TypedCharToByte(u, byte))
             OnChar(byte);
     }
 }

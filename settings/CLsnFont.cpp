@@ -47,6 +47,11 @@ int CharSetCodePage(int charSet)
     return charSet == RUSSIAN_CHARSET ? plat::kCpCyrillic : plat::kCpWestern;
 }
 
+int DisplayFontCodePage()
+{
+    return g_FontUnset ? plat::kCpWestern : CharSetCodePage(g_LogFont.lfCharSet);
+}
+
 int CLsnFont::Init()
 {
     g_FontUnset = 0;

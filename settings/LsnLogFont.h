@@ -40,6 +40,8 @@ extern std::uint32_t g_FontColour;
 // The code page of the screen's bytes for a character set: windows-1251 for the Cyrillic set,
 // windows-1252 for every other (the system has no third table).
 int CharSetCodePage(int charSet);
+// The code page of the display font in use: its character set's, windows-1252 while unset.
+int DisplayFontCodePage();
 
 // The font chooser as the font needs it: the window shows the real dialog, tests answer.
 class IFontChooser {

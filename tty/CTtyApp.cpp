@@ -11,6 +11,7 @@
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 #include "settings/Globals.h"
+#include "settings/LsnLogFont.h"
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
@@ -153,7 +154,7 @@ void CTtyApp::Render()
     } else {
         static char text[SCREEN_TEXT_SIZE];
         const int length = g_pOScreen->CopyText(text, sizeof text);
-        lines = WrapLines(ToUtf8(text, static_cast<std::size_t>(length), ScreenCodePage()), cols);
+        lines = WrapLines(ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage()), cols);
     }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.
@@ -184,8 +185,8 @@ void CTtyApp::PassKey(const std::string& text)
         const unsigned char c = static_cast<unsigned char>(text[0]);
         // The terminal's Backspace is DEL; the window delivers 8.
         byte = c == 0x7F ? 8 : c;
-    } else if (!KeyToByte(text, ScreenCodePage(), byte)) {
-        Say("That letter is not in the code page of this text.");
+    } else if (!KeyToByte(text, byte)) {
+        Say("That letter is in neither code page of the texts.");
         return;
     }
     g_pIKbrd->PutKey(byte);

@@ -6,7 +6,7 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
 #include "app/CAboutDlg.h"
-#include "app/ScreenCodePage.h"
+#include "platform/PlatCodePage.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "platform/PlatWindow.h"

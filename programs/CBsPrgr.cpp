@@ -101,6 +101,9 @@ int CBsPrgr::SetTimeOut(int ms)
 
 int CBsPrgr::WaitTimeOut()
 {
+    // A key answers the time-out wait it is typed in: what came before (a second key of the
+    // last wait, a key in a pause that judges none) is no answer to this one.
+    g_pIKbrd->DropKeys();
     // A pass being retired does not sleep on: the stop request ends the wait, and the keyboard
     // then reports Escape.
     if (ITimeOutObserver* observer = s_pTimeOutObserver)

@@ -38,15 +38,11 @@ QByteArray Bytes(const std::string& s)
     return QByteArray::fromStdString(s);
 }
 
-// Waits until the screen shows text (a key is only taken while the pass waits for it).
+// Waits until the screen shows text.
 bool ScreenShows(const QByteArray& text)
 {
-    if (!QTest::qWaitFor([&] { return Bytes(ScreenText()).contains(text); }, 5000))
-        return false;
-    // The screen is typed just before the pass begins its key wait: a key sent in between
-    // would be lost, as it is for a learner who types ahead.
-    QTest::qWait(60);
-    return true;
+    // A key typed before the pass waits for it is kept for that wait.
+    return QTest::qWaitFor([&] { return Bytes(ScreenText()).contains(text); }, 5000);
 }
 
 QByteArray ResultsFileWith(const GuiProgramFolder& folder, const QByteArray& phrase)
@@ -248,8 +244,10 @@ private slots:
         QVERIFY(!g_pIKbrd->IsKeyHit());
         QTest::sendKeyEvent(QTest::Press, view, Qt::Key_unknown, QString(QChar(0x0436)), Qt::NoModifier);
         QCOMPARE(static_cast<unsigned char>(g_pIKbrd->GetKey()), 0xE6); // Cyrillic zhe
+        g_pIKbrd->ClearKeyHit();
         QTest::sendKeyEvent(QTest::Press, view, Qt::Key_unknown, QString(QChar(0x00E9)), Qt::NoModifier);
         QCOMPARE(static_cast<unsigned char>(g_pIKbrd->GetKey()), 0xE9); // e acute
+        g_pIKbrd->ClearKeyHit();
         QTest::keyClick(view, Qt::Key_Escape);
         QCOMPARE(g_pIKbrd->GetKey(), char(27));
         // Mouse buttons do not count in keyboard control ...
@@ -258,13 +256,14 @@ private slots:
         QVERIFY(!g_pIKbrd->IsKeyHit());
         // ... and typed keys not in mouse control.
         QVERIFY(Trigger(32797));
+        // One after the other, as a pass takes them.
         QTest::mouseClick(view->viewport(), Qt::RightButton);
-        QCOMPARE(g_pIKbrd->GetKey(), ' ');
         QTest::mouseClick(view->viewport(), Qt::LeftButton);
-        QCOMPARE(g_pIKbrd->GetKey(), 's');
         QTest::mouseDClick(view->viewport(), Qt::LeftButton);
-        QCOMPARE(g_pIKbrd->GetKey(), '=');
-        g_pIKbrd->ClearKeyHit();
+        QByteArray keys;
+        for (; g_pIKbrd->IsKeyHit(); g_pIKbrd->ClearKeyHit())
+            keys += g_pIKbrd->GetKey();
+        QCOMPARE(keys, QByteArray(" s="));
         QTest::keyClicks(view, "x");
         QVERIFY(!g_pIKbrd->IsKeyHit());
         QVERIFY(Trigger(32796));
@@ -342,9 +341,7 @@ private slots:
         QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
         QTest::keyClick(view, Qt::Key_Space);
         QVERIFY(ScreenShows("Milk" + sep));
-        QTest::keyClicks(view, "n");
-        QVERIFY(ScreenShows("\xcc\xee\xeb\xee\xea\xee"));
-        QTest::keyClicks(view, "n");
+        QTest::keyClicks(view, "nn"); // typed ahead: the second key waits for its turn
         QTRY_VERIFY_WITH_TIMEOUT(IsEnabled(32787), 5000);
         const QByteArray results = ResultsFileWith(folder, "*Bread");
         QByteArray all;

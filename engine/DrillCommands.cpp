@@ -112,11 +112,18 @@ const char* PhraseBookFolder(int id)
     return folders[index];
 }
 
+int OpenFile(IFileView* view)
+{
+    g_pIMfcCmmnProc->RetirePass();
+    return g_pIUtltsFile->OpenFile(view);
+}
+
 int OpenPhraseBook(IFileView* view, int id)
 {
     const char* folder = PhraseBookFolder(id);
     if (!folder)
         return 1;
+    g_pIMfcCmmnProc->RetirePass();
     return g_pIUtltsFile->OpenFile_for_Phrase_book(view, folder, kPhraseBookFirstTopic);
 }
 

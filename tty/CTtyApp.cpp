@@ -263,7 +263,7 @@ void CTtyApp::HandleKey(const Key& key)
         m_Quit = true;
     } else if (key.text.size() == 1 && c == Ctrl('o')) {
         m_Message.clear();
-        g_pIUtltsFile->OpenFile(m_pView);
+        drill::OpenFile(m_pView);
     } else if (key.text.size() == 1 && c == Ctrl('b')) {
         OpenPhraseBook();
     } else if (key.text.size() == 1 && c == Ctrl('s')) {

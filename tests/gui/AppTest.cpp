@@ -370,6 +370,39 @@ private slots:
         QCOMPARE(folder.quitCode, 0);
     }
 
+    void openDuringAPassEndsItForItsOwnFileFirst()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/a.mix", kTopic2);
+        folder.Write("Text/c.mix", kTopic3);
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path("Text/a.mix").toStdString());
+        QVERIFY(Trigger(32772));
+        CDrill_SdiView* view = g_pMainWnd->View();
+        view->setFocus();
+        QVERIFY(Trigger(32800));
+        QVERIFY(ScreenShows("Tea\n---"));
+        QTest::keyClick(view, Qt::Key_Space); // marked, and written with the next key
+        QTest::keyClicks(view, "n");
+        QVERIFY(ScreenShows("Coffee\n---"));
+        // Open (Ctrl+O) and a phrase-book topic both end the pass before the file changes.
+        for (int id : {57601, 32820}) {
+            folder.dialogs.openAnswers.push_back(folder.Path("Text/c.mix").toStdString());
+            QVERIFY(Trigger(id));
+            QVERIFY(!g_pIItrtnSrvc->IsPassRunning());
+            QCOMPARE(g_pIItrtnSrvc->GetIterationStatus(), ITERATION_STATUS_FIRST);
+            QCOMPARE(Bytes(ScreenText()), kTopic3);
+            QTest::keyClicks(view, "n"); // no pass takes it
+            QTest::qWait(50);
+            QVERIFY(!IsEnabled(32787));
+            QCOMPARE(Bytes(ScreenText()), kTopic3);
+        }
+        QCOMPARE(folder.Read("DfltRslts/a_1.mix"), QByteArray("*Tea\n=\xd7\xe0\xe9\n"));
+        QVERIFY(Trigger(32800)); // the first iteration of c.mix
+        QVERIFY(ScreenShows("Salt\n---"));
+        QVERIFY(Trigger(32773));
+    }
+
     void mouseControlAndCancelDuringAPass()
     {
         GuiProgramFolder folder;

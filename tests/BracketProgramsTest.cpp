@@ -208,6 +208,23 @@ TEST_F(PlainTextBracketsTest, AScreenWithoutBracketsIsShownAndNotWritten)
     EXPECT_FALSE(HasResults(1));
 }
 
+TEST_F(PlainTextBracketsTest, OneLineAScreenPassesBlankLinesAndEndsAtTheEndOfTheText)
+{
+    SetSetting("OpBrAll", "ScreenSz", 1);
+    Open("Story.txt", "<one>\n\n\n<two>\n\n");
+    const struct {
+        int mode;
+        std::string keys; // opens "one", gives "two" up
+    } cases[] = {{8, "ok k"}, {7, std::string("one") + ENTER + "k k"}};
+    for (const auto& c : cases) {
+        FirstIteration(c.mode);
+        const Screens s = Keys(c.keys);
+        ASSERT_GE(s.size(), 2u) << c.mode;
+        EXPECT_EQ(s[s.size() - 2], "<>") << c.mode;
+        EXPECT_EQ(ReadFile("DfltRslts/Story_1.txt"), "<two>\n") << c.mode;
+    }
+}
+
 class AddBracketsTest : public ProgramTest {};
 
 TEST_F(AddBracketsTest, SpaceBracketsTheWordJustShown)

@@ -80,12 +80,16 @@ TEST_F(WorkFileTest, ScreensOfLines)
     EXPECT_STREQ(f->GetScreen(), "");
 }
 
-TEST_F(WorkFileTest, AnEmptyLineAtAScreensStartCountsAsALine)
+TEST_F(WorkFileTest, AnEmptyLineCountsAsALineAndAloneIsNoScreen)
 {
-    auto f = Begin("a\n\nb\nc\n");
+    auto f = Begin("a\n\n\nb\nc\n\n");
     ASSERT_EQ(f->ReadScreen(1), 1);
     EXPECT_STREQ(f->GetScreen(), "a");
-    // The empty line's end alone passes one line: the reading stops there.
+    // One line a screen: blank lines are skipped, the text goes on to its end.
+    ASSERT_EQ(f->ReadScreen(1), 1);
+    EXPECT_STREQ(f->GetScreen(), "b");
+    ASSERT_EQ(f->ReadScreen(1), 1);
+    EXPECT_STREQ(f->GetScreen(), "c");
     EXPECT_EQ(f->ReadScreen(1), 0);
     auto g = Begin("a\n\nb\nc\n");
     ASSERT_EQ(g->ReadScreen(2), 1);

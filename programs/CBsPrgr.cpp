@@ -305,14 +305,14 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
         g_pOScreen->ClrScr();
         if (question)
             PutQuestion(question);
-        const int p = g_ScrWritePos;
+        const int p = g_pOScreen->GetWritePos();
         g_pOScreen->PutStr(s.GetScreenText());
         if (wholeWord) {
             if (screen) {
-                g_ScrWritePos = p + screen->GetDstncToFrstNotFlldOutBrckt();
+                g_pOScreen->SetWritePos(p + screen->GetDstncToFrstNotFlldOutBrckt());
                 g_pOScreen->EditLine(screen->GetRestOfText());
             } else {
-                g_ScrWritePos = p + s.GetLenToCrrntBrkt() + 1;
+                g_pOScreen->SetWritePos(p + s.GetLenToCrrntBrkt() + 1);
                 g_pOScreen->EditLine(s.GetRestOfLine());
             }
         } else {

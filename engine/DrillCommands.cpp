@@ -62,6 +62,11 @@ int RunFirstIteration()
 
 int RunNextIteration()
 {
+    // A next iteration may be running: its end sets the status (and its results) that the new
+    // pass counts from, so it ends before the new pass reads them.
+    g_pIMfcCmmnProc->RetirePass();
+    if (!CanRunNextIteration())
+        return 0;
     return g_pIMfcCmmnProc->StartFirstItrtn();
 }
 

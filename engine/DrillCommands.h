@@ -25,6 +25,8 @@ int GetDirection();
 
 // Run commands. Each retires the running pass before it touches the file or iteration state.
 int RunFirstIteration();
+// The pass starts from the status the retired one ended with: nothing starts when that pass
+// marked nothing and so ended the iterations.
 int RunNextIteration();
 int RunNextFile();      // nothing when there is no next file
 int RunPreviousFile();  // nothing when there is no previous file

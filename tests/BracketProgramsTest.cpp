@@ -1,6 +1,8 @@
 // The Open Brackets modes (whole word and one letter, over phrase records and over plain
 // text) and Add Brackets (Word By Word), and the road from one to the other over iterations.
+#include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "tests/ProgramTest.h"
 
@@ -35,7 +37,10 @@ TEST_F(OpenBracketsTest, WholeWordCaseFollowsMatchCase)
 {
     Open("Lesson.mix", kStudent);
     FirstIteration(5);
-    Keys(std::string("EIN") + ENTER + "STUDENT" + ENTER + "k");
+    ASSERT_TRUE(WaitForKeyWait()); // typed at once: each key is judged in its turn
+    for (char key : std::string("EIN") + ENTER + "STUDENT" + ENTER + "k")
+        g_pIKbrd->PutKey(key);
+    WaitForEnd();
     EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER); // every bracket opened: nothing written
     EXPECT_FALSE(HasResults(1));
 
@@ -200,29 +205,12 @@ TEST_F(PlainTextBracketsTest, OneLetterTenLinesAtATime)
 TEST_F(PlainTextBracketsTest, AScreenWithoutBracketsIsShownAndNotWritten)
 {
     SetSetting("OpBrAll", "ScreenSz", 1);
-    Open("Story.txt", "no brackets\n<one>\n");
+    Open("Story.txt", "no brackets\n\n<one>\n"); // the blank line is no screen
     FirstIteration(8);
     const Screens s = Keys("k" "ok");
     EXPECT_EQ(s[0], "no brackets" + kEnd);
     EXPECT_EQ(s[1], "<>");
     EXPECT_FALSE(HasResults(1));
-}
-
-TEST_F(PlainTextBracketsTest, OneLineAScreenPassesBlankLinesAndEndsAtTheEndOfTheText)
-{
-    SetSetting("OpBrAll", "ScreenSz", 1);
-    Open("Story.txt", "<one>\n\n\n<two>\n\n");
-    const struct {
-        int mode;
-        std::string keys; // opens "one", gives "two" up
-    } cases[] = {{8, "ok k"}, {7, std::string("one") + ENTER + "k k"}};
-    for (const auto& c : cases) {
-        FirstIteration(c.mode);
-        const Screens s = Keys(c.keys);
-        ASSERT_GE(s.size(), 2u) << c.mode;
-        EXPECT_EQ(s[s.size() - 2], "<>") << c.mode;
-        EXPECT_EQ(ReadFile("DfltRslts/Story_1.txt"), "<two>\n") << c.mode;
-    }
 }
 
 class AddBracketsTest : public ProgramTest {};

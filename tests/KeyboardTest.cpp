@@ -5,10 +5,7 @@
 #include "engine/IMfcCmmnProc.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
-#include "engine/IItrtnSrvc.h"
-#include "engine/IterationGlobals.h"
 #include "tests/EngineTest.h"
-#include "tests/ProgramTest.h"
 
 #include <atomic>
 #include <thread>
@@ -80,43 +77,15 @@ TEST_F(KeyboardTest, MouseActionsStandForTheirCharactersAndCancelForEscape)
     }
 }
 
-TEST_F(KeyboardTest, KeysDeliveredBeforeTheWaitsAreHandedToThemInOrderUpToTheBound)
+TEST_F(KeyboardTest, KeysDeliveredAheadWaitInOrderUpToTheBound)
 {
-    for (char key : {'x', 'y'})
-        g_pIKbrd->PutKey(key);
-    for (char key : {'x', 'y'}) {
-        CKeyWaiter waiter;
-        ASSERT_TRUE(waiter.Returned(5000)) << key;
-        EXPECT_EQ(g_pIKbrd->GetKey(), key);
-    }
-    {
-        CKeyWaiter waiter; // none left: this one waits
-        ASSERT_TRUE(WaitForKeyWait());
-        EXPECT_FALSE(waiter.Returned(50));
-        g_pIKbrd->PutKey('z');
-        ASSERT_TRUE(waiter.Returned(5000));
-        EXPECT_EQ(g_pIKbrd->GetKey(), 'z');
-    }
-    // The key hit and a full queue behind it; the one more is refused. Polling takes them in
-    // order, one per ClearKeyHit.
-    g_pIKbrd->ClearKeyHit();
-    for (int i = 0; i <= CKbrd::kQueueSize; ++i)
+    for (int i = 0; i <= CKbrd::kQueueSize; ++i) // the key hit and a full queue behind it
         ASSERT_EQ(g_pIKbrd->PutKey('a' + i % 26), 0) << i;
-    EXPECT_EQ(g_pIKbrd->PutKey('!'), 1);
+    EXPECT_EQ(g_pIKbrd->PutKey('!'), 1); // refused
     int taken = 0;
-    for (; g_pIKbrd->IsKeyHit(); g_pIKbrd->ClearKeyHit(), ++taken)
-        ASSERT_EQ(g_pIKbrd->GetKey(), 'a' + taken % 26) << taken;
+    for (; g_pIKbrd->IsKeyHit(); g_pIKbrd->ClearKeyHit())
+        ASSERT_EQ(g_pIKbrd->GetKey(), 'a' + taken++ % 26);
     EXPECT_EQ(taken, CKbrd::kQueueSize + 1);
-}
-
-TEST_F(KeyboardTest, APassStartDropsTheKeysTypedBeforeIt)
-{
-    for (char key : {'q', ' ', char(KEY_ESCAPE)})
-        g_pIKbrd->PutKey(key);
-    g_pIMfcCmmnProc->StartFirstItrtn();
-    PutKeyWhenWaiting('z');
-    ASSERT_TRUE(m_pFactory->journal.WaitFor("key z"));
-    EXPECT_EQ(m_pFactory->journal.Events(), (std::vector<std::string>{"created 0", "dic", "run", "key z"}));
 }
 
 TEST_F(KeyboardTest, SwitchingToMouseWhileAWorkerWaitsKeepsItWaitingOnTheNewSource)
@@ -225,27 +194,4 @@ TEST_F(KeyboardTest, TheFactoryMakesTheManagerAndTheTwoSources)
     EXPECT_EQ(g_pILsnAFc->Create_IKbrd(4), nullptr);
     delete keyboard;
     delete mouse;
-}
-
-// Keys against the real programs: a burst typed into an answer, a key typed before a pass.
-class KeyQueueTest : public ProgramTest {};
-
-TEST_F(KeyQueueTest, EveryKeyOfABurstIsJudgedAndNoneFromBeforeThePass)
-{
-    const std::string word = "abcdefghijklmnopqrstuvwxyz";
-    Open("Lesson.mix", "*q\n=<" + word + ">\n");
-    FirstIteration(5);
-    ASSERT_TRUE(WaitForKeyWait());
-    for (char key : word + ENTER + "k") // the answer, Enter, and the key of the continue line
-        g_pIKbrd->PutKey(key);
-    WaitForEnd();
-    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER); // the bracket was opened: nothing marked
-
-    // Add Brackets (Time Out) judges the keys of its waits; a Space from before F10 is none.
-    SetSetting("AddBrTo", "TimeOut", 1);
-    g_pIKbrd->PutKey(' ');
-    FirstIteration(10);
-    WaitForEnd();
-    EXPECT_FALSE(HasResults(1));
-    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
 }

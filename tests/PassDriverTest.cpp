@@ -4,15 +4,9 @@
 #include "engine/IMfcCmmnProc.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
-#include "engine/DrillCommands.h"
-#include "engine/IItrtnSrvc.h"
-#include "engine/IterationGlobals.h"
-#include "tests/ProgramTest.h"
-#include "texts/IUtltsFile.h"
+#include "tests/EngineTest.h"
 
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 using namespace std::chrono;
 using Events = std::vector<std::string>;
@@ -179,64 +173,4 @@ TEST_F(PassDriverTest, AMissingProgramEndsTheProcessFromTheWorker)
     m_pFactory->makePrograms = false;
     EXPECT_WORKER_EXITS_WITH_1(g_pIMfcCmmnProc->StartADdBrkts(2));
     EXPECT_EQ(Log(), "entry into proc CThrdAp::ThreadFunc()\nCThrdAp::CreateIBsPrgr(), Error after g_pILsnAFc->Create_IBsPrgr()");
-}
-
-// Next Iteration over a running next iteration, with the terminal's status line read all the
-// while from the window thread's side (what it reads: current file, pass, status).
-class NextIterationTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        m_Reader = std::thread([this] {
-            while (!m_Done) {
-                m_Shown = g_pIUtltsFile->CopyCurrentFileName().size() + g_pIItrtnSrvc->GetIterationNmb() +
-                          g_pIItrtnSrvc->GetIterationStatus();
-                std::this_thread::yield();
-            }
-        });
-    }
-    void TearDown() override
-    {
-        m_Done = true;
-        m_Reader.join();
-        ProgramTest::TearDown();
-    }
-    // Feeds keys to the running pass, each once it waits, and leaves it waiting for the next.
-    void Type(const std::string& keys)
-    {
-        for (char key : keys)
-            PutKeyWhenWaiting(static_cast<unsigned char>(key));
-        ASSERT_TRUE(WaitForKeyWait());
-    }
-
-    std::atomic<bool> m_Done{false};
-    std::atomic<std::size_t> m_Shown{0};
-    std::thread m_Reader;
-};
-
-TEST_F(NextIterationTest, DuringANextIterationItCountsFromTheStatusTheRetiredPassEndedWith)
-{
-    Open("Lesson.mix", "*one\n=eins\n*two\n=zwei\n");
-    FirstIteration(0);
-    Keys(" n n"); // both marked
-    ASSERT_EQ(Status(), ITERATION_STATUS_NEXT);
-    drill::RunNextIteration();
-    Type(" n"); // "one" marked and written; "two" waits
-    EXPECT_EQ(g_pIItrtnSrvc->GetIterationNmb(), 2);
-    drill::RunNextIteration(); // pass 2 ends with "one"; pass 3 runs over it
-    Type("");
-    EXPECT_EQ(g_pIItrtnSrvc->GetIterationNmb(), 3);
-    EXPECT_EQ(Results(2), "*one\n=eins\n");
-    EXPECT_EQ(g_pIUtltsFile->CopyCurrentFileName(), Path(ResultsName(2)));
-    EXPECT_EQ(ScreenText(), Shown("one", ""));
-    // Pass 3 retired with nothing marked ends the iterations: no pass starts over them.
-    drill::RunNextIteration();
-    EXPECT_EQ(g_pCThrdAp, nullptr);
-    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
-    EXPECT_FALSE(HasResults(3));
-    std::string entries;
-    for (int pass = 0; pass < 3; ++pass)
-        entries += "entry into proc CThrdAp::ThreadFunc()";
-    EXPECT_EQ(Log(), entries); // no error line
 }

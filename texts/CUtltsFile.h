@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/CNxtPrFlSrvc.h"
-#include "texts/IUtltsFile.h"
 #include "platform/PlatEvent.h"
+#include "texts/IUtltsFile.h"
 #include "texts/PathField.h"
 
 #include <string>

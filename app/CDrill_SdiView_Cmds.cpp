@@ -107,14 +107,14 @@ void CDrill_SdiView::OnCommand(int id)
 
 void CDrill_SdiView::OnSlfileFirstFileOpen()
 {
-    if (g_pIUtltsFile->OpenFile(this) != 0)
+    if (drill::OpenFile(this) != 0)
         LogFatal("\n, CDrill_SdiView::OnSlfileFirstFileOpen(), error after g_pIUtltsFile->OpenFile()");
 }
 
 void CDrill_SdiView::OnFileOpen()
 {
     SetViewHandle();
-    if (g_pIUtltsFile->OpenFile(this) != 0)
+    if (drill::OpenFile(this) != 0)
         LogFatal("\n,CDrill_SdiView::OnFileOpen(), error after g_pIUtltsFile->OpenFile()");
 }
 
@@ -184,8 +184,9 @@ void CDrill_SdiView::OnModeOpenBrackets(int mode)
     WriteInt("ViewMode", "Direction", 1);
 }
 
-// The Run commands are shared with the terminal front-end (engine/DrillCommands): each
-// retires the running pass before it prepares the file and the iteration state.
+// The Run commands (and Open and the phrase-book above) are shared with the terminal front-end
+// (engine/DrillCommands): each retires the running pass before it prepares the file and the
+// iteration state.
 
 void CDrill_SdiView::OnRunFirstIteration()
 {

@@ -6,6 +6,7 @@
 
 namespace {
 std::atomic<plat::CEvent*> s_pWaitObserver{nullptr};
+using Guard = std::lock_guard<std::mutex>;
 }
 
 void CKbrd::SetWaitObserver(plat::CEvent* event)
@@ -13,58 +14,124 @@ void CKbrd::SetWaitObserver(plat::CEvent* event)
     s_pWaitObserver = event;
 }
 
-void CKbrd::SignalKey()
+int CKbrd::Deliver(char key)
 {
+    int refused = 0;
+    {
+        Guard lk(m_QueueLock);
+        m_LastDelivered = key;
+        if (!m_KeyHit && m_QueueCount == 0) {
+            m_Key = key;
+            m_KeyHit = 1;
+            m_KeyTaken = false;
+        } else if (m_QueueCount < kQueueSize) {
+            m_Queue[(m_QueueFirst + m_QueueCount++) % kQueueSize] = key;
+        } else {
+            refused = 1;
+        }
+        // Set under the lock: a wait that found nothing resets the event under it too.
+        m_hKeyEvent.Set();
+    }
+    return refused;
+}
+
+bool CKbrd::TakeForWaitLocked()
+{
+    if (m_KeyHit && !m_KeyTaken) {
+        m_KeyTaken = true;
+        return true;
+    }
+    if (m_QueueCount == 0)
+        return false;
+    m_Key = m_Queue[m_QueueFirst];
+    m_QueueFirst = (m_QueueFirst + 1) % kQueueSize;
+    --m_QueueCount;
     m_KeyHit = 1;
-    m_hKeyEvent.Set();
+    m_KeyTaken = true;
+    return true;
+}
+
+char CKbrd::GetKey()
+{
+    Guard lk(m_QueueLock);
+    return m_Key;
+}
+
+int CKbrd::IsKeyHit()
+{
+    Guard lk(m_QueueLock);
+    return m_KeyHit;
 }
 
 int CKbrd::ClearKeyHit()
 {
+    Guard lk(m_QueueLock);
     m_KeyHit = 0;
+    m_KeyTaken = false;
+    if (m_QueueCount > 0) {
+        // The next key typed ahead is the key hit now; the next wait takes it at once.
+        m_Key = m_Queue[m_QueueFirst];
+        m_QueueFirst = (m_QueueFirst + 1) % kQueueSize;
+        --m_QueueCount;
+        m_KeyHit = 1;
+    }
+    return 0;
+}
+
+int CKbrd::DropKeys()
+{
+    Guard lk(m_QueueLock);
+    m_QueueFirst = 0;
+    m_QueueCount = 0;
+    m_KeyHit = 0;
+    m_KeyTaken = false;
+    m_hKeyEvent.Reset();
     return 0;
 }
 
 int CKbrd::GetKbHit()
 {
-    // A key that came while nobody waited does not end this wait. The change request is not
-    // reset here: one raised just before the wait would be lost, and the window thread, which
-    // then waits for the manager's lock, could never deliver the key that ends the wait.
-    // SetKbrdType resets it itself once the change is done.
-    m_hKeyEvent.Reset();
-    if (plat::CEvent* observer = s_pWaitObserver)
-        observer->Set();
-    plat::CEvent* events[] = {&m_hKeyEvent, g_KbToChgEvent, CThread::StopEventHere()};
-    switch (plat::CEvent::WaitAny(events, 3)) {
-    case 0:
-        m_hKeyEvent.Reset();
-        return KBHIT_KEY;
-    case 1:
-        return KBHIT_CHANGE;
-    case 2:
-        return KBHIT_STOP;
-    default:
-        LogFatal("\nCKbrd::GetKbHit(), errors: WAIT_FAILED, WAIT_ABANDONED, WAIT_ABANDONED_0+1");
+    // The change request is not reset here: one raised just before the wait would be lost, and
+    // the window thread, which then waits for the manager's lock, could never deliver the key
+    // that ends the wait. SetKbrdType resets it itself once the change is done.
+    for (;;) {
+        {
+            Guard lk(m_QueueLock);
+            if (TakeForWaitLocked())
+                return KBHIT_KEY;
+            m_hKeyEvent.Reset();
+        }
+        if (plat::CEvent* observer = s_pWaitObserver)
+            observer->Set();
+        plat::CEvent* events[] = {&m_hKeyEvent, g_KbToChgEvent, CThread::StopEventHere()};
+        switch (plat::CEvent::WaitAny(events, 3)) {
+        case 0:
+            break; // take the key delivered
+        case 1:
+            return KBHIT_CHANGE;
+        case 2:
+            return KBHIT_STOP;
+        default:
+            LogFatal("\nCKbrd::GetKbHit(), errors: WAIT_FAILED, WAIT_ABANDONED, WAIT_ABANDONED_0+1");
+        }
     }
 }
 
 int CKbrd_Keyboard::PutKey(int code)
 {
-    m_Key = static_cast<char>(code & 0xFF);
-    SignalKey();
-    return 0;
+    return Deliver(static_cast<char>(code & 0xFF));
 }
 
 int CKbrd_Mouse::PutKey(int code)
 {
+    char key = LastDelivered();
     switch (code) {
-    case 1: m_Key = 's'; break;
-    case 2: m_Key = ' '; break;
-    case 3: m_Key = '='; break;
-    case 4: m_Key = ' '; break;
-    case KEY_ESCAPE: m_Key = KEY_ESCAPE; break;
+    case 1: key = 's'; break;
+    case 2: key = ' '; break;
+    case 3: key = '='; break;
+    case 4: key = ' '; break;
+    case KEY_ESCAPE: key = KEY_ESCAPE; break;
     default: break;
     }
-    SignalKey();
-    return 0;
+    return Deliver(key);
 }

@@ -5,35 +5,53 @@
 #include "platform/PlatEvent.h"
 
 #include <atomic>
+#include <mutex>
 
 class CKbrd : public IKbrd {
 public:
     static constexpr int KBHIT_KEY = 0;
     static constexpr int KBHIT_CHANGE = 1;
     static constexpr int KBHIT_STOP = 2;
+    // Keys delivered while the worker is busy wait here, in order; beyond this many the newest
+    // is refused (PutKey answers 1).
+    static constexpr int kQueueSize = 256;
 
     int Init() override { return 0; }
     int GetKbrdType() override { return m_KbrdType; }
     int GetKbHit() override;
-    char GetKey() override { return m_Key; }
-    int IsKeyHit() override { return m_KeyHit; }
+    char GetKey() override;
+    int IsKeyHit() override;
     int ClearKeyHit() override;
+    int DropKeys() override;
     int SetKbrdType(int) override { return 1; }
 
     // An observer (a test, the latency benchmark) learns through this event, set each time a
-    // key wait has begun, when a delivered key can no longer be lost to the wait's reset.
+    // key wait blocks because no key is waiting to be handed over.
     static void SetWaitObserver(plat::CEvent* event);
 
 protected:
     explicit CKbrd(int type) : m_KbrdType(type) {}
-    void SignalKey();
+    // Delivers one key: it becomes the key hit when none is, else it joins the queue.
+    int Deliver(char key);
+    char LastDelivered() const { return m_LastDelivered; }
+
+private:
+    // Hands the next key to a wait: the key hit that no wait has taken yet, else the first
+    // queued key. False when there is none. Under m_QueueLock.
+    bool TakeForWaitLocked();
 
     int m_KbrdType;
     plat::CEvent m_hKeyEvent;
-    // Written by the window thread, read by the worker also outside a wait (the time-out
-    // programs poll), hence atomic.
-    std::atomic<char> m_Key{0};
-    std::atomic<int> m_KeyHit{0};
+    // The window thread delivers, the worker takes; both only under this short lock, which the
+    // worker never holds while it waits.
+    std::mutex m_QueueLock;
+    char m_Queue[kQueueSize] = {};
+    int m_QueueFirst = 0;
+    int m_QueueCount = 0;
+    char m_Key = 0;         // the key hit, or the last one dealt with
+    int m_KeyHit = 0;       // 1 from its delivery until ClearKeyHit
+    bool m_KeyTaken = false; // a wait has already returned with the key hit
+    std::atomic<char> m_LastDelivered{0}; // what the mouse's other codes repeat
 };
 
 class CKbrd_Keyboard : public CKbrd {

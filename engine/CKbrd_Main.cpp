@@ -94,6 +94,12 @@ int CKbrd_Main::ClearKeyHit()
     return m_pIKbrd->ClearKeyHit();
 }
 
+int CKbrd_Main::DropKeys()
+{
+    Guard lk(m_Lock);
+    return m_pIKbrd->DropKeys();
+}
+
 int CKbrd_Main::SetKbrdType(int type)
 {
     if (type == m_pIKbrd->GetKbrdType())

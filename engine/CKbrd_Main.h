@@ -20,6 +20,7 @@ public:
     char GetKey() override;
     int IsKeyHit() override;
     int ClearKeyHit() override;
+    int DropKeys() override;
     int SetKbrdType(int type) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "config/IDbVars.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
+#include "engine/IKbrd.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "settings/Log.h"
@@ -24,6 +25,8 @@ int CMfcCmmnProc::RetirePass()
 int CMfcCmmnProc::StartFirstItrtn()
 {
     RetirePass();
+    if (g_pIKbrd)
+        g_pIKbrd->DropKeys();
     int mode = 0;
     g_pIDbVars->RdVal("ViewMode", "Mode", PAR_TYPE_INT, &mode);
     g_pCThrdAp = g_pILsnAFc->Create_CThread(mode);
@@ -36,6 +39,8 @@ int CMfcCmmnProc::StartFirstItrtn()
 int CMfcCmmnProc::StartADdBrkts(int type)
 {
     RetirePass();
+    if (g_pIKbrd)
+        g_pIKbrd->DropKeys();
     g_pCThrdAp = g_pILsnAFc->Create_CThread_AddBr(type);
     if (!g_pCThrdAp)
         LogFatal("\nCMfcCmmnProc::StartADdBrkts(), error after Create_CThread_AddBr()");

@@ -40,27 +40,42 @@ int CScreen::InitScreen()
         Guard lk(m_Lock);
         m_Text[0] = '\0';
         m_TextLen = 0;
+        m_Width = 79;
+        m_Height = 24;
     }
-    m_Width = 79;
-    m_Height = 24;
     return ClrScr();
 }
 
 int CScreen::WhereX()
 {
+    Guard lk(m_Lock);
     return m_CursorX;
 }
 
 int CScreen::WhereY()
 {
+    Guard lk(m_Lock);
     return m_CursorY;
 }
 
 int CScreen::GotoXY(int x, int y)
 {
+    Guard lk(m_Lock);
     m_CursorX = x;
     m_CursorY = y;
     return 0;
+}
+
+int CScreen::GetWritePos()
+{
+    Guard lk(m_Lock);
+    return g_ScrWritePos;
+}
+
+void CScreen::SetWritePos(int pos)
+{
+    Guard lk(m_Lock);
+    g_ScrWritePos = pos;
 }
 
 int CScreen::ClrScr()
@@ -142,7 +157,7 @@ void CScreen::EditLine(const char* tail)
         tail = "";
     const int x0 = WhereX();
     const int y0 = WhereY();
-    const int p0 = g_ScrWritePos;
+    const int p0 = GetWritePos();
     int n = 0;
     g_pIKbrd->GetKbHit();
     char c = g_pIKbrd->GetKey();

@@ -1,8 +1,8 @@
 #pragma once
 // The screen object (g_pOScreen): the screen text that the view paints, the write position
 // g_ScrWritePos where the next character goes, and the cursor bookkeeping of the programs.
-// Writers and the paint never overlap: every change of the text happens under m_Lock, and the
-// paint draws from a copy taken under it (CopyText).
+// Writers and the paint never overlap: every change of the text, the write position and the
+// cursor happens under m_Lock, and the paint draws from a copy taken under it (CopyText).
 
 #include "platform/PlatEvent.h"
 
@@ -23,6 +23,9 @@ public:
     virtual int WhereX();
     virtual int WhereY();
     virtual int GotoXY(int x, int y);
+    // The write position g_ScrWritePos, read and set under the lock the writers hold.
+    int GetWritePos();
+    void SetWritePos(int pos);
     virtual int ClrScr();
     virtual int PutCh(char c);
     virtual int PutStr(const char* text);

@@ -62,6 +62,11 @@ int RunFirstIteration()
 
 int RunNextIteration()
 {
+    // A next iteration may be running: its end sets the status (and its results) that the new
+    // pass counts from, so it ends before the new pass reads them.
+    g_pIMfcCmmnProc->RetirePass();
+    if (!CanRunNextIteration())
+        return 0;
     return g_pIMfcCmmnProc->StartFirstItrtn();
 }
 
@@ -112,11 +117,18 @@ const char* PhraseBookFolder(int id)
     return folders[index];
 }
 
+int OpenFile(IFileView* view)
+{
+    g_pIMfcCmmnProc->RetirePass();
+    return g_pIUtltsFile->OpenFile(view);
+}
+
 int OpenPhraseBook(IFileView* view, int id)
 {
     const char* folder = PhraseBookFolder(id);
     if (!folder)
         return 1;
+    g_pIMfcCmmnProc->RetirePass();
     return g_pIUtltsFile->OpenFile_for_Phrase_book(view, folder, kPhraseBookFirstTopic);
 }
 

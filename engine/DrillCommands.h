@@ -6,8 +6,6 @@
 
 class IFileView;
 
-class IFileView;
-
 namespace drill {
 
 // Mode numbers as the settings hold them ("ViewMode"/"Mode"): 9 selects the Add Brackets menu.
@@ -27,6 +25,8 @@ int GetDirection();
 
 // Run commands. Each retires the running pass before it touches the file or iteration state.
 int RunFirstIteration();
+// The pass starts from the status the retired one ended with: nothing starts when that pass
+// marked nothing and so ended the iterations.
 int RunNextIteration();
 int RunNextFile();      // nothing when there is no next file
 int RunPreviousFile();  // nothing when there is no previous file
@@ -34,6 +34,10 @@ int RunAddBrackets(int type); // 1 word by word, 2 time out
 // Escape to the running pass (in mouse control it wakes the pass with the last mouse key).
 int CancelIteration();
 
+// Open and the Phrase-book menu retire the running pass first, as the Run commands do: its
+// results count for the file it ran over, and the file opened next starts at a first iteration.
+// The result is that of the file utilities.
+int OpenFile(IFileView* view);
 // The Phrase-book menu (ids 32818 to 32829): the Open dialog on the first topic of the pair's
 // folder. Both directions of a pair share one folder; null for another id.
 const char* PhraseBookFolder(int id);

@@ -1,6 +1,7 @@
 #pragma once
 // Key sources and the keyboard manager: the window thread delivers keys, the worker of a pass
-// waits for them and reads them.
+// waits for them and reads them. Keys that come while the worker is busy are kept in order and
+// handed over one by one, at its next waits or looks.
 
 class IKbrd {
 public:
@@ -13,7 +14,10 @@ public:
     virtual int GetKbHit() = 0;
     virtual char GetKey() = 0;
     virtual int IsKeyHit() = 0;
+    // The key is dealt with; the next typed key, if one is queued, becomes the key hit.
     virtual int ClearKeyHit() = 0;
+    // Drops every key not yet dealt with: a pass starts with none from before it.
+    virtual int DropKeys() = 0;
     // The manager switches its source (2 keyboard control, 3 mouse control); a source cannot: 1.
     virtual int SetKbrdType(int type) = 0;
 };

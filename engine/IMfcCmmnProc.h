@@ -4,9 +4,10 @@
 class IMfcCmmnProc {
 public:
     virtual ~IMfcCmmnProc() = default;
-    // Retires the running pass, then starts one of the mode of "ViewMode"/"Mode".
+    // Retires the running pass, drops the keys typed before, then starts one of the mode of
+    // "ViewMode"/"Mode".
     virtual int StartFirstItrtn() = 0;
-    // Retires the running pass, then starts an Add Brackets pass: type 1 word by word, 2 time out.
+    // The same for an Add Brackets pass: type 1 word by word, 2 time out.
     virtual int StartADdBrkts(int type) = 0;
     // Ends the running pass as Escape ends it and deletes its worker; nothing without a pass.
     // A command that prepares the file and the iteration state calls it first, so that the

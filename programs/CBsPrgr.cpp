@@ -101,6 +101,9 @@ int CBsPrgr::SetTimeOut(int ms)
 
 int CBsPrgr::WaitTimeOut()
 {
+    // A key answers the time-out wait it is typed in: what came before (a second key of the
+    // last wait, a key in a pause that judges none) is no answer to this one.
+    g_pIKbrd->DropKeys();
     // A pass being retired does not sleep on: the stop request ends the wait, and the keyboard
     // then reports Escape.
     if (ITimeOutObserver* observer = s_pTimeOutObserver)
@@ -302,14 +305,14 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
         g_pOScreen->ClrScr();
         if (question)
             PutQuestion(question);
-        const int p = g_ScrWritePos;
+        const int p = g_pOScreen->GetWritePos();
         g_pOScreen->PutStr(s.GetScreenText());
         if (wholeWord) {
             if (screen) {
-                g_ScrWritePos = p + screen->GetDstncToFrstNotFlldOutBrckt();
+                g_pOScreen->SetWritePos(p + screen->GetDstncToFrstNotFlldOutBrckt());
                 g_pOScreen->EditLine(screen->GetRestOfText());
             } else {
-                g_ScrWritePos = p + s.GetLenToCrrntBrkt() + 1;
+                g_pOScreen->SetWritePos(p + s.GetLenToCrrntBrkt() + 1);
                 g_pOScreen->EditLine(s.GetRestOfLine());
             }
         } else {

@@ -104,6 +104,11 @@ int CWrkFile::ReadLines(char* dst, int lines)
     if (m_Stored >= 0)
         return 0;
     int c = NextChar();
+    // One line a screen: a blank line would be a screen of nothing, where the pass used to
+    // take it for the end of the text. It is skipped; the next line with text is the screen.
+    if (lines == 1)
+        while (c == '\n')
+            c = m_pISf_In->sf_fgetc();
     int count = c == '\n' ? 2 : 1;
     if (count > lines)
         return 0;

@@ -33,6 +33,7 @@ public:
     // Up to `lines` lines of plain text into dst (WRK_TEXT_SZ bytes); 1 when anything was read.
     // A screen that would pass 1023 characters ends there: the character that did not fit
     // begins the next screen, so nothing of the text is lost and nothing overruns dst.
+    // With one line a screen, blank lines are skipped.
     virtual int ReadLines(char* dst, int lines);
     virtual int ReadScreen(int lines) { return ReadLines(m_Screen, lines); }
     virtual const char* GetScreen() { return m_Screen; }

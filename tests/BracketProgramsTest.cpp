@@ -1,6 +1,8 @@
 // The Open Brackets modes (whole word and one letter, over phrase records and over plain
 // text) and Add Brackets (Word By Word), and the road from one to the other over iterations.
+#include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "tests/ProgramTest.h"
 
@@ -35,7 +37,10 @@ TEST_F(OpenBracketsTest, WholeWordCaseFollowsMatchCase)
 {
     Open("Lesson.mix", kStudent);
     FirstIteration(5);
-    Keys(std::string("EIN") + ENTER + "STUDENT" + ENTER + "k");
+    ASSERT_TRUE(WaitForKeyWait()); // typed at once: each key is judged in its turn
+    for (char key : std::string("EIN") + ENTER + "STUDENT" + ENTER + "k")
+        g_pIKbrd->PutKey(key);
+    WaitForEnd();
     EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER); // every bracket opened: nothing written
     EXPECT_FALSE(HasResults(1));
 
@@ -200,7 +205,7 @@ TEST_F(PlainTextBracketsTest, OneLetterTenLinesAtATime)
 TEST_F(PlainTextBracketsTest, AScreenWithoutBracketsIsShownAndNotWritten)
 {
     SetSetting("OpBrAll", "ScreenSz", 1);
-    Open("Story.txt", "no brackets\n<one>\n");
+    Open("Story.txt", "no brackets\n\n<one>\n"); // the blank line is no screen
     FirstIteration(8);
     const Screens s = Keys("k" "ok");
     EXPECT_EQ(s[0], "no brackets" + kEnd);

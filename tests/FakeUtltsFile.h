@@ -22,6 +22,7 @@ public:
     const char* GetFileNameNoExt() override { return ""; }
     const char* GetFileExt() override { return ""; }
     const char* GetCurrentFileName() override { return ""; }
+    std::string CopyCurrentFileName() override { return std::string(); }
     const char* GetCutFileName() override { return ""; }
     int SetFileDir(const char*) override { return 0; }
     int SetFilePath(const char*) override { return 0; }

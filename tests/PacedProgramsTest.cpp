@@ -1,6 +1,7 @@
 // In Whole, Word By Word and Which Letter ?, and what every program shares: the direction,
 // the marks, the iteration status after a pass, the comparison of letters and the factory.
 #include "engine/CThrdAp.h"
+#include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IMfcCmmnProc.h"
@@ -14,6 +15,7 @@
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "tests/ProgramTest.h"
+#include "texts/IUtltsFile.h"
 
 #include <chrono>
 #include <memory>
@@ -104,6 +106,28 @@ TEST_F(InWholeTest, MarkingTheLastPhraseThenAnyKeyWritesIt)
     Keys("ab z");
     EXPECT_EQ(Results(1), "*Good day\n=Guten  Tag\n");
     EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+}
+
+TEST_F(InWholeTest, NextIterationDuringOneCountsFromTheStatusTheRetiredPassEndedWith)
+{
+    CFuncThread statusLine([] { // meanwhile, what the terminal's status line reads, as it reads it
+        while (!CThread::IsStopRequestedHere())
+            g_pIUtltsFile->CopyCurrentFileName(), g_pIItrtnSrvc->GetIterationNmb();
+        return 0;
+    });
+    statusLine.Start();
+    Open("Lesson.mix", "*one\n=eins\n*two\n=zwei\n");
+    FirstIteration(0);
+    Keys(" n n");
+    drill::RunNextIteration();
+    for (char key : {' ', 'n'}) // "one" marked and written; "two" waits
+        PutKeyWhenWaiting(key);
+    ASSERT_TRUE(WaitForKeyWait());
+    drill::RunNextIteration(); // pass 3, over the phrase of pass 2
+    ASSERT_TRUE(WaitForKeyWait());
+    EXPECT_EQ(g_pIUtltsFile->CopyCurrentFileName(), Path(ResultsName(2)));
+    drill::RunNextIteration(); // pass 3 marked nothing: the iterations are over
+    EXPECT_EQ(Log().find('\n'), std::string::npos) << Log(); // no error line, no pass started
 }
 
 TEST_F(InWholeTest, AFileWithoutRecordsGivesAnEmptyPass)

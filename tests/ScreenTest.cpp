@@ -29,6 +29,7 @@ public:
     char GetKey() override { return m_Key; }
     int IsKeyHit() override { return 1; }
     int ClearKeyHit() override { return 0; }
+    int DropKeys() override { return 0; }
     int SetKbrdType(int) override { return 1; }
 
     std::vector<std::string> seen;

@@ -45,6 +45,7 @@ struct RecordingKbrd : IKbrd {
     char GetKey() override { return 0; }
     int IsKeyHit() override { return 0; }
     int ClearKeyHit() override { return 0; }
+    int DropKeys() override { return 0; }
     int SetKbrdType(int type) override
     {
         types.push_back(type);

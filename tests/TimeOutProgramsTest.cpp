@@ -1,6 +1,8 @@
 // The programs run by a clock: Time Out (In Whole), Time Out (Word By Word) and Add Brackets
 // (Time Out). Waits of a few milliseconds; keys are placed inside chosen waits.
+#include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
 #include "tests/ProgramTest.h"
 
 using Screens = std::vector<std::string>;
@@ -106,6 +108,10 @@ TEST_F(TimeOutTest, AddBracketsTimeOutBracketsTheWordOfTheWait)
     EXPECT_EQ(s[7], Shown("Thanks", ""));
     EXPECT_EQ(Results(1), "*I am a student\n=Ich bin ein <Student> \n*Thanks\n=Danke \n");
     EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+    g_pIKbrd->PutKey(' '); // typed before the pass: it marks nothing
+    FirstIteration(10);
+    WaitForEnd();
+    EXPECT_FALSE(HasResults(1));
 }
 
 TEST_F(TimeOutTest, AddBracketsTimeOutBackDicMakesTheSecondTextTheQuestion)

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 namespace {
 constexpr std::size_t kMaxCaption = 127;
@@ -81,6 +82,18 @@ int CUtltsFile::SetField(CPathField& field, const char* s, const char* op)
         return 1;
     }
     return 0;
+}
+
+int CUtltsFile::SetCurrentFileName(const char* s)
+{
+    std::lock_guard<plat::CCriticalSection> lk(m_CurrentLock);
+    return SetField(m_CurrentFileName, s, "SetCurrentFileName");
+}
+
+std::string CUtltsFile::CopyCurrentFileName()
+{
+    std::lock_guard<plat::CCriticalSection> lk(m_CurrentLock);
+    return m_CurrentFileName.str();
 }
 
 int CUtltsFile::CalcltFileNameAndExt(const char* fileName, std::string& name, std::string& ext)

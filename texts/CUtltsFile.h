@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CNxtPrFlSrvc.h"
+#include "platform/PlatEvent.h"
 #include "texts/IUtltsFile.h"
 #include "texts/PathField.h"
 
@@ -31,13 +32,14 @@ public:
     const char* GetFileNameNoExt() override { return m_FileNameNoExt.c_str(); }
     const char* GetFileExt() override { return m_FileExt.c_str(); }
     const char* GetCurrentFileName() override { return m_CurrentFileName.c_str(); }
+    std::string CopyCurrentFileName() override;
     const char* GetCutFileName() override { return m_CutFileName.c_str(); }
     int SetFileDir(const char* s) override { return SetField(m_FileDir, s, "SetFileDir"); }
     int SetFilePath(const char* s) override { return SetField(m_FilePath, s, "SetFilePath"); }
     int SetFileName(const char* s) override { return SetField(m_FileName, s, "SetFileName"); }
     int SetFileNameNoExt(const char* s) override { return SetField(m_FileNameNoExt, s, "SetFileNameNoExt"); }
     int SetFileExt(const char* s) override { return SetField(m_FileExt, s, "SetFileExt"); }
-    int SetCurrentFileName(const char* s) override { return SetField(m_CurrentFileName, s, "SetCurrentFileName"); }
+    int SetCurrentFileName(const char* s) override;
     int SetCutFileName(const char* s) override { return SetField(m_CutFileName, s, "SetCutFileName"); }
     int GoToOpenedFile() override { return m_NxtPrFl.GoToOpenedFile(); }
     int GoToNextFile() override { return m_NxtPrFl.GoToNextFile(); }
@@ -82,5 +84,6 @@ private:
     CPathField m_FileDir;
     CPathField m_FilePath;
     CPathField m_CurrentFileName;
+    plat::CCriticalSection m_CurrentLock; // the writes of m_CurrentFileName and its copies
     CNxtPrFlSrvc m_NxtPrFl;
 };

@@ -22,7 +22,10 @@ public:
     virtual const char* GetFileName() = 0;
     virtual const char* GetFileNameNoExt() = 0;
     virtual const char* GetFileExt() = 0;
+    // The next pass's input. A pass rewrites it on its own thread when it starts: another
+    // thread reads it only through the copy, which is taken under the lock of the writes.
     virtual const char* GetCurrentFileName() = 0;
+    virtual std::string CopyCurrentFileName() = 0;
     virtual const char* GetCutFileName() = 0;
     // The setters refuse (1, field unchanged, logged) a text that does not fit its field.
     virtual int SetFileDir(const char* s) = 0;

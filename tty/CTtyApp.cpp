@@ -118,12 +118,13 @@ bool CTtyApp::TakeMessages()
 std::string CTtyApp::StatusLine(int cols)
 {
     const char* name = g_pIUtltsFile->GetFileName();
-    const char* current = g_pIUtltsFile->GetCurrentFileName();
+    // A starting pass may rewrite the current file on its thread: a copy, taken under its lock.
+    const std::string current = g_pIUtltsFile->CopyCurrentFileName();
     const int pass = g_pIItrtnSrvc->GetIterationNmb();
-    if (m_CountedFile != (current ? current : "") || m_CountedPass != pass) {
-        m_CountedFile = current ? current : "";
+    if (m_CountedFile != current || m_CountedPass != pass) {
+        m_CountedFile = current;
         m_CountedPass = pass;
-        m_Phrases = CountPhrases(current);
+        m_Phrases = CountPhrases(current.c_str());
     }
     const int mode = drill::GetMode();
     std::string status = " ";
@@ -289,7 +290,7 @@ void CTtyApp::HandleKey(const Key& key)
         m_Quit = true;
     } else if (key.text.size() == 1 && c == Ctrl('o')) {
         m_Message.clear();
-        g_pIUtltsFile->OpenFile(m_pView);
+        drill::OpenFile(m_pView);
     } else if (key.text.size() == 1 && c == Ctrl('b')) {
         OpenPhraseBook();
     } else if (key.text.size() == 1 && c == Ctrl('s')) {

@@ -32,6 +32,9 @@ keys x;     expect "Я голоден."
 keys Space
 keys Escape; expect "next iteration possible"
 keys F6;    expect "pass 2 | 1 phrases"
+keys C-b;   expect "English <---> Russian"  # a topic opened during a pass ends the pass first
+keys a Enter; expect "pass 0 |"; sleep 0.5
+if screen | grep -qF "| running"; then echo "the pass still runs"; screen; exit 1; fi
 keys C-q;   expect "EXITED rc=0"
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi

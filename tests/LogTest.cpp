@@ -8,8 +8,10 @@
 #include "settings/Log.h"
 #include "tests/TestProgramFolder.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 struct FakeWindow : plat::IWindow {
@@ -89,16 +91,30 @@ TEST_F(LogTest, ErrorsWhileLoadingAreLoggedBeforeTheSwitchIsKnown)
     EXPECT_EQ(Log(), "CDbPar_INT::ParseFile(), Error, wrong filel value [bad] for par X , CPds_Cfg_Nrml::SetAsciiToValue()");
 }
 
+namespace {
+// Shows that the front-end's notice came, and ends the process with a status of its own.
+[[noreturn]] void NoticeEndsWith3(const char* reason)
+{
+    std::fprintf(stderr, "notice [%s]", reason);
+    _exit(3);
+}
+} // namespace
+
+// With the log switched off (as shipped) the line of a fatal end is still written, also when
+// it is long, and shown on standard error and then by the front-end's notice.
 TEST_F(LogTest, FatalFromAWorkerThreadEndsTheProcessWithOne)
 {
     MakeLog();
+    OpenDatabase();
+    const std::string line = "\nCThrdAp::ThreadFunc(), Error, " + std::string(2000, 'w');
     EXPECT_EXIT(
         {
-            std::thread worker([] { LogFatal("\nCThrdAp::ThreadFunc(), Error, %s", "from the worker"); });
+            plat::SetFatalNotice(NoticeEndsWith3);
+            std::thread worker([&] { LogFatal("%s", line.c_str()); });
             worker.join();
         },
-        ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, from the worker");
+        ::testing::ExitedWithCode(3), "Error, w+\nnotice \\[\nCThrdAp.*w\\]");
+    EXPECT_EQ(Log(), line);
 }
 
 namespace {
@@ -138,6 +154,14 @@ TEST_F(LogTest, FatalExitHookSeesTheStatusAfterTheLineIsWritten)
             ExitFatal();
         },
         ::testing::ExitedWithCode(1), "");
+    // A test that catches the exit never sees the front-end's notice.
+    EXPECT_EXIT(
+        {
+            plat::SetFatalNotice(NoticeEndsWith3);
+            plat::SetExitHookForTests(NoteExit);
+            LogFatal("\nthe reason");
+        },
+        ::testing::ExitedWithCode(1), "the reason\n");
     EXPECT_EQ(g_SeenCode, -1); // set in the child only
 }
 

@@ -130,6 +130,32 @@ TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMar
     EXPECT_FALSE(Exists("out/r_2.mix"));
 }
 
+// A first start from a program folder whose full paths run past 255 characters makes every
+// shipped phrase file; a last path the settings file cannot hold is not remembered.
+TEST_F(TtyBatchTest, ADeepProgramFolderAndAnUnwritablePathStartAgainAndAgain)
+{
+    InstallShippedTexts();
+    WriteFile("Settings/OnceImpActn.cfg", ShippedFile("Settings/OnceImpActn.cfg"));
+    const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
+    std::filesystem::create_directories(Path(deep));
+    for (const char* entry : {"Settings", "Text", "DfltRslts", "lexido-tty"})
+        std::filesystem::rename(Path(entry), Path(deep + "/" + entry));
+    WriteFile(deep + "/two.mix", kTwoPhrases);
+    WriteFile(deep + "/q\"uote.mix", kTwoPhrases);
+    ASSERT_EQ(Run("--mode 0 two.mix", "x", deep), 0) << m_Err;
+    std::size_t made = 0;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(Path(deep + "/Text")))
+        made += e.path().extension() == ".mix";
+    EXPECT_EQ(made, 113u);
+    EXPECT_EQ(ReadFile(deep + "/Lexido.log"), "\nLexido started");
+    const std::string unsv = ReadFile(deep + "/Settings/UnSv.cfg");
+    EXPECT_NE(unsv.find(deep + "/two.mix\""), std::string::npos) << unsv;
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_EQ(Run("--mode 0 'q\"uote.mix'", "x", deep), 0) << m_Err;
+        EXPECT_EQ(ReadFile(deep + "/Settings/UnSv.cfg"), unsv);
+    }
+}
+
 // Installed where the learner cannot write: the start cannot make its log, so it ends with
 // status 1 and no line, before anything is read or written; never a crash.
 TEST_F(TtyBatchTest, AReadOnlyProgramFolderEndsTheStartWithStatus1AndWritesNothing)

@@ -8,7 +8,6 @@
 #include "settings/Log.h"
 #include "tests/TestProgramFolder.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <thread>
 #include <unistd.h>
@@ -91,30 +90,19 @@ TEST_F(LogTest, ErrorsWhileLoadingAreLoggedBeforeTheSwitchIsKnown)
     EXPECT_EQ(Log(), "CDbPar_INT::ParseFile(), Error, wrong filel value [bad] for par X , CPds_Cfg_Nrml::SetAsciiToValue()");
 }
 
-namespace {
-// Shows that the front-end's notice came, and ends the process with a status of its own.
-[[noreturn]] void NoticeEndsWith3(const char* reason)
-{
-    std::fprintf(stderr, "notice [%s]", reason);
-    _exit(3);
-}
-} // namespace
-
-// With the log switched off (as shipped) the line of a fatal end is still written, also when
-// it is long, and shown on standard error and then by the front-end's notice.
+// Written with the log off (as shipped) and past the log's length limit; on standard error too.
 TEST_F(LogTest, FatalFromAWorkerThreadEndsTheProcessWithOne)
 {
     MakeLog();
     OpenDatabase();
-    const std::string line = "\nCThrdAp::ThreadFunc(), Error, " + std::string(2000, 'w');
+    static const std::string kLong = "from the worker " + std::string(2000, 'w');
     EXPECT_EXIT(
         {
-            plat::SetFatalNotice(NoticeEndsWith3);
-            std::thread worker([&] { LogFatal("%s", line.c_str()); });
+            std::thread worker([] { LogFatal("\nCThrdAp::ThreadFunc(), Error, %s", kLong.c_str()); });
             worker.join();
         },
-        ::testing::ExitedWithCode(3), "Error, w+\nnotice \\[\nCThrdAp.*w\\]");
-    EXPECT_EQ(Log(), line);
+        ::testing::ExitedWithCode(1), "Error, from the worker w+\n");
+    EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, " + kLong);
 }
 
 namespace {
@@ -129,6 +117,10 @@ int g_SeenCode = -1;
 void NoteExit(int code)
 {
     g_SeenCode = code;
+}
+[[noreturn]] void NoticeEndsWith3(const char*)
+{
+    _exit(3);
 }
 } // namespace
 

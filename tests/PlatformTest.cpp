@@ -126,12 +126,10 @@ TEST_F(DirTest, AtomicWriteReplacesWholeOrLeavesTheOldFile)
     // A crash's leftover, then a link planted at the temporary name: never written through.
     WriteFile("victim", "keep");
     WriteFile("f.cfg.tmp", "leftover");
-    for (const char* text : {"one", "two"}) {
-        ASSERT_TRUE(plat::WriteFileAtomic(Path("f.cfg"), text));
-        EXPECT_EQ(ReadFile("f.cfg"), text);
-        ASSERT_EQ(symlink(Path("victim").c_str(), Path("f.cfg.tmp").c_str()), 0);
-    }
-    EXPECT_EQ(ReadFile("victim"), "keep");
+    ASSERT_TRUE(plat::WriteFileAtomic(Path("f.cfg"), "one"));
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("f.cfg.tmp").c_str()), 0);
+    ASSERT_TRUE(plat::WriteFileAtomic(Path("f.cfg"), "two"));
+    EXPECT_EQ(ReadFile("f.cfg") + ReadFile("victim"), "twokeep");
 }
 
 TEST_F(DirTest, CrashInTheMiddleOfAWriteLeavesTheOldFile)

@@ -47,8 +47,7 @@ protected:
         std::filesystem::create_directories(Path("out"));
     }
 
-    // Runs lexido-tty with args and keys (from the program folder below m_Dir named by sub);
-    // returns its exit code, m_Out and m_Err what it printed.
+    // Runs lexido-tty of the folder sub with args and keys: its exit code; m_Out, m_Err its output.
     int Run(const std::string& args, const std::string& keys, const std::string& sub = ".")
     {
         WriteFile("keys", keys);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sys/wait.h>
@@ -143,10 +144,8 @@ TEST_F(TtyBatchTest, ADeepProgramFolderAndAnUnwritablePathStartAgainAndAgain)
     WriteFile(deep + "/two.mix", kTwoPhrases);
     WriteFile(deep + "/q\"uote.mix", kTwoPhrases);
     ASSERT_EQ(Run("--mode 0 two.mix", "x", deep), 0) << m_Err;
-    std::size_t made = 0;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(Path(deep + "/Text")))
-        made += e.path().extension() == ".mix";
-    EXPECT_EQ(made, 113u);
+    EXPECT_EQ(std::count_if(std::filesystem::recursive_directory_iterator(Path(deep + "/Text")), {},
+                            [](const auto& e) { return e.path().extension() == ".mix"; }), 113);
     EXPECT_EQ(ReadFile(deep + "/Lexido.log"), "\nLexido started");
     const std::string unsv = ReadFile(deep + "/Settings/UnSv.cfg");
     EXPECT_NE(unsv.find(deep + "/two.mix\""), std::string::npos) << unsv;

@@ -2,6 +2,8 @@
 // The application object: the single-instance guard and the start sequence in which the main
 // window stays hidden until the title picture has closed.
 
+#include "app/AppHooks.h"
+
 #include <memory>
 
 class QLockFile;
@@ -13,7 +15,7 @@ public:
     // The named lock that stands for the program's mutex (in the temporary folder).
     static constexpr const char* kMutexName = "{Lexido_GuidID-5E0B7C3A-92D4-4F1E-B86A-3C7D19E4A205}";
 
-    CDrill_SdiApp();
+    explicit CDrill_SdiApp(AppHooks hooks = {});
     ~CDrill_SdiApp();
 
     // The start sequence: true to run the message loop, false when another instance runs.
@@ -26,6 +28,7 @@ public:
     void ExitInstance();
 
 private:
+    AppHooks m_Hooks;
     std::unique_ptr<QLockFile> m_pMutex;
     std::unique_ptr<CDrill_SdiDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;

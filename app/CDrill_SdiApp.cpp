@@ -5,9 +5,11 @@
 #include "app/CHeadBand.h"
 #include "app/CMainFrame.h"
 #include "app/CSessionEnd.h"
+#include "app/FatalNotice.h"
 #include "app/WindowTexts.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
+#include "platform/PlatExit.h"
 #include "title/ITitlePctr.h"
 
 #include <QApplication>
@@ -42,6 +44,9 @@ bool CDrill_SdiApp::InitInstance()
     m_pMutex->setStaleLockTime(0);
     if (!m_pMutex->tryLock(0))
         return false;
+
+    // From here on a fatal end shows its reason over the main window, once there is one.
+    plat::SetFatalNotice(&ShowFatalNotice);
 
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QCoreApplication::setApplicationName("Drill_Sdi");

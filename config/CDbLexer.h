@@ -42,5 +42,5 @@ private:
     unsigned char m_EofState;
     int m_CharCount;
     long m_PosAfterSym;
-    int m_SymLen; // characters stored in m_SymText; a longer symbol keeps its first 255
+    int m_SymLen; // characters stored in m_SymText; a longer symbol keeps its first DB_MAX_SYM
 };

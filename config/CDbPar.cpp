@@ -22,11 +22,17 @@ std::mutex& ValueLock()
     return m;
 }
 
-void CopyBounded(char* dst, const char* src, std::size_t maxChars)
+std::size_t BoundedLen(const char* src, std::size_t maxChars)
 {
     std::size_t n = 0;
     while (n < maxChars && src[n])
         ++n;
+    return n;
+}
+
+void CopyBounded(char* dst, const char* src, std::size_t maxChars)
+{
+    const std::size_t n = BoundedLen(src, maxChars);
     std::memcpy(dst, src, n);
     dst[n] = 0;
 }
@@ -84,14 +90,31 @@ void CDbPar::CheckType(int type) const
         LogFatal("\nWrong type for par [%s]", m_Name);
 }
 
+bool CDbPar::StoreText(const std::string& text)
+{
+    // A value the file cannot read back would be saved cut, or end every later start on a
+    // broken file: it is never stored.
+    if (text.size() > static_cast<std::size_t>(DB_MAX_TEXT) || std::strlen(text.c_str()) != text.size() ||
+        !ReadsBack(text)) {
+        LogMsg("\n%s::WrVal(), error, the value for par [%s] cannot be read back from the file, not stored",
+               m_ClassName, m_Name);
+        return false;
+    }
+    std::lock_guard<std::mutex> lk(ValueLock());
+    m_Text = text;
+    return true;
+}
+
 int CDbPar::WrVal(int type, const void* value)
 {
     CheckType(type);
+    if (IsText()) {
+        const char* s = static_cast<const char*>(value);
+        StoreText(std::string(s, BoundedLen(s, DB_MAX_STR_VAL)));
+        return 0;
+    }
     std::lock_guard<std::mutex> lk(ValueLock());
-    if (m_Type == PAR_TYPE_INT || m_Type == PAR_TYPE_FLOAT)
-        std::memcpy(m_Value, value, 4);
-    else
-        CopyBounded(m_Value, static_cast<const char*>(value), DB_MAX_STR_VAL);
+    std::memcpy(m_Value, value, 4);
     return 0;
 }
 
@@ -99,26 +122,42 @@ int CDbPar::RdVal(int type, void* value)
 {
     CheckType(type);
     std::lock_guard<std::mutex> lk(ValueLock());
-    if (m_Type == PAR_TYPE_INT || m_Type == PAR_TYPE_FLOAT)
-        std::memcpy(value, m_Value, 4);
+    if (IsText())
+        CopyBounded(static_cast<char*>(value), m_Text.c_str(), DB_MAX_STR_VAL);
     else
-        CopyBounded(static_cast<char*>(value), m_Value, DB_MAX_STR_VAL);
+        std::memcpy(value, m_Value, 4);
+    return 0;
+}
+
+int CDbPar::WrText(int type, const std::string& text)
+{
+    CheckType(type);
+    return IsText() && StoreText(text) ? 0 : 1;
+}
+
+int CDbPar::RdText(int type, std::string& text)
+{
+    CheckType(type);
+    if (!IsText())
+        return 1;
+    std::lock_guard<std::mutex> lk(ValueLock());
+    text = m_Text;
     return 0;
 }
 
 int CDbPar::Save(IOutFile* file)
 {
-    char text[DB_VALUE_SIZE + 8];
+    std::string text;
     {
         std::lock_guard<std::mutex> lk(ValueLock());
-        FormatValue(text, sizeof text);
+        text = FormatValue();
     }
     file->Write("\n");
     file->Write(DbTypeKeyword(m_Type));
     file->Write(" ");
     file->Write(m_Name);
     file->Write(" sv = ");
-    file->Write(text);
+    file->Write(text.c_str());
     return 0;
 }
 
@@ -140,11 +179,11 @@ bool CDbPar_INT::SetFromText(const char* text)
     return true;
 }
 
-void CDbPar_INT::FormatValue(char* out, int size) const
+std::string CDbPar_INT::FormatValue() const
 {
     int v;
     std::memcpy(&v, m_Value, 4);
-    std::snprintf(out, static_cast<std::size_t>(size), "%d", v);
+    return std::to_string(v);
 }
 
 CDbPar_FLOAT::CDbPar_FLOAT() : CDbPar(PAR_TYPE_FLOAT, "CDbPar_FLOAT") {}
@@ -162,11 +201,14 @@ bool CDbPar_FLOAT::SetFromText(const char* text)
     return true;
 }
 
-void CDbPar_FLOAT::FormatValue(char* out, int size) const
+std::string CDbPar_FLOAT::FormatValue() const
 {
     float v;
     std::memcpy(&v, m_Value, 4);
-    std::snprintf(out, static_cast<std::size_t>(size), "%f", static_cast<double>(v));
+    char out[64];
+    // A float's fixed notation can run to 46 digits before the point.
+    std::snprintf(out, sizeof out, "%f", static_cast<double>(v));
+    return out;
 }
 
 CDbPar_STRING::CDbPar_STRING() : CDbPar(PAR_TYPE_STRING, "CDbPar_STRING") {}
@@ -175,18 +217,28 @@ CDbPar_STRING::CDbPar_STRING(int type, const char* className) : CDbPar(type, cla
 
 bool CDbPar_STRING::SetFromText(const char* text)
 {
-    CopyBounded(m_Value, text, DB_MAX_STR_VAL);
+    m_Text.assign(text, BoundedLen(text, DB_MAX_TEXT));
     return true;
 }
 
-void CDbPar_STRING::FormatValue(char* out, int size) const
+std::string CDbPar_STRING::FormatValue() const
 {
-    std::snprintf(out, static_cast<std::size_t>(size), "%s", m_Value);
+    return m_Text;
+}
+
+bool CDbPar_STRING::ReadsBack(const std::string& text) const
+{
+    return !text.empty() && text.find_first_of(" \t\r\n\"") == std::string::npos;
 }
 
 CDbPar_STRING_ANY::CDbPar_STRING_ANY() : CDbPar_STRING(PAR_TYPE_STRING_ANY, "CDbPar_STRING_ANY") {}
 
-void CDbPar_STRING_ANY::FormatValue(char* out, int size) const
+std::string CDbPar_STRING_ANY::FormatValue() const
 {
-    std::snprintf(out, static_cast<std::size_t>(size), "\"%s\"", m_Value);
+    return "\"" + m_Text + "\"";
+}
+
+bool CDbPar_STRING_ANY::ReadsBack(const std::string& text) const
+{
+    return text.find_first_of("\n\"") == std::string::npos;
 }

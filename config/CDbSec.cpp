@@ -9,6 +9,7 @@
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -24,6 +25,8 @@ CDbSec::~CDbSec()
 
 int CDbSec::ParseFile(const char* path)
 {
+    const char* slash = std::strrchr(path, '/');
+    m_ReadFrom = slash ? slash + 1 : path;
     std::unique_ptr<IDbLexer> lexer(g_pILsnAFc->Create_IDbLexer());
     if (!lexer)
         LogFatal("CDbSec::ParseFile(), error, pIDbLexer == 0");
@@ -108,6 +111,26 @@ int CDbSec::RdVal(const char* parName, int type, void* value)
     return 0;
 }
 
+int CDbSec::WrText(const char* parName, int type, const std::string& text)
+{
+    if (!parName)
+        LogFatal("\nCDbSec::WrVal(), error, pszParName == 0");
+    IDbPar* p = Find(parName);
+    if (!p)
+        LogFatal("\nCDbSec::WrVal(), error, parameter not found");
+    return p->WrText(type, text);
+}
+
+int CDbSec::RdText(const char* parName, int type, std::string& text)
+{
+    if (!parName)
+        LogFatal("\nCDbSec::RdVal(), error, pszParName == 0");
+    IDbPar* p = Find(parName);
+    if (!p)
+        LogFatal("\nCDbSec::RdVal(), error, parameter not found");
+    return p->RdText(type, text);
+}
+
 int CDbSec::TryRdVal(const char* parName, int type, void* value)
 {
     if (!parName)
@@ -119,9 +142,20 @@ int CDbSec::TryRdVal(const char* parName, int type, void* value)
     return cp->RdVal(type, value);
 }
 
+std::string CDbSec::SaveFileName() const
+{
+    const std::string own = std::string(m_Name) + ".cfg";
+    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    const bool same = own.size() == m_ReadFrom.size() &&
+                      std::equal(own.begin(), own.end(), m_ReadFrom.begin(), [&](char a, char b) {
+                          return fold(static_cast<unsigned char>(a)) == fold(static_cast<unsigned char>(b));
+                      });
+    return same ? m_ReadFrom : own;
+}
+
 int CDbSec::Save()
 {
-    const std::string rel = std::string("/Settings/") + m_Name + ".cfg";
+    const std::string rel = "/Settings/" + SaveFileName();
     std::string folder = g_pIUtltsFile ? std::string(g_pIUtltsFile->GetPrgrmDir()) : plat::CurrentDir();
     std::unique_ptr<ICfgFile> file(g_pILsnAFc->Create_ICfgFile(rel.c_str(), folder.c_str()));
     if (!file)

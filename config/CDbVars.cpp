@@ -84,6 +84,26 @@ int CDbVars::RdVal(const char* secName, const char* parName, int type, void* val
     return 0;
 }
 
+int CDbVars::WrText(const char* secName, const char* parName, int type, const std::string& text)
+{
+    if (!secName)
+        LogFatal("\nCDbVars::WrVal(), error, pszSecName == 0");
+    IDbSec* s = Find(secName);
+    if (!s)
+        LogFatal("\nCDbVars::WrVal(), error, section not found");
+    return s->WrText(parName, type, text);
+}
+
+int CDbVars::RdText(const char* secName, const char* parName, int type, std::string& text)
+{
+    if (!secName)
+        LogFatal("\nCDbVars::RdVal(), error, pszSecName == 0");
+    IDbSec* s = Find(secName);
+    if (!s)
+        LogFatal("\nCDbVars::RdVal(), error, section not found");
+    return s->RdText(parName, type, text);
+}
+
 int CDbVars::TryRdVal(const char* secName, const char* parName, int type, void* value)
 {
     if (!secName)

@@ -15,6 +15,8 @@ public:
     int AddSec(IDbSec* sec) override;
     int WrVal(const char* secName, const char* parName, int type, const void* value) override;
     int RdVal(const char* secName, const char* parName, int type, void* value) override;
+    int WrText(const char* secName, const char* parName, int type, const std::string& text) override;
+    int RdText(const char* secName, const char* parName, int type, std::string& text) override;
     int TryRdVal(const char* secName, const char* parName, int type, void* value) override;
 
     const std::vector<std::string>& Files() const { return m_Files; }

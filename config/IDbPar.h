@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class IDbLexer;
 class IOutFile;
 
@@ -13,4 +15,9 @@ public:
     virtual int WrVal(int type, const void* value) = 0;
     virtual int RdVal(int type, void* value) = 0;
     virtual int Save(IOutFile* file) = 0;
+    // A string value of any length up to a full path. WrText stores the text only when the
+    // configuration file reads it back byte for byte: 0 stored, 1 refused (logged; the value
+    // stays as it was). Both check the type as WrVal and RdVal do.
+    virtual int WrText(int type, const std::string& text) = 0;
+    virtual int RdText(int type, std::string& text) = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class IOutFile;
 class IDbSec;
 
@@ -12,6 +14,10 @@ public:
     virtual int AddSec(IDbSec* sec) = 0;
     virtual int WrVal(const char* secName, const char* parName, int type, const void* value) = 0;
     virtual int RdVal(const char* secName, const char* parName, int type, void* value) = 0;
+    // A string value of any length up to a full path: WrText gives 1 when the value was
+    // refused because the configuration file could not read it back (IDbPar::WrText).
+    virtual int WrText(const char* secName, const char* parName, int type, const std::string& text) = 0;
+    virtual int RdText(const char* secName, const char* parName, int type, std::string& text) = 0;
     // Non-fatal lookup: 0 when found with this type, 1 otherwise; nothing is logged.
     virtual int TryRdVal(const char* secName, const char* parName, int type, void* value) = 0;
 };

@@ -5,8 +5,10 @@ namespace plat {
 
 // Flushes the C streams and ends the process with the given status at once, from any thread.
 // Static destructors do not run: a worker thread may still hold objects they would destroy,
-// and a crash there would turn the status into a signal.
-[[noreturn]] void ExitProcess(int code);
+// and a crash there would turn the status into a signal. A reason, when given, is written to
+// standard error after the front-end's cleanup (so a restored terminal shows it) and handed to
+// the fatal notice, unless a test's exit hook is set.
+[[noreturn]] void ExitProcess(int code, const char* reason = nullptr);
 
 // A seam for harnesses that run many inputs in one process (the fuzzers, their replays): the
 // hook is called with the status before the process ends, and may leave by an exception or a
@@ -19,5 +21,10 @@ ExitHook SetExitHookForTests(ExitHook hook);
 // One function that ExitProcess runs first (a front-end restores its terminal there). It must
 // be safe to call from any thread at any time.
 void SetExitCleanup(void (*cleanup)());
+
+// Shows the reason of a fatal end to the learner before the process ends (the window's
+// message box); called from the thread that ends the process. Returns the notice it replaces.
+using FatalNotice = void (*)(const char* reason);
+FatalNotice SetFatalNotice(FatalNotice notice);
 
 } // namespace plat

@@ -161,7 +161,8 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
     const std::string tmp = target + ".tmp";
     if (tmp.size() >= kMaxPath)
         return false;
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ::unlink(tmp.c_str());
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     bool ok = WriteBudgeted(fd, bytes.data(), bytes.size());

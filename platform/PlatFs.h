@@ -9,6 +9,8 @@ namespace plat {
 // The longest path the platform accepts, terminating zero included. Path fields are this size;
 // a path that does not fit is refused, never cut (a cut path names another file).
 constexpr std::size_t kMaxPath = 4096;
+// The longest path WriteFileAtomic takes: its temporary name is four characters longer.
+constexpr std::size_t kMaxAtomicPath = kMaxPath - 5;
 
 // Lists the entries of folder whose names match pattern ("*.cfg", "*.*", "*"), without "." and
 // "..", sorted by name (letters compared without case, then byte for byte). Patterns match
@@ -32,7 +34,9 @@ bool IsDirectory(const std::string& path);
 std::string NormalizeSeparators(const std::string& path);
 
 // Replaces the file at path by exactly these bytes, through a temporary file in the same folder
-// that is flushed to disk and then renamed over it: the file is always whole, old or new.
+// that is flushed to disk and then renamed over it: the file is always whole, old or new. What
+// stands at the temporary name (a crash's leftover, a planted link) is removed, never followed;
+// the temporary is created anew, and one planted again meanwhile makes the write fail.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Fault injection for tests of the writers: after this many more bytes, the next write through

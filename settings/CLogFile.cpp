@@ -45,6 +45,11 @@ int CLogFile::Write(const char* text)
     return 0;
 }
 
+int CLogFile::WriteFatal(const char* text)
+{
+    return plat::AppendText(m_Path, text) ? 0 : 1;
+}
+
 int CLogFile::RequestShutDown()
 {
     if (g_hWndView)

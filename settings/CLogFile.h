@@ -15,6 +15,7 @@ public:
     bool IsValid() const { return m_Valid; }
 
     int Write(const char* text) override;
+    int WriteFatal(const char* text) override;
     int RequestShutDown() override;
 
     const std::string& GetPath() const { return m_Path; }

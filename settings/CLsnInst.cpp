@@ -30,8 +30,6 @@ plat::CCriticalSection g_InstallLock;
 int g_DeInstallCount = 0;
 
 namespace {
-constexpr std::size_t kMaxDirPath = 127;
-constexpr std::size_t kMaxOpnPath = 255;
 
 // One maker of the shipped phrase files, run once: its flag in "OnceImpActn" records it.
 void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, const char* failLine)
@@ -158,10 +156,9 @@ int CLsnInst::ReadOdb()
                          "\nCLsnInst::ReadOdb(), error, after pIAliceTxtMkr->pCgTxtMkr()");
     if (!g_pIUtltsFile)
         LogFatal("\nCLsnInst::ReadOdb(), error, g_pIUtltsFile == 0");
-    char path[DB_VALUE_SIZE] = {};
-    g_pIDbVars->RdVal("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, path);
-    path[DB_VALUE_SIZE - 1] = '\0';
-    g_pIUtltsFile->SetFilePath(path);
+    std::string path;
+    g_pIDbVars->RdText("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, path);
+    g_pIUtltsFile->SetFilePath(path.c_str());
     return 0;
 }
 
@@ -175,17 +172,15 @@ int CLsnInst::DeInstallAll()
     if (g_pIMfcCmmnProc)
         g_pIMfcCmmnProc->RetirePass();
 
-    std::string rslts = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
-    if (rslts.size() > kMaxDirPath)
-        rslts.resize(kMaxDirPath);
+    // Never cut: a cut path names another folder.
+    const std::string rslts = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
     if (g_pIUtltsFile->DeleteAllFilesInDir(rslts.c_str()) != 0)
         LogFatal("\nCLsnInst::DeInstallAll(), eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
 
-    char path[DB_VALUE_SIZE] = {};
+    // A path the settings file could not read back is refused by the database: the previous
+    // one is then remembered instead.
     const char* opened = g_pIUtltsFile->GetFilePath();
-    std::strncpy(path, opened ? opened : "", kMaxOpnPath);
-    path[kMaxOpnPath] = '\0';
-    g_pIDbVars->WrVal("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, path);
+    g_pIDbVars->WrText("UnSv", "OpnPath", PAR_TYPE_STRING_ANY, opened ? opened : "");
     if (g_pIDbVars->Save("UnSv") != 0)
         LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", "UnSv");
 

@@ -48,9 +48,13 @@ void LogFatal(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    WriteV(format, args);
+    const std::string text = FormatV(format, args);
     va_end(args);
-    plat::ExitProcess(1);
+    // The reason of the end is never dropped: written whatever the log's switch says, and
+    // shown on standard error (and by the window) on the way out.
+    if (g_pILogFile)
+        g_pILogFile->WriteFatal(text.c_str());
+    plat::ExitProcess(1, text.c_str());
 }
 
 void ExitFatal()

@@ -1,6 +1,7 @@
 #include "config/CDbVars.h"
 #include "config/DbTypes.h"
 #include "settings/Globals.h"
+#include "platform/PlatFs.h"
 #include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
@@ -146,6 +147,11 @@ TEST_F(DatabaseTest, TheHeaderNamesTheSectionAndTheFirstOfTwoAnswers)
     ASSERT_EQ(g_pIDbVars->Save("Gnrl"), 0);
     EXPECT_EQ(ReadFile("Settings/Gnrl.cfg"), "sn = Gnrl\n\npt_i Logging sv = 1");
     EXPECT_EQ(ReadFile("Settings/Zz.cfg"), "sn = Gnrl\n\npt_i Logging sv = 0");
+    // A file named for its section in other case is the one saved: the next start reads it.
+    std::filesystem::rename(Path("Settings/Gnrl.cfg"), Path("Settings/GNRL.CFG"));
+    OpenDatabase();
+    ASSERT_EQ(g_pIDbVars->Save("Gnrl"), 0);
+    EXPECT_FALSE(std::filesystem::exists(Path("Settings/Gnrl.cfg")));
 }
 
 TEST_F(DatabaseTest, LongNamesAndValuesAreCutToTheirFields)
@@ -160,6 +166,29 @@ TEST_F(DatabaseTest, LongNamesAndValuesAreCutToTheirFields)
     EXPECT_EQ(RdStr(sec.c_str(), "P"), std::string(255, 'v'));
     ASSERT_EQ(g_pIDbVars->Save(sec.c_str()), 0);
     EXPECT_EQ(ReadFile("Settings/" + sec + ".cfg"), "sn = " + sec + "\n\npt_str_any P sv = \"" + std::string(255, 'v') + "\"");
+}
+
+// A string value is stored only when the file reads it back byte for byte, up to a full path.
+TEST_F(DatabaseTest, StringValuesAreStoredOnlyWhenTheFileReadsThemBack)
+{
+    const std::string path = "/home/a b/\xe9\xff\t\r/" + std::string(plat::kMaxPath - 16, 'p');
+    const int kAny = PAR_TYPE_STRING_ANY, kWord = PAR_TYPE_STRING;
+    const struct { int type; std::string value; bool stored; } kCases[] = {
+        {kAny, "C:\\My Texts\\", true}, {kAny, path, true}, {kAny, "", true}, {kAny, path + "x", false},
+        {kAny, "a\"b", false}, {kAny, "a\r\nb", false}, {kWord, "word", true}, {kWord, "two words", false},
+        {kWord, "", false}, {kWord, "w\r", false}};
+    for (const auto& c : kCases) {
+        ClearSettings();
+        WriteFile("Settings/T.cfg", "sn = T\n\npt_str S sv = old\npt_str_any A sv = \"old\"");
+        OpenDatabase();
+        const char* par = c.type == PAR_TYPE_STRING ? "S" : "A";
+        EXPECT_EQ(g_pIDbVars->WrText("T", par, c.type, c.value), c.stored ? 0 : 1) << c.value.size();
+        ASSERT_EQ(g_pIDbVars->Save("T"), 0);
+        OpenDatabase();
+        std::string back;
+        EXPECT_EQ(g_pIDbVars->RdText("T", par, c.type, back), 0);
+        EXPECT_EQ(back, c.stored ? c.value : "old") << c.value.size();
+    }
 }
 
 TEST_F(DatabaseTest, AnEmptyOrMissingSettingsFolderGivesAnEmptyDatabase)

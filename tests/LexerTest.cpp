@@ -1,5 +1,6 @@
 #include "config/CDbLexer.h"
 #include "config/DbTypes.h"
+#include "platform/PlatFs.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
@@ -104,14 +105,14 @@ TEST_F(LexerTest, EmptyAndWhiteSpaceOnlyFilesGiveTheEndAtOnceAndAgain)
     }
 }
 
-TEST_F(LexerTest, LongSymbolsKeepTheirFirst255Characters)
+TEST_F(LexerTest, LongSymbolsKeepTheirFirst4095Characters)
 {
-    const std::string longWord(1000, 'w');
-    const std::string longQuoted = "\"" + std::string(600, 'q') + "\"";
+    const std::string longWord(5000, 'w');
+    const std::string longQuoted = "\"" + std::string(4200, 'q') + "\"";
     const auto [syms, lines] = All(longWord + " " + longQuoted + " after");
     ASSERT_EQ(syms.size(), 4u);
-    EXPECT_EQ(syms[0], (Sym{4, std::string(255, 'w')}));
-    EXPECT_EQ(syms[1], (Sym{3, std::string(255, 'q')}));
+    EXPECT_EQ(syms[0], (Sym{4, std::string(4095, 'w')}));
+    EXPECT_EQ(syms[1], (Sym{3, std::string(4095, 'q')}));
     EXPECT_EQ(syms[2], (Sym{4, "after"}));
 }
 
@@ -137,7 +138,7 @@ TEST_F(LexerTest, PositionAfterSymbolAndSeekingBack)
 TEST_F(LexerTest, ATooLongFileNameIsFatal)
 {
     std::unique_ptr<IDbLexer> lx(g_pILsnAFc->Create_IDbLexer());
-    const std::string name(256, 'n');
+    const std::string name(plat::kMaxPath, 'n');
     EXPECT_EXIT(lx->OpenFile(name.c_str()), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(Log(), "\ntoo long file name [" + name + "], CLexer::OpenFile(),");
 }
@@ -145,7 +146,7 @@ TEST_F(LexerTest, ATooLongFileNameIsFatal)
 TEST_F(LexerTest, AMissingFileIsFatalWithTheSystemsReason)
 {
     std::unique_ptr<IDbLexer> lx(g_pILsnAFc->Create_IDbLexer());
-    const std::string name(255, 'n'); // the longest name accepted
+    const std::string name(255, 'n');
     EXPECT_EXIT(lx->OpenFile(name.c_str()), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(Log(), "\nFile opening error [" + name + "] , CLexer::CLexer()\n open error: No such file or directory\n");
 }

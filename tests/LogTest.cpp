@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 struct FakeWindow : plat::IWindow {
@@ -89,16 +90,19 @@ TEST_F(LogTest, ErrorsWhileLoadingAreLoggedBeforeTheSwitchIsKnown)
     EXPECT_EQ(Log(), "CDbPar_INT::ParseFile(), Error, wrong filel value [bad] for par X , CPds_Cfg_Nrml::SetAsciiToValue()");
 }
 
+// Written with the log off (as shipped) and past the log's length limit; on standard error too.
 TEST_F(LogTest, FatalFromAWorkerThreadEndsTheProcessWithOne)
 {
     MakeLog();
+    OpenDatabase();
+    static const std::string kLong = "from the worker " + std::string(2000, 'w');
     EXPECT_EXIT(
         {
-            std::thread worker([] { LogFatal("\nCThrdAp::ThreadFunc(), Error, %s", "from the worker"); });
+            std::thread worker([] { LogFatal("\nCThrdAp::ThreadFunc(), Error, %s", kLong.c_str()); });
             worker.join();
         },
-        ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, from the worker");
+        ::testing::ExitedWithCode(1), "Error, from the worker w+\n");
+    EXPECT_EQ(Log(), "\nCThrdAp::ThreadFunc(), Error, " + kLong);
 }
 
 namespace {
@@ -113,6 +117,10 @@ int g_SeenCode = -1;
 void NoteExit(int code)
 {
     g_SeenCode = code;
+}
+[[noreturn]] void NoticeEndsWith3(const char*)
+{
+    _exit(3);
 }
 } // namespace
 
@@ -138,6 +146,14 @@ TEST_F(LogTest, FatalExitHookSeesTheStatusAfterTheLineIsWritten)
             ExitFatal();
         },
         ::testing::ExitedWithCode(1), "");
+    // A test that catches the exit never sees the front-end's notice.
+    EXPECT_EXIT(
+        {
+            plat::SetFatalNotice(NoticeEndsWith3);
+            plat::SetExitHookForTests(NoteExit);
+            LogFatal("\nthe reason");
+        },
+        ::testing::ExitedWithCode(1), "the reason\n");
     EXPECT_EQ(g_SeenCode, -1); // set in the child only
 }
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <thread>
+#include <unistd.h>
 
 using namespace std::chrono;
 
@@ -121,6 +122,14 @@ TEST_F(DirTest, AtomicWriteReplacesWholeOrLeavesTheOldFile)
     EXPECT_FALSE(plat::FileExists(Path("f.cfg.tmp")));
 
     EXPECT_FALSE(plat::WriteFileAtomic(Path("no/such/folder/f.cfg"), "x"));
+
+    // A crash's leftover, then a link planted at the temporary name: never written through.
+    WriteFile("victim", "keep");
+    WriteFile("f.cfg.tmp", "leftover");
+    ASSERT_TRUE(plat::WriteFileAtomic(Path("f.cfg"), "one"));
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("f.cfg.tmp").c_str()), 0);
+    ASSERT_TRUE(plat::WriteFileAtomic(Path("f.cfg"), "two"));
+    EXPECT_EQ(ReadFile("f.cfg") + ReadFile("victim"), "twokeep");
 }
 
 TEST_F(DirTest, CrashInTheMiddleOfAWriteLeavesTheOldFile)

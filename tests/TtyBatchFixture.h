@@ -47,12 +47,12 @@ protected:
         std::filesystem::create_directories(Path("out"));
     }
 
-    // Runs lexido-tty with args and keys; returns its exit code, m_Out and m_Err what it printed.
-    int Run(const std::string& args, const std::string& keys)
+    // Runs lexido-tty of the folder sub with args and keys: its exit code; m_Out, m_Err its output.
+    int Run(const std::string& args, const std::string& keys, const std::string& sub = ".")
     {
         WriteFile("keys", keys);
-        const std::string command = "cd '" + m_Dir + "' && ./lexido-tty " + args +
-                                    " <keys >stdout 2>stderr";
+        const std::string command = "cd '" + Path(sub) + "' && ./lexido-tty " + args + " <'" + Path("keys") +
+                                    "' >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
         const int status = std::system(command.c_str());
         m_Out = ReadFile("stdout");
         m_Err = ReadFile("stderr");

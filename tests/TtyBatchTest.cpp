@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sys/wait.h>
@@ -128,6 +129,30 @@ TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMar
     EXPECT_EQ(m_Out, pass + Printed({t, t + "Danke ", t + "Danke " + kTimeOutEnd}) + pass);
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*Good morning\n=Guten  Morgen\n");
     EXPECT_FALSE(Exists("out/r_2.mix"));
+}
+
+// A first start from a program folder whose full paths run past 255 characters makes every
+// shipped phrase file; a last path the settings file cannot hold is not remembered.
+TEST_F(TtyBatchTest, ADeepProgramFolderAndAnUnwritablePathStartAgainAndAgain)
+{
+    InstallShippedTexts();
+    WriteFile("Settings/OnceImpActn.cfg", ShippedFile("Settings/OnceImpActn.cfg"));
+    const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
+    std::filesystem::create_directories(Path(deep));
+    for (const char* entry : {"Settings", "Text", "DfltRslts", "lexido-tty"})
+        std::filesystem::rename(Path(entry), Path(deep + "/" + entry));
+    WriteFile(deep + "/two.mix", kTwoPhrases);
+    WriteFile(deep + "/q\"uote.mix", kTwoPhrases);
+    ASSERT_EQ(Run("--mode 0 two.mix", "x", deep), 0) << m_Err;
+    EXPECT_EQ(std::count_if(std::filesystem::recursive_directory_iterator(Path(deep + "/Text")), {},
+                            [](const auto& e) { return e.path().extension() == ".mix"; }), 113);
+    EXPECT_EQ(ReadFile(deep + "/Lexido.log"), "\nLexido started");
+    const std::string unsv = ReadFile(deep + "/Settings/UnSv.cfg");
+    EXPECT_NE(unsv.find(deep + "/two.mix\""), std::string::npos) << unsv;
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_EQ(Run("--mode 0 'q\"uote.mix'", "x", deep), 0) << m_Err;
+        EXPECT_EQ(ReadFile(deep + "/Settings/UnSv.cfg"), unsv);
+    }
 }
 
 // The guide made at the first start, shown with the shipped Cyrillic display font: the French

@@ -14,8 +14,13 @@ const CAliceTxtMkr::SRow CAliceTxtMkr::kTable[kRows] = {
 
 int CAliceTxtMkr::UnfastenText()
 {
+    // A refused making (a path too long for the platform) is reported to the start-up, which
+    // logs it and goes on; the other makings are still done.
+    int rc = 0;
     for (const SRow& row : kTable)
-        if (MakeOneMixFile(row.first, row.second, row.output) != 0)
-            LogFatal("\n,CAliceTxtMkr::UnfastenText(), error after MakeOneMixFile()");
-    return 0;
+        if (MakeOneMixFile(row.first, row.second, row.output) != 0) {
+            LogMsg("\n,CAliceTxtMkr::UnfastenText(), error after MakeOneMixFile()");
+            rc = 1;
+        }
+    return rc;
 }

@@ -30,14 +30,17 @@ const char* const CCgTxtMkr::kTopicTable[kTopics] = {
 
 int CCgTxtMkr::UnfastenText()
 {
+    // A refused making is reported to the start-up; the other makings are still done.
+    int rc = 0;
     const std::string src = "/Settings/Texts_Src/Cg/";
     for (const SPair& pair : kPairTable) {
         for (const char* topic : kTopicTable) {
             const std::string first = src + pair.firstCode + "/" + topic + ".txt";
             const std::string second = src + pair.secondCode + "/" + topic + ".txt";
             const std::string output = std::string("/Text/Conversational Guide/") + pair.folder + "/" + topic + ".mix";
-            MakeOneMixFile(first.c_str(), second.c_str(), output.c_str());
+            if (MakeOneMixFile(first.c_str(), second.c_str(), output.c_str()) != 0)
+                rc = 1;
         }
     }
-    return 0;
+    return rc;
 }

@@ -3,6 +3,7 @@
 #include "platform/PlatFs.h"
 #include "settings/Log.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <sys/stat.h>
@@ -17,6 +18,31 @@ void LogCannotOpen()
 CSmrtFile::~CSmrtFile()
 {
     CloseStream();
+    FreeMemory();
+}
+
+void CSmrtFile::FreeMemory()
+{
+    std::free(m_pMemory);
+    m_pMemory = nullptr;
+    m_MemorySize = 0;
+}
+
+int CSmrtFile::OpenMemoryOutput()
+{
+    CloseStream();
+    FreeMemory();
+    m_pFile = ::open_memstream(&m_pMemory, &m_MemorySize);
+    m_StartPos = 0;
+    return m_pFile ? 0 : 1;
+}
+
+std::string CSmrtFile::TakeBytes()
+{
+    std::string bytes = m_pMemory && !m_pFile ? std::string(m_pMemory, m_MemorySize) : std::string();
+    if (!m_pFile)
+        FreeMemory();
+    return bytes;
 }
 
 int CSmrtFile::sf_fopen(const char* name, const char* mode)

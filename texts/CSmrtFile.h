@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 // The stream handle and the position at which the file was opened; opening, seeking and
 // telling are the same for every file of the family.
@@ -24,6 +25,11 @@ public:
 
     bool IsOpen() const { return m_pFile != nullptr; }
 
+    // Opens for writing into memory, so that a maker can hand the whole file to an atomic
+    // save; 0 on success. After sf_fclose, TakeBytes gives what was written (once).
+    int OpenMemoryOutput();
+    std::string TakeBytes();
+
 protected:
     // Closes the stream and forgets it, so that a closed object can never touch it again.
     int CloseStream();
@@ -32,6 +38,10 @@ protected:
     long m_StartPos = 0;
 
 private:
+    void FreeMemory();
+
+    char* m_pMemory = nullptr; // the bytes of a memory output, owned
+    std::size_t m_MemorySize = 0;
     // A larger buffer than the default: phrase files are read character by character.
     static constexpr std::size_t kStreamBuffer = 64 * 1024;
     std::unique_ptr<char[]> m_pBuffer;

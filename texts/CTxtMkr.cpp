@@ -16,12 +16,8 @@
 #include <cstring>
 #include <memory>
 #include <new>
-#include <sys/stat.h>
 
 namespace {
-// A full path is bounded to 255 characters; a longer one is refused, never cut, since a cut
-// path names another file (possibly outside Text/).
-constexpr std::size_t kMaxFullPath = 255;
 
 // The marker that opens a record: "#" alone as a word. A "#" between double quotes is text.
 bool IsMarker(IDbLexer& lx)
@@ -106,7 +102,6 @@ int CTxtMkr::CopyUpTo(plat::CTextReader& from, long end)
 void CTxtMkr::Abandon(const std::string& logLine)
 {
     m_pOut->sf_fclose();
-    std::remove(m_TmpPath.c_str());
     LogFatal("%s", logLine.c_str());
 }
 
@@ -118,6 +113,12 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     const std::string path1 = plat::NormalizeSeparators(dir + first);
     const std::string path2 = plat::NormalizeSeparators(dir + second);
     const std::string pathOut = plat::NormalizeSeparators(dir + output);
+    for (const std::string* path : {&path1, &path2, &pathOut})
+        if (path->size() > plat::kMaxAtomicPath) {
+            // The log takes lines below 1024 characters: the path is named by its beginning.
+            LogMsg("\nCAliceTxtMkr::UnfastenText(), File opening error [%.900s...]", path->c_str());
+            return 1;
+        }
 
     std::unique_ptr<IDbLexer> lx1(g_pILsnAFc ? g_pILsnAFc->Create_IDbLexer() : nullptr);
     if (!lx1)
@@ -136,20 +137,15 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     if (!copy2.Open(path2))
         FatalOpen(path2);
 
-    std::unique_ptr<ISmrtFile> out;
+    std::unique_ptr<CSmrtFile> out;
     if (m_Mode == kNrmlOutput)
         out.reset(new (std::nothrow) CSmrtFile_Nrml);
     else
         out.reset(new (std::nothrow) CSmrtFile_HideText);
     if (!out)
         LogFatal("\nCAliceTxtMkr::CodeAllFile(), error, pISf_DstFile == 0");
-    if (pathOut.size() > kMaxFullPath)
-        FatalOpen(pathOut);
-    // A stale temporary (or a link planted under its name) is removed, so the open creates a
-    // new file in the output folder and never writes through a link to somewhere else.
-    m_TmpPath = pathOut + ".tmp";
-    std::remove(m_TmpPath.c_str());
-    if (out->sf_fopen(m_TmpPath.c_str(), "wb") != 0)
+    // The output folders are part of the installation: a missing one ends the making at once.
+    if (!plat::IsDirectory(pathOut.substr(0, pathOut.rfind('/') + 1)) || out->OpenMemoryOutput() != 0)
         FatalOpen(pathOut);
     m_pOut = out.get();
     m_Written = 0;
@@ -196,14 +192,11 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     copy1.Close();
     copy2.Close();
     m_pOut = nullptr;
-    // A full disk shows as a close that fails or a file shorter than what was written; the
-    // unfinished file is then removed and the previous phrase file, if any, stays whole.
+    // Memory that ran out shows as a close that fails or fewer bytes than were written; a full
+    // disk as a failed save. The previous phrase file, if any, then stays whole.
     const int closed = out->sf_fclose();
-    struct stat st;
-    const bool whole = closed == 0 && ::stat(m_TmpPath.c_str(), &st) == 0 && st.st_size == m_Written;
-    if (!whole || std::rename(m_TmpPath.c_str(), pathOut.c_str()) != 0) {
-        std::remove(m_TmpPath.c_str());
+    const std::string bytes = out->TakeBytes();
+    if (closed != 0 || static_cast<long>(bytes.size()) != m_Written || !plat::WriteFileAtomic(pathOut, bytes))
         LogFatal("\nCAliceTxtMkr::UnfastenText(), File writing error [%s]", pathOut.c_str());
-    }
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 class IDbLexer;
-class ISmrtFile;
+class CSmrtFile;
 namespace plat { class CTextReader; }
 
 // The common part of the text makers: the output mode and the pairing of two monolingual
@@ -22,9 +22,10 @@ public:
     int GetOutputMode() const { return m_Mode; }
 
     // Pairs the two sources into the output; the three paths are relative to the program
-    // folder and begin with a separator. Returns 0; every failure logs its line and ends the
-    // program. The output is written beside its final name and renamed over it only when it is
-    // complete, so a failed or interrupted making never leaves a cut phrase file.
+    // folder and begin with a separator. Returns 0; 1 with its log line when a full path does
+    // not fit the platform's limit (never cut: a cut path names another file); every other
+    // failure logs its line and ends the program. The output is made in memory and saved
+    // whole at the end, so a failed or interrupted making never leaves a cut phrase file.
     int MakeOneMixFile(const char* first, const char* second, const char* output);
 
 private:
@@ -33,11 +34,10 @@ private:
     // Copies characters from the stream's current position, one at a time, for as long as the
     // position after the read is at most end; returns the last character copied, or -1.
     int CopyUpTo(plat::CTextReader& from, long end);
-    // Closes and removes the unfinished output, then logs the line and ends the program.
+    // Drops the unfinished output, then logs the line and ends the program.
     [[noreturn]] void Abandon(const std::string& logLine);
 
     int m_Mode = kCodedOutput;
-    ISmrtFile* m_pOut = nullptr; // the output being written, during MakeOneMixFile only
-    std::string m_TmpPath;
+    CSmrtFile* m_pOut = nullptr; // the output being written, during MakeOneMixFile only
     long m_Written = 0;
 };

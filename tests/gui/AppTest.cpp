@@ -6,6 +6,7 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
 #include "app/CAboutDlg.h"
+#include "app/FatalNotice.h"
 #include "platform/PlatCodePage.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
@@ -23,11 +24,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QWheelEvent>
 #include <QtTest>
+
+#include <thread>
 
 namespace {
 // Three phrases in English and Russian (windows-1251).
@@ -380,6 +384,22 @@ private slots:
         SaveShot(&about, "about");
     }
 
+
+    void aFatalEndFromTheWorkerShowsItsLineInAMessageBoxOverTheMainWindow()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->parent() == g_pMainWnd)
+                shown = box->text(), box->done(0);
+        });
+        closer.start(20);
+        std::thread worker([] { ShowFatalNotice("\nCThrdAp::ThreadFunc(), Error\n"); });
+        QTRY_COMPARE(shown, QString("CThrdAp::ThreadFunc(), Error"));
+        worker.join();
+    }
 
     void aPassInWholeMarksTwoPhrasesAndOffersTheNextIteration()
     {

@@ -15,13 +15,13 @@
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatLock.h"
 #include "settings/CLsnInst.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QtTest>
@@ -91,8 +91,8 @@ private slots:
 
     void aSecondInstanceEndsAtOnceShowingNothing()
     {
-        QLockFile first(QDir::tempPath() + "/" + CDrill_SdiApp::kMutexName + ".lock");
-        QVERIFY(first.tryLock(0));
+        plat::CFileLock first;
+        QCOMPARE(first.Take(CDrill_SdiApp::GuardPath()), plat::CFileLock::Result::Taken);
         GuiProgramFolder folder;
         CDrill_SdiApp& app = folder.Start(false);
         QVERIFY(!app.MainFrame());

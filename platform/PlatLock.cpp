@@ -27,8 +27,9 @@ CFileLock::~CFileLock()
 CFileLock::Result CFileLock::Take(const std::string& path)
 {
     Release();
-    // Read access is enough for the lock: a file another user left behind still serves.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // Read access is enough for the lock: a file another user left behind still serves. A
+    // pipe planted in its place must not hold the start up: the open never waits.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0)
         return Result::Failed;
     int rc;

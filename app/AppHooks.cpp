@@ -6,18 +6,15 @@
 
 #include <new>
 
-std::function<ILsnAFc*()> g_MakeLsnAFc;
-std::function<void(int)> g_QuitMessageLoop;
-
-ILsnAFc* MakeLsnAFc()
+ILsnAFc* AppHooks::MakeFactory() const
 {
-    return g_MakeLsnAFc ? g_MakeLsnAFc() : new (std::nothrow) CLsnAFc;
+    return makeFactory ? makeFactory() : new (std::nothrow) CLsnAFc;
 }
 
-void QuitMessageLoop(int code)
+void AppHooks::Quit(int code) const
 {
-    if (g_QuitMessageLoop)
-        g_QuitMessageLoop(code);
+    if (quit)
+        quit(code);
     else
         QCoreApplication::exit(code);
 }

@@ -17,7 +17,7 @@ namespace {
 CHeadBandMaker g_HeadBandMaker;
 }
 
-CDrill_SdiApp::CDrill_SdiApp() = default;
+CDrill_SdiApp::CDrill_SdiApp(AppHooks hooks) : m_Hooks(std::move(hooks)) {}
 
 CDrill_SdiApp::~CDrill_SdiApp()
 {
@@ -58,7 +58,7 @@ bool CDrill_SdiApp::InitInstance()
     g_pIHeadBandMaker = &g_HeadBandMaker;
     m_pDoc = std::make_unique<CDrill_SdiDoc>();
     m_pFrame = std::make_unique<CMainFrame>();
-    auto* view = new CDrill_SdiView(m_pDoc.get(), m_pFrame.get());
+    auto* view = new CDrill_SdiView(m_pDoc.get(), m_pFrame.get(), m_Hooks);
     m_pFrame->SetView(view);
     if (!view->OnInitialUpdate()) {
         // Another program runs over the program folder: this one ends as a second instance.
@@ -76,7 +76,7 @@ int CDrill_SdiApp::Run()
 {
     // From here on the session's end closes the program in order; a signal that comes while
     // the services install is answered once the message loop runs.
-    CSessionEnd sessionEnd;
+    CSessionEnd sessionEnd(m_Hooks.quit);
     if (!InitInstance())
         return 0;
     // The frame's closing ends the loop; the last window closed must not end it while only

@@ -2,6 +2,8 @@
 // The application object: the single-instance guard and the start sequence in which the main
 // window stays hidden until the title picture has closed.
 
+#include "app/AppHooks.h"
+
 #include <memory>
 #include <string>
 
@@ -19,7 +21,7 @@ public:
     // user has no private one.
     static std::string GuardPath();
 
-    CDrill_SdiApp();
+    explicit CDrill_SdiApp(AppHooks hooks = {});
     ~CDrill_SdiApp();
 
     // The start sequence: true to run the message loop, false when another instance runs.
@@ -32,6 +34,7 @@ public:
     void ExitInstance();
 
 private:
+    AppHooks m_Hooks;
     std::unique_ptr<plat::CFileLock> m_pGuard;
     std::unique_ptr<CDrill_SdiDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;

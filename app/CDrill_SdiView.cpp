@@ -4,12 +4,13 @@
 #include "app/CMainFrame.h"
 #include "app/CodePageText.h"
 #include "app/CViewPrinter.h"
-#include "app/ScreenCodePage.h"
 #include "app/WindowTexts.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IterationGlobals.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
@@ -26,10 +27,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 
-CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame)
-    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Link(this), m_Dialogs(this),
+CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
+    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Hooks(std::move(hooks)), m_Link(this), m_Dialogs(this),
       m_pDialogs(&m_Dialogs),
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return DisplayFont(); }))
 {
@@ -38,10 +40,10 @@ CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame)
     viewport()->setAutoFillBackground(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The scroll bar moved by the learner refills the screen from the file.
+    // The scroll bar moved by the learner shifts a pass's screen or refills it from the file.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int) {
         if (!m_InOwnScroll)
-            RefillFromFile(SB_THUMBTRACK);
+            ScrollMoved(SB_THUMBTRACK);
     });
 }
 
@@ -63,7 +65,7 @@ bool CDrill_SdiView::OnInitialUpdate()
 {
     ResetScroll();
     SetViewHandle();
-    g_pILsnAFc = MakeLsnAFc();
+    g_pILsnAFc = m_Hooks.MakeFactory();
     if (!g_pILsnAFc)
         ExitFatal();
     g_pILsnInst = g_pILsnAFc->Create_ILsnInst();
@@ -151,7 +153,7 @@ void CDrill_SdiView::OnDeInstallAll()
 {
     if (!g_pILsnInst || g_pILsnInst->DeInstallAll() != 0)
         ExitFatal();
-    QuitMessageLoop(0);
+    m_Hooks.Quit(0);
 }
 
 // ---- IFileView --------------------------------------------------------------------------------
@@ -171,20 +173,45 @@ void CDrill_SdiView::PutText(const char* text)
 void CDrill_SdiView::SetScrollSizes(long total, long page, long line)
 {
     m_ScrollTotal = total > 0 ? total : 0;
+    m_ScrollPage = page > 0 ? page : 1;
+    m_ScrollLine = line > 0 ? line : 1;
+    m_PassScroll = false;
     m_InOwnScroll = true;
-    verticalScrollBar()->setPageStep(static_cast<int>(page > 0 ? page : 1));
-    verticalScrollBar()->setSingleStep(static_cast<int>(line > 0 ? line : 1));
     ApplyScrollRange();
     verticalScrollBar()->setValue(0);
     m_InOwnScroll = false;
 }
 
+bool CDrill_SdiView::PassOwnsScreen() const
+{
+    return g_pIItrtnSrvc && g_pIItrtnSrvc->IsPassRunning() != 0;
+}
+
 void CDrill_SdiView::ApplyScrollRange()
 {
     // As a scrolling view does: the range is what the total size exceeds the window by.
-    const long over = m_ScrollTotal - viewport()->height();
-    verticalScrollBar()->setRange(0, static_cast<int>(over > 0 ? over : 0));
+    QScrollBar* bar = verticalScrollBar();
+    const int window = viewport()->height();
     horizontalScrollBar()->setRange(0, 0);
+    if (PassOwnsScreen()) {
+        // The pass's screen text, by lines of the display font; the file is never shown now.
+        const std::u32string text = ShownText();
+        const int line = std::max(1, GetLineHeight());
+        const long lines = 1 + std::count(text.begin(), text.end(), U'\n');
+        bar->setRange(0, static_cast<int>(std::max(0L, lines * line - window)));
+        bar->setSingleStep(line);
+        bar->setPageStep(std::max(line, window));
+        m_PassScroll = true;
+        return;
+    }
+    bar->setPageStep(static_cast<int>(m_ScrollPage));
+    bar->setSingleStep(static_cast<int>(m_ScrollLine));
+    bar->setRange(0, static_cast<int>(std::max(0L, m_ScrollTotal - window)));
+    if (m_PassScroll) {
+        // The pass is over: the file's sizes again, from the top.
+        bar->setValue(0);
+        m_PassScroll = false;
+    }
 }
 
 void CDrill_SdiView::ResetScroll()
@@ -253,9 +280,18 @@ void CDrill_SdiView::UpdateMetrics()
     m_MetricsFontUnset = g_FontUnset;
     const QFontMetrics fm(DisplayFont());
     m_LineHeight = fm.height() + fm.leading();
-    const int cp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
+    const int cp = DisplayFontCodePage();
     for (int b = 0; b < 256; ++b)
         m_CharWidth[b] = fm.horizontalAdvance(QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), cp))));
+}
+
+void CDrill_SdiView::ApplyDisplayFont()
+{
+    UpdateMetrics();
+    m_InOwnScroll = true;
+    ApplyScrollRange();
+    m_InOwnScroll = false;
+    viewport()->update();
 }
 
 int CDrill_SdiView::GetLineHeight()

@@ -4,6 +4,7 @@
 // side of the file utilities (IFileView), of the screen object (IScrnView) and of the
 // interface language (ILclWnd, its frame's menu bar).
 
+#include "app/AppHooks.h"
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
 #include "app/CViewDialogs.h"
@@ -34,7 +35,7 @@ enum : int {
 class CDrill_SdiView : public QAbstractScrollArea, public IFileView, public IScrnView, public ILclWnd {
     Q_OBJECT
 public:
-    CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame);
+    CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks = {});
     ~CDrill_SdiView() override;
 
     // The framework's initial update: installs every service and sets the interface language.
@@ -55,6 +56,8 @@ public:
     void OnChar(unsigned char byte);
     void OnMouseKey(int code);
 
+    // The application's start and end hooks (the frame ends the loop through them too).
+    const AppHooks& Hooks() const { return m_Hooks; }
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;
@@ -123,21 +126,31 @@ private:
 
     void SetViewHandle();
     void ResetScroll();
+    // The scroll bar ranges over the running pass's screen text, or else over the opened file
+    // by the sizes the file utilities set.
     void ApplyScrollRange();
+    bool PassOwnsScreen() const;
+    // After the scroll position moved: a pass's screen is shifted, the file view refilled.
+    void ScrollMoved(int code);
     void RefillFromFile(int code);
     void UpdateMetrics();
+    // Takes the display font as it stands now: its metrics, the scroll range and a repaint.
+    void ApplyDisplayFont();
     bool Installed() const;
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
+    AppHooks m_Hooks;
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;
     std::unique_ptr<CQtLclMenu> m_pMenu;
     std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
-    long m_ScrollTotal = 100;
+    long m_ScrollTotal = 100, m_ScrollPage = 10, m_ScrollLine = 1;
     bool m_InOwnScroll = false;
+    // The scroll bar currently ranges over a pass's screen text.
+    bool m_PassScroll = false;
 
     // The display font and its metrics for the screen object.
     mutable std::mutex m_MetricsLock;

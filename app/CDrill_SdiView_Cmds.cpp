@@ -137,13 +137,15 @@ void CDrill_SdiView::OnSlfileSettings()
         if (CHelpDesk* help = m_pFrame->HelpDesk())
             help->ShowCommand(res::ID_SLFILE_SETTINGS);
     });
+    // A font chosen or reset in the sheet is shown now, whether it closed with OK or Cancel.
+    ApplyDisplayFont();
 }
 
 void CDrill_SdiView::OnSlfileExit()
 {
     if (g_pILsnInst->DeInstallAll() != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileExit(),Error, after g_pILsnInst->DeInstallAll()");
-    QuitMessageLoop(0);
+    m_Hooks.Quit(0);
 }
 
 void CDrill_SdiView::OnKeyboardKeyboardonly()

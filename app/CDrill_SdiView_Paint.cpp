@@ -1,7 +1,6 @@
 // The view's painting of the screen text, its scrolling and its key and mouse delivery.
 #include "app/CDrill_SdiView.h"
 
-#include "app/ScreenCodePage.h"
 #include "app/ScreenPainter.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
@@ -10,8 +9,11 @@
 #include "locale/ILocal.h"
 #include "app/CodePageText.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatScreenText.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
+#include "settings/LsnLogFont.h"
+#include "settings/sheet/LogFontQt.h"
 #include "texts/IUtltsFile.h"
 
 #include <QKeyEvent>
@@ -27,8 +29,7 @@ std::u32string CDrill_SdiView::ShownText() const
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
     const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    const int fontCp = CodePageOfCharSet(g_FontUnset ? 0 : g_LogFont.lfCharSet);
-    return ScreenToUnicode(text.data(), n, fontCp);
+    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage());
 }
 
 void CDrill_SdiView::paintEvent(QPaintEvent*)
@@ -40,9 +41,15 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));
     }
     UpdateMetrics();
+    // The pass's text may have grown or shrunk since the last paint: its range follows.
+    m_InOwnScroll = true;
+    ApplyScrollRange();
+    m_InOwnScroll = false;
+    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    p.translate(0, -shift);
     p.setFont(DisplayFont());
-    p.setPen(Qt::black);
-    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height());
+    p.setPen(QColorFromFontColour(g_FontColour));
+    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height() + shift);
     if (g_WritingToWindowIsOverEvent)
         g_WritingToWindowIsOverEvent->Set();
 }
@@ -57,10 +64,21 @@ void CDrill_SdiView::RefillFromFile(int code)
         LogFatal("\n,CDrill_SdiView::OnVScroll(), error after g_pIUtltsFile->ScrallViewFile()");
 }
 
+void CDrill_SdiView::ScrollMoved(int code)
+{
+    // A running pass keeps its screen text (the question, never the file with its answers):
+    // the view shows another part of it. Between passes the screen is refilled from the file.
+    if (m_PassScroll)
+        viewport()->update();
+    else
+        RefillFromFile(code);
+}
+
 void CDrill_SdiView::OnVScroll(int code, int position, void*)
 {
     QScrollBar* bar = verticalScrollBar();
     m_InOwnScroll = true;
+    ApplyScrollRange(); // over whatever owns the screen now
     switch (code) {
     case SB_LINEUP: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
     case SB_LINEDOWN: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
@@ -72,9 +90,9 @@ void CDrill_SdiView::OnVScroll(int code, int position, void*)
     default: break;
     }
     m_InOwnScroll = false;
-    // The screen is refilled from the position the scroll reached, so that one Page Down
+    // The file view is refilled from the position the scroll reached, so that one Page Down
     // shows the next page of the file.
-    RefillFromFile(code);
+    ScrollMoved(code);
 }
 
 void CDrill_SdiView::OnHScroll(int code)
@@ -92,9 +110,10 @@ void CDrill_SdiView::OnHScroll(int code)
 void CDrill_SdiView::wheelEvent(QWheelEvent* e)
 {
     m_InOwnScroll = true;
+    ApplyScrollRange();
     QAbstractScrollArea::wheelEvent(e);
     m_InOwnScroll = false;
-    RefillFromFile(SB_THUMBTRACK);
+    ScrollMoved(SB_THUMBTRACK);
 }
 
 bool CDrill_SdiView::OnKeyDown(int key)
@@ -139,7 +158,7 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
     }
     for (char32_t u : text.toUcs4()) {
         unsigned char byte = 0;
-        if (TypedCharToByte(u, byte))
+        if (plat::TypedCharToByte(u, byte))
             OnChar(byte);
     }
 }

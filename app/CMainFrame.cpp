@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 
@@ -51,6 +52,23 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     resize(800, 600);
 }
 
+namespace {
+// The keyboard's lock lights as the kernel shows them; false when there is no such light.
+bool ReadLed(int lock, bool& on)
+{
+    static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
+    static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
+    for (const char* in : kInputs) {
+        QFile f(QString("/sys/class/leds/%1::%2/brightness").arg(in, kLeds[lock]));
+        if (f.open(QIODevice::ReadOnly)) {
+            on = f.readAll().trimmed() != "0";
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
 void CMainFrame::BuildStatusBar()
 {
     statusBar()->setObjectName("StatusBar");
@@ -63,33 +81,17 @@ void CMainFrame::BuildStatusBar()
         statusBar()->addPermanentWidget(m_pIndicator[i]);
     }
     statusBar()->showMessage(WndText(EWndText::Ready));
+    m_ReadLock = ReadLed;
     qApp->installEventFilter(this);
     UpdateIndicators();
 }
 
-namespace {
-// The keyboard's lock lights as the kernel shows them; false when there is no such light.
-bool ReadLed(const char* suffix, bool& on)
-{
-    static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
-    for (const char* in : kInputs) {
-        QFile f(QString("/sys/class/leds/%1::%2/brightness").arg(in, suffix));
-        if (f.open(QIODevice::ReadOnly)) {
-            on = f.readAll().trimmed() != "0";
-            return true;
-        }
-    }
-    return false;
-}
-} // namespace
-
 void CMainFrame::UpdateIndicators()
 {
-    static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
     static const char* const kNames[] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
         bool on = m_LockOn[i];
-        if (ReadLed(kLeds[i], on))
+        if (m_ReadLock && m_ReadLock(i, on))
             m_LockOn[i] = on;
         m_pIndicator[i]->setText(m_LockOn[i] ? kNames[i] : "");
     }
@@ -103,14 +105,26 @@ QString CMainFrame::Indicators() const
     return shown.join(' ');
 }
 
+void CMainFrame::SetLockReader(LockReader reader)
+{
+    m_ReadLock = std::move(reader);
+    UpdateIndicators();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
 {
-    // Where the lights cannot be read, the lock keys are followed as they are pressed.
-    if (e->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
+    // Where the lights cannot be read, the lock keys are followed as they are pressed. A key
+    // that no widget takes is passed on to each parent in turn and seen here each time: only
+    // the first press after a release counts.
+    const bool press = e->type() == QEvent::KeyPress;
+    if ((press || e->type() == QEvent::KeyRelease) && watched->isWidgetType()) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const int key = k->key();
         const int i = key == Qt::Key_CapsLock ? 0 : key == Qt::Key_NumLock ? 1 : key == Qt::Key_ScrollLock ? 2 : -1;
-        if (i >= 0 && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
-            m_LockOn[i] = !m_LockOn[i];
+        if (i >= 0 && !k->isAutoRepeat()) {
+            if (press && !m_LockDown[i])
+                m_LockOn[i] = !m_LockOn[i];
+            m_LockDown[i] = press;
             UpdateIndicators();
         }
     }
@@ -171,6 +185,17 @@ void CMainFrame::ApplyInterfaceTexts()
         m_pHelp->Reload();
 }
 
+bool CMainFrame::event(QEvent* e)
+{
+    // A prompt that goes (the pointer leaves a command) gives way to the idle text, not to an
+    // empty bar.
+    if (e->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(e)->tip().isEmpty()) {
+        statusBar()->showMessage(WndText(EWndText::Ready));
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
 bool CMainFrame::ToolBarShown() const
 {
     return m_pToolBar && !m_pToolBar->isHidden();
@@ -188,8 +213,9 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     if (e->isAccepted() && m_pView) {
         CDrill_SdiView* view = m_pView;
         m_pView = nullptr;
+        const AppHooks hooks = view->Hooks();
         delete view;
-        QuitMessageLoop(0);
+        hooks.Quit(0);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QToolBar;
@@ -32,9 +34,15 @@ public:
     bool StatusBarShown() const;
     // The Caps Lock, Num Lock and Scroll Lock indicators, as shown now.
     QString Indicators() const;
+    // Reads the state of a lock (0 Caps, 1 Num, 2 Scroll) into on; false when the system does
+    // not tell it, and the lock keys are then followed as they are pressed. By default the
+    // keyboard's lights; tests give a reader that knows nothing.
+    using LockReader = std::function<bool(int lock, bool& on)>;
+    void SetLockReader(LockReader reader);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -52,6 +60,9 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIndicator[3] = {};
     bool m_LockOn[3] = {};
+    // A lock key held down: its press is counted once, however far it is passed on.
+    bool m_LockDown[3] = {};
+    LockReader m_ReadLock;
 };
 
 // The main window, set by the start sequence once it exists; the view shows it when the title

@@ -27,7 +27,7 @@ void OnEndSignal(int)
 }
 } // namespace
 
-CSessionEnd::CSessionEnd()
+CSessionEnd::CSessionEnd(std::function<void(int)> quit) : m_Quit(std::move(quit))
 {
     if (g_SignalPipe[0] >= 0 || ::pipe2(g_SignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         if (g_SignalPipe[0] < 0)
@@ -80,5 +80,5 @@ void CSessionEnd::EndWhenNoDialogIsOpen()
     if (g_hWndView)
         g_hWndView->PostMsg(WM_DEINSTALL_ALL);
     else
-        QuitMessageLoop(0);
+        AppHooks{{}, m_Quit}.Quit(0);
 }

@@ -6,14 +6,17 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QSocketNotifier;
 
 class CSessionEnd : public QObject {
     Q_OBJECT
 public:
     // Takes over SIGTERM and SIGINT until destroyed, then gives them their default action back.
-    // One at a time per process.
-    CSessionEnd();
+    // One at a time per process. quit ends the message loop when no view is there to end it
+    // (unset: QCoreApplication::exit).
+    explicit CSessionEnd(std::function<void(int)> quit = {});
     ~CSessionEnd() override;
 
     // Whether the signals are taken over (false when the pipe could not be made).
@@ -24,4 +27,5 @@ private:
     void EndWhenNoDialogIsOpen();
 
     QSocketNotifier* m_pNotifier = nullptr;
+    std::function<void(int)> m_Quit;
 };

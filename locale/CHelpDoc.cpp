@@ -1,7 +1,7 @@
 #include "locale/CHelpDoc.h"
 
 #include "locale/LclFile.h"
-#include "locale/LclUtf8.h"
+#include "platform/PlatUtf8.h"
 
 #include <set>
 
@@ -138,7 +138,7 @@ void CHelpDoc::Clear()
 
 bool CHelpDoc::ParsePages(const std::string& hlp)
 {
-    if (!LclIsUtf8(hlp))
+    if (!plat::IsUtf8(hlp))
         return Fail(kHlp, 0, "is not UTF-8");
     const std::vector<std::string> lines = Lines(hlp);
     if (lines.empty() || lines[0] != "LEXIDO-HELP 1")
@@ -215,7 +215,7 @@ bool CHelpDoc::ParsePages(const std::string& hlp)
 
 bool CHelpDoc::ParseContents(const std::string& cnt)
 {
-    if (!LclIsUtf8(cnt))
+    if (!plat::IsUtf8(cnt))
         return Fail(kCnt, 0, "is not UTF-8");
     const std::vector<std::string> lines = Lines(cnt);
     if (lines.empty() || lines[0] != "LEXIDO-CONTENTS 1")

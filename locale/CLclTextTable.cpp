@@ -1,6 +1,6 @@
 #include "locale/CLclTextTable.h"
 
-#include "locale/LclUtf8.h"
+#include "platform/PlatUtf8.h"
 
 namespace {
 // The one index inside the range that has no text at all.
@@ -15,7 +15,7 @@ CLclTextTable::CLclTextTable(const SLclText* texts, std::size_t count, int codeP
             m_Exact = false;
             continue;
         }
-        if (!LclUtf8ToCodePage(texts[k].utf8, codePage, m_Texts[i]))
+        if (!plat::Utf8ToCodePage(texts[k].utf8, codePage, m_Texts[i]))
             m_Exact = false;
     }
 }

@@ -5,8 +5,7 @@
 
 namespace {
 
-// German texts, windows-1252. "Sprachf¹hrer" and "Franz¡sisch" hold the bytes 0xB9 and 0xA1
-// on purpose: they are the captions the German menu has always shown.
+// German texts, windows-1252.
 const SLclText kTexts[] = {
     {1, "Datei"},
     {2, "&Oeffnen...\tCtrl+O"},
@@ -41,18 +40,18 @@ const SLclText kTexts[] = {
     {31, "Klammern hinzufuegen"},
     {32, "Klammern hinzufuegen (Wort fuer Wort)"},
     {33, "Klammern hinzufuegen (Timeout )"},
-    {34, "Sprachf¹hrer"},
-    {35, "English <---> Franz¡sisch"},
+    {34, "Sprachführer"},
+    {35, "English <---> Französisch"},
     {36, "English <---> Deutch"},
     {37, "English <---> Russisch"},
-    {38, "Franz¡sisch <---> English"},
-    {39, "Franz¡sisch <---> Deutch"},
-    {40, "Franz¡sisch <---> Russisch"},
+    {38, "Französisch <---> English"},
+    {39, "Französisch <---> Deutch"},
+    {40, "Französisch <---> Russisch"},
     {41, "Deutch <---> English"},
-    {42, "Deutch <---> Franz¡sisch"},
+    {42, "Deutch <---> Französisch"},
     {43, "Deutch <---> Russisch"},
     {44, "Russisch <---> English"},
-    {45, "Russisch <---> Franz¡sisch"},
+    {45, "Russisch <---> Französisch"},
     {46, "Russisch <---> Deutch"},
     {47, "&Hilfe"},
     {48, "&Hilfe Inhalt"},

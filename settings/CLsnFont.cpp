@@ -11,6 +11,7 @@
 
 LsnLogFont g_LogFont = {};
 int g_FontUnset = 1;
+std::uint32_t g_FontColour = 0;
 IFontChooser* g_pIFontChooser = nullptr;
 
 namespace {
@@ -44,6 +45,11 @@ void ForEachIntField(LsnLogFont& lf, F f)
 int CharSetCodePage(int charSet)
 {
     return charSet == RUSSIAN_CHARSET ? plat::kCpCyrillic : plat::kCpWestern;
+}
+
+int DisplayFontCodePage()
+{
+    return g_FontUnset ? plat::kCpWestern : CharSetCodePage(g_LogFont.lfCharSet);
 }
 
 int CLsnFont::Init()
@@ -81,11 +87,13 @@ int CLsnFont::LoadFromDialog()
 {
     // No chooser (no window) is a learner who cancels.
     LsnLogFont chosen = g_LogFont;
-    if (!g_pIFontChooser || !g_pIFontChooser->ChooseFont(chosen))
+    std::uint32_t colour = g_FontColour;
+    if (!g_pIFontChooser || !g_pIFontChooser->ChooseFont(chosen, colour))
         return 0;
     g_FontUnset = 0;
     chosen.lfFaceName[LF_FACESIZE - 1] = 0;
     g_LogFont = chosen;
+    g_FontColour = colour & 0xFFFFFF;
     if (SaveToOdb() != 0)
         LogFatal("\nCLsnFont::LoadFromDialog(), after SaveToOdb()");
     return 0;
@@ -103,6 +111,7 @@ int CLsnFont::LoadDefault()
     lf.lfPitchAndFamily = 18;
     std::strcpy(lf.lfFaceName, "Times New Roman");
     g_LogFont = lf;
+    g_FontColour = 0;
     if (SaveToOdb() != 0)
         LogFatal("\nCLsnFont::LoadDefault(), error after SaveToOdb()");
     return 0;

@@ -1,4 +1,5 @@
 #include "platform/PlatCodePage.h"
+#include "platform/PlatScreenText.h"
 
 #include <gtest/gtest.h>
 
@@ -51,4 +52,19 @@ TEST(CodePage, CaseInsensitiveComparison)
     // The same bytes are different letters in the other page: 0xC0 is À, not А.
     EXPECT_EQ(plat::StrCmpI("\xC0", "\xE0", plat::kCpWestern), 0);
     EXPECT_NE(plat::StrCmpI("\xA8", "\xB8", plat::kCpWestern), 0); // ¨ and ¸ are no letters
+}
+
+// The screen's bytes as both front-ends show them (the shipped guide pairs are checked in full with
+// the shipped texts): a field's words decide, the font only where none can; a typed character is
+// the Western byte, else the Cyrillic one.
+TEST(ScreenText, WordsDecideTheCodePageTheFontWhereNoneCanAndKeysPreferTheWesternByte)
+{
+    EXPECT_EQ(plat::ScreenToUnicode("*\xe0 Paris=\xe2 \xcf\xe0\xf0\xe8\xe6", 16, plat::kCpCyrillic),
+              U"*à Paris=в Париж");
+    EXPECT_EQ(plat::ScreenToUnicode("\xe0\n\xb9", 3, plat::kCpWestern), U"а\n¹");
+    EXPECT_EQ(plat::ScreenToUnicode("\xb9", 1, plat::kCpCyrillic), U"№");
+    unsigned char b = 0;
+    EXPECT_TRUE(plat::TypedCharToByte(U'ü', b) && b == 0xFC);
+    EXPECT_TRUE(plat::TypedCharToByte(U'я', b) && b == 0xFF);
+    EXPECT_FALSE(plat::TypedCharToByte(U'中', b));
 }

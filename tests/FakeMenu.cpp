@@ -1,38 +1,15 @@
 #include "tests/FakeMenu.h"
 
-#include "locale/LclUtf8.h"
 #include "platform/PlatCodePage.h"
+#include "platform/PlatUtf8.h"
 
 std::u32string FromUtf8(const std::string& utf8)
 {
     std::u32string out;
     std::size_t pos = 0;
     char32_t c;
-    while (LclNextUtf8(utf8, pos, c))
+    while (plat::NextUtf8(utf8, pos, c))
         out += c;
-    return out;
-}
-
-std::string ToUtf8(const std::u32string& text)
-{
-    std::string out;
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
     return out;
 }
 
@@ -41,7 +18,7 @@ std::string CodePageToUtf8(const char* bytes, int codePage)
     std::u32string u;
     for (const char* p = bytes; *p; ++p)
         u += plat::ToUnicode(static_cast<unsigned char>(*p), codePage);
-    return ToUtf8(u);
+    return plat::ToUtf8(u);
 }
 
 std::string FakeMenu::GetItemCaption(int pos, int codePage)
@@ -109,7 +86,7 @@ void FakeMenu::AddItem(const std::string& utf8, int id)
 
 std::string FakeMenu::Utf8(int pos) const
 {
-    return ToUtf8(m_Items.at(static_cast<std::size_t>(pos)).caption);
+    return plat::ToUtf8(m_Items.at(static_cast<std::size_t>(pos)).caption);
 }
 
 void FakeMenu::SetUtf8(int pos, const std::string& utf8)
@@ -121,10 +98,10 @@ std::string FakeMenu::Dump() const
 {
     std::string out;
     for (const Item& top : m_Items) {
-        out += ToUtf8(top.caption) + "\n";
+        out += plat::ToUtf8(top.caption) + "\n";
         if (top.sub)
             for (const Item& item : top.sub->m_Items)
-                out += ToUtf8(top.caption) + "|" + ToUtf8(item.caption) + "|" + std::to_string(item.id) + "\n";
+                out += plat::ToUtf8(top.caption) + "|" + plat::ToUtf8(item.caption) + "|" + std::to_string(item.id) + "\n";
     }
     return out;
 }

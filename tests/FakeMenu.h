@@ -64,6 +64,5 @@ const std::vector<MenuTop>& EnglishMenuResource();
 void BuildEnglishMenu(FakeMenu& bar);
 
 std::u32string FromUtf8(const std::string& utf8);
-std::string ToUtf8(const std::u32string& text);
 // UTF-8 form of bytes in a code page.
 std::string CodePageToUtf8(const char* bytes, int codePage);

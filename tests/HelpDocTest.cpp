@@ -1,6 +1,6 @@
 #include "locale/CHelpDoc.h"
 #include "locale/LclMenuLayout.h"
-#include "locale/LclUtf8.h"
+#include "platform/PlatUtf8.h"
 #include "platform/PlatCodePage.h"
 #include "tests/TestProgramFolder.h"
 
@@ -190,25 +190,26 @@ TEST(HelpDocTest, LoadReadsTheInstalledPairAndRefusesAMissingFile)
 
 TEST(HelpDocTest, OnlyWellFormedUtf8IsRead)
 {
-    EXPECT_TRUE(LclIsUtf8(""));
-    EXPECT_TRUE(LclIsUtf8("plain \xC3\xA9 \xD0\xAF \xE2\x82\xAC \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(LclIsUtf8("\xC3"));             // cut at the end
-    EXPECT_FALSE(LclIsUtf8("\xE2\x82"));         // cut at the end
-    EXPECT_FALSE(LclIsUtf8("\xC3(x"));           // a lead byte without its follower
-    EXPECT_FALSE(LclIsUtf8("\x80"));             // a lone follower
-    EXPECT_FALSE(LclIsUtf8("\xC0\xAF"));         // overlong '/'
-    EXPECT_FALSE(LclIsUtf8("\xE0\x80\xAF"));     // overlong '/'
-    EXPECT_FALSE(LclIsUtf8("\xED\xA0\x80"));     // a surrogate
-    EXPECT_FALSE(LclIsUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
-    EXPECT_FALSE(LclIsUtf8("\xFF"));
+    EXPECT_TRUE(plat::IsUtf8(""));
+    EXPECT_TRUE(plat::IsUtf8("plain \xC3\xA9 \xD0\xAF \xE2\x82\xAC \xF0\x9F\x98\x80"));
+    EXPECT_FALSE(plat::IsUtf8("\xC3"));             // cut at the end
+    EXPECT_FALSE(plat::IsUtf8("\xE2\x82"));         // cut at the end
+    EXPECT_FALSE(plat::IsUtf8("\xC3(x"));           // a lead byte without its follower
+    EXPECT_FALSE(plat::IsUtf8("\x80"));             // a lone follower
+    EXPECT_FALSE(plat::IsUtf8("\xC0\xAF"));         // overlong '/'
+    EXPECT_FALSE(plat::IsUtf8("\xE0\x80\xAF"));     // overlong '/'
+    EXPECT_FALSE(plat::IsUtf8("\xED\xA0\x80"));     // a surrogate
+    EXPECT_FALSE(plat::IsUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
+    EXPECT_FALSE(plat::IsUtf8("\xFF"));
+    EXPECT_EQ(plat::ToUtf8(U"\xD800\xE9"), "\xEF\xBF\xBD\xC3\xA9"); // a surrogate has no UTF-8 form
 
     std::string bytes;
-    EXPECT_TRUE(LclUtf8ToCodePage("Sprachf¹hrer", plat::kCpWestern, bytes));
-    EXPECT_EQ(bytes, "Sprachf\xB9hrer");
-    EXPECT_TRUE(LclUtf8ToCodePage("Ёж €", plat::kCpCyrillic, bytes));
+    EXPECT_TRUE(plat::Utf8ToCodePage("Sprachführer", plat::kCpWestern, bytes));
+    EXPECT_EQ(bytes, "Sprachf\xFChrer");
+    EXPECT_TRUE(plat::Utf8ToCodePage("Ёж €", plat::kCpCyrillic, bytes));
     EXPECT_EQ(bytes, "\xA8\xE6 \x88");
-    EXPECT_FALSE(LclUtf8ToCodePage("Ёж", plat::kCpWestern, bytes));
+    EXPECT_FALSE(plat::Utf8ToCodePage("Ёж", plat::kCpWestern, bytes));
     EXPECT_EQ(bytes, "??");
-    EXPECT_FALSE(LclUtf8ToCodePage("a\xC3", plat::kCpWestern, bytes));
+    EXPECT_FALSE(plat::Utf8ToCodePage("a\xC3", plat::kCpWestern, bytes));
     EXPECT_EQ(bytes, "a?");
 }

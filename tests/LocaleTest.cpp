@@ -101,19 +101,41 @@ TEST_F(LocaleTest, TextsAreTheBytesOfTheirCodePage)
     EXPECT_STREQ(en->GetText(2), "&Open...\tCtrl+O");
     EXPECT_STREQ(en->GetText(104), "There were changes in Lexido settings, \n do you want to save them?");
     EXPECT_STREQ(en->GetText(73), "View Mode (Without  interpretation)");
-    EXPECT_STREQ(de->GetText(34), "Sprachf\xB9hrer");
-    EXPECT_STREQ(de->GetText(35), "English <---> Franz\xA1sisch");
-    EXPECT_STREQ(de->GetText(45), "Russisch <---> Franz\xA1sisch");
+    EXPECT_STREQ(de->GetText(34), "Sprachf\xFChrer");
+    EXPECT_STREQ(de->GetText(35), "English <---> Franz\xF6sisch");
+    EXPECT_STREQ(de->GetText(45), "Russisch <---> Franz\xF6sisch");
     EXPECT_STREQ(de->GetText(62), "Russish");
     EXPECT_STREQ(ru->GetText(1), "\xD4\xE0\xE9\xEB");                 // Файл
     EXPECT_STREQ(ru->GetText(2), "&\xCE\xF2\xEA\xF0\xFB\xF2\xFC...\tCtrl+O"); // &Открыть...
-    EXPECT_STREQ(ru->GetText(82), "M\xE0\xEA\xF1.");                  // a Latin M, as shipped
+    EXPECT_STREQ(ru->GetText(82), "\xCC\xE0\xEA\xF1.");               // Макс.
     EXPECT_STREQ(ru->GetText(95), "\xCC\xE0\xEA\xF1.");               // Макс.
     EXPECT_STREQ(ru->GetText(76), "\xD6\xE5\xFB\xEC\xE8 \xF4\xF0\xE0\xE7\xE0\xEC\xE8"); // Цеыми фразами
     EXPECT_STREQ(ru->GetText(98), "Lexido");
     EXPECT_EQ(CodePageToUtf8(ru->GetText(104), plat::kCpCyrillic),
               "Lexido конфигурация была изменена, \nВы хотите сохранить изменения?");
     EXPECT_EQ(CodePageToUtf8(ru->GetText(97), plat::kCpCyrillic), "Lexido (Лексический тренажёр)");
+}
+
+// A character of another code page or alphabet is a slip of a table: each text holds ASCII and
+// the letters of its language only, and no word mixes Latin and Cyrillic letters.
+TEST_F(LocaleTest, EveryTextIsWrittenInTheLettersOfItsLanguage)
+{
+    const auto cyrillic = [](char32_t c) { return c >= 0x400 && c <= 0x4FF; };
+    const auto latin = [](char32_t c) {
+        return (c | 0x20) - 'a' < 26u || std::u32string(U"ÄÖÜäöüß").find(c) != std::u32string::npos;
+    };
+    const std::pair<int, std::function<bool(char32_t)>> cases[] = {
+        {LANGUAGE_ENGLISH, latin}, {LANGUAGE_GERMAN, latin}, {LANGUAGE_RUSSIAN, cyrillic}};
+    for (const auto& [language, ownLetter] : cases)
+        for (int index = 1; index <= LCL_MAX_TEXT; ++index) {
+            const char* bytes = Make(language)->GetText(index);
+            const std::u32string t = FromUtf8(CodePageToUtf8(bytes ? bytes : "", CLocal::CodePage(language)));
+            for (std::size_t i = 0; i < t.size(); ++i) {
+                const bool mixed =
+                    i > 0 && ((latin(t[i - 1]) && cyrillic(t[i])) || (cyrillic(t[i - 1]) && latin(t[i])));
+                EXPECT_TRUE((t[i] < 0x80 || ownLetter(t[i])) && !mixed) << language << " " << index << " " << i;
+            }
+        }
 }
 
 TEST_F(LocaleTest, TheEnglishTableIsTheMenuResource)
@@ -136,13 +158,13 @@ TEST_F(LocaleTest, EnglishToGermanRetitlesThePhraseBookAndBack)
     EXPECT_EQ(g_pILocal->GetLanguage(), LANGUAGE_GERMAN);
 
     FakeMenu& bar = m_Wnd.bar;
-    EXPECT_EQ(bar.Utf8(7), "Sprachf¹hrer");
-    EXPECT_EQ(bar.GetItemCaption(7, plat::kCpWestern), "Sprachf\xB9hrer");
+    EXPECT_EQ(bar.Utf8(7), "Sprachführer");
+    EXPECT_EQ(bar.GetItemCaption(7, plat::kCpWestern), "Sprachf\xFChrer");
     const char* items[] = {
-        "English <---> Franz¡sisch", "English <---> Deutch", "English <---> Russisch", "",
-        "Franz¡sisch <---> English", "Franz¡sisch <---> Deutch", "Franz¡sisch <---> Russisch", "",
-        "Deutch <---> English", "Deutch <---> Franz¡sisch", "Deutch <---> Russisch", "",
-        "Russisch <---> English", "Russisch <---> Franz¡sisch", "Russisch <---> Deutch",
+        "English <---> Französisch", "English <---> Deutch", "English <---> Russisch", "",
+        "Französisch <---> English", "Französisch <---> Deutch", "Französisch <---> Russisch", "",
+        "Deutch <---> English", "Deutch <---> Französisch", "Deutch <---> Russisch", "",
+        "Russisch <---> English", "Russisch <---> Französisch", "Russisch <---> Deutch",
     };
     FakeMenu& book = bar.Sub(7);
     ASSERT_EQ(book.GetItemCount(), 15);
@@ -274,7 +296,7 @@ TEST_F(LocaleTest, MenusOutOfStepWithTheTableEndTheProgram)
          "\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem()"},
         {"no menu bar", [](FakeWnd& w) { w.hasMenu = false; },
          "\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem()"},
-        {"top-level caption already German", [](FakeWnd& w) { w.bar.SetUtf8(7, "Sprachf¹hrer"); },
+        {"top-level caption already German", [](FakeWnd& w) { w.bar.SetUtf8(7, "Sprachführer"); },
          "\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem()"},
         {"item caption changed", [](FakeWnd& w) { w.bar.Sub(5).SetUtf8(3, "Previous  File"); },
          "\nCLocal::ChngFrstLevelMenu(), error, after FindMenuItem(), pos <= -1"},

@@ -22,7 +22,7 @@ int RdInt(const char* sec, const char* par)
 struct ScriptedChooser : IFontChooser {
     bool confirm = false;
     LsnLogFont font{};
-    bool ChooseFont(LsnLogFont& chosen) override
+    bool ChooseFont(LsnLogFont& chosen, std::uint32_t&) override
     {
         if (confirm)
             chosen = font;

@@ -4,6 +4,9 @@
 #include "config/DbTypes.h"
 #include "config/IDbLexer.h"
 #include "data/tools/SrcTxtCnv.h"
+#include "platform/PlatCodePage.h"
+#include "platform/PlatScreenText.h"
+#include "platform/PlatUtf8.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
@@ -81,15 +84,9 @@ std::size_t Utf8Chars(const std::string& s)
 std::u32string CodePoints(const std::string& s)
 {
     std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        const int len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t u = len == 1 ? b : len == 2 ? b & 0x1F : len == 3 ? b & 0x0F : b & 0x07;
-        for (int k = 1; k < len && i + k < s.size(); ++k)
-            u = (u << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    char32_t u;
+    for (std::size_t pos = 0; plat::NextUtf8(s, pos, u);)
         out.push_back(u);
-        i += len;
-    }
     return out;
 }
 
@@ -277,6 +274,37 @@ TEST(ShippedTexts, ConvertedFilesAreTheMastersWithCrLfEnds)
         EXPECT_TRUE(bytes == fresh) << rel << " is not the conversion of its master: they part at byte "
                                     << (diff.first - bytes.begin());
     }
+}
+
+// Every phrase of a guide pair, in the bytes its phrase file holds, reads on the screen as its
+// masters, with the shipped (Cyrillic) display font and a Western one: French and German words
+// beside Russian ones included.
+TEST(ShippedTexts, EveryGuidePairShowsOnTheScreenAsItsMastersRead)
+{
+    const auto joined = [](const SRecord& r) {
+        std::string text;
+        for (const std::string& line : r.lines)
+            text += line + "\n";
+        return text;
+    };
+    std::vector<std::string> faults;
+    std::size_t checked = 0;
+    for (const char* pair : {"En Ru", "En Fr", "En Ge", "Fr Ge", "Fr Ru", "Ge Ru"})
+        for (const char* topic : kTopics) {
+            const std::string a = CgFile(std::string(pair, 2), topic), b = CgFile(pair + 3, topic);
+            const std::vector<SRecord> ra = ParseMaster(a, faults), rb = ParseMaster(b, faults);
+            for (std::size_t r = 0; r < std::min(ra.size(), rb.size()); ++r, ++checked) {
+                const std::string ta = "*" + joined(ra[r]), tb = "=" + joined(rb[r]);
+                std::string ba, bb;
+                ASSERT_TRUE(plat::Utf8ToCodePage(ta, MstrCodePage(a), ba));
+                ASSERT_TRUE(plat::Utf8ToCodePage(tb, MstrCodePage(b), bb));
+                const std::string bytes = ba + bb;
+                for (const int fontCp : {plat::kCpCyrillic, plat::kCpWestern})
+                    EXPECT_EQ(plat::ToUtf8(plat::ScreenToUnicode(bytes.data(), static_cast<int>(bytes.size()), fontCp)),
+                              ta + tb) << a << " record " << ra[r].number;
+            }
+        }
+    EXPECT_GT(checked, 1000u);
 }
 
 class InstalledTextsTest : public ProgramFolderTest {

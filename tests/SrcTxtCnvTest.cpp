@@ -2,6 +2,7 @@
 
 #include "data/tools/SrcTxtCnv.h"
 #include "platform/PlatCodePage.h"
+#include "platform/PlatUtf8.h"
 #include "tests/TestProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -37,19 +38,8 @@ SCnvrtErr Refusal(const std::string& utf8, int cp)
 std::string BackToUtf8(const std::string& bytes, int cp)
 {
     std::string s;
-    for (unsigned char b : bytes) {
-        const char32_t u = plat::ToUnicode(b, cp);
-        if (u < 0x80) {
-            s += static_cast<char>(u);
-        } else if (u < 0x800) {
-            s += static_cast<char>(0xC0 | (u >> 6));
-            s += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            s += static_cast<char>(0xE0 | (u >> 12));
-            s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            s += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
+    for (unsigned char b : bytes)
+        plat::AppendUtf8(plat::ToUnicode(b, cp), s);
     return s;
 }
 

@@ -130,6 +130,23 @@ TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMar
     EXPECT_FALSE(Exists("out/r_2.mix"));
 }
 
+// The guide made at the first start, shown with the shipped Cyrillic display font: the French
+// and German words in their own letters, the Russian ones beside them in theirs.
+TEST_F(TtyBatchTest, TheGuidesWesternWordsShowTheirOwnLettersBesideCyrillicOnes)
+{
+    InstallShippedTexts();
+    WriteFile("Settings/OnceImpActn.cfg", "sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 0");
+    const std::pair<std::string, std::string> cases[] = {
+        {"French_Russian/01 Food and drink",
+         Q("J'ai faim. Où pouvons-nous manger\u00a0?", "Я голоден. Где мы можем поесть?")},
+        {"French_German/10 Shopping", Q("À quelle heure ouvrent les magasins\u00a0?", "Wann öffnen die Geschäfte?")},
+    };
+    for (const auto& [file, shown] : cases) {
+        ASSERT_EQ(Run("--mode 0 'Text/Conversational Guide/" + file + ".mix'", "x"), 0) << m_Err;
+        EXPECT_NE(m_Out.find(shown), std::string::npos) << file << "\n" << m_Out;
+    }
+}
+
 // Installed where the learner cannot write: the start cannot make its log, so it ends with
 // status 1 and no line, before anything is read or written; never a crash.
 TEST_F(TtyBatchTest, AReadOnlyProgramFolderEndsTheStartWithStatus1AndWritesNothing)

@@ -5,7 +5,6 @@
 #include "config/IDbVars.h"
 #include "engine/DrillCommands.h"
 #include "settings/Globals.h"
-#include "settings/LsnLogFont.h"
 #include "tests/TestProgramFolder.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyOptions.h"
@@ -16,30 +15,25 @@
 
 namespace {
 
-TEST(TtyText, ScreenBytesBecomeUtf8InTheFontsCodePage)
+TEST(TtyText, ScreenBytesBecomeUtf8WordByWord)
 {
     const char russian[] = "\xCF\xF0\xE8\xE2\xE5\xF2\r\n!";
-    EXPECT_EQ(tty::ToUtf8(russian, sizeof russian - 1, 1251), "Привет\n!");
+    EXPECT_EQ(tty::ScreenToUtf8(russian, sizeof russian - 1, 1252), "Привет\n!");
     const char western[] = "caf\xE9 \xDF";
-    EXPECT_EQ(tty::ToUtf8(western, sizeof western - 1, 1252), "café ß");
+    EXPECT_EQ(tty::ScreenToUtf8(western, sizeof western - 1, 1251), "café ß");
     // A control byte must not reach the terminal, where it would move the cursor.
-    EXPECT_EQ(tty::ToUtf8("a\x1b[2Jb", 6, 1252), "a?[2Jb");
-
-    g_LogFont.lfCharSet = 204;
-    EXPECT_EQ(tty::ScreenCodePage(), 1251);
-    g_LogFont.lfCharSet = 0;
-    EXPECT_EQ(tty::ScreenCodePage(), 1252);
+    EXPECT_EQ(tty::ScreenToUtf8("a\x1b[2Jb", 6, 1252), "a?[2Jb");
 }
 
-TEST(TtyText, TypedCharactersBecomeBytesOfTheCodePage)
+TEST(TtyText, TypedCharactersBecomeTheBytesTheWindowDelivers)
 {
     unsigned char byte = 0;
-    ASSERT_TRUE(tty::KeyToByte("ж", 1251, byte));
+    ASSERT_TRUE(tty::KeyToByte("ж", byte));
     EXPECT_EQ(byte, 0xE6);
-    ASSERT_TRUE(tty::KeyToByte("é", 1252, byte));
+    ASSERT_TRUE(tty::KeyToByte("é", byte));
     EXPECT_EQ(byte, 0xE9);
-    EXPECT_FALSE(tty::KeyToByte("ж", 1252, byte));
-    EXPECT_FALSE(tty::KeyToByte("\xC3", 1252, byte)); // a cut sequence
+    EXPECT_FALSE(tty::KeyToByte("中", byte));
+    EXPECT_FALSE(tty::KeyToByte("\xC3", byte)); // a cut sequence
 }
 
 TEST(TtyText, LinesWrapAtTheWidthCountingCharactersNotBytes)

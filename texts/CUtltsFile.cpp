@@ -142,8 +142,11 @@ int CUtltsFile::SwitchToNewName(const char* path)
 
 void CUtltsFile::SetCaption(IFileView& view)
 {
+    // With no file open the caption is the product name alone.
     const char* title = view.GetCaptionTitle();
-    std::string caption = std::string(title ? title : "") + " - " + m_FileName.c_str();
+    std::string caption = title ? title : "";
+    if (*m_FileName.c_str())
+        caption += std::string(" - ") + m_FileName.c_str();
     if (caption.size() > kMaxCaption)
         caption.resize(kMaxCaption);
     view.SetCaption(caption.c_str());

@@ -11,6 +11,7 @@
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 #include "settings/Globals.h"
+#include "settings/LsnLogFont.h"
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
@@ -19,6 +20,8 @@
 #include "tty/TtyText.h"
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace tty {
 
@@ -63,7 +66,7 @@ const char* const kKeys =
     "  F7       previous file                 F8       next file\n"
     "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
     "  Ctrl+N   cancel the current iteration\n"
-    "  Up, Down, PgUp, PgDn, Home, End   move through the opened file\n"
+    "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
     "\n"
     "In a pass: Space marks a phrase not yet known, Escape ends the pass, \"=\" shows\n"
     "without marking; every other key is the learner's answer.\n"
@@ -155,12 +158,18 @@ void CTtyApp::Render()
     } else {
         static char text[SCREEN_TEXT_SIZE];
         const int length = g_pOScreen->CopyText(text, sizeof text);
-        lines = WrapLines(ToUtf8(text, static_cast<std::size_t>(length), ScreenCodePage()), cols);
+        lines = WrapLines(ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage()), cols);
     }
-    // A pass writes at the end of its text: keep the end in sight. A shown file starts at the top.
+    // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
+    // back over it. A shown file starts at the top.
     std::size_t first = 0;
-    if (m_Overlay.empty() && PassRunning() && lines.size() > static_cast<std::size_t>(textRows))
-        first = lines.size() - static_cast<std::size_t>(textRows);
+    if (!PassRunning())
+        m_PassBack = 0;
+    if (m_Overlay.empty() && PassRunning() && lines.size() > static_cast<std::size_t>(textRows)) {
+        const long over = static_cast<long>(lines.size()) - textRows;
+        m_PassBack = std::min(m_PassBack, over);
+        first = static_cast<std::size_t>(over - m_PassBack);
+    }
 
     std::string frame = "\x1b[H";
     for (int row = 0; row < textRows; ++row) {
@@ -174,13 +183,14 @@ void CTtyApp::Render()
 
 void CTtyApp::PassKey(const std::string& text)
 {
+    m_PassBack = 0; // an answer is typed at the end of the text
     unsigned char byte = 0;
     if (text.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
         // The terminal's Backspace is DEL; the window delivers 8.
         byte = c == 0x7F ? 8 : c;
-    } else if (!KeyToByte(text, ScreenCodePage(), byte)) {
-        Say("That letter is not in the code page of this text.");
+    } else if (!KeyToByte(text, byte)) {
+        Say("That letter is in neither code page of the texts.");
         return;
     }
     g_pIKbrd->PutKey(byte);
@@ -198,8 +208,24 @@ void CTtyApp::Run(bool enabled, int (*command)(), const char* what)
 
 void CTtyApp::Scroll(int code)
 {
-    if (PassRunning())
-        return; // a pass owns the screen text; the window's scrolling would overwrite it too
+    if (PassRunning()) {
+        // A pass owns the screen text: the keys move over it and never show the file, whose
+        // lines hold the answers. Render keeps the position within the text.
+        int rows = 24, cols = 80;
+        m_Term.Size(rows, cols);
+        const long page = rows > 3 ? rows - 2 : 1;
+        switch (code) {
+        case 0: ++m_PassBack; break;
+        case 1: --m_PassBack; break;
+        case 2: m_PassBack += page; break;
+        case 3: m_PassBack -= page; break;
+        case 6: m_PassBack = static_cast<long>(SCREEN_TEXT_SIZE); break;
+        case 7: m_PassBack = 0; break;
+        default: break;
+        }
+        m_PassBack = std::max(0L, m_PassBack);
+        return;
+    }
     const long position = m_pView->Scroll(code);
     if (g_pIUtltsFile->ScrallViewFile(m_pView, code, static_cast<int>(position), nullptr) != 0)
         LogFatal("\n,CDrill_SdiView::OnVScroll(), error after g_pIUtltsFile->ScrallViewFile()");

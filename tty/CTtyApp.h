@@ -39,6 +39,8 @@ private:
     void Say(const std::string& message) { m_Message = message; }
     // Runs a command that is enabled, or says why nothing happens.
     void Run(bool enabled, int (*command)(), const char* what);
+    // Scroll codes as the window's scroll bar gives them: over a running pass's screen, or
+    // else over the opened file.
     void Scroll(int code);
     void ChooseMode();
     void OpenPhraseBook();
@@ -53,6 +55,8 @@ private:
     std::string m_CountedFile; // the file whose phrases m_Phrases counts
     int m_CountedPass = -1;
     long m_Phrases = 0;
+    // How many lines a running pass's screen is shown above its end; 0 keeps the end in sight.
+    long m_PassBack = 0;
 };
 
 } // namespace tty

@@ -9,6 +9,7 @@
 #include "engine/IMfcCmmnProc.h"
 #include "platform/PlatEvent.h"
 #include "settings/Globals.h"
+#include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyInstall.h"
@@ -57,7 +58,7 @@ void CTtyBatch::PrintScreen()
 {
     static char text[SCREEN_TEXT_SIZE];
     const int length = g_pOScreen->CopyText(text, sizeof text);
-    std::string shown = ToUtf8(text, static_cast<std::size_t>(length), ScreenCodePage());
+    std::string shown = ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage());
     if (shown.empty() || shown.back() != '\n')
         shown += '\n';
     shown += "\f\n";

@@ -2,6 +2,7 @@
 
 #include "platform/PlatCodePage.h"
 #include "platform/PlatFs.h"
+#include "platform/PlatUtf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,39 +20,6 @@ namespace {
 const char* CodePageName(int codePage)
 {
     return codePage == plat::kCpCyrillic ? "windows-1251" : "windows-1252";
-}
-
-// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when it is malformed (overlong,
-// surrogate, beyond U+10FFFF, cut short).
-std::size_t DecodeUtf8(const std::string& s, std::size_t i, char32_t& u)
-{
-    const unsigned char b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        u = b0;
-        return 1;
-    }
-    std::size_t len = 0;
-    char32_t min = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, u = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, u = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, u = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size())
-        return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const unsigned char b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        u = (u << 6) | (b & 0x3F);
-    }
-    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
-        return 0;
-    return len;
 }
 
 bool IsBlankLine(const std::string& line)
@@ -110,10 +78,8 @@ bool CnvrtMstr(const std::string& utf8, int codePage, std::string& out, SCnvrtEr
     while (i < utf8.size()) {
         ++column;
         char32_t u = 0;
-        const std::size_t len = DecodeUtf8(utf8, i, u);
-        if (len == 0)
+        if (!plat::NextUtf8(utf8, i, u))
             return refuse(0, "malformed UTF-8");
-        i += len;
         if (u == '\r') {
             if (i >= utf8.size() || utf8[i] != '\n')
                 return refuse(u, "carriage return without line feed");
@@ -159,22 +125,7 @@ std::string FormatCnvrtErr(const std::string& file, const SCnvrtErr& err)
         if (err.chr >= 0x20 && !(err.chr >= 0x7F && err.chr <= 0x9F)) {
             // The character itself, as UTF-8, so that the message shows what to look for.
             std::string c;
-            const char32_t u = err.chr;
-            if (u < 0x80) {
-                c += static_cast<char>(u);
-            } else if (u < 0x800) {
-                c += static_cast<char>(0xC0 | (u >> 6));
-                c += static_cast<char>(0x80 | (u & 0x3F));
-            } else if (u < 0x10000) {
-                c += static_cast<char>(0xE0 | (u >> 12));
-                c += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-                c += static_cast<char>(0x80 | (u & 0x3F));
-            } else {
-                c += static_cast<char>(0xF0 | (u >> 18));
-                c += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-                c += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-                c += static_cast<char>(0x80 | (u & 0x3F));
-            }
+            plat::AppendUtf8(err.chr, c);
             msg += " '" + c + "'";
         }
         msg += ")";

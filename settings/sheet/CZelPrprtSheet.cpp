@@ -15,15 +15,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-void QtBeep(int, int) { QApplication::beep(); }
-} // namespace
-
-void (*g_pZelBeep)(int frequency, int duration) = QtBeep;
-
-CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp)
-    : QDialog(owner), m_ShowHelp(std::move(showHelp))
+CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp, std::function<void(int, int)> beep)
+    : QDialog(owner), m_ShowHelp(std::move(showHelp)), m_Beep(std::move(beep))
 {
+    if (!m_Beep)
+        m_Beep = [](int, int) { QApplication::beep(); };
     setObjectName("CZelPrprtSheet");
     // OK and Cancel are Qt's standard buttons: their texts come from Qt's translation.
     UseQtTranslations(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
@@ -91,9 +87,9 @@ void CZelPrprtSheet::accept()
 void CZelPrprtSheet::OnHelp()
 {
     if (m_Tabs->currentIndex() == 0)
-        g_pZelBeep(200, 200);
+        m_Beep(200, 200);
     else
-        g_pZelBeep(100, 100);
+        m_Beep(100, 100);
     if (m_ShowHelp)
         m_ShowHelp();
 }

@@ -13,15 +13,13 @@ class CZelPrprtPg;
 class QDialogButtonBox;
 class QTabWidget;
 
-// The beep before help is shown: frequency in Hz, duration in ms. QApplication::beep() by
-// default (it has neither); tests listen here.
-extern void (*g_pZelBeep)(int frequency, int duration);
-
 class CZelPrprtSheet : public QDialog {
     Q_OBJECT
 public:
-    // showHelp shows the platform help; none: the beep only.
-    explicit CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp = {});
+    // showHelp shows the platform help; none: the beep only. beep sounds before help is shown
+    // (frequency in Hz, duration in ms); none: QApplication::beep(), which has neither.
+    explicit CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp = {},
+                            std::function<void(int frequency, int duration)> beep = {});
     ~CZelPrprtSheet() override;
 
     CZelPrprtPg* Page(int index) const;
@@ -40,6 +38,7 @@ private:
     QTabWidget* m_Tabs;
     QDialogButtonBox* m_Buttons;
     std::function<void()> m_ShowHelp;
+    std::function<void(int, int)> m_Beep;
     // The chooser of "Font..." while the window offers none of its own.
     std::unique_ptr<CQtFontChooser> m_FontChooser;
 };

@@ -87,6 +87,16 @@ LsnLogFont LogFontFromQFont(const QFont& font, int charSet)
     return lf;
 }
 
+QColor QColorFromFontColour(std::uint32_t colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+std::uint32_t FontColourFromQColor(const QColor& colour)
+{
+    return std::uint32_t(colour.red()) | std::uint32_t(colour.green()) << 8 | std::uint32_t(colour.blue()) << 16;
+}
+
 int CharSetOfWritingSystem(QFontDatabase::WritingSystem ws, int keep)
 {
     switch (ws) {

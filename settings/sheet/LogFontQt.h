@@ -4,6 +4,7 @@
 
 #include "settings/LsnLogFont.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontDatabase>
 
@@ -16,6 +17,10 @@ QFont QFontFromLogFont(const LsnLogFont& lf);
 // size, weight on the same 100 to 900 scale, the face name cut to 31 characters, and the
 // precisions and quality that the platform's chooser gives for outline fonts.
 LsnLogFont LogFontFromQFont(const QFont& font, int charSet);
+
+// The screen text's colour (red | green << 8 | blue << 16) and back.
+QColor QColorFromFontColour(std::uint32_t colour);
+std::uint32_t FontColourFromQColor(const QColor& colour);
 
 // The character set of a writing system of the font dialog; a writing system without its own
 // set (Any among them) gives keep.

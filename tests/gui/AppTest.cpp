@@ -6,7 +6,7 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
 #include "app/CAboutDlg.h"
-#include "app/ScreenCodePage.h"
+#include "platform/PlatCodePage.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "platform/PlatWindow.h"
@@ -17,6 +17,7 @@
 #include "platform/PlatEvent.h"
 #include "platform/PlatLock.h"
 #include "settings/CLsnInst.h"
+#include "resources/Resources.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -196,6 +199,54 @@ private slots:
         QCOMPARE(view->verticalScrollBar()->value(), 0);
     }
 
+    void scrollingInAPassMovesOverItsScreenAndNeverShowsTheFile()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/one.mix", kTopic1);
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path("Text/one.mix").toStdString());
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
+        CDrill_SdiView* view = g_pMainWnd->View();
+        view->setFixedHeight(2 * view->GetLineHeight()); // the pass's screen is taller
+        QVERIFY(Trigger(res::ID_RUN_FIRSTITERATION));
+        QTest::keyClick(view, Qt::Key_Space);
+        QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
+        const std::string question = ScreenText();
+        const QImage top = view->viewport()->grab().toImage();
+        QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+        QVERIFY(view->verticalScrollBar()->value() > 0 && view->viewport()->grab().toImage() != top);
+        for (int key : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Up})
+            QTest::keyClick(view, Qt::Key(key));
+        QCOMPARE(ScreenText(), question); // the question stays, the file's answers never come
+        view->setFixedHeight(20 * view->GetLineHeight()); // a screen that fits does not move
+        QTRY_COMPARE(view->verticalScrollBar()->maximum(), 0);
+        QTest::keyClick(view, Qt::Key_Escape); // after the pass the keys browse the file again
+        QTRY_VERIFY_WITH_TIMEOUT(!g_pIItrtnSrvc->IsPassRunning(), 5000);
+        QTest::keyClick(view, Qt::Key_Home);
+        QVERIFY(Bytes(ScreenText()).startsWith("*Bread="));
+    }
+
+    void statusBarCaptionAndLockIndicators()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        QStatusTipEvent prompt("Open File to work with"), none("");
+        QApplication::sendEvent(g_pMainWnd, &prompt);
+        QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString("Open File to work with"));
+        QApplication::sendEvent(g_pMainWnd, &none); // the pointer left the command
+        QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString("Ready"));
+        folder.dialogs.openAnswers.push_back(""); // Open cancelled with no file open
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido"));
+        g_pMainWnd->SetLockReader(nullptr); // offscreen nothing tells the lights
+        for (auto [key, lit] : {std::pair(Qt::Key_CapsLock, "CAP"), std::pair(Qt::Key_NumLock, "NUM")})
+            for (int press = 1; press <= 4; ++press) {
+                QTest::keyClick(g_pMainWnd->View(), key);
+                QCOMPARE(g_pMainWnd->Indicators().contains(lit), press % 2 == 1);
+            }
+    }
+
     void paintingDrawsLineByLineAndSignalsTheEvent()
     {
         GuiProgramFolder folder;
@@ -233,6 +284,14 @@ private slots:
         for (int r = 2 * line; r < 3 * line && r < img.height(); ++r)
             third = third || inkInRow(r);
         QVERIFY(first && second && !third);
+        g_FontColour = 0x0000FF; // the colour chosen for the font paints the text, its effects too
+        g_LogFont.lfUnderline = g_LogFont.lfStrikeOut = 1;
+        const QImage red = view->viewport()->grab().toImage();
+        red.save(qEnvironmentVariable("LEXIDO_SCREENSHOTS", "/tmp") + "/screen-font-effects.png");
+        bool redInk = false;
+        for (int p = 0; p < red.width() * line; ++p)
+            redInk = redInk || red.pixel(p % red.width(), p / red.width()) == qRgb(255, 0, 0);
+        QVERIFY(redInk);
     }
 
     void typedCharactersReachThePassAsCodePageBytes()

@@ -99,10 +99,10 @@ CDrill_SdiApp& GuiProgramFolder::Start(bool waitForMainWindow)
     g_DeInstallCount = 0;
     g_pILsnInst = nullptr;
     g_SettingsChanged = 0;
+    g_FontColour = 0;
     const std::string dir = m_Dir.path().toStdString();
-    g_MakeLsnAFc = [dir]() -> ILsnAFc* { return new CFolderFactory(dir); };
-    g_QuitMessageLoop = [this](int code) { quitCode = code; };
-    m_App = std::make_unique<CDrill_SdiApp>();
+    m_App = std::make_unique<CDrill_SdiApp>(AppHooks{[dir]() -> ILsnAFc* { return new CFolderFactory(dir); },
+                                                     [this](int code) { quitCode = code; }});
     if (!m_App->InitInstance())
         return *m_App;
     m_App->MainFrame()->View()->SetDialogs(&dialogs);
@@ -152,8 +152,6 @@ void GuiProgramFolder::Stop()
         m_App.reset();
         ReleaseProcessServices();
     }
-    g_MakeLsnAFc = nullptr;
-    g_QuitMessageLoop = nullptr;
 }
 
 static QAction* FindAction(int id)

@@ -9,7 +9,6 @@
 
 int RunMainFrameTest(int argc, char** argv);
 int RunAppTest(int argc, char** argv);
-int RunScreenCodePageTest(int argc, char** argv);
 int RunSettingsRunTest(int argc, char** argv);
 int RunSameScriptTest(int argc, char** argv);
 int RunLanguageTest(int argc, char** argv);
@@ -24,8 +23,8 @@ struct Suite {
     int (*run)(int, char**);
 };
 const Suite kSuites[] = {
-    {"MainFrame", RunMainFrameTest},   {"ScreenCodePage", RunScreenCodePageTest},
-    {"ScreenPainter", RunScreenPainterTest}, {"App", RunAppTest},
+    {"MainFrame", RunMainFrameTest},   {"ScreenPainter", RunScreenPainterTest},
+    {"App", RunAppTest},
     {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
     {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest}};

@@ -5,6 +5,8 @@
 
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "settings/sheet/CZelPrprtPg.h"
+#include "app/CDrill_SdiView.h"
+#include "app/CMainFrame.h"
 
 #include <QComboBox>
 #include <QPair>
@@ -115,6 +117,24 @@ private slots:
         const QPair<int, QString> after = ShownAddBracketsTimeOut();
         QCOMPARE(after, before);
         QVERIFY(after.first != 6500);
+    }
+
+    void theViewTakesTheFontAtOnceWhenTheSheetCloses()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        CDrill_SdiView* view = g_pMainWnd->View();
+        const int before = view->GetLineHeight();
+        ScriptedChooser chooser;
+        chooser.font = g_LogFont;
+        chooser.font.lfHeight = -3 * before;
+        g_pIFontChooser = &chooser;
+        // The font chosen and OK, then Default and Cancel: no paint needed for either.
+        RunSheet([](CZelPrprtSheet* s) { s->Page(0)->findChild<QPushButton*>("1004")->click(); }, true);
+        QCOMPARE(view->GetLineHeight(), QFontMetrics(view->DisplayFont()).lineSpacing());
+        RunSheet([](CZelPrprtSheet* s) { s->Page(0)->findChild<QPushButton*>("1001")->click(); }, false);
+        QCOMPARE(view->GetLineHeight(), before);
+        g_pIFontChooser = nullptr;
     }
 };
 

@@ -120,6 +120,7 @@ private slots:
         g_pILsnFont = g_pILsnAFc->Create_ILsnFont();
         g_LogFont = LsnLogFont{};
         g_FontUnset = 1;
+        g_FontColour = 0;
         QCOMPARE(g_pILsnFont->Init(), 0);
         g_pIKbrd = g_pILsnAFc->Create_IKbrd(1);
         g_pILocal = g_pILsnAFc->Create_ILocal(LANGUAGE_ENGLISH);
@@ -127,7 +128,6 @@ private slots:
         g_hWndView = &m_View;
         g_SettingsChanged = 0;
         g_Beeps.clear();
-        g_pZelBeep = RecordBeep;
     }
 
     void cleanup()
@@ -485,8 +485,16 @@ private slots:
                 f.setPixelSize(21);
                 f.setItalic(true);
                 f.setUnderline(true);
+                f.setStrikeOut(ws == QFontDatabase::Latin);
                 d->setCurrentFont(f);
                 QCOMPARE(CQtFontChooser::WritingSystemOf(*d), ws);
+                // The effects offer the colours too; the one in use is preselected.
+                auto* colours = d->findChild<QComboBox*>("FontColour");
+                QVERIFY(colours && qobject_cast<QGroupBox*>(colours->parentWidget()));
+                QCOMPARE(colours->currentData().toUInt(), g_FontColour);
+                colours->setCurrentIndex(colours->findData(QVariant::fromValue(ws == QFontDatabase::Latin ? 0x0000FFu : 0x800000u)));
+                if (const QString shots = qEnvironmentVariable("LEXIDO_SCREENSHOTS"); !shots.isEmpty())
+                    QVERIFY(QDir().mkpath(shots) && d->grab().save(shots + "/font-chooser.png"));
                 accept ? d->accept() : d->reject();
             });
             Ctrl<QPushButton>(sheet, 0, 1004)->click();
@@ -496,6 +504,8 @@ private slots:
         QCOMPARE(g_LogFont.lfHeight, -21);
         QCOMPARE(int(g_LogFont.lfItalic), 1);
         QCOMPARE(int(g_LogFont.lfUnderline), 1);
+        QCOMPARE(int(g_LogFont.lfStrikeOut), 1);
+        QCOMPARE(g_FontColour, 0x0000FFu); // red
         QCOMPARE(int(g_LogFont.lfCharSet), ANSI_CHARSET);
         QCOMPARE(RdInt("Gnrl", "lfCharSet"), ANSI_CHARSET);
         choose(QFontDatabase::Cyrillic, true);
@@ -504,11 +514,14 @@ private slots:
         WrInt("Gnrl", "lfHeight", -40);
         QCOMPARE(g_pILsnFont->LoadFromOdb(), 0);
         choose(QFontDatabase::Latin, false); // cancelled: nothing changes
+        QCOMPARE(g_FontColour, 0x800000u);   // the navy of the last choice
         QCOMPARE(g_LogFont.lfHeight, -40);
         QCOMPARE(int(g_LogFont.lfCharSet), RUSSIAN_CHARSET);
         choose(QFontDatabase::Any, true); // no writing system named: the character set stays
         QCOMPARE(int(g_LogFont.lfCharSet), RUSSIAN_CHARSET);
         QCOMPARE(g_LogFont.lfHeight, -21);
+        QCOMPARE(g_pILsnFont->LoadDefault(), 0);
+        QCOMPARE(g_FontColour, 0u); // the default font is black
     }
 
     void theStoredFontMapsToAQFontAndBack()
@@ -552,7 +565,7 @@ private slots:
         CZelPrprtSheet sheet(nullptr, [&] {
             ++shown;
             beepsWhenShown = g_Beeps;
-        });
+        }, RecordBeep);
         sheet.findChild<QPushButton*>("9")->click(); // from the General page
         QCOMPARE(shown, 1);
         QCOMPARE(beepsWhenShown, (QList<QPair<int, int>>{{200, 200}}));

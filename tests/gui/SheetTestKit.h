@@ -25,7 +25,7 @@ struct RecordingWindow : plat::IWindow {
 struct ScriptedChooser : IFontChooser {
     bool confirm = true;
     LsnLogFont font{};
-    bool ChooseFont(LsnLogFont& chosen) override
+    bool ChooseFont(LsnLogFont& chosen, std::uint32_t&) override
     {
         if (confirm)
             chosen = font;

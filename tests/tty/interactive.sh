@@ -10,7 +10,7 @@ trap 'tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.5; rm -rf "$dir" 
 cp -r "$src"/Settings "$src"/Text "$src"/lexido-tty "$dir"/
 mkdir -p "$dir/DfltRslts"
 
-screen() { tmux -L "$sock" capture-pane -p -t lx; }
+screen() { tmux -L "$sock" capture-pane -p -t "${pane:-lx}"; }
 # Waits up to ten seconds for the pane to show a text.
 expect() {
     for _ in $(seq 100); do
@@ -19,7 +19,7 @@ expect() {
     done
     echo "not shown: $1"; screen; exit 1
 }
-keys() { tmux -L "$sock" send-keys -t lx "$@"; }
+keys() { tmux -L "$sock" send-keys -t "${pane:-lx}" "$@"; }
 
 tmux -L "$sock" new-session -d -s lx -x 100 -y 30 "cd '$dir' && ./lexido-tty; echo \"EXITED rc=\$?\"; sleep 30"
 expect "F1: keys"
@@ -35,4 +35,10 @@ keys F6;    expect "pass 2 | 1 phrases"
 keys C-q;   expect "EXITED rc=0"
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi
+# A pass taller than its pane: the keys scroll its own text, never the file with the answers.
+printf '*%s=ANSWER\n*Two=ZWEI\n' "$(printf 'Q%02d ' $(seq 1 60))" > "$dir/Text/tall.mix"
+pane=tall; tmux -L "$sock" new-session -d -s tall -x 60 -y 6 "cd '$dir' && ./lexido-tty Text/tall.mix; sleep 30"
+expect "Q01 Q02"
+keys F5; expect "------"; keys Home; expect "Q01 Q02"; keys PgDn; expect "------"; keys Up; expect "Q16 Q17"
+if screen | grep -qF "ANSWER"; then echo "the scrolling showed the answers"; screen; exit 1; fi
 echo "interactive session passed"

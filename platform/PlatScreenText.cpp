@@ -1,6 +1,8 @@
-#include "app/ScreenCodePage.h"
+#include "platform/PlatScreenText.h"
 
 #include "platform/PlatCodePage.h"
+
+namespace plat {
 
 namespace {
 bool IsAsciiLetter(unsigned char b)
@@ -27,11 +29,6 @@ bool EndsField(unsigned char b)
 }
 } // namespace
 
-int CodePageOfCharSet(int charSet)
-{
-    return charSet == 204 ? plat::kCpCyrillic : plat::kCpWestern;
-}
-
 std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
 {
     const unsigned char* t = reinterpret_cast<const unsigned char*>(text);
@@ -57,12 +54,12 @@ std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
         }
         int fieldCp = fontCodePage;
         if (western > cyrillic)
-            fieldCp = plat::kCpWestern;
+            fieldCp = kCpWestern;
         else if (cyrillic > western)
-            fieldCp = plat::kCpCyrillic;
+            fieldCp = kCpCyrillic;
         for (int i = field; i < end;) {
             if (!IsWordByte(t[i])) {
-                out[i] = plat::ToUnicode(t[i], fieldCp);
+                out[i] = ToUnicode(t[i], fieldCp);
                 ++i;
                 continue;
             }
@@ -70,9 +67,9 @@ std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
             bool ascii = false;
             for (; i < end && IsWordByte(t[i]); ++i)
                 ascii = ascii || IsAsciiLetter(t[i]);
-            const int cp = ascii ? plat::kCpWestern : fieldCp;
+            const int cp = ascii ? kCpWestern : fieldCp;
             for (int k = start; k < i; ++k)
-                out[k] = plat::ToUnicode(t[k], cp);
+                out[k] = ToUnicode(t[k], cp);
         }
         if (end < n)
             out[end] = t[end];
@@ -83,5 +80,7 @@ std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
 
 bool TypedCharToByte(char32_t u, unsigned char& byte)
 {
-    return plat::FromUnicode(u, plat::kCpWestern, byte) || plat::FromUnicode(u, plat::kCpCyrillic, byte);
+    return FromUnicode(u, kCpWestern, byte) || FromUnicode(u, kCpCyrillic, byte);
 }
+
+} // namespace plat

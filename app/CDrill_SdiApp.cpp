@@ -10,12 +10,10 @@
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatExit.h"
+#include "platform/PlatLock.h"
 #include "title/ITitlePctr.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
-#include <QSettings>
 
 namespace {
 CHeadBandMaker g_HeadBandMaker;
@@ -36,13 +34,22 @@ void CDrill_SdiApp::ExitInstance()
     m_pDoc.reset();
 }
 
+std::string CDrill_SdiApp::GuardPath()
+{
+    const std::string dir = plat::UserRuntimeDir();
+    return dir.empty() ? dir : dir + "/" + kMutexName + ".lock";
+}
+
 bool CDrill_SdiApp::InitInstance()
 {
-    // The guard: a second instance ends at once, showing nothing. A lock left by a process
-    // that died is taken over, so a crash never locks the learner out.
-    m_pMutex = std::make_unique<QLockFile>(QDir::tempPath() + "/" + kMutexName + ".lock");
-    m_pMutex->setStaleLockTime(0);
-    if (!m_pMutex->tryLock(0))
+    // The guard: a second instance of the same user ends at once, showing nothing. Its lock
+    // lives in the user's own folder, where no other user's program or file can reach it, and
+    // the system drops it with the process, so a killed instance never keeps the next one out.
+    // Without such a folder the program runs unguarded: the program folder's lock still keeps
+    // a second program off the folder.
+    const std::string guard = GuardPath();
+    m_pGuard = std::make_unique<plat::CFileLock>();
+    if (!guard.empty() && m_pGuard->Take(guard) == plat::CFileLock::Result::Busy)
         return false;
 
     // From here on a fatal end shows its reason over the main window, once there is one.
@@ -58,7 +65,11 @@ bool CDrill_SdiApp::InitInstance()
     m_pFrame = std::make_unique<CMainFrame>();
     auto* view = new CDrill_SdiView(m_pDoc.get(), m_pFrame.get(), m_Hooks);
     m_pFrame->SetView(view);
-    view->OnInitialUpdate();
+    if (!view->OnInitialUpdate()) {
+        // Another program runs over the program folder: this one ends as a second instance.
+        ExitInstance();
+        return false;
+    }
 
     m_pFrame->hide();
     g_pMainWnd = m_pFrame.get();

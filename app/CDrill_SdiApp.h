@@ -5,15 +5,21 @@
 #include "app/AppHooks.h"
 
 #include <memory>
+#include <string>
 
-class QLockFile;
+namespace plat {
+class CFileLock;
+}
 class CDrill_SdiDoc;
 class CMainFrame;
 
 class CDrill_SdiApp {
 public:
-    // The named lock that stands for the program's mutex (in the temporary folder).
+    // The name of the lock that stands for the program's mutex.
     static constexpr const char* kMutexName = "{Lexido_GuidID-5E0B7C3A-92D4-4F1E-B86A-3C7D19E4A205}";
+    // Where that lock lives: kMutexName + ".lock" in the user's runtime folder; empty when the
+    // user has no private one.
+    static std::string GuardPath();
 
     explicit CDrill_SdiApp(AppHooks hooks = {});
     ~CDrill_SdiApp();
@@ -29,7 +35,7 @@ public:
 
 private:
     AppHooks m_Hooks;
-    std::unique_ptr<QLockFile> m_pMutex;
+    std::unique_ptr<plat::CFileLock> m_pGuard;
     std::unique_ptr<CDrill_SdiDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

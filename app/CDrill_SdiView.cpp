@@ -19,6 +19,7 @@
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "settings/Log.h"
+#include "texts/IUtltsFile.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -60,7 +61,7 @@ bool CDrill_SdiView::Installed() const
     return g_pIDbVars != nullptr;
 }
 
-void CDrill_SdiView::OnInitialUpdate()
+bool CDrill_SdiView::OnInitialUpdate()
 {
     ResetScroll();
     SetViewHandle();
@@ -70,11 +71,15 @@ void CDrill_SdiView::OnInitialUpdate()
     g_pILsnInst = g_pILsnAFc->Create_ILsnInst();
     if (!g_pILsnInst)
         ExitFatal();
-    if (g_pILsnInst->InstallAll(this) != 0)
+    const int installed = g_pILsnInst->InstallAll(this);
+    if (installed == PRGRM_DIR_IN_USE)
+        return false;
+    if (installed != 0)
         ExitFatal();
     UpdateMetrics();
     SetInterfaceLanguage();
     UpdateCommandUI();
+    return true;
 }
 
 void CDrill_SdiView::SetViewHandle()

@@ -39,7 +39,8 @@ public:
     ~CDrill_SdiView() override;
 
     // The framework's initial update: installs every service and sets the interface language.
-    void OnInitialUpdate();
+    // False, with nothing installed, when another program runs over the program folder.
+    bool OnInitialUpdate();
 
     // A command of the menus, the toolbar or the accelerators.
     void OnCommand(int id);

@@ -129,6 +129,7 @@ void BM_StartUp(benchmark::State& state)
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TMPDIR", dir.path() + "/tmp");
+        env.remove("XDG_RUNTIME_DIR");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(dir.path());
         state.ResumeTiming();
@@ -171,6 +172,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir tmp;
     qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    qunsetenv("XDG_RUNTIME_DIR");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     benchmark::Initialize(&argc, argv);

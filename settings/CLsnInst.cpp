@@ -54,12 +54,23 @@ void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, cons
 
 int CLsnInst::InstallAll(IScrnView* pView)
 {
-    // Never left on failure: every failing step ends the process.
+    // Never left on failure: every failing step ends the process. Left with PRGRM_DIR_IN_USE
+    // when another program runs over the program folder.
     g_InstallLock.lock();
 
     g_pIUtltsFile = g_pILsnAFc->Create_IUtltsFile();
-    if (!g_pIUtltsFile || g_pIUtltsFile->Init() != 0)
+    if (!g_pIUtltsFile)
         ExitFatal(); // no log yet
+    // Another program over the program folder keeps it: this one leaves without touching it.
+    const int locked = g_pIUtltsFile->LockPrgrmDir();
+    if (locked == PRGRM_DIR_IN_USE) {
+        delete g_pIUtltsFile;
+        g_pIUtltsFile = nullptr;
+        g_InstallLock.unlock();
+        return PRGRM_DIR_IN_USE;
+    }
+    if (locked != 0 || g_pIUtltsFile->Init() != 0)
+        ExitFatal();
     g_pILogFile = g_pILsnAFc->Create_ILogFile("Lexido.log", g_pIUtltsFile->GetPrgrmDir());
     if (!g_pILogFile)
         ExitFatal();
@@ -167,6 +178,8 @@ int CLsnInst::DeInstallAll()
     std::lock_guard<plat::CCriticalSection> lk(g_InstallLock);
     if (++g_DeInstallCount > 1)
         return 0;
+    if (!g_pIUtltsFile)
+        return 0; // nothing was installed: the program folder was another program's
     // A pass still running would go on writing into the screen object released below, and
     // its results would land in the folder emptied here: it ends first, as on Escape.
     if (g_pIMfcCmmnProc)

@@ -6,7 +6,9 @@ class IScrnView;
 class ILsnInst {
 public:
     virtual ~ILsnInst() = default;
-    // Called once by the view on its first update; never returns on failure.
+    // Called once by the view on its first update; never returns on failure. PRGRM_DIR_IN_USE
+    // (texts/IUtltsFile.h) when another program runs over the program folder: nothing in the
+    // folder was touched, nothing is installed, and DeInstallAll has nothing to do.
     virtual int InstallAll(IScrnView* pView) = 0;
     // Only the first call acts.
     virtual int DeInstallAll() = 0;

@@ -10,6 +10,7 @@ public:
     explicit FakeUtltsFile(std::string programDir) : m_Dir(std::move(programDir)) {}
     const char* GetPrgrmDir() override { return m_Dir.c_str(); }
 
+    int LockPrgrmDir() override { return 0; }
     int Init() override { return 0; }
     int InitNxtPrFlSrvc() override { return 0; }
     int OpenFile(IFileView*) override { return 0; }

@@ -53,12 +53,33 @@ CUtltsFile::CUtltsFile(const char* programDir)
 {
 }
 
-int CUtltsFile::Init()
+std::string CUtltsFile::FindPrgrmDir() const
 {
-    // Runs before the log exists: a failure ends the program without a line.
     std::string dir = m_ProgramDirOverride.empty() ? plat::ExeDir() : plat::NormalizeSeparators(m_ProgramDirOverride);
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();
+    return dir;
+}
+
+int CUtltsFile::LockPrgrmDir()
+{
+    const std::string dir = FindPrgrmDir();
+    if (dir.empty())
+        return 1;
+    switch (m_PrgrmDirLock.Take(dir + "/" + kLockName)) {
+    case plat::CFileLock::Result::Taken:
+        return 0;
+    case plat::CFileLock::Result::Busy:
+        return PRGRM_DIR_IN_USE;
+    default:
+        return 1;
+    }
+}
+
+int CUtltsFile::Init()
+{
+    // Runs before the log exists: a failure ends the program without a line.
+    const std::string dir = FindPrgrmDir();
     const std::string cut = dir + "/current.cut";
     if (dir.empty() || cut.size() >= plat::kMaxPath)
         ExitFatal();

@@ -2,6 +2,7 @@
 
 #include "engine/CNxtPrFlSrvc.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatLock.h"
 #include "texts/IUtltsFile.h"
 #include "texts/PathField.h"
 
@@ -19,6 +20,7 @@ public:
     // The program folder is the executable's; tests give a folder of their own.
     explicit CUtltsFile(const char* programDir = nullptr);
 
+    int LockPrgrmDir() override;
     int Init() override;
     int InitNxtPrFlSrvc() override;
     int OpenFile(IFileView* view) override;
@@ -58,6 +60,9 @@ public:
 
     // The view shows at most this many characters of a file.
     static constexpr std::size_t kMaxShownChars = 9998;
+    // The file in the program folder that LockPrgrmDir locks: hidden, as no listing of the
+    // program's (settings, results, phrase files) and no file dialog is meant to show it.
+    static constexpr const char* kLockName = ".lexido.lock";
     static constexpr const char* kFilter = "Mix- Files (*.mix)|*.mix|Text- Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 
 private:
@@ -66,6 +71,8 @@ private:
         std::string to;
     };
 
+    // The executable's folder or the one given, without a trailing separator.
+    std::string FindPrgrmDir() const;
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
     void SetCaption(IFileView& view);
@@ -76,6 +83,7 @@ private:
                   std::vector<CopyStep>& plan, bool& listed);
 
     std::string m_ProgramDirOverride;
+    plat::CFileLock m_PrgrmDirLock;
     CPathField m_PrgrmDir;
     CPathField m_CutFileName;
     CPathField m_FileName;

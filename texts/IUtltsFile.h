@@ -7,9 +7,16 @@
 
 class IFileView; // the window side of showing a file: texts/IFileView.h
 
+// What LockPrgrmDir answers when another program runs over the program folder.
+constexpr int PRGRM_DIR_IN_USE = 2;
+
 class IUtltsFile {
 public:
     virtual ~IUtltsFile() = default;
+    // Takes the program folder for this object's life, before anything in it is touched, so
+    // that two programs never work over one folder: 0, PRGRM_DIR_IN_USE when another holds it,
+    // 1 when it cannot be locked (the folder cannot be written).
+    virtual int LockPrgrmDir() = 0;
     virtual int Init() = 0;
     virtual int InitNxtPrFlSrvc() = 0;
     virtual int OpenFile(IFileView* view) = 0;

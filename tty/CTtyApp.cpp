@@ -81,7 +81,11 @@ int CTtyApp::Run(const Options& options)
     const std::string startDir = getcwd(cwd, sizeof cwd) ? cwd : ".";
     CTtyView view(*this, [this] { m_Term.Wake(); });
     m_pView = &view;
-    Install(view);
+    if (!Install(view)) {
+        m_Term.Restore(); // the line must be seen on the normal screen
+        m_pView = nullptr;
+        return RefuseFolderInUse();
+    }
     if (options.mode >= 0)
         drill::SelectMode(options.mode > drill::kModeAddBrackets ? drill::kModeAddBrackets : options.mode);
     if (options.direction >= 0)

@@ -109,7 +109,8 @@ int CTtyBatch::Run(const Options& options)
     m_SavePath = AbsolutePath(options.saveResults, startDir);
 
     CTtyView view(*this, [] {});
-    Install(view);
+    if (!Install(view))
+        return RefuseFolderInUse();
     if (options.mode >= 0)
         drill::SelectMode(options.mode > drill::kModeAddBrackets ? drill::kModeAddBrackets : options.mode);
     if (options.direction >= 0)

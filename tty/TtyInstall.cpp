@@ -6,6 +6,9 @@
 #include "settings/CLsnInst.h"
 #include "settings/Globals.h"
 #include "settings/Log.h"
+#include "texts/IUtltsFile.h"
+
+#include <cstdio>
 
 namespace tty {
 
@@ -23,13 +26,23 @@ CTtyInst g_Inst;
 
 } // namespace
 
-void Install(IScrnView& view)
+bool Install(IScrnView& view)
 {
     g_pILsnAFc = &g_Factory;
     g_pILsnInst = &g_Inst;
-    if (g_Inst.InstallAll(&view) != 0)
+    const int installed = g_Inst.InstallAll(&view);
+    if (installed == PRGRM_DIR_IN_USE)
+        return false;
+    if (installed != 0)
         ExitFatal();
     g_pIKbrd->SetKbrdType(KBRD_TYPE_KEYBOARD);
+    return true;
+}
+
+int RefuseFolderInUse()
+{
+    std::fputs("lexido-tty: Lexido is already running over this program folder\n", stderr);
+    return 1;
 }
 
 int Uninstall()

@@ -16,6 +16,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatLock.h"
 #include "settings/CLsnInst.h"
 #include "resources/Resources.h"
 
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -96,8 +96,8 @@ private slots:
 
     void aSecondInstanceEndsAtOnceShowingNothing()
     {
-        QLockFile first(QDir::tempPath() + "/" + CDrill_SdiApp::kMutexName + ".lock");
-        QVERIFY(first.tryLock(0));
+        plat::CFileLock first;
+        QCOMPARE(first.Take(CDrill_SdiApp::GuardPath()), plat::CFileLock::Result::Taken);
         GuiProgramFolder folder;
         CDrill_SdiApp& app = folder.Start(false);
         QVERIFY(!app.MainFrame());

@@ -32,8 +32,10 @@ const Suite kSuites[] = {
 
 int main(int argc, char** argv)
 {
+    // The single-instance lock in a folder of our own, never the learner's runtime folder.
     QTemporaryDir tmp;
     qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    qunsetenv("XDG_RUNTIME_DIR");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

@@ -1,6 +1,6 @@
 // The real Lexido executable, started as the learner's desktop starts it (offscreen), in a
 // copy of the program folder of its own: the exit codes, the log, the single-instance guard,
-// the first start's phrase files and the end of the session.
+// the program folder's lock, the first start's phrase files and the end of the session.
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -10,7 +10,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -41,15 +43,18 @@ public:
     }
     QByteArray Log() const { return Read("Lexido.log"); }
 
-    // Starts the executable; the lock of the single-instance guard lives in this copy's tmp.
-    void Start(QProcess& p) const
+    // Starts Lexido or lexido-tty (over lesson.mix), perhaps as nobody; guards below tmp or ./tmp.
+    void Start(QProcess& p, const QString& exe = "Lexido", const QString& tmp = {}, bool asNobody = false) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TMPDIR", Path("tmp"));
+        env.insert("TMPDIR", tmp.isEmpty() ? Path("tmp") : tmp);
+        env.remove("XDG_RUNTIME_DIR");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_Dir.path());
-        p.start(Path("Lexido"), QStringList());
+        QStringList su{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        QStringList args = (asNobody ? su : QStringList()) << Path(exe);
+        p.start(args.takeFirst(), exe == "Lexido" ? args : args << "lesson.mix");
         QVERIFY(p.waitForStarted(5000));
     }
 
@@ -91,6 +96,9 @@ int CountPhraseFiles(const QString& dir)
     }
     return n;
 }
+
+// Where the second of two programs starts: the first one's folder, or a folder of its own.
+enum Over { kSameFolder, kAfterKill, kOwnFolder, kNobodysFolder };
 
 } // namespace
 
@@ -179,6 +187,68 @@ private slots:
         const QByteArray unsv = folder.Read("Settings/UnSv.cfg");
         QVERIFY2(unsv.contains("Text/none.mix") && !unsv.contains('\r'), unsv.constData());
         QCOMPARE(folder.Read("Settings/Gnrl.cfg"), gnrl); // the sheet was never confirmed
+    }
+
+    // Two programs at once, the guards' folders made in one shared temporary folder: another
+    // user's window, or one after a killed start, runs; a second program over a folder in use
+    // ends at once (the terminal saying why) and leaves the first one's files alone.
+    void twoProgramsSideBySide_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("over");
+        QTest::addColumn<int>("code"); // the second's exit code; -1: it runs
+        const QString w = "Lexido", t = "lexido-tty";
+        QTest::newRow("another window of the user's") << w << w << int(kOwnFolder) << 0;
+        QTest::newRow("another user's window, his guard's folder planted") << w << w << int(kNobodysFolder) << -1;
+        QTest::newRow("a window after the first was killed") << w << w << int(kAfterKill) << -1;
+        QTest::newRow("a window over a terminal's folder") << t << w << int(kSameFolder) << 0;
+        QTest::newRow("two terminals over one folder") << t << t << int(kSameFolder) << 1;
+        QTest::newRow("a terminal over the window's folder") << w << t << int(kSameFolder) << 1;
+    }
+    void twoProgramsSideBySide()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, over);
+        QFETCH(int, code);
+        if (over == kNobodysFolder && ::geteuid() != 0)
+            QSKIP("starting a program as another user needs root");
+        ProgramCopy a, b;
+        const ProgramCopy& at = over <= kAfterKill ? a : b;
+        QTemporaryDir shared;
+        if (over == kNobodysFolder) // his copy, a folder shared as /tmp, someone else's where his guard's goes
+            QCOMPARE(std::system(qPrintable(QString("chmod 755 %1 && chown -R nobody: %1 && chmod 1777 %2 && "
+                                                    "mkdir %2/lexido-$(id -u nobody)").arg(b.Path(""), shared.path()))), 0);
+        a.Write("lesson.mix", "* one\n= eins\n");
+        a.Write("Settings/UnSv.cfg", kUnSvCrLf);
+        QProcess p1, p2;
+        a.Start(p1, first, shared.path());
+        QVERIFY(first == "Lexido" ? a.WaitForLog("\nLexido started") : QTest::qWaitFor([&] { return p1.bytesAvailable() > 0; }));
+        if (over == kAfterKill)
+            QCOMPARE((Signal(p1, SIGKILL), Finish(p1)), -2);
+        a.Write("DfltRslts/Mine_1.mix", "* mine\n");
+        a.Write("Lexido.log", a.Log() + "\nthe first's");
+        const QByteArray kept = "* mine\n" + a.Log() + kUnSvCrLf;
+        at.Start(p2, second, shared.path(), over == kNobodysFolder);
+        p2.closeWriteChannel();
+        if (code < 0) {
+            QVERIFY2(QTest::qWaitFor([&] { return at.Log() == "\nLexido started"; }), at.Log().constData());
+            QCOMPARE(p2.state(), QProcess::Running);
+            Signal(p2, SIGTERM);
+            QCOMPARE(Finish(p2), 0);
+        } else {
+            QCOMPARE(Finish(p2), code);
+            QCOMPARE(p2.readAllStandardError().contains("Lexido is already running over this program folder"), second != "Lexido");
+            QCOMPARE(a.Read("DfltRslts/Mine_1.mix") + a.Log() + a.Read("Settings/UnSv.cfg"), kept);
+        }
+        if (over != kAfterKill) {
+            QCOMPARE(p1.state(), QProcess::Running);
+            p1.closeWriteChannel(); // the terminal's keys end
+            if (first == "Lexido")
+                Signal(p1, SIGTERM);
+            QCOMPARE(Finish(p1), 0);
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/CQtWindowLink.h"
 #include "resources/Resources.h"
 #include "settings/Globals.h"
+#include "tests/ScopedGlobal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,7 +66,7 @@ private slots:
             void PostMsg(int m) override { posted << m; }
             void Invalidate() override {}
         } view;
-        g_hWndView = &view;
+        ScopedGlobal toView(g_hWndView, &view);
         CHeadBandMaker maker;
         auto* band = static_cast<CHeadBand*>(maker.MakeHeadBand());
         QPointer<CHeadBand> alive(band);
@@ -78,7 +79,6 @@ private slots:
         timer.join();
         QTRY_VERIFY(alive.isNull()); // closed and deleted on the GUI thread
         QCOMPARE(view.posted, QList<int>{WM_INSTALL_ALL});
-        g_hWndView = nullptr;
     }
 
     void postedMessagesArriveOnTheViewsThreadWithTheirNumbers()

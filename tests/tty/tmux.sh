@@ -7,7 +7,7 @@ trap 'tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.5; rm -rf "$dir" 
 cp -r "$src"/Settings "$src"/Text "$src"/lexido-tty "$dir"/
 mkdir -p "$dir/DfltRslts"
 
-screen() { tmux -L "$sock" capture-pane -p -t lx; }
+screen() { tmux -L "$sock" capture-pane -p -t "${pane:-lx}"; }
 # Waits up to ten seconds for the pane to show a text.
 expect() {
     for _ in $(seq 100); do
@@ -16,7 +16,7 @@ expect() {
     done
     echo "not shown: $1"; screen; exit 1
 }
-keys() { tmux -L "$sock" send-keys -t lx "$@"; }
+keys() { tmux -L "$sock" send-keys -t "${pane:-lx}" "$@"; }
 # Starts lexido-tty in a 100 x 30 terminal; after it ends, its status and the terminal's mode.
 start() {
     tmux -L "$sock" new-session -d -s lx -x 100 -y 30 \

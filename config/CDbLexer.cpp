@@ -19,11 +19,17 @@ CDbLexer::~CDbLexer()
 
 int CDbLexer::OpenFile(const char* name)
 {
+    return OpenStream(nullptr, name);
+}
+
+int CDbLexer::OpenStream(std::FILE* stream, const char* name)
+{
     if (std::strlen(name) > DB_MAX_FILE_NAME)
         LogFatal("\ntoo long file name [%s], CLexer::OpenFile(),", name);
     std::strncpy(m_FileName, name, DB_MAX_FILE_NAME);
     m_FileName[DB_MAX_FILE_NAME] = 0;
-    if (!m_File.Open(m_FileName)) {
+    m_OwnStream = stream != nullptr;
+    if (!(stream ? m_File.Open(stream) : m_File.Open(m_FileName))) {
         const int err = errno;
         LogMsg("\nFile opening error [%s] , CLexer::CLexer()", m_FileName);
         LogFatal("\n open error: %s\n", std::strerror(err));
@@ -135,7 +141,7 @@ int CDbLexer::GetSym()
 int CDbLexer::Set_fseek(long position)
 {
     // The old handle is released before the file is opened again.
-    if (!m_File.Open(m_FileName) || !m_File.Seek(position)) {
+    if ((!m_OwnStream && !m_File.Open(std::string(m_FileName))) || !m_File.Seek(position)) {
         const int err = errno;
         LogMsg("\nCDbLexer::Set_fseek(), File opening error [%s]", m_FileName);
         LogFatal("\n open error: %s\n", std::strerror(err));

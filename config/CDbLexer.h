@@ -10,6 +10,9 @@ public:
     ~CDbLexer() override;
 
     int OpenFile(const char* name) override;
+    // Tokenizes a stream already open (bytes in memory, say), named in messages by name; a seek
+    // then moves in that stream instead of opening the file again.
+    int OpenStream(std::FILE* stream, const char* name);
     int GetSym() override;
     unsigned char GetSymType() override { return m_SymType; }
     const char* GetSymText() override { return m_SymText; }
@@ -34,6 +37,7 @@ private:
 
     char m_FileName[DB_MAX_FILE_NAME + 1];
     plat::CTextReader m_File;
+    bool m_OwnStream = false; // opened by OpenStream
     int m_LineNumber;
     unsigned char m_SymType;
     char m_SymText[DB_MAX_SYM + 1];

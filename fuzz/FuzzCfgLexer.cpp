@@ -1,8 +1,9 @@
 // The configuration tokenizer over arbitrary bytes: it ends, every symbol fits its buffer, the
 // line count is one more than the line ends, and going back to the position after a symbol
-// (as the text maker does) reads the same symbols again.
+// (as the text maker does) reads the same symbols again. The file is a stream in memory.
 
 #include "config/CDbLexer.h"
+#include "fuzz/FuzzMemFile.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <algorithm>
@@ -21,13 +22,13 @@ struct Sym {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInit();
-    const std::string path = FuzzScratchFile("lexer.cfg", data, size);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     std::vector<Sym> syms;
     int lines = 0;
     FuzzRun([&] {
         CDbLexer lexer;
-        lexer.OpenFile(path.c_str());
+        lexer.OpenStream(FuzzReadStream(bytes), "lexer.cfg");
         for (;;) {
             lexer.GetSym();
             const char* text = lexer.GetSymText();
@@ -49,14 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long lineEnds = std::count(data, data + size, static_cast<std::uint8_t>('\n'));
     FUZZ_CHECK(lines == lineEnds + 1);
 
-    // Re-seeking to the position after each of the first symbols reads the rest alike.
-    const std::size_t probes = std::min<std::size_t>(syms.size(), 16);
-    for (std::size_t i = 0; i + 1 < probes; ++i) {
+    // Re-seeking to the position after a symbol reads on alike: from the first symbol to the
+    // end, and from 15 more spread over the file for the next 8 symbols each.
+    const std::size_t step = syms.size() / 16 + 1;
+    for (std::size_t i = 0; i + 1 < syms.size(); i += step) {
+        const std::size_t last = i == 0 ? syms.size() : std::min(syms.size(), i + 9);
         FuzzRun([&] {
             CDbLexer lexer;
-            lexer.OpenFile(path.c_str());
+            lexer.OpenStream(FuzzReadStream(bytes), "lexer.cfg");
             lexer.Set_fseek(syms[i].after);
-            for (std::size_t j = i + 1; j < syms.size(); ++j) {
+            for (std::size_t j = i + 1; j < last; ++j) {
                 lexer.GetSym();
                 FUZZ_CHECK(lexer.GetSymType() == syms[j].type);
                 FUZZ_CHECK(syms[j].text == lexer.GetSymText());

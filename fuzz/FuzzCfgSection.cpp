@@ -1,20 +1,30 @@
 // The section parser over an arbitrary .cfg file. A file it accepts is saved (into memory) and
 // the saved text parsed again: when that text is one the format can carry (every name and
-// value stays one symbol), saving the second section gives the same text again.
+// value stays one symbol), saving the second section gives the same text again. Files are
+// read from memory and saved into it.
 
 #include "config/CDbLexer.h"
 #include "config/CDbSec.h"
 #include "config/ICfgFile.h"
+#include "fuzz/FuzzMemFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "settings/CLsnAFc.h"
 #include "settings/Globals.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-std::string g_Saved; // what the last section save wrote
+std::string g_Saved;                         // what the last section save wrote
+std::map<std::string, std::string> g_Files; // the files a section reads, by name
+
+// The program's tokenizer, reading the named file from memory.
+class CMemLexer : public CDbLexer {
+public:
+    int OpenFile(const char* name) override { return OpenStream(FuzzReadStream(g_Files[name]), name); }
+};
 
 class CMemCfgFile : public ICfgFile {
 public:
@@ -35,10 +45,11 @@ private:
     std::string m_Text;
 };
 
-// The factory of the running program, but sections save into memory: no input names a file.
+// The factory of the running program, but sections read from and save into memory.
 class CFuzzFactory : public CLsnAFc {
 public:
     ICfgFile* Create_ICfgFile(const char*, const char*) override { return new CMemCfgFile; }
+    IDbLexer* Create_IDbLexer() override { return new CMemLexer; }
 };
 
 // Parses the file; the saved text when it was accepted, or false after a fatal exit.
@@ -59,7 +70,7 @@ bool ParseAndSave(const std::string& path, std::string& saved, std::size_t& pars
 bool Carried(const std::string& path, const std::string& saved, std::size_t pars)
 {
     std::vector<std::string> syms;
-    CDbLexer lexer;
+    CMemLexer lexer;
     lexer.OpenFile(path.c_str());
     for (lexer.GetSym(); lexer.GetSymType() != SYM_EOF; lexer.GetSym())
         syms.push_back(lexer.GetSymText());
@@ -82,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         g_pILsnAFc = factory;
     }
     FuzzInit();
-    const std::string path = FuzzScratchFile("T.cfg", data, size);
+    const std::string path = "T.cfg";
+    g_Files[path].assign(reinterpret_cast<const char*>(data), size);
 
     std::string first;
     std::size_t pars = 0;
@@ -91,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Header, then one line per parameter; nothing after the last value.
     FUZZ_CHECK(first.compare(0, 5, "sn = ") == 0);
 
-    const std::string again = FuzzScratchFile("Again.cfg", first);
+    const std::string again = "Again.cfg";
+    g_Files[again] = first;
     const bool carried = Carried(again, first, pars);
     std::string second;
     std::size_t pars2 = 0;

@@ -1,35 +1,26 @@
 // The hidden-file reader over arbitrary bytes: any file is some hidden stream. Reading it with
 // the usual pattern must end; when no carriage return was dropped, hiding what was read again
 // gives back the very bytes of the file; a seek lands on the character it names; and the
-// phrase reader over the hidden file ends too.
+// phrase reader over the hidden file ends too. The files are streams in memory.
 
+#include "fuzz/FuzzMemFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
-
-namespace {
-std::string ReadBack(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInit();
-    const std::string path = FuzzScratchFile("hidden.mix", data, size);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     // The stream as a reader sees it: read; while not at the end, keep and read again.
     std::string plainText;
     FuzzRun([&] {
         CSmrtFile_HideText file;
-        FUZZ_CHECK(file.sf_fopen(path.c_str(), "rb") == 0);
+        FUZZ_CHECK(file.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
         int c = file.sf_fgetc();
         while (!file.sf_feof()) {
             plainText.push_back(static_cast<char>(c));
@@ -44,22 +35,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (plainText.size() == size) {
         // Nothing was dropped: hiding the text again must give the file back byte for byte.
-        const std::string again = FuzzScratchFile("again.mix", "");
+        FuzzWriteStream again;
         FuzzRun([&] {
             CSmrtFile_HideText out;
-            FUZZ_CHECK(out.sf_fopen(again.c_str(), "wb") == 0);
+            FUZZ_CHECK(out.sf_fopen_stream(again.Stream()) == 0);
             for (char ch : plainText)
                 out.sf_fputc(static_cast<unsigned char>(ch));
             out.sf_fclose();
         });
-        FUZZ_CHECK(ReadBack(again) == std::string(reinterpret_cast<const char*>(data), size));
+        FUZZ_CHECK(again.Take() == bytes);
 
         // A seek from the start lands on the character it names.
         if (size > 0) {
             const long offset = static_cast<long>((data[0] * 131u + size) % size);
             FuzzRun([&] {
                 CSmrtFile_HideText file;
-                FUZZ_CHECK(file.sf_fopen(path.c_str(), "rb") == 0);
+                FUZZ_CHECK(file.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
                 file.sf_fseek(offset, 0);
                 FUZZ_CHECK(file.sf_ftell() == offset);
                 const int c = file.sf_fgetc();
@@ -72,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Phrases out of a hidden file: the general reader over the hidden stream ends.
     FuzzRun([&] {
         CSmrtFile_HideText file;
-        FUZZ_CHECK(file.sf_fopen(path.c_str(), "rb") == 0);
+        FUZZ_CHECK(file.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
         CPhraseReader reader(file);
         char first[MAX_PHRASE_FIELD_SZ], second[MAX_PHRASE_FIELD_SZ];
         std::size_t n = 0;

@@ -27,7 +27,7 @@ void RemoveScratch()
 
 std::string MakeScratch()
 {
-    // Memory-backed when the machine has it: every input is written once per run.
+    // Memory-backed when the machine has it: the text maker's inputs are written for each run.
     std::string base = "/tmp";
     if (const char* t = std::getenv("TMPDIR"))
         base = t;
@@ -58,22 +58,6 @@ void FuzzInit()
 const std::string& FuzzScratchDir()
 {
     return g_Scratch;
-}
-
-std::string FuzzScratchFile(const char* name, const std::uint8_t* data, std::size_t size)
-{
-    const std::string path = g_Scratch + "/" + name;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f || (size && std::fwrite(data, 1, size, f) != size) || std::fclose(f) != 0) {
-        std::perror(path.c_str());
-        std::abort();
-    }
-    return path;
-}
-
-std::string FuzzScratchFile(const char* name, const std::string& bytes)
-{
-    return FuzzScratchFile(name, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 void FuzzFail(const char* what)

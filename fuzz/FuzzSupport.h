@@ -1,7 +1,7 @@
 #pragma once
 // What every fuzz harness shares: a process set up as start-up leaves it for the code under
-// test (the factory in place, no log), a scratch folder for the inputs that must be files, and
-// the catching of the program's prescribed fatal exit (log line, status 1), which is an
+// test (the factory in place, no log), a scratch folder for the harness that needs real files,
+// and the catching of the program's prescribed fatal exit (log line, status 1), which is an
 // allowed outcome of bad input and not a finding.
 
 #include <cstddef>
@@ -16,9 +16,7 @@ struct FuzzFatalExit {
 // Once per process: factory, exit hook, scratch folder (removed at exit).
 void FuzzInit();
 
-// Writes the bytes to the file name in the scratch folder and returns its full path.
-std::string FuzzScratchFile(const char* name, const std::uint8_t* data, std::size_t size);
-std::string FuzzScratchFile(const char* name, const std::string& bytes);
+// A folder of this process for a harness whose code under test works on real files.
 const std::string& FuzzScratchDir();
 
 // Runs f; true when it returned, false when it ended by the prescribed fatal exit. Any other

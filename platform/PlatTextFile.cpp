@@ -13,8 +13,14 @@ CTextReader::~CTextReader()
 
 bool CTextReader::Open(const std::string& path)
 {
+    Close(); // the old handle first: a reader opening its own file again never holds two
+    return Open(std::fopen(NormalizeSeparators(path).c_str(), "rb"));
+}
+
+bool CTextReader::Open(std::FILE* stream)
+{
     Close();
-    m_File = std::fopen(NormalizeSeparators(path).c_str(), "rb");
+    m_File = stream;
     m_Eof = false;
     return m_File != nullptr;
 }

@@ -16,6 +16,8 @@ public:
     ~CTextReader();
 
     bool Open(const std::string& path);
+    // Reads a stream already open (one over bytes in memory, say); the reader owns it from here.
+    bool Open(std::FILE* stream);
     bool IsOpen() const { return m_File != nullptr; }
     // Returns false when closing failed; closing a reader that is not open succeeds.
     bool Close();

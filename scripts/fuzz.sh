@@ -6,12 +6,23 @@
 #
 #   scripts/fuzz.sh [build folder] [seconds per harness] [harness...]
 #
+# With LEXIDO_FUZZ_RUNS=N each harness instead runs N inputs from the fixed seed
+# LEXIDO_FUZZ_SEED (1), from its seed folders alone into a corpus thrown away afterwards: the
+# same inputs, so the same outcome, on every run (the gate of ./test). The addresses are then
+# not randomized, as the fuzzer also learns from the values the code compares, pointers among
+# them; where that cannot be turned off, it learns from no compared values at all.
+#
 # Harnesses run two at a time (LEXIDO_JOBS). Extra libFuzzer options: LEXIDO_FUZZ_OPTS.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-asan}
 [ -d "$build" ] && build=$(cd "$build" && pwd) # a harness may change its current folder
 seconds=${2:-60}
+runs=${LEXIDO_FUZZ_RUNS:-}
+fixed=()
+if [ -n "$runs" ]; then
+    if setarch "$(uname -m)" -R true 2>/dev/null; then fixed=(setarch "$(uname -m)" -R); else fixed=(env); fi
+fi
 shift $(( $# > 2 ? 2 : $# )) || true
 wanted=("$@")
 jobs=${LEXIDO_JOBS:-$(nproc 2>/dev/null || echo 2)}
@@ -32,7 +43,13 @@ max_len() {
 
 run_one() {
     local name=$1 prog=$2 seeds=$3
-    local corpus=$build/fuzz-corpus/$name
+    local corpus=$build/fuzz-corpus/$name limit=(-max_total_time="$seconds")
+    if [ -n "$runs" ]; then
+        corpus=$build/fuzz-corpus/gate-$name
+        rm -rf "$corpus"
+        limit=(-runs="$runs" -seed="${LEXIDO_FUZZ_SEED:-1}")
+        [ "${fixed[0]}" = env ] && limit+=(-use_cmp=0)
+    fi
     mkdir -p "$corpus"
     local dirs=()
     IFS=, read -r -a dirs <<<"$seeds"
@@ -45,12 +62,13 @@ run_one() {
     # Leaks are left to the sanitizer run of the test suite: a fatal exit caught by the harness
     # abandons what the code under test held, as the real exit would.
     ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
-    "$prog" -max_total_time="$seconds" -max_len="$(max_len "$name")" -timeout=10 -rss_limit_mb=2048 \
+    "${fixed[@]}" "$prog" "${limit[@]}" -max_len="$(max_len "$name")" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/$name-" ${LEXIDO_FUZZ_OPTS:-} \
         "$corpus" "${dirs[@]}" >"$build/fuzz-logs/$name.log" 2>&1 || rc=$?
     local execs units
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/fuzz-logs/$name.log" | tail -1)
     units=$(find "$corpus" -type f | wc -l)
+    [ -n "$runs" ] && rm -rf "$corpus"
     if [ $rc -eq 0 ]; then
         printf '%-14s %10s executions, corpus %5s inputs, no finding\n' "$name" "${execs:-?}" "$units"
     else

@@ -7,6 +7,7 @@
 #include "settings/ILsnAFc.h"
 #include "texts/ISmrtFile.h"
 #include "tests/FileTestSupport.h"
+#include "tests/ScopedGlobal.h"
 #include "texts/CUtltsFile.h"
 
 #include <filesystem>
@@ -211,9 +212,8 @@ TEST_F(IterationTest, TheFactoryMakesTheServicesOfThisSubsystem)
     EXPECT_EQ(steps->HasNextFile(), 0);
     std::unique_ptr<ISmrtFile> file(g_pILsnAFc->Create_ISmrtFile());
     EXPECT_NE(file, nullptr);
-    g_pIUtltsFile = nullptr;
+    ScopedGlobal noFiles(g_pIUtltsFile, nullptr);
     EXPECT_EQ(g_pILsnAFc->Create_INxtPrFlSrvc(), nullptr);
-    g_pIUtltsFile = m_pFiles;
 }
 
 TEST_F(IterationTest, AResultsNameThatDoesNotFitIsRefusedNotCut)

@@ -6,6 +6,7 @@
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "settings/Log.h"
+#include "tests/ScopedGlobal.h"
 #include "tests/TestProgramFolder.h"
 
 #include <filesystem>
@@ -162,7 +163,7 @@ TEST_F(LogTest, ShutDownRequestIsPostedToTheView)
     MakeLog();
     EXPECT_EQ(g_pILogFile->RequestShutDown(), 0); // no view yet: nothing to post to
     FakeWindow view;
-    g_hWndView = &view;
+    ScopedGlobal toView(g_hWndView, &view);
     EXPECT_EQ(g_pILogFile->RequestShutDown(), 0);
     EXPECT_EQ(view.posted, std::vector<int>{1031});
 }

@@ -1,6 +1,7 @@
 #include "locale/CSetHelp.h"
 #include "platform/PlatFs.h"
 #include "tests/LocaleFixture.h"
+#include "tests/ScopedGlobal.h"
 
 #include <filesystem>
 
@@ -156,23 +157,24 @@ TEST_F(SetHelpTest, WithoutItsServicesTheSelectionEndsTheProgram)
     EXPECT_EQ(Log(), "\nCSetHelp::SetHelpForCurrentLocality(), error, pILocal == 0");
     MakeLog();
 
-    g_pIUtltsFile = nullptr;
-    EXPECT_EXIT(g_pISetHelp->SetHelpForCurrentLocality(english.get()), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(Log(), "\nCSetHelp::OverwrireFile(), error opening src file"
-                     "\nCSetHelp::MakeHelp_English(), error, after OverwrireFile");
-    MakeLog();
+    {
+        ScopedGlobal noFiles(g_pIUtltsFile, nullptr);
+        EXPECT_EXIT(g_pISetHelp->SetHelpForCurrentLocality(english.get()), ::testing::ExitedWithCode(1), "");
+        EXPECT_EQ(Log(), "\nCSetHelp::OverwrireFile(), error opening src file"
+                         "\nCSetHelp::MakeHelp_English(), error, after OverwrireFile");
+        MakeLog();
+    }
 
     // A program folder whose paths do not fit is refused, not cut to another file's name.
-    FakeUtltsFile deep(m_Dir + "/" + std::string(plat::kMaxPath, 'd'));
-    g_pIUtltsFile = &deep;
-    EXPECT_EXIT(g_pISetHelp->SetHelpForCurrentLocality(english.get()), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(Log(), "\nCSetHelp::OverwrireFile(), error opening src file"
-                     "\nCSetHelp::MakeHelp_English(), error, after OverwrireFile");
-    g_pIUtltsFile = m_Utlts.get();
+    {
+        FakeUtltsFile deep(m_Dir + "/" + std::string(plat::kMaxPath, 'd'));
+        ScopedGlobal deepFiles(g_pIUtltsFile, &deep);
+        EXPECT_EXIT(g_pISetHelp->SetHelpForCurrentLocality(english.get()), ::testing::ExitedWithCode(1), "");
+        EXPECT_EQ(Log(), "\nCSetHelp::OverwrireFile(), error opening src file"
+                         "\nCSetHelp::MakeHelp_English(), error, after OverwrireFile");
+    }
 
     // Without the database nothing can be logged; the process still ends with 1.
-    IDbVars* db = g_pIDbVars;
-    g_pIDbVars = nullptr;
+    ScopedGlobal noDatabase(g_pIDbVars, nullptr);
     EXPECT_EXIT(g_pISetHelp->SetHelpForCurrentLocality(english.get()), ::testing::ExitedWithCode(1), "");
-    g_pIDbVars = db;
 }

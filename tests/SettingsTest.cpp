@@ -6,6 +6,7 @@
 #include "settings/IOutFile.h"
 #include "settings/ISttngs.h"
 #include "settings/LsnLogFont.h"
+#include "tests/ScopedGlobal.h"
 #include "tests/TestProgramFolder.h"
 
 #include <cstring>
@@ -163,7 +164,7 @@ TEST_F(SettingsTest, TheFontChooserReplacesTheFontOnlyWhenConfirmed)
 {
     ASSERT_EQ(g_pILsnFont->Init(), 0);
     ScriptedChooser chooser;
-    g_pIFontChooser = &chooser;
+    ScopedGlobal useChooser(g_pIFontChooser, &chooser);
     EXPECT_EQ(g_pILsnFont->LoadFromDialog(), 0); // cancelled
     EXPECT_STREQ(g_LogFont.lfFaceName, "Times New Roman");
     chooser.confirm = true;

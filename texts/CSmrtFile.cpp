@@ -68,6 +68,17 @@ int CSmrtFile::sf_fopen(const char* name, const char* mode)
         m_pBuffer.reset(new (std::nothrow) char[kStreamBuffer]);
     if (m_pBuffer)
         std::setvbuf(f, m_pBuffer.get(), _IOFBF, kStreamBuffer);
+    return sf_fopen_stream(f);
+}
+
+int CSmrtFile::sf_fopen_stream(std::FILE* f)
+{
+    // A stream taken as it is keeps its own buffering (a stream in memory has no other).
+    CloseStream();
+    if (!f) {
+        LogCannotOpen();
+        return 1;
+    }
     m_pFile = f;
     ::fseeko(m_pFile, 0, SEEK_SET);
     m_StartPos = static_cast<long>(::ftello(m_pFile));

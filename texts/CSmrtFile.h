@@ -20,6 +20,9 @@ public:
     // A directory is not a file: it is refused like a missing file (reading one would fail at
     // every character and never reach the end).
     int sf_fopen(const char* name, const char* mode) override;
+    // Takes a stream already open (one over bytes in memory, say) as the file, as sf_fopen
+    // takes the stream it opens; the object owns it from here. 1 when there is none.
+    virtual int sf_fopen_stream(std::FILE* stream);
     int sf_fseek(long offset, int origin) override;
     long sf_ftell() override;
 

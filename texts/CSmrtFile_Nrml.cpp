@@ -10,6 +10,14 @@ int CSmrtFile_Nrml::sf_fopen(const char* name, const char* mode)
     return rc;
 }
 
+int CSmrtFile_Nrml::sf_fopen_stream(std::FILE* stream)
+{
+    m_pPos = m_pEnd = nullptr;
+    const int rc = CSmrtFile::sf_fopen_stream(stream);
+    m_AtEnd = rc == 0 ? 0 : 1;
+    return rc;
+}
+
 int CSmrtFile_Nrml::sf_fclose()
 {
     m_pPos = m_pEnd = nullptr;
@@ -25,8 +33,8 @@ bool CSmrtFile_Nrml::Refill()
         return false;
     }
     if (!m_pBlock)
-        m_pBlock.reset(new (std::nothrow) char[kBlock]);
-    const std::size_t n = m_pBlock ? fread_unlocked(m_pBlock.get(), 1, kBlock, m_pFile) : 0;
+        m_pBlock.reset(new (std::nothrow) char[m_BlockSize]);
+    const std::size_t n = m_pBlock ? fread_unlocked(m_pBlock.get(), 1, m_BlockSize, m_pFile) : 0;
     if (n == 0) {
         // Without memory for the block the file is read as a file that has ended: nothing is
         // used half read.

@@ -13,7 +13,12 @@
 // so a reader holding the concrete type reads without a virtual call per character.
 class CSmrtFile_Nrml final : public CSmrtFile {
 public:
+    // The block read ahead is 64 KiB; a smaller one makes a reader meet its edges in a small
+    // file too (the fuzz harness of the phrase reader).
+    explicit CSmrtFile_Nrml(std::size_t block = kBlock) : m_BlockSize(block ? block : 1) {}
+
     int sf_fopen(const char* name, const char* mode) override;
+    int sf_fopen_stream(std::FILE* stream) override;
     int sf_fclose() override;
     // Nonzero only once a read has found no more characters: at the end, after a read error,
     // or when no file is open (a reader waiting for the end never hangs).
@@ -44,6 +49,7 @@ private:
     bool Refill();
 
     static constexpr std::size_t kBlock = 64 * 1024;
+    std::size_t m_BlockSize;
     std::unique_ptr<char[]> m_pBlock;
     const char* m_pPos = nullptr;
     const char* m_pEnd = nullptr;

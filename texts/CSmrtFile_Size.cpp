@@ -39,6 +39,12 @@ int CSmrtFile_Size::sf_fopen(const char* name, const char* mode)
     return CSmrtFile::sf_fopen(name, mode);
 }
 
+int CSmrtFile_Size::sf_fopen_stream(std::FILE* stream)
+{
+    EmptyBuffers();
+    return CSmrtFile::sf_fopen_stream(stream);
+}
+
 int CSmrtFile_Size::sf_feof()
 {
     if (!m_pFile)

@@ -12,6 +12,7 @@ public:
     ~CSmrtFile_Size() override;
 
     int sf_fopen(const char* name, const char* mode) override;
+    int sf_fopen_stream(std::FILE* stream) override;
     // 0 while no file is open; otherwise nonzero once the current block is used up and the
     // stream is at its end.
     int sf_feof() override;

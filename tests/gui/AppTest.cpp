@@ -11,6 +11,7 @@
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "platform/PlatWindow.h"
+#include "resources/Resources.h"
 #include "settings/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
@@ -110,35 +111,35 @@ private slots:
     {
         GuiProgramFolder folder;
         folder.Start();
-        QVERIFY(IsChecked(32776)); // In Whole
-        QVERIFY(IsChecked(32774));
-        QVERIFY(Trigger(32783));   // Open Brackets (Whole Word) also turns the direction
-        QVERIFY(IsChecked(32783));
-        QVERIFY(!IsChecked(32776));
-        QVERIFY(IsChecked(32775));
-        QVERIFY(!IsChecked(32774));
-        QVERIFY(Trigger(32774));
-        QVERIFY(IsChecked(32774));
-        QVERIFY(Trigger(32797));   // Mouse
-        QVERIFY(IsChecked(32797));
-        QVERIFY(!IsChecked(32796));
+        QVERIFY(IsChecked(res::ID_MODE_INWHOLE));
+        QVERIFY(IsChecked(res::ID_DIRECTION_1ST2ND));
+        QVERIFY(Trigger(res::ID_MODE_OPENBRACKETSWHOLEWORD)); // Open Brackets (Whole Word) also turns the direction
+        QVERIFY(IsChecked(res::ID_MODE_OPENBRACKETSWHOLEWORD));
+        QVERIFY(!IsChecked(res::ID_MODE_INWHOLE));
+        QVERIFY(IsChecked(res::ID_DIRECTION_2ND1ST));
+        QVERIFY(!IsChecked(res::ID_DIRECTION_1ST2ND));
+        QVERIFY(Trigger(res::ID_DIRECTION_1ST2ND));
+        QVERIFY(IsChecked(res::ID_DIRECTION_1ST2ND));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDMOUSE));
+        QVERIFY(IsChecked(res::ID_KEYBOARD_KEYBOARDMOUSE));
+        QVERIFY(!IsChecked(res::ID_KEYBOARD_KEYBOARDONLY));
         QCOMPARE(g_pIKbrd->GetKbrdType(), KBRD_TYPE_MOUSE);
-        QVERIFY(Trigger(32796));
-        QVERIFY(Trigger(32796));   // again: nothing changes
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDONLY));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDONLY)); // again: nothing changes
         QCOMPARE(g_pIKbrd->GetKbrdType(), KBRD_TYPE_KEYBOARD);
         // No file open: nothing can run.
-        QVERIFY(!IsEnabled(32800));
-        QVERIFY(!IsEnabled(32787));
-        QVERIFY(!IsEnabled(32788));
+        QVERIFY(!IsEnabled(res::ID_TB_FIRSTITERATION));
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION));
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTFILE));
         // Cancel with no pass only records Escape.
-        QVERIFY(Trigger(57600));
+        QVERIFY(Trigger(res::ID_FILE_NEW));
         QCOMPARE(g_pIKbrd->GetKey(), char(27));
         // The bars' own commands.
-        QVERIFY(IsChecked(59392));
-        QVERIFY(Trigger(59392));
-        QVERIFY(!IsChecked(59392));
-        QVERIFY(Trigger(59392));
-        QVERIFY(IsChecked(59393));
+        QVERIFY(IsChecked(res::ID_VIEW_TOOLBAR));
+        QVERIFY(Trigger(res::ID_VIEW_TOOLBAR));
+        QVERIFY(!IsChecked(res::ID_VIEW_TOOLBAR));
+        QVERIFY(Trigger(res::ID_VIEW_TOOLBAR));
+        QVERIFY(IsChecked(res::ID_VIEW_STATUS_BAR));
     }
 
     void aPhraseBookTopicOpensAndFilesStepThroughItsFolder()
@@ -149,32 +150,32 @@ private slots:
         folder.Write(QString(kEnRu) + "03 Spices.mix", kTopic3);
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path(QString(kEnRu) + "01 Food and drink.mix").toStdString());
-        QVERIFY(Trigger(32827)); // Russian <---> English
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 9)); // Russian <---> English
         QVERIFY(QString::fromStdString(folder.dialogs.lastOpenInitial).endsWith("English_Russian/01 Food and drink.mix"));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - 01 Food and drink.mix"));
         QCOMPARE(Bytes(ScreenText()), kTopic1);
-        QVERIFY(IsEnabled(32800));
-        QVERIFY(IsEnabled(32801));
-        QVERIFY(IsEnabled(32788));
-        QVERIFY(!IsEnabled(32789));
-        QVERIFY(!IsEnabled(32787)); // first iteration not run yet
+        QVERIFY(IsEnabled(res::ID_TB_FIRSTITERATION));
+        QVERIFY(IsEnabled(res::ID_RUN_FIRSTITERATION));
+        QVERIFY(IsEnabled(res::ID_TB_NEXTFILE));
+        QVERIFY(!IsEnabled(res::ID_TB_PREVIOUSFILE));
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION)); // first iteration not run yet
         // Add Brackets mode turns the Run commands off and the Add Brackets ones on.
-        QVERIFY(!IsEnabled(32782));
-        QVERIFY(Trigger(32803));
-        QVERIFY(!IsEnabled(32800));
-        QVERIFY(IsEnabled(32782));
-        QVERIFY(IsEnabled(32780));
-        QVERIFY(Trigger(32776));
-        QVERIFY(IsEnabled(32800));
+        QVERIFY(!IsEnabled(res::ID_ADDBRACKETS_WORDBYWORD));
+        QVERIFY(Trigger(res::ID_MODE_ADDBRACKETS));
+        QVERIFY(!IsEnabled(res::ID_TB_FIRSTITERATION));
+        QVERIFY(IsEnabled(res::ID_ADDBRACKETS_WORDBYWORD));
+        QVERIFY(IsEnabled(res::ID_ADDBRACKETS_TIMEOUT));
+        QVERIFY(Trigger(res::ID_MODE_INWHOLE));
+        QVERIFY(IsEnabled(res::ID_TB_FIRSTITERATION));
         // A learner cancels the dialog: nothing changes.
-        QVERIFY(Trigger(32772));
+        QVERIFY(Trigger(res::ID_SLFILE_FIRSTFILEOPEN));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - 01 Food and drink.mix"));
         // A file that cannot be read is told and leaves the opened one.
         folder.dialogs.openAnswers.push_back(folder.Path("Text/nothing-here.mix").toStdString());
-        QVERIFY(Trigger(57601));
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
         QCOMPARE(folder.dialogs.problems, 1);
         QCOMPARE(folder.dialogs.lastProblem, FileProblem::CannotOpen);
-        QVERIFY(IsEnabled(32788));
+        QVERIFY(IsEnabled(res::ID_TB_NEXTFILE));
     }
 
     void pageDownShowsTheNextPartOfTheOpenedFile()
@@ -186,7 +187,7 @@ private slots:
         folder.Write("Text/big.mix", big);
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path("Text/big.mix").toStdString());
-        QVERIFY(Trigger(32772));
+        QVERIFY(Trigger(res::ID_SLFILE_FIRSTFILEOPEN));
         const std::string top = ScreenText();
         QVERIFY(Bytes(top).startsWith("*Phrase number 0="));
         CDrill_SdiView* view = g_pMainWnd->View();
@@ -320,7 +321,7 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton);
         QVERIFY(!g_pIKbrd->IsKeyHit());
         // ... and typed keys not in mouse control.
-        QVERIFY(Trigger(32797));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDMOUSE));
         QTest::mouseClick(view->viewport(), Qt::RightButton);
         QCOMPARE(g_pIKbrd->GetKey(), ' ');
         g_pIKbrd->ClearKeyHit();
@@ -332,7 +333,7 @@ private slots:
         g_pIKbrd->ClearKeyHit();
         QTest::keyClicks(view, "x");
         QVERIFY(!g_pIKbrd->IsKeyHit());
-        QVERIFY(Trigger(32796));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDONLY));
     }
 
     void exitSavesTheLastPathOnceAndEndsWithCodeZero()
@@ -341,11 +342,11 @@ private slots:
         folder.Write(QString(kEnRu) + "01 Food and drink.mix", kTopic1);
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path(QString(kEnRu) + "01 Food and drink.mix").toStdString());
-        QVERIFY(Trigger(32820));
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 2));
         folder.Write("DfltRslts/left_1.mix", "*a=b\n");
         const QByteArray gnrl = folder.Read("Settings/Gnrl.cfg");
-        QVERIFY(Trigger(32797)); // chosen from the menu only: not saved
-        QVERIFY(Trigger(32773));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDMOUSE)); // chosen from the menu only: not saved
+        QVERIFY(Trigger(res::ID_SLFILE_EXIT));
         QCOMPARE(folder.quitCode, 0);
         QCOMPARE(g_DeInstallCount, 1);
         QVERIFY(folder.Read("Settings/UnSv.cfg").contains("01 Food and drink.mix"));
@@ -364,7 +365,7 @@ private slots:
         folder.Write("Settings/UnSv.cfg", "sn = UnSv\n\npt_str_any OpnPath sv = \"" + folder.Path("Text/one.mix").toUtf8() +
                                               "\"\npt_i HelpAavlbl sv = 0\n");
         folder.Start();
-        QVERIFY(Trigger(32772));
+        QVERIFY(Trigger(res::ID_SLFILE_FIRSTFILEOPEN));
         QCOMPARE(QString::fromStdString(folder.dialogs.lastOpenInitial), folder.Path("Text/one.mix"));
     }
 
@@ -407,16 +408,16 @@ private slots:
         folder.Write(QString(kEnRu) + "01 Food and drink.mix", kTopic1);
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path(QString(kEnRu) + "01 Food and drink.mix").toStdString());
-        QVERIFY(Trigger(32820));
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 2));
         CDrill_SdiView* view = g_pMainWnd->View();
         view->setFocus();
-        QVERIFY(Trigger(32800));
+        QVERIFY(Trigger(res::ID_TB_FIRSTITERATION));
         const QByteArray sep = "\n----------------------------------------\n";
         QVERIFY(ScreenShows("Bread" + sep));
         QTest::keyClick(view, Qt::Key_Space); // not known: marked
         QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
         SaveShot(g_pMainWnd, "pass-english-russian");
-        QVERIFY(!IsEnabled(32787)); // during the first pass
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION)); // during the first pass
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("Water" + sep));
         QTest::keyClicks(view, "n");
@@ -424,7 +425,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Space);
         QVERIFY(ScreenShows("Milk" + sep));
         QTest::keyClicks(view, "nn"); // typed ahead: the second key waits for its turn
-        QTRY_VERIFY_WITH_TIMEOUT(IsEnabled(32787), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(IsEnabled(res::ID_TB_NEXTITERATION), 5000);
         const QByteArray results = ResultsFileWith(folder, "*Bread");
         QByteArray all;
         for (const QString& f : QDir(folder.Path("DfltRslts")).entryList(QDir::Files))
@@ -432,7 +433,7 @@ private slots:
         QVERIFY2(results.contains("*Water"), all.constData());
         QVERIFY(!results.contains("Milk"));
         // The next iteration runs over the two marked phrases; nothing marked ends them.
-        QVERIFY(Trigger(32787));
+        QVERIFY(Trigger(res::ID_TB_NEXTITERATION));
         QVERIFY(ScreenShows("Bread" + sep));
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
@@ -442,13 +443,13 @@ private slots:
         QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
         QTest::keyClicks(view, "n");
         QTRY_VERIFY_WITH_TIMEOUT(g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_IS_OVER, 5000);
-        QVERIFY(!IsEnabled(32787));
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION));
         // Save Results As copies the run's results into the chosen folder.
         QDir().mkpath(folder.Path("out"));
         folder.dialogs.saveAnswers.push_back(folder.Path("out/food.mix").toStdString());
-        QVERIFY(Trigger(32795));
+        QVERIFY(Trigger(res::ID_SLFILE_SAVERESULTSAS));
         QVERIFY(!QDir(folder.Path("out")).entryList({"food_*.mix"}, QDir::Files).isEmpty());
-        QVERIFY(Trigger(32773));
+        QVERIFY(Trigger(res::ID_SLFILE_EXIT));
         QCOMPARE(folder.quitCode, 0);
     }
 
@@ -475,10 +476,10 @@ private slots:
         folder.Write("Text/fd/02.mix", "*\xe0 demain=bis morgen\n");
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path("Text/fd/01.mix").toStdString());
-        QVERIFY(Trigger(32772));
-        QVERIFY(Trigger(32797)); // Mouse
+        QVERIFY(Trigger(res::ID_SLFILE_FIRSTFILEOPEN));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDMOUSE));
         CDrill_SdiView* view = g_pMainWnd->View();
-        QVERIFY(Trigger(32800));
+        QVERIFY(Trigger(res::ID_TB_FIRSTITERATION));
         QVERIFY(ScreenShows("caf\xe9 cr\xe8me.\n---"));
         QTest::keyClicks(view, "x"); // typed keys do not count now
         QTest::mouseClick(view->viewport(), Qt::RightButton); // a blank: marked
@@ -487,20 +488,20 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton);
         QVERIFY(ScreenShows("O\xf9 est la gare ?\n---"));
         // Next File retires the pass and starts a first iteration over the next file.
-        QVERIFY(IsEnabled(32788));
-        QVERIFY(Trigger(32788));
+        QVERIFY(IsEnabled(res::ID_TB_NEXTFILE));
+        QVERIFY(Trigger(res::ID_TB_NEXTFILE));
         QVERIFY(ScreenShows("\xe0 demain\n---"));
-        QVERIFY(IsEnabled(32789));
-        QVERIFY(!IsEnabled(32788));
+        QVERIFY(IsEnabled(res::ID_TB_PREVIOUSFILE));
+        QVERIFY(!IsEnabled(res::ID_TB_NEXTFILE));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - 01.mix"));
-        QVERIFY(Trigger(32789));
+        QVERIFY(Trigger(res::ID_TB_PREVIOUSFILE));
         QVERIFY(ScreenShows("caf\xe9 cr\xe8me.\n---"));
         // Back in keyboard control, Cancel ends the pass as Escape does.
-        QVERIFY(Trigger(32796));
+        QVERIFY(Trigger(res::ID_KEYBOARD_KEYBOARDONLY));
         QTest::qWait(100); // the waiting pass takes up its wait on the new key source
-        QVERIFY(Trigger(57600));
+        QVERIFY(Trigger(res::ID_FILE_NEW));
         QTRY_VERIFY_WITH_TIMEOUT(!g_pIItrtnSrvc->IsPassRunning(), 5000);
-        QVERIFY(Trigger(32773));
+        QVERIFY(Trigger(res::ID_SLFILE_EXIT));
         QCOMPARE(folder.quitCode, 0);
     }
 

@@ -1,7 +1,9 @@
 #include "app/CMainFrame.h"
 #include "app/CHeadBand.h"
 #include "app/CQtWindowLink.h"
+#include "resources/Resources.h"
 #include "settings/Globals.h"
+#include "tests/ScopedGlobal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,20 +39,20 @@ private slots:
     {
         CMainFrame frame;
         QCOMPARE(frame.menuBar()->actions().size(), 9);
-        QAction* open = frame.findChild<QAction*>("32772");
+        QAction* open = frame.findChild<QAction*>(QString::number(res::ID_SLFILE_FIRSTFILEOPEN));
         QVERIFY(open);
         QCOMPARE(open->text(), QString("&Open...\tCtrl+O"));
         QCOMPARE(open->statusTip(), QString("Open File to work with"));
-        QAction* cancel = frame.Action(57600);
+        QAction* cancel = frame.Action(res::ID_FILE_NEW);
         QVERIFY(cancel);
         QCOMPARE(cancel->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(cancel->statusTip(), QString("Cancel current iteration"));
         QCOMPARE(cancel->toolTip(), QString("Cancel"));
-        QCOMPARE(frame.Action(57601)->shortcut(), QKeySequence("Ctrl+O"));
-        QCOMPARE(frame.Action(57669)->shortcut(), QKeySequence("Shift+F1"));
-        QCOMPARE(frame.Action(32787)->toolTip(), QString("Next Ietration"));
-        QCOMPARE(frame.Action(32775)->statusTip(), QString("Interprete phrases from 2-nd language into  1-st"));
-        for (int id = 32818; id <= 32829; ++id)
+        QCOMPARE(frame.Action(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(frame.Action(res::ID_CONTEXT_HELP)->shortcut(), QKeySequence("Shift+F1"));
+        QCOMPARE(frame.Action(res::ID_TB_NEXTITERATION)->toolTip(), QString("Next Ietration"));
+        QCOMPARE(frame.Action(res::ID_DIRECTION_2ND1ST)->statusTip(), QString("Interprete phrases from 2-nd language into  1-st"));
+        for (int id = res::ID_PHRASEBOOK_FIRST; id <= res::ID_PHRASEBOOK_LAST; ++id)
             QVERIFY2(frame.Action(id), qPrintable(QString::number(id)));
         auto* tools = frame.findChild<QToolBar*>("ToolBar");
         QVERIFY(tools);
@@ -64,7 +66,7 @@ private slots:
             void PostMsg(int m) override { posted << m; }
             void Invalidate() override {}
         } view;
-        g_hWndView = &view;
+        ScopedGlobal toView(g_hWndView, &view);
         CHeadBandMaker maker;
         auto* band = static_cast<CHeadBand*>(maker.MakeHeadBand());
         QPointer<CHeadBand> alive(band);
@@ -77,7 +79,6 @@ private slots:
         timer.join();
         QTRY_VERIFY(alive.isNull()); // closed and deleted on the GUI thread
         QCOMPARE(view.posted, QList<int>{WM_INSTALL_ALL});
-        g_hWndView = nullptr;
     }
 
     void postedMessagesArriveOnTheViewsThreadWithTheirNumbers()

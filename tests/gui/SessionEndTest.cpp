@@ -6,6 +6,7 @@
 #include "app/CSessionEnd.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
+#include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 
 #include <QDialog>
@@ -22,8 +23,8 @@ private slots:
         folder.Write("Text/s/one.mix", "*Bread=Brot\n*Water=Wasser\n");
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path("Text/s/one.mix").toStdString());
-        QVERIFY(Trigger(32772));
-        QVERIFY(Trigger(32800));
+        QVERIFY(Trigger(res::ID_SLFILE_FIRSTFILEOPEN));
+        QVERIFY(Trigger(res::ID_TB_FIRSTITERATION));
         QVERIFY(QTest::qWaitFor([] { return ScreenText().find("Bread\n---") != std::string::npos; }, 5000));
         QVERIFY(g_pIItrtnSrvc->IsPassRunning());
 

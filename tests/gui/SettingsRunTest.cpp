@@ -3,6 +3,7 @@
 #include "GuiFixture.h"
 #include "SheetTestKit.h"
 
+#include "resources/Resources.h"
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "settings/sheet/CZelPrprtPg.h"
 #include "app/CDrill_SdiView.h"
@@ -58,7 +59,7 @@ void RunSheet(std::function<void(CZelPrprtSheet*)> what, bool ok)
         ran = true;
         s->findChild<QPushButton*>(ok ? "1" : "2")->click();
     });
-    QVERIFY(Trigger(32771));
+    QVERIFY(Trigger(res::ID_SLFILE_SETTINGS));
     QVERIFY(ran);
 }
 
@@ -90,7 +91,7 @@ private slots:
         folder.Start();
         MarkFilesStale(folder);
         RunSheet(SetAddBracketsTimeOut, true);
-        QVERIFY(Trigger(32773)); // Exit
+        QVERIFY(Trigger(res::ID_SLFILE_EXIT));
         QCOMPARE(folder.quitCode, 0);
         QCOMPARE(StaleFiles(folder), 0); // all six sections written, not only the changed one
         QVERIFY(folder.Read("Settings/AddBrTo.cfg").contains("TimeOut sv = 6500"));
@@ -107,7 +108,7 @@ private slots:
         const QPair<int, QString> before = ShownAddBracketsTimeOut();
         MarkFilesStale(folder);
         RunSheet(SetAddBracketsTimeOut, false);
-        QVERIFY(Trigger(32773));
+        QVERIFY(Trigger(res::ID_SLFILE_EXIT));
         QCOMPARE(folder.quitCode, 0);
         QCOMPARE(StaleFiles(folder), 6);
         folder.Stop();

@@ -11,6 +11,7 @@
 #include "platform/PlatFs.h"
 #include "platform/PlatWindow.h"
 #include "settings/CLsnAFc.h"
+#include "settings/CLsnInst.h"
 #include "settings/Globals.h"
 #include "settings/ILsnFont.h"
 #include "settings/IOutFile.h"
@@ -20,6 +21,8 @@
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "settings/sheet/LogFontQt.h"
 #include "settings/sheet/ZelText.h"
+#include "tests/FakeUtltsFile.h"
+#include "tests/ScopedGlobal.h"
 #include "tests/gui/SheetTestKit.h"
 
 #include <QComboBox>
@@ -82,13 +85,19 @@ class SheetTest : public QObject {
         g_pILocal = g_pILsnAFc->Create_ILocal(language);
     }
 
-    // What shut-down and the next start do with the settings: the six sections are saved only
-    // when a page was confirmed; the next run reads the files and loads the font.
+    // Shut-down as Exit runs it (the installer's, which saves what a page confirmed and releases
+    // the settings), then the next start: it reads the files and loads the font.
     void ShutDownAndRestart()
     {
-        if (g_SettingsChanged)
-            for (const char* sec : kSixSections)
-                QCOMPARE(g_pIDbVars->Save(sec), 0);
+        {
+            FakeUtltsFile files(qPrintable(m_Dir->path()));
+            ScopedGlobal useFiles(g_pIUtltsFile, &files);
+            std::unique_ptr<ILsnInst> installer(g_pILsnAFc->Create_ILsnInst());
+            g_DeInstallCount = 0;
+            QCOMPARE(installer->DeInstallAll(), 0);
+            QVERIFY(!g_pIDbVars);
+        }
+        g_DeInstallCount = 0;
         g_SettingsChanged = 0;
         OpenDatabase();
         g_LogFont = LsnLogFont{};
@@ -448,7 +457,7 @@ private slots:
         chooser.font.lfWeight = 700;
         chooser.font.lfCharSet = ANSI_CHARSET;
         std::strcpy(chooser.font.lfFaceName, "Liberation Sans");
-        g_pIFontChooser = &chooser;
+        ScopedGlobal useChooser(g_pIFontChooser, &chooser);
         g_FontUnset = 1;
         {
             CZelPrprtSheet sheet(nullptr);
@@ -471,7 +480,7 @@ private slots:
     void theQtFontDialogChoosesFontAndCharacterSet()
     {
         CQtFontChooser chooser;
-        g_pIFontChooser = &chooser;
+        ScopedGlobal useChooser(g_pIFontChooser, &chooser);
         CZelPrprtSheet sheet(nullptr);
         auto choose = [&](QFontDatabase::WritingSystem ws, bool accept) {
             WhenModalIsUp<QFontDialog>([ws, accept](QFontDialog* d) {

@@ -7,6 +7,7 @@
 #include "app/CViewPrinter.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "resources/Resources.h"
 
 #include <QDialog>
 #include <QPrintPreviewWidget>
@@ -107,12 +108,12 @@ private slots:
         ShowOnScreen(FullScreen());
 
         // Cancelled: nothing printed.
-        QVERIFY(Trigger(57607));
+        QVERIFY(Trigger(res::ID_FILE_PRINT));
         QCOMPARE(dialogs.asked, 1);
         dialogs.pdf = folder.Path("screen.pdf");
         QVERIFY(!QFile::exists(dialogs.pdf));
 
-        QVERIFY(Trigger(57607));
+        QVERIFY(Trigger(res::ID_FILE_PRINT));
         const QByteArray pdf = folder.Read("screen.pdf");
         QVERIFY(pdf.startsWith("%PDF"));
         const int full = PdfPages(pdf);
@@ -121,7 +122,7 @@ private slots:
 
         // The same on one line only: one page, and the print's size follows the text.
         ShowOnScreen("Bread");
-        QVERIFY(Trigger(57607));
+        QVERIFY(Trigger(res::ID_FILE_PRINT));
         const QByteArray one = folder.Read("screen.pdf");
         QCOMPARE(PdfPages(one), 1);
         QVERIFY(one.size() < pdf.size());
@@ -137,17 +138,17 @@ private slots:
         view->Printer().SetDialogs(&dialogs);
         ShowOnScreen("Water\nMilk\n");
         if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-            view->OnCommand(57608);
+            view->OnCommand(res::ID_FILE_PRINT_DIRECT);
             QCOMPARE(dialogs.problems.size(), 1); // said, not printed into nowhere
         }
-        view->OnCommand(57606);
+        view->OnCommand(res::ID_FILE_PRINT_SETUP);
         QCOMPARE(dialogs.setups, 1);
         dialogs.pdf = folder.Path("first.pdf");
-        QVERIFY(Trigger(57607));
+        QVERIFY(Trigger(res::ID_FILE_PRINT));
         QCOMPARE(dialogs.printedOrientation, QPageLayout::Landscape);
         QVERIFY(QFile::remove(dialogs.pdf));
         // Printing directly asks nothing and goes where the last printing went.
-        view->OnCommand(57608);
+        view->OnCommand(res::ID_FILE_PRINT_DIRECT);
         QCOMPARE(dialogs.asked, 1);
         QVERIFY(folder.Read("first.pdf").startsWith("%PDF"));
         view->Printer().SetDialogs(nullptr);
@@ -179,7 +180,7 @@ private slots:
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->close();
         });
-        view->OnCommand(57609);
+        view->OnCommand(res::ID_FILE_PRINT_PREVIEW);
         QVERIFY2(pages > 2, qPrintable(QString::number(pages)));
     }
 };

@@ -3,25 +3,9 @@
 # topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored.
 # Usage: interactive.sh PROGRAM_FOLDER
 set -euo pipefail
-src=$1
-dir=$(mktemp -d)
-sock="lexido-test-$$"
-trap 'tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.5; rm -rf "$dir" 2>/dev/null || true' EXIT
-cp -r "$src"/Settings "$src"/Text "$src"/lexido-tty "$dir"/
-mkdir -p "$dir/DfltRslts"
+source "$(dirname "$0")/tmux.sh"
 
-screen() { tmux -L "$sock" capture-pane -p -t "${pane:-lx}"; }
-# Waits up to ten seconds for the pane to show a text.
-expect() {
-    for _ in $(seq 100); do
-        screen | grep -qF -- "$1" && return 0
-        sleep 0.1
-    done
-    echo "not shown: $1"; screen; exit 1
-}
-keys() { tmux -L "$sock" send-keys -t "${pane:-lx}" "$@"; }
-
-tmux -L "$sock" new-session -d -s lx -x 100 -y 30 "cd '$dir' && ./lexido-tty; echo \"EXITED rc=\$?\"; sleep 30"
+start
 expect "F1: keys"
 keys C-b;   expect "English <---> Russian"
 keys c;     expect "English_Russian/01 Food"
@@ -35,7 +19,7 @@ keys F6;    expect "pass 2 | 1 phrases"
 keys C-b;   expect "English <---> Russian"  # a topic opened during a pass ends the pass first
 keys a Enter; expect "pass 0 |"; sleep 0.5
 if screen | grep -qF "| running"; then echo "the pass still runs"; screen; exit 1; fi
-keys C-q;   expect "EXITED rc=0"
+keys C-q;   expect_restored 0
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi
 # A pass taller than its pane: the keys scroll its own text, never the file with the answers.

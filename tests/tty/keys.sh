@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The full-screen terminal's keys inside tmux, one row of the table each: the keys sent, then
+# every text the screen must show. Then a redraw on a resize, the end, and a fatal end (a broken
+# settings file) that must leave the terminal on its normal screen in line mode.
+# Usage: keys.sh PROGRAM_FOLDER
+set -euo pipefail
+source "$(dirname "$0")/tmux.sh"
+
+topic="01 Food and drink.mix"
+table=(
+    "C-b c Enter#$topic | In Whole | 1-st --> 2-nd | pass 0"
+    "F8#Next File#02 At the hotel.mix | In Whole | 1-st --> 2-nd | pass 1" # with its first pass
+    "F7#Previous File#$topic | In Whole"
+    "C-n#$topic | In Whole | 1-st --> 2-nd | pass 1 | 32 phrases | iterations over"
+    "F2#Mode (Up/Down#> a  In Whole"
+    "b#Mode: Word By Word#$topic | Word By Word"
+    "F3#Direction: 2-nd --> 1-st#Word By Word | 2-nd --> 1-st"
+    "F3#Direction: 1-st --> 2-nd"
+    "F2 j#Mode: Add Brackets"
+    "F9#Add Brackets (Word By Word)#| running"
+    "Escape#| iterations over"
+    "F10#Add Brackets (Time Out)#| running"
+    "Escape#| iterations over"
+    "F2 a#Mode: In Whole"
+    "F5#First Iteration#| running"
+    "x#Я голоден."
+    "Space Escape#| next iteration possible"
+    "C-s#Save results as: ${topic%.mix}_"
+)
+start
+expect "F1: keys"
+for row in "${table[@]}"; do
+    IFS='#' read -r -a fields <<<"$row"
+    read -r -a sent <<<"${fields[0]}"
+    keys "${sent[@]}"
+    for text in "${fields[@]:1}"; do expect "$text"; done
+done
+keys Enter
+for _ in $(seq 50); do [ -s "$dir/${topic%.mix}_1.mix" ] && break; sleep 0.1; done
+[ -s "$dir/${topic%.mix}_1.mix" ] || { echo "Ctrl+S saved no results"; ls "$dir"; exit 1; }
+
+# A smaller terminal: the frame is drawn again, the status line on its new last row but one.
+tmux -L "$sock" resize-window -t lx -x 60 -y 20
+for _ in $(seq 50); do screen | sed -n 19p | grep -qF "$topic | In Whole" && break; sleep 0.1; done
+screen | sed -n 19p | grep -qF "$topic | In Whole" || { echo "not redrawn at 60 x 20"; screen; exit 1; }
+keys C-q
+expect_restored 0
+
+# A broken settings file ends the program at start, after the terminal was taken over.
+tmux -L "$sock" kill-server
+printf 'sn=To_WbW\n' >"$dir/Settings/To_WbW.cfg"
+start
+expect_restored 1
+echo "terminal keys passed"

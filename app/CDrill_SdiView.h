@@ -54,6 +54,10 @@ public:
     void OnChar(unsigned char byte);
     void OnMouseKey(int code);
 
+    // Before the results folder is emptied: false when the learner keeps the program as it
+    // is (results never saved, and Cancel).
+    bool ResultsMayGo();
+
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;

@@ -20,6 +20,7 @@
 #include "settings/Log.h"
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "texts/IUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 
 
 namespace {
@@ -141,6 +142,8 @@ void CDrill_SdiView::OnSlfileSettings()
 
 void CDrill_SdiView::OnSlfileExit()
 {
+    if (!ResultsMayGo())
+        return;
     if (g_pILsnInst->DeInstallAll() != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileExit(),Error, after g_pILsnInst->DeInstallAll()");
     QuitMessageLoop(0);
@@ -185,8 +188,15 @@ void CDrill_SdiView::OnModeOpenBrackets(int mode)
 // The Run commands are shared with the terminal front-end (engine/DrillCommands): each
 // retires the running pass before it prepares the file and the iteration state.
 
+bool CDrill_SdiView::ResultsMayGo()
+{
+    return !Installed() || rslts::MayDrop(this);
+}
+
 void CDrill_SdiView::OnRunFirstIteration()
 {
+    if (!ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunFirstIteration();
@@ -199,6 +209,8 @@ void CDrill_SdiView::OnRunNextIteration()
 
 void CDrill_SdiView::OnRunNextFile()
 {
+    if (!drill::CanRunNextFile() || !ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunNextFile();
@@ -206,6 +218,8 @@ void CDrill_SdiView::OnRunNextFile()
 
 void CDrill_SdiView::OnRunPreviousFile()
 {
+    if (!drill::CanRunPreviousFile() || !ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunPreviousFile();
@@ -213,6 +227,8 @@ void CDrill_SdiView::OnRunPreviousFile()
 
 void CDrill_SdiView::OnAddBrackets(int type)
 {
+    if (!ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunAddBrackets(type);

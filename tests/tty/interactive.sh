@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # An interactive session of lexido-tty inside tmux, as a learner drives it: open a phrase-book
-# topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored.
+# topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored. Then
+# the question before results never saved go, once per answer.
 # Usage: interactive.sh PROGRAM_FOLDER
 set -euo pipefail
 src=$1
@@ -32,7 +33,32 @@ keys x;     expect "Я голоден."
 keys Space
 keys Escape; expect "next iteration possible"
 keys F6;    expect "pass 2 | 1 phrases"
-keys C-q;   expect "EXITED rc=0"
+keys C-q;   expect "Save the results of this run? y = save as…, n = discard, Escape = back"
+keys n;     expect "EXITED rc=0"
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi
+
+# A pass with a mark, then Ctrl+Q: each answer, the keys after it, what the pane shows then,
+# and the results file saved into out/ ("-": none).
+question="Save the results of this run?"
+while IFS='|' read -r answer after shown saved; do
+    tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.3
+    rm -rf "$dir/out"; mkdir -p "$dir/out"
+    tmux -L "$sock" new-session -d -s lx -x 100 -y 30 "cd '$dir' && ./lexido-tty; echo \"EXITED rc=\$?\"; sleep 30"
+    expect "F1: keys"
+    keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"; keys Enter
+    expect "| 32 phrases"
+    keys F5; expect "----------------------------------------"
+    keys x; expect "Я голоден."; keys Space; keys Escape; expect "next iteration possible"
+    keys C-q; expect "$question"
+    keys $answer
+    eval "$after"
+    expect "$shown"
+    if [ "$saved" != "-" ] && [ ! -f "$dir/out/$saved" ]; then echo "$answer: $saved not saved"; exit 1; fi
+    if [ "$saved" = "-" ] && [ -n "$(ls "$dir/out")" ]; then echo "$answer: saved though not asked to"; exit 1; fi
+done <<'TABLE'
+n|:|EXITED rc=0|-
+Escape|:|Nothing was dropped.|-
+y|keys -N 40 BSpace; keys out/food Enter|EXITED rc=0|food_1.mix
+TABLE
 echo "interactive session passed"

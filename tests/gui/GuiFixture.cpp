@@ -57,16 +57,6 @@ bool CScriptDialogs::AskSavePath(const char*, const char*, const char*, std::str
     return !path.empty();
 }
 
-UnsavedAnswer CScriptDialogs::AskUnsavedResults(int passes, int marked)
-{
-    asked.emplace_back(passes, marked);
-    if (unsavedAnswers.empty())
-        return UnsavedAnswer::Discard;
-    const UnsavedAnswer a = unsavedAnswers.front();
-    unsavedAnswers.pop_front();
-    return a;
-}
-
 void CScriptDialogs::ShowFileProblem(FileProblem problem, const char*)
 {
     ++problems;

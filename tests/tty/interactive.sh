@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # An interactive session of lexido-tty inside tmux, as a learner drives it: open a phrase-book
-# topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored. Then
-# the question before results never saved go, once per answer.
+# topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored.
 # Usage: interactive.sh PROGRAM_FOLDER
 set -euo pipefail
 src=$1
@@ -38,24 +37,16 @@ keys n;     expect "EXITED rc=0"
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi
 
-# A pass with a mark, then Ctrl+Q: each answer, the keys after it, what the pane shows then,
-# and the results file saved into out/ ("-": none).
-question="Save the results of this run?"
+# A pass with a mark, then Ctrl+Q, once per answer: the keys, what is shown then, the results
+# file saved into out/ ("-": none).
 while IFS='|' read -r answer after shown saved; do
-    tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.3
-    rm -rf "$dir/out"; mkdir -p "$dir/out"
+    tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.3; rm -rf "$dir/out"; mkdir -p "$dir/out"
     tmux -L "$sock" new-session -d -s lx -x 100 -y 30 "cd '$dir' && ./lexido-tty; echo \"EXITED rc=\$?\"; sleep 30"
-    expect "F1: keys"
-    keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"; keys Enter
-    expect "| 32 phrases"
-    keys F5; expect "----------------------------------------"
+    expect "F1: keys"; keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"
+    keys Enter; expect "| 32 phrases"; keys F5; expect "----------------------------------------"
     keys x; expect "Я голоден."; keys Space; keys Escape; expect "next iteration possible"
-    keys C-q; expect "$question"
-    keys $answer
-    eval "$after"
-    expect "$shown"
-    if [ "$saved" != "-" ] && [ ! -f "$dir/out/$saved" ]; then echo "$answer: $saved not saved"; exit 1; fi
-    if [ "$saved" = "-" ] && [ -n "$(ls "$dir/out")" ]; then echo "$answer: saved though not asked to"; exit 1; fi
+    keys C-q; expect "Save the results of this run?"; keys $answer; eval "$after"; expect "$shown"
+    [ "$saved" = "-" ] && [ -z "$(ls "$dir/out")" ] || [ -f "$dir/out/$saved" ] || { echo "$answer: out/ holds $(ls "$dir/out")"; exit 1; }
 done <<'TABLE'
 n|:|EXITED rc=0|-
 Escape|:|Nothing was dropped.|-

@@ -10,6 +10,7 @@
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
@@ -20,6 +21,7 @@
 #include "settings/ILsnAFc.h"
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -147,10 +149,19 @@ void CDrill_SdiView::OnInstallAll()
     g_pMainWnd->raise();
     g_pMainWnd->activateWindow();
     setFocus();
+    const std::string kept = rslts::TakeKeptNotice();
+    if (!kept.empty())
+        m_pDialogs->ShowKeptResults(kept.c_str());
 }
 
 void CDrill_SdiView::OnDeInstallAll()
 {
+    // The session's end waits for no answer: the pass stores its marks, and results never
+    // saved are kept in the program folder instead of being dropped.
+    if (Installed() && g_pIMfcCmmnProc) {
+        g_pIMfcCmmnProc->RetirePass();
+        rslts::KeepUnsaved();
+    }
     if (!g_pILsnInst || g_pILsnInst->DeInstallAll() != 0)
         ExitFatal();
     m_Hooks.Quit(0);

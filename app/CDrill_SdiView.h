@@ -58,6 +58,11 @@ public:
 
     // The application's start and end hooks (the frame ends the loop through them too).
     const AppHooks& Hooks() const { return m_Hooks; }
+
+    // Before the results folder is emptied: false when the learner keeps the program as it
+    // is (results never saved, and Cancel).
+    bool ResultsMayGo();
+
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     QFont DisplayFont() const;

@@ -20,6 +20,7 @@
 #include "settings/Log.h"
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "texts/IUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 
 
 namespace {
@@ -143,6 +144,8 @@ void CDrill_SdiView::OnSlfileSettings()
 
 void CDrill_SdiView::OnSlfileExit()
 {
+    if (!ResultsMayGo())
+        return;
     if (g_pILsnInst->DeInstallAll() != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileExit(),Error, after g_pILsnInst->DeInstallAll()");
     m_Hooks.Quit(0);
@@ -188,8 +191,15 @@ void CDrill_SdiView::OnModeOpenBrackets(int mode)
 // (engine/DrillCommands): each retires the running pass before it prepares the file and the
 // iteration state.
 
+bool CDrill_SdiView::ResultsMayGo()
+{
+    return !Installed() || rslts::MayDrop(this);
+}
+
 void CDrill_SdiView::OnRunFirstIteration()
 {
+    if (!ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunFirstIteration();
@@ -202,6 +212,8 @@ void CDrill_SdiView::OnRunNextIteration()
 
 void CDrill_SdiView::OnRunNextFile()
 {
+    if (!drill::CanRunNextFile() || !ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunNextFile();
@@ -209,6 +221,8 @@ void CDrill_SdiView::OnRunNextFile()
 
 void CDrill_SdiView::OnRunPreviousFile()
 {
+    if (!drill::CanRunPreviousFile() || !ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunPreviousFile();
@@ -216,6 +230,8 @@ void CDrill_SdiView::OnRunPreviousFile()
 
 void CDrill_SdiView::OnAddBrackets(int type)
 {
+    if (!ResultsMayGo())
+        return;
     SetViewHandle();
     ResetScroll();
     drill::RunAddBrackets(type);

@@ -209,6 +209,10 @@ bool CMainFrame::StatusBarShown() const
 void CMainFrame::closeEvent(QCloseEvent* e)
 {
     // Closing the frame ends the program: the view's destruction uninstalls the services.
+    if (m_pView && !m_pView->ResultsMayGo()) {
+        e->ignore();
+        return;
+    }
     QMainWindow::closeEvent(e);
     if (e->isAccepted() && m_pView) {
         CDrill_SdiView* view = m_pView;

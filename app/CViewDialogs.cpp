@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -74,4 +75,42 @@ void CViewDialogs::ShowFileProblem(FileProblem problem, const char* path)
     case FileProblem::PathTooLong: text = WndText(EWndText::PathTooLong); break;
     }
     QMessageBox::warning(m_Parent, ProductTitle(), text + "\n" + FromPath(path));
+}
+
+std::unique_ptr<QMessageBox> CViewDialogs::MakeUnsavedBox(QWidget* parent, int passes, int marked)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, ProductTitle(),
+                                             LclText(119, "Save the results of this run?").arg(passes).arg(marked),
+                                             QMessageBox::NoButton, parent);
+    box->addButton(LclText(120, "&Save..."), QMessageBox::AcceptRole)->setObjectName("Save");
+    box->addButton(LclText(121, "&Discard"), QMessageBox::DestructiveRole)->setObjectName("Discard");
+    QPushButton* cancel = box->addButton(LclText(122, "Cancel"), QMessageBox::RejectRole);
+    cancel->setObjectName("Cancel");
+    box->setEscapeButton(cancel);
+    box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().first()));
+    return box;
+}
+
+UnsavedAnswer CViewDialogs::AskUnsavedResults(int passes, int marked)
+{
+    const std::unique_ptr<QMessageBox> box = MakeUnsavedBox(m_Parent, passes, marked);
+    box->exec();
+    const QAbstractButton* clicked = box->clickedButton();
+    const QString name = clicked ? clicked->objectName() : QString();
+    // Closed without a button (Escape, the session's end) is Cancel: nothing happens.
+    return name == "Save" ? UnsavedAnswer::Save : name == "Discard" ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
+}
+
+bool CViewDialogs::AskResultsFolder(std::string& folder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(m_Parent, LclText(124, "Folder for the results"));
+    if (chosen.isEmpty())
+        return false;
+    folder = QFile::encodeName(chosen).toStdString();
+    return true;
+}
+
+void CViewDialogs::ShowKeptResults(const char* folder)
+{
+    QMessageBox::information(m_Parent, ProductTitle(), LclText(123, "The results never saved were kept in:") + "\n" + FromPath(folder));
 }

@@ -4,6 +4,9 @@
 
 #include "texts/IFileView.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 class CViewDialogs : public IFileDialogs {
@@ -13,6 +16,13 @@ public:
     bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
     bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
     void ShowFileProblem(FileProblem problem, const char* path) override;
+    UnsavedAnswer AskUnsavedResults(int passes, int marked) override;
+    bool AskResultsFolder(std::string& folder) override;
+    void ShowKeptResults(const char* folder) override;
+
+    // The question about results never saved, as it is shown (its buttons named "Save",
+    // "Discard" and "Cancel").
+    static std::unique_ptr<QMessageBox> MakeUnsavedBox(QWidget* parent, int passes, int marked);
 
 private:
     QWidget* m_Parent;

@@ -1,5 +1,6 @@
 #include "engine/CItrtnSrvc.h"
 
+#include "engine/CUnsavedRslts.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
 #include "settings/Globals.h"
@@ -67,6 +68,7 @@ int CItrtnSrvc::MakeRsltsFileName()
     case ITERATION_STATUS_FIRST:
         if (g_pIUtltsFile->DeleteAllFilesInDir(m_RsltsDir.c_str()) != 0)
             LogMsg("\nCBsPrgr::CBsPrgr, eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
+        UnsavedRslts().Dropped();
         m_IterationNmb = 1;
         break;
     case ITERATION_STATUS_NEXT:
@@ -120,5 +122,8 @@ int CItrtnSrvc::SaveRslts()
 {
     if (!g_pIUtltsFile)
         return 1;
-    return g_pIUtltsFile->CopyFromDirToDir(m_RsltsDir.c_str(), m_SaveDir.c_str(), m_SaveName.c_str(), m_SaveExt.c_str());
+    const int rc = g_pIUtltsFile->CopyFromDirToDir(m_RsltsDir.c_str(), m_SaveDir.c_str(), m_SaveName.c_str(), m_SaveExt.c_str());
+    if (rc == 0)
+        UnsavedRslts().Saved();
+    return rc;
 }

@@ -105,6 +105,16 @@ const SLclText kTexts[] = {
     {104, "There were changes in Lexido settings, \n do you want to save them?"},
     {113, "A trainer for foreign-language phrases"},
     {114, "Version 3.0.3"},
+    {115, "Results never saved"},
+    {116, "Ask before they are dropped"},
+    {117, "Always save them into a folder chosen once"},
+    {118, "Never ask"},
+    {119, "Results never saved would be dropped with the results folder:\n%1 pass(es), %2 marked phrase(s).\n\nSave them first?"},
+    {120, "&Save..."},
+    {121, "&Discard"},
+    {122, "Cancel"},
+    {123, "The results never saved when Lexido last ended were kept in this folder:"},
+    {124, "Folder for the results"},
 };
 
 const CLclTextTable& Table()

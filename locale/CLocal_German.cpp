@@ -104,6 +104,16 @@ const SLclText kTexts[] = {
     {104, "Die Lexido Einstellungen wurde geaendert. \n Moechten Sie diese speichern?"},
     {113, "Ein Trainer für Sätze in Fremdsprachen"},
     {114, "Version 3.0.3"},
+    {115, "Nie gespeicherte Ergebnisse"},
+    {116, "Fragen, bevor sie verworfen werden"},
+    {117, "Immer in einen einmal gewählten Ordner speichern"},
+    {118, "Nie fragen"},
+    {119, "Nie gespeicherte Ergebnisse würden mit dem Ergebnisordner verworfen:\nDurchgänge: %1, markierte Sätze: %2.\n\nZuerst speichern?"},
+    {120, "&Speichern..."},
+    {121, "&Verwerfen"},
+    {122, "Abbrechen"},
+    {123, "Die nie gespeicherten Ergebnisse vom letzten Ende von Lexido liegen in diesem Ordner:"},
+    {124, "Ordner für die Ergebnisse"},
 };
 
 const CLclTextTable& Table()

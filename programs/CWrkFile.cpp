@@ -1,6 +1,7 @@
 #include "programs/CWrkFile.h"
 
 #include "engine/IItrtnSrvc.h"
+#include "engine/CUnsavedRslts.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
 #include "settings/Globals.h"
@@ -71,6 +72,7 @@ int CWrkFile::CopyTexts(char* dic, char* backDic)
 int CWrkFile::WritePair(const char* dic, const char* backDic)
 {
     m_WasWritten = 1;
+    ++m_Marked;
     m_pISf_Out->sf_fputc('*');
     m_pISf_Out->sf_fputs(dic);
     m_pISf_Out->sf_fputc('\n');
@@ -83,6 +85,7 @@ int CWrkFile::WritePair(const char* dic, const char* backDic)
 int CWrkFile::WriteLine(const char* text)
 {
     m_WasWritten = 1;
+    ++m_Marked;
     m_pISf_Out->sf_fputs(text);
     m_pISf_Out->sf_fputc('\n');
     return 0;
@@ -155,6 +158,7 @@ int CWrkFile::StoreResults()
     const char* target = g_pIItrtnSrvc ? g_pIItrtnSrvc->GetRsltsFileName() : nullptr;
     if (!target || !*target || !plat::WriteFileAtomic(target, bytes))
         LogFatal("\nCWrkFile::~CWrkFile(), error, m_in = ....== NULL)");
+    UnsavedRslts().NotePass(m_Marked);
     m_Stored = 1;
     return 1;
 }

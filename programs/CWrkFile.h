@@ -59,4 +59,5 @@ private:
     std::unique_ptr<CPhraseReader> m_pReader;
     int m_Pending = -1; // a character read but not stored by the last ReadLines, or -1
     int m_Stored = -1;  // result of StoreResults once it ran
+    int m_Marked = 0;   // records (or screens) written to the output
 };

@@ -1,8 +1,10 @@
 #include "settings/CLsnInst.h"
 
 #include "config/DbTypes.h"
+#include "config/IDbSec.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
+#include "engine/CUnsavedRslts.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
@@ -11,6 +13,7 @@
 #include "locale/ISetHelp.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatFs.h"
 #include "settings/Globals.h"
 #include "settings/ILsnAFc.h"
 #include "settings/ILsnFont.h"
@@ -18,6 +21,7 @@
 #include "settings/Log.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 #include "title/ITitlePctr.h"
 
 #include <cstring>
@@ -49,6 +53,24 @@ void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, cons
     g_pIDbVars->WrVal("OnceImpActn", flag, PAR_TYPE_INT, &ready);
     g_pIDbVars->Save("OnceImpActn");
     delete maker;
+}
+
+// A program folder made by an older version has no section for the results never saved: it
+// gets the shipped one, with its defaults.
+void AddMissingKeepRslts()
+{
+    if (rslts::HasSection())
+        return;
+    const std::string path = std::string("Settings/") + rslts::kSection + ".cfg";
+    if (plat::FileExists(path))
+        return; // there, but without the value: its readers take the default
+    if (!plat::WriteFileAtomic(path, "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"")) {
+        LogMsg("\nCLsnInst::InstallAll(), error, cannot add [%s]", path.c_str());
+        return;
+    }
+    IDbSec* sec = g_pILsnAFc->Create_IDbSec();
+    if (!sec || sec->ParseFile(path.c_str()) != 0 || g_pIDbVars->AddSec(sec) != 0)
+        LogFatal("\nCLsnInst::InstallAll(), error, after adding [%s]", path.c_str());
 }
 } // namespace
 
@@ -83,6 +105,7 @@ int CLsnInst::InstallAll(IScrnView* pView)
         LogFatal("\nCLsnInst::InstallAll(), error, g_pIDbVars == 0");
     if (g_pIDbVars->Open(g_pILogFile, g_pIUtltsFile->GetPrgrmDir()) != 0)
         LogFatal("\nCLsnInst::InstallAll(), error, after g_pIDbVars->Open()");
+    AddMissingKeepRslts();
 
     g_pILsnFont = g_pILsnAFc->Create_ILsnFont();
     if (!g_pILsnFont)
@@ -189,6 +212,7 @@ int CLsnInst::DeInstallAll()
     const std::string rslts = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
     if (g_pIUtltsFile->DeleteAllFilesInDir(rslts.c_str()) != 0)
         LogFatal("\nCLsnInst::DeInstallAll(), eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
+    UnsavedRslts().Dropped();
 
     // A path the settings file could not read back is refused by the database: the previous
     // one is then remembered instead.
@@ -219,5 +243,8 @@ int CLsnInst::SaveSettings()
     for (const char* sec : kSections)
         if (g_pIDbVars->Save(sec) != 0)
             LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", sec);
+    // Present unless a read-only older program folder could not be given it.
+    if (rslts::HasSection() && g_pIDbVars->Save(rslts::kSection) != 0)
+        LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", rslts::kSection);
     return 0;
 }

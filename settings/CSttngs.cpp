@@ -5,6 +5,7 @@
 #include "settings/Globals.h"
 #include "settings/ILsnFont.h"
 #include "settings/Log.h"
+#include "texts/RsltsKeeping.h"
 
 #include <cstring>
 
@@ -62,6 +63,10 @@ int CSttngs_Gnrl::SetDefault()
         LogFatal("\nCSttngs_Gnrl::SetDefault(), error after g_pILsnFont->LoadDefault()");
     const IntDefault after[] = {{m_SecName, "InterfaceLanguage", 0}};
     WriteDefaults(after, failure);
+    if (rslts::HasSection()) {
+        const IntDefault keep[] = {{rslts::kSection, "WhenDropped", rslts::kAsk}};
+        WriteDefaults(keep, failure);
+    }
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "settings/ILsnAFc.h"
 #include "settings/ILsnFont.h"
 #include "settings/Log.h"
+#include "texts/RsltsKeeping.h"
 
 #include <algorithm>
 
@@ -102,6 +103,8 @@ void CZelPgVal_01::Load()
     Read(*p_ISttngs, kGnrl, "Logging", m_Logging);
     Read(*p_ISttngs, kGnrl, "KBoard", m_KBoard);
     Read(*p_ISttngs, kGnrl, "InterfaceLanguage", m_InterfaceLanguage);
+    // A section an older program folder may lack: its default then, never a fatal read.
+    m_WhenDropped.m_Value = rslts::WhenDropped();
 }
 
 void CZelPgVal_01::Font()
@@ -115,6 +118,8 @@ void CZelPgVal_01::Store()
     p_ISttngs->WrValue(kGnrl, "KBoard", m_KBoard.m_Value);
     p_ISttngs->WrValue(kGnrl, "Logging", m_Logging.m_Value);
     p_ISttngs->WrValue(kGnrl, "InterfaceLanguage", m_InterfaceLanguage.m_Value);
+    if (rslts::HasSection())
+        p_ISttngs->WrValue(rslts::kSection, "WhenDropped", m_WhenDropped.m_Value);
 }
 
 void CZelPgVal_01::AfterStore()

@@ -88,7 +88,8 @@ private:
     const char* m_DefaultFailure;
 };
 
-// General: logging, answer input, interface language; the font.
+// General: logging, answer input, interface language, what happens to results never saved
+// (its own section, "KeepRslts"); the font.
 class CZelPgVal_01 : public CZelPgVal {
 public:
     CZelPgVal_01();
@@ -99,6 +100,7 @@ public:
     CZelChoice m_Logging{2};
     CZelChoice m_KBoard{2};
     CZelChoice m_InterfaceLanguage{3};
+    CZelChoice m_WhenDropped{3}; // rslts::kAsk, kSaveIntoFolder, kNeverAsk
 
 protected:
     void Store() override;

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 namespace {
-const char* const kShipped[] = {"AddBrTo", "Gnrl", "OnceImpActn", "OpBrAll", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
+const char* const kShipped[] = {"AddBrTo", "Gnrl", "KeepRslts", "OnceImpActn", "OpBrAll", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
 
 int RdInt(const char* sec, const char* par)
 {
@@ -39,8 +39,8 @@ TEST_F(DatabaseTest, ShippedFilesLoadInNameOrderAndSaveBackByteForByte)
 {
     OpenDatabase();
     auto* db = static_cast<CDbVars*>(g_pIDbVars);
-    ASSERT_EQ(db->Files().size(), 8u);
-    for (std::size_t i = 0; i < 8; ++i)
+    ASSERT_EQ(db->Files().size(), std::size(kShipped));
+    for (std::size_t i = 0; i < std::size(kShipped); ++i)
         EXPECT_EQ(db->Files()[i], std::string("Settings/") + kShipped[i] + ".cfg");
     for (const char* sec : kShipped) {
         const std::string before = ReadFile(std::string("Settings/") + sec + ".cfg");
@@ -66,6 +66,7 @@ TEST_F(DatabaseTest, ShippedDefaultsAreThoseOfTheCatalogue)
     EXPECT_EQ(RdInt("OnceImpActn", "CgRdy"), 0);
     EXPECT_EQ(RdStr("UnSv", "OpnPath"), "");
     EXPECT_EQ(RdInt("UnSv", "HelpAavlbl"), 0);
+    EXPECT_EQ(RdInt("KeepRslts", "WhenDropped"), 0);
 }
 
 TEST_F(DatabaseTest, WorkedExamplesComeOutExactly)

@@ -1,5 +1,6 @@
 #include "texts/CUtltsFile.h"
 
+#include "engine/CUnsavedRslts.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
@@ -88,6 +89,7 @@ int CUtltsFile::Init()
     m_PrgrmDir.Set(dir);
     m_CutFileName.Set(cut);
     DeleteAllFilesInDir((dir + "/DfltRslts/").c_str());
+    UnsavedRslts().Dropped();
     return 0;
 }
 

@@ -12,6 +12,9 @@ enum class FileProblem {
     PathTooLong, // the path does not fit its field and is refused
 };
 
+// The learner's answer when results never saved would go.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;
@@ -26,6 +29,23 @@ public:
     virtual bool ConfirmOverwrite(const std::vector<std::string>& existing) = 0;
     // The message box.
     virtual void ShowFileProblem(FileProblem problem, const char* path) = 0;
+    // Results of this many passes with this many marked phrases were never saved and would go:
+    // Save (Save Results As follows), Discard or Cancel. A front-end that never asks (the
+    // batch mode) lets them go.
+    virtual UnsavedAnswer AskUnsavedResults(int passes, int marked)
+    {
+        (void)passes;
+        (void)marked;
+        return UnsavedAnswer::Discard;
+    }
+    // The folder results are always saved into, chosen once; false when cancelled.
+    virtual bool AskResultsFolder(std::string& folder)
+    {
+        (void)folder;
+        return false;
+    }
+    // The results never saved at the last end of the program were kept in this folder.
+    virtual void ShowKeptResults(const char* folder) { (void)folder; }
 };
 
 class IFileView {

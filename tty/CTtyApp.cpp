@@ -14,6 +14,7 @@
 #include "settings/LsnLogFont.h"
 #include "settings/Log.h"
 #include "texts/IUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyInstall.h"
 #include "tty/TtyStatus.h"
@@ -95,6 +96,9 @@ int CTtyApp::Run(const Options& options)
         g_pIUtltsFile->OpenFile(&view);
     }
     Say("F1: keys   Ctrl+O: open   Ctrl+B: phrase-book   F5: first iteration   Ctrl+Q: exit");
+    const std::string kept = rslts::TakeKeptNotice();
+    if (!kept.empty())
+        ShowKeptResults(kept.c_str());
 
     while (!m_Quit && !CTtyTerminal::QuitRequested()) {
         if (TakeMessages())
@@ -103,6 +107,10 @@ int CTtyApp::Run(const Options& options)
         HandleKey(m_Term.ReadKey(kRefreshMs));
     }
     g_pIMfcCmmnProc->RetirePass();
+    // An end the learner was not asked about (a signal, the log's request) keeps what was
+    // never saved in the program folder.
+    if (!m_LearnerQuit)
+        rslts::KeepUnsaved();
     const int status = Uninstall() == 0 ? 0 : 1;
     m_Term.Restore();
     m_pView = nullptr;
@@ -197,12 +205,14 @@ void CTtyApp::PassKey(const std::string& text)
     g_pIKbrd->PutKey(byte);
 }
 
-void CTtyApp::Run(bool enabled, int (*command)(), const char* what)
+void CTtyApp::Run(bool enabled, int (*command)(), const char* what, bool dropsResults)
 {
     if (!enabled) {
         Say(std::string(what) + " is not available now.");
         return;
     }
+    if (dropsResults && !rslts::MayDrop(m_pView))
+        return;
     Say(what);
     command();
 }
@@ -275,10 +285,10 @@ void CTtyApp::HandleKey(const Key& key)
         drill::SelectKbrdType(KBRD_TYPE_KEYBOARD);
         Say("Keyboard control (mouse control has no meaning in a terminal).");
         return;
-    case KeyKind::F5: Run(drill::CanRunFirstIteration(), drill::RunFirstIteration, "First Iteration"); return;
+    case KeyKind::F5: Run(drill::CanRunFirstIteration(), drill::RunFirstIteration, "First Iteration", true); return;
     case KeyKind::F6: Run(drill::CanRunNextIteration(), drill::RunNextIteration, "Next Iteration"); return;
-    case KeyKind::F7: Run(drill::CanRunPreviousFile(), drill::RunPreviousFile, "Previous File"); return;
-    case KeyKind::F8: Run(drill::CanRunNextFile(), drill::RunNextFile, "Next File"); return;
+    case KeyKind::F7: Run(drill::CanRunPreviousFile(), drill::RunPreviousFile, "Previous File", true); return;
+    case KeyKind::F8: Run(drill::CanRunNextFile(), drill::RunNextFile, "Next File", true); return;
     case KeyKind::F9: Run(drill::CanRunAddBrackets(), [] { return drill::RunAddBrackets(1); }, "Add Brackets (Word By Word)"); return;
     case KeyKind::F10: Run(drill::CanRunAddBrackets(), [] { return drill::RunAddBrackets(2); }, "Add Brackets (Time Out)"); return;
     case KeyKind::Up: Scroll(0); return;
@@ -291,7 +301,8 @@ void CTtyApp::HandleKey(const Key& key)
     }
     const int c = static_cast<unsigned char>(key.text[0]);
     if (key.text.size() == 1 && (c == Ctrl('q') || c == Ctrl('c'))) {
-        m_Quit = true;
+        if (rslts::MayDrop(m_pView))
+            m_Quit = m_LearnerQuit = true;
     } else if (key.text.size() == 1 && c == Ctrl('o')) {
         m_Message.clear();
         drill::OpenFile(m_pView);
@@ -424,6 +435,45 @@ bool CTtyApp::ConfirmOverwrite(const std::vector<std::string>& existing)
     std::string answer;
     const std::string label = std::to_string(existing.size()) + " file(s) exist, replace them? (y/n)";
     return Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
+}
+
+UnsavedAnswer CTtyApp::AskUnsavedResults(int passes, int marked)
+{
+    const std::string counts = " (" + std::to_string(passes) + " pass(es), " + std::to_string(marked) + " marked)";
+    for (;;) {
+        if (TakeMessages() || CTtyTerminal::QuitRequested())
+            return UnsavedAnswer::Cancel; // the end that follows keeps them
+        Render();
+        int rows = 24, cols = 80;
+        m_Term.Size(rows, cols);
+        m_Term.Write(Move(rows) + Fit("Save the results of this run? y = save as…, n = discard, Escape = back" + counts, cols));
+        const Key key = m_Term.ReadKey(kRefreshMs);
+        if (key.kind != KeyKind::Char || key.text.size() != 1)
+            continue;
+        const unsigned char c = static_cast<unsigned char>(key.text[0]);
+        if (c == 'y' || c == 'Y')
+            return UnsavedAnswer::Save;
+        if (c == 'n' || c == 'N')
+            return UnsavedAnswer::Discard;
+        if (c == 27 || c == Ctrl('c') || c == Ctrl('q')) {
+            Say("Nothing was dropped.");
+            return UnsavedAnswer::Cancel;
+        }
+    }
+}
+
+bool CTtyApp::AskResultsFolder(std::string& folder)
+{
+    std::string value;
+    if (!Prompt("Folder the results are always saved into", value) || value.empty())
+        return false;
+    folder = value;
+    return true;
+}
+
+void CTtyApp::ShowKeptResults(const char* folder)
+{
+    Say(std::string("The results never saved when Lexido last ended were kept in ") + (folder ? folder : ""));
 }
 
 void CTtyApp::ShowFileProblem(FileProblem problem, const char* path)

@@ -23,6 +23,9 @@ public:
     bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) override;
     bool ConfirmOverwrite(const std::vector<std::string>& existing) override;
     void ShowFileProblem(FileProblem problem, const char* path) override;
+    UnsavedAnswer AskUnsavedResults(int passes, int marked) override;
+    bool AskResultsFolder(std::string& folder) override;
+    void ShowKeptResults(const char* folder) override;
 
     CTtyTerminal& Terminal() { return m_Term; }
 
@@ -37,8 +40,9 @@ private:
     bool Choose(const std::string& title, const std::vector<std::string>& items, int& choice);
     void ShowKeys();
     void Say(const std::string& message) { m_Message = message; }
-    // Runs a command that is enabled, or says why nothing happens.
-    void Run(bool enabled, int (*command)(), const char* what);
+    // Runs a command that is enabled, or says why nothing happens. A command that empties the
+    // results folder asks first about results never saved.
+    void Run(bool enabled, int (*command)(), const char* what, bool dropsResults = false);
     // Scroll codes as the window's scroll bar gives them: over a running pass's screen, or
     // else over the opened file.
     void Scroll(int code);
@@ -52,6 +56,7 @@ private:
     std::string m_Message;
     std::string m_Overlay; // drawn over the screen text while a list or the keys are shown
     bool m_Quit = false;
+    bool m_LearnerQuit = false; // Ctrl+Q or Ctrl+C, answered: nothing is kept at the end
     std::string m_CountedFile; // the file whose phrases m_Phrases counts
     int m_CountedPass = -1;
     long m_Phrases = 0;

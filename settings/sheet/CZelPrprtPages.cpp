@@ -22,7 +22,8 @@ QVBoxLayout* Column(QGroupBox* g)
 
 // General ---------------------------------------------------------------------------------
 
-CZelPrprtPg_01::CZelPrprtPg_01(QWidget* parent) : CZelPrprtPg(103, 55, parent), m_Logging(this)
+CZelPrprtPg_01::CZelPrprtPg_01(QWidget* parent)
+    : CZelPrprtPg(103, 55, parent), m_Logging(this), m_WhenDropped(this)
 {
     QGroupBox* logging = Group(1055, 56, this);
     auto* lg = new QHBoxLayout(logging);
@@ -53,10 +54,18 @@ CZelPrprtPg_01::CZelPrprtPg_01(QWidget* parent) : CZelPrprtPg(103, 55, parent), 
     fontRow->addWidget(font);
     fontRow->addStretch(1);
 
+    // What happens to results never saved before the results folder is emptied.
+    QGroupBox* dropped = Group(1100, 115, this);
+    QVBoxLayout* dv = Column(dropped);
+    for (int item = 0; item < 3; ++item)
+        dv->addWidget(m_WhenDropped.Add(1101 + item, 116 + item, dropped));
+
     auto* v = new QVBoxLayout(this);
     v->addWidget(logging);
     v->addSpacing(8);
     v->addLayout(lists);
+    v->addSpacing(8);
+    v->addWidget(dropped);
     v->addSpacing(8);
     v->addLayout(fontRow);
     v->addStretch(1);
@@ -68,6 +77,7 @@ void CZelPrprtPg_01::DataToControls()
     m_Logging.Show(m_Val.m_Logging.Shown());
     ShowItem(m_KBoard, m_Val.m_KBoard.Shown());
     ShowItem(m_Language, m_Val.m_InterfaceLanguage.Shown());
+    m_WhenDropped.Show(m_Val.m_WhenDropped.Shown());
 }
 
 void CZelPrprtPg_01::ControlsToData()
@@ -75,6 +85,7 @@ void CZelPrprtPg_01::ControlsToData()
     m_Val.m_Logging.Pick(m_Logging.Picked());
     m_Val.m_KBoard.Pick(PickedItem(m_KBoard));
     m_Val.m_InterfaceLanguage.Pick(PickedItem(m_Language));
+    m_Val.m_WhenDropped.Pick(m_WhenDropped.Picked());
 }
 
 void CZelPrprtPg_01::OnButtonFont() { m_Val.Font(); }

@@ -5,7 +5,8 @@
 
 class CZelTmOutBox;
 
-// General (template 103): logging, answer input, interface language, the font.
+// General (template 103): logging, answer input, interface language, results never saved
+// (1100: ask 1101, save into a folder 1102, never ask 1103), the font.
 class CZelPrprtPg_01 : public CZelPrprtPg {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ private:
 
     CZelPgVal_01 m_Val;
     CZelRadios m_Logging;
+    CZelRadios m_WhenDropped;
     QComboBox* m_KBoard;
     QComboBox* m_Language;
 };

@@ -26,6 +26,19 @@ public:
     bool AskSavePath(const char*, const char*, const char*, std::string& path) override;
     bool ConfirmOverwrite(const std::vector<std::string>&) override { return true; }
     void ShowFileProblem(FileProblem problem, const char*) override;
+    // Results never saved: the answers (Discard when none is left), what was asked and told.
+    std::deque<UnsavedAnswer> unsavedAnswers;
+    std::vector<std::pair<int, int>> asked; // passes, marked phrases
+    std::vector<std::string> keptTold;
+    UnsavedAnswer AskUnsavedResults(int passes, int marked) override
+    {
+        asked.emplace_back(passes, marked);
+        const UnsavedAnswer a = unsavedAnswers.empty() ? UnsavedAnswer::Discard : unsavedAnswers.front();
+        return unsavedAnswers.empty() ? a : (unsavedAnswers.pop_front(), a);
+    }
+    void ShowKeptResults(const char* folder) override { keptTold.push_back(folder); }
+    std::string folderAnswer; // the folder results are always saved into; empty: cancelled
+    bool AskResultsFolder(std::string& folder) override { return !(folder = folderAnswer).empty(); }
 };
 
 class GuiProgramFolder {

@@ -16,6 +16,7 @@ int RunHelpWndTest(int argc, char** argv);
 int RunSessionEndTest(int argc, char** argv);
 int RunViewPrinterTest(int argc, char** argv);
 int RunScreenPainterTest(int argc, char** argv);
+int RunUnsavedResultsTest(int argc, char** argv);
 
 namespace {
 struct Suite {
@@ -27,7 +28,8 @@ const Suite kSuites[] = {
     {"App", RunAppTest},
     {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
-    {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest}};
+    {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
+    {"UnsavedResults", RunUnsavedResultsTest}};
 } // namespace
 
 int main(int argc, char** argv)

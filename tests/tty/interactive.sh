@@ -19,7 +19,8 @@ keys F6;    expect "pass 2 | 1 phrases"
 keys C-b;   expect "English <---> Russian"  # a topic opened during a pass ends the pass first
 keys a Enter; expect "pass 0 |"; sleep 0.5
 if screen | grep -qF "| running"; then echo "the pass still runs"; screen; exit 1; fi
-keys C-q;   expect_restored 0
+keys C-q;   expect "Save the results of this run? y = save as…, n = discard, Escape = back"
+keys n;     expect_restored 0
 # Back on the normal screen: the shell's line is there and the trainer's status line is gone.
 if screen | grep -qF "phrases |"; then echo "terminal not restored"; screen; exit 1; fi
 # A pass taller than its pane: the keys scroll its own text, never the file with the answers.
@@ -28,4 +29,20 @@ pane=tall; tmux -L "$sock" new-session -d -s tall -x 60 -y 6 "cd '$dir' && ./lex
 expect "Q01 Q02"
 keys F5; expect "------"; keys Home; expect "Q01 Q02"; keys PgDn; expect "------"; keys Up; expect "Q16 Q17"
 if screen | grep -qF "ANSWER"; then echo "the scrolling showed the answers"; screen; exit 1; fi
+pane=lx
+# A pass with a mark, then Ctrl+Q, once per answer: the keys, what is shown then, the results
+# file saved into out/ ("-": none).
+while IFS='|' read -r answer after shown saved; do
+    tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.3; rm -rf "$dir/out"; mkdir -p "$dir/out"
+    start
+    expect "F1: keys"; keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"
+    keys Enter; expect "| 32 phrases"; keys F5; expect "----------------------------------------"
+    keys x; expect "Я голоден."; keys Space; keys Escape; expect "next iteration possible"
+    keys C-q; expect "Save the results of this run?"; keys $answer; eval "$after"; expect "$shown"
+    [ "$saved" = "-" ] && [ -z "$(ls "$dir/out")" ] || [ -f "$dir/out/$saved" ] || { echo "$answer: out/ holds $(ls "$dir/out")"; exit 1; }
+done <<'TABLE'
+n|:|EXITED rc=0|-
+Escape|:|Nothing was dropped.|-
+y|keys -N 40 BSpace; keys out/food Enter|EXITED rc=0|food_1.mix
+TABLE
 echo "interactive session passed"

@@ -2,10 +2,12 @@
 
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
-#include "app/CodePageText.h"
 #include "app/CViewPrinter.h"
 #include "app/ScreenCodePage.h"
 #include "app/WindowTexts.h"
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
@@ -14,10 +16,8 @@
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatWindow.h"
+#include "qttext/CodePageText.h"
 #include "settings/CLsnInst.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 
 #include <QFile>
 #include <QFontMetrics>

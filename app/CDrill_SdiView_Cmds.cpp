@@ -7,6 +7,8 @@
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -16,8 +18,6 @@
 #include "locale/LocaleGlobals.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "texts/IUtltsFile.h"
 

@@ -3,15 +3,15 @@
 
 #include "app/ScreenCodePage.h"
 #include "app/ScreenPainter.h"
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
-#include "locale/LocaleGlobals.h"
 #include "locale/ILocal.h"
-#include "app/CodePageText.h"
+#include "locale/LocaleGlobals.h"
 #include "platform/PlatEvent.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
+#include "qttext/CodePageText.h"
 #include "texts/IUtltsFile.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/IOutFile.h"
+#include "base/IOutFile.h"
 
 // The writer of one configuration file. What is written reaches the disk only at Commit,
 // all at once: the file on disk is always the whole old or the whole new section.

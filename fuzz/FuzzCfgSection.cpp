@@ -2,12 +2,12 @@
 // the saved text parsed again: when that text is one the format can carry (every name and
 // value stays one symbol), saving the second section gives the same text again.
 
+#include "base/Globals.h"
 #include "config/CDbLexer.h"
 #include "config/CDbSec.h"
 #include "config/ICfgFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 
 #include <memory>
 #include <string>

@@ -1,11 +1,11 @@
 #include "programs/CWrkFile.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "texts/ISmrtFile.h"
 #include "texts/IUtltsFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/IOutFile.h"
+#include "base/IOutFile.h"
 
 #include <string>
 

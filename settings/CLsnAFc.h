@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ILsnAFc.h"
+#include "base/ILsnAFc.h"
 
 class CLsnAFc : public ILsnAFc {
 public:

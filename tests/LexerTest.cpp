@@ -1,7 +1,7 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/CDbLexer.h"
 #include "config/DbTypes.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <cstdio>

@@ -1,11 +1,11 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "platform/PlatExit.h"
 #include "platform/PlatWindow.h"
 #include "settings/CLogFile.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "tests/TestProgramFolder.h"
 
 #include <filesystem>

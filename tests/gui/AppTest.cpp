@@ -2,19 +2,19 @@
 // opened through the scripted dialog, passes, shut-down.
 #include "GuiFixture.h"
 
+#include "app/CAboutDlg.h"
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
-#include "app/CAboutDlg.h"
 #include "app/ScreenCodePage.h"
+#include "base/Globals.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
-#include "platform/PlatWindow.h"
-#include "settings/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatWindow.h"
 #include "settings/CLsnInst.h"
 
 #include <QAction>

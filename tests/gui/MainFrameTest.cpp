@@ -1,7 +1,7 @@
-#include "app/CMainFrame.h"
 #include "app/CHeadBand.h"
+#include "app/CMainFrame.h"
 #include "app/CQtWindowLink.h"
-#include "settings/Globals.h"
+#include "base/Globals.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,5 @@
 #pragma once
+// The log file, Lexido.log in the program folder.
 
 #include "base/IOutFile.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The service factory: makes the objects of every subsystem.
 
 #include "base/ILsnAFc.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The About box.
 
 #include <QDialog>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The frame's document object, which holds no data.
 
 #include <QObject>
 

@@ -2,6 +2,7 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/CMainFrame.h"
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -9,7 +10,6 @@
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
 #include "texts/IUtltsFile.h"
 
 #include <QAction>

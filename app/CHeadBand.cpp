@@ -1,8 +1,8 @@
 #include "app/CHeadBand.h"
 
 #include "app/TitlePicture.h"
+#include "base/Globals.h"
 #include "platform/PlatWindow.h"
-#include "settings/Globals.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #pragma once
+// The title window and the hook that shows it on the window thread.
 
 #include "title/ITitlePctr.h"
 

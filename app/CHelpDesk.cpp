@@ -2,7 +2,7 @@
 
 #include "app/CHelpWnd.h"
 #include "app/WindowTexts.h"
-#include "settings/Globals.h"
+#include "base/Globals.h"
 #include "texts/IUtltsFile.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
-#include "app/CodePageText.h"
-#include "app/QtTranslations.h"
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "platform/PlatCodePage.h"
+#include "qttext/CodePageText.h"
+#include "qttext/QtTranslations.h"
 #include "resources/Resources.h"
 
 #include "app/CAboutDlg.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The main window: menus, toolbar and status bar around the phrase view.
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "app/CQtLclMenu.h"
 
-#include "app/CodePageText.h"
+#include "qttext/CodePageText.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,5 @@
 #pragma once
+// The core's window handle on the Qt view: posted messages and repaints.
 
 #include "platform/PlatWindow.h"
 

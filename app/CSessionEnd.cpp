@@ -1,8 +1,8 @@
 #include "app/CSessionEnd.h"
 
 #include "app/AppHooks.h"
+#include "base/Globals.h"
 #include "platform/PlatWindow.h"
-#include "settings/Globals.h"
 
 #include <QApplication>
 #include <QDialog>

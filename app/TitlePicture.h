@@ -1,4 +1,5 @@
 #pragma once
+// The title picture, drawn in code.
 
 #include <QPixmap>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The toolbar's pictures and the program's icon, drawn in code.
 
 #include <QIcon>
 

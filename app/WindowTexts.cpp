@@ -1,9 +1,9 @@
 #include "app/WindowTexts.h"
 
-#include "app/CodePageText.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
+#include "qttext/CodePageText.h"
 #include "resources/Resources.h"
 
 #include <map>

@@ -1,9 +1,9 @@
 // Loading the settings at start-up, and the lookups every pass and every log line make.
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
 // What a learner feels: the time from a key to the changed screen. Measured from PutKey on
 // this (the window's) thread to the end of the worker's next PutStr, its repaint request, with
 // a program that echoes every key; median and 99th percentile over many keys in one run.
+#include "base/Globals.h"
 #include "config/IDbVars.h"
 #include "engine/CKbrd.h"
 #include "engine/CScreen.h"
@@ -8,7 +9,6 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
 #include "tests/EngineTestKit.h"
 
 #include "bench/Percentile.h"

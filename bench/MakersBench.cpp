@@ -1,7 +1,7 @@
 // Making all 113 shipped phrase files, as the first start does (goal: under 0.5 s). The
 // shipped source texts are copied into a temporary program folder, which is removed at the end.
+#include "base/Globals.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 #include "tests/FakeUtltsFile.h"
 #include "texts/IAliceTxtMkr.h"
 

@@ -2,6 +2,7 @@
 // 100 000 phrases with a scripted key feed (two keys a phrase, every tenth phrase marked), on
 // the real worker thread, keyboard manager, screen object and work file; and the string
 // objects' screen and result texts of a 1023-byte text with 100 brackets.
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CItrtnSrvc.h"
@@ -15,7 +16,6 @@
 #include "platform/PlatFs.h"
 #include "programs/CPrStr.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 #include "tests/EngineTestKit.h"
 #include "texts/CUtltsFile.h"
 

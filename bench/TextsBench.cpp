@@ -1,10 +1,10 @@
 // Reading phrase files, showing and scrolling a large one, and hidden against plain files.
 // The files are made at start in a temporary folder and removed at the end; the ratios the
 // figures are judged by are printed after the table.
+#include "base/Globals.h"
 #include "engine/CItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"

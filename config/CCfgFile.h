@@ -1,4 +1,5 @@
 #pragma once
+// The writer of one configuration file, saved whole at Commit.
 
 #include "config/ICfgFile.h"
 

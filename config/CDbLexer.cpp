@@ -1,6 +1,6 @@
 #include "config/CDbLexer.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #include <cerrno>
 #include <cstring>

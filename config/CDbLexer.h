@@ -1,4 +1,5 @@
 #pragma once
+// The tokenizer of configuration files and of the makers' source texts.
 
 #include "config/DbTypes.h"
 #include "config/IDbLexer.h"

@@ -1,8 +1,8 @@
 #include "config/CDbPar.h"
 
+#include "base/IOutFile.h"
+#include "base/Log.h"
 #include "config/IDbLexer.h"
-#include "settings/IOutFile.h"
-#include "settings/Log.h"
 
 #include <cctype>
 #include <cerrno>

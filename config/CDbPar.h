@@ -1,4 +1,5 @@
 #pragma once
+// The parameters of a configuration section, one class per value type.
 
 #include "config/DbTypes.h"
 #include "config/IDbPar.h"

@@ -1,12 +1,12 @@
 #include "config/CDbSec.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/CDbPar.h"
 #include "config/ICfgFile.h"
 #include "config/IDbLexer.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 #include <algorithm>

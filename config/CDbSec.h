@@ -1,4 +1,5 @@
 #pragma once
+// A configuration section: its parameters, read from and saved to its file.
 
 #include "config/DbTypes.h"
 #include "config/IDbSec.h"

@@ -1,9 +1,9 @@
 #include "config/CDbVars.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/IDbSec.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "texts/CInstll.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// The configuration database: every section of Settings/*.cfg, in memory.
 
 #include "config/IDbVars.h"
 

@@ -1,6 +1,7 @@
 #pragma once
+// The interface of a configuration file's writer.
 
-#include "settings/IOutFile.h"
+#include "base/IOutFile.h"
 
 // The writer of one configuration file. What is written reaches the disk only at Commit,
 // all at once: the file on disk is always the whole old or the whole new section.

@@ -1,4 +1,5 @@
 #pragma once
+// The interface of a configuration parameter.
 
 #include <string>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The interface of the configuration database.
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #include "engine/CItrtnSrvc.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "engine/CUnsavedRslts.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 #include <cstdio>

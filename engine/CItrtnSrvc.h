@@ -1,4 +1,5 @@
 #pragma once
+// The iteration service: passes, iteration status and results file of the current file.
 
 #include "engine/IItrtnSrvc.h"
 #include "texts/PathField.h"

@@ -1,8 +1,8 @@
 #include "engine/CKbrd.h"
 
+#include "base/Log.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
-#include "settings/Log.h"
 
 namespace {
 std::atomic<plat::CEvent*> s_pWaitObserver{nullptr};

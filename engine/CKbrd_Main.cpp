@@ -1,11 +1,11 @@
 #include "engine/CKbrd_Main.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "engine/CKbrd.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 
 #include <mutex>
 #include <new>

@@ -1,13 +1,13 @@
 #include "engine/CMfcCmmnProc.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 
 int CMfcCmmnProc::RetirePass()
 {

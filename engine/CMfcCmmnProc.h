@@ -1,4 +1,5 @@
 #pragma once
+// The pass driver: starts, replaces and retires the worker of a pass.
 
 #include "engine/IMfcCmmnProc.h"
 

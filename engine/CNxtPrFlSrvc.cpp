@@ -1,10 +1,10 @@
 #include "engine/CNxtPrFlSrvc.h"
 
+#include "base/Log.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatFs.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #pragma once
+// Stepping to the previous and next file of the opened file's folder.
 
 #include "engine/INxtPrFlSrvc.h"
 

@@ -1,12 +1,12 @@
 #include "engine/CThrdAp.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
 #include "programs/IBsPrgr.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 #include "engine/CThread.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #include <atomic>
 #include <system_error>

@@ -1,5 +1,6 @@
 #include "engine/DrillCommands.h"
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -7,7 +8,6 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
-#include "settings/Globals.h"
 #include "texts/IUtltsFile.h"
 
 namespace drill {

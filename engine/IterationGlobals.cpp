@@ -1,8 +1,8 @@
 #include "engine/IterationGlobals.h"
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
-#include "settings/Globals.h"
 
 IItrtnSrvc* g_pIItrtnSrvc = nullptr;
 INxtPrFlSrvc* g_pINxtPrFlSrvc = nullptr;

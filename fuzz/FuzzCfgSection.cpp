@@ -3,13 +3,13 @@
 // value stays one symbol), saving the second section gives the same text again. Files are
 // read from memory and saved into it.
 
+#include "base/Globals.h"
 #include "config/CDbLexer.h"
 #include "config/CDbSec.h"
 #include "config/ICfgFile.h"
 #include "fuzz/FuzzMemFile.h"
 #include "fuzz/FuzzSupport.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 
 #include <map>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "fuzz/FuzzSupport.h"
 
+#include "base/Globals.h"
 #include "config/ICfgFile.h"
 #include "platform/PlatExit.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,8 +6,8 @@
 // the plain one is no larger than what the sources can give. Nothing is ever written but the
 // two phrase files below Text/F/ of that folder.
 
+#include "base/Globals.h"
 #include "fuzz/FuzzSupport.h"
-#include "settings/Globals.h"
 #include "tests/FakeUtltsFile.h"
 #include "texts/CAliceTxtMkr.h"
 #include "texts/CPhraseReader.h"

@@ -1,13 +1,13 @@
 #include "locale/CLocal.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "locale/ILclMenu.h"
 #include "locale/ISetHelp.h"
 #include "locale/LclMenuLayout.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 
 
 namespace {

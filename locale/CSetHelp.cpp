@@ -1,12 +1,12 @@
 #include "locale/CSetHelp.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/ILocal.h"
 #include "locale/LclFile.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 namespace {

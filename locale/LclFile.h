@@ -1,4 +1,5 @@
 #pragma once
+// Reading a whole file, for the help files.
 
 #include <string>
 

@@ -1,5 +1,8 @@
 #include "programs/CBsPrgr.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
@@ -12,9 +15,6 @@
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
 #include "programs/IStr.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 #include <atomic>

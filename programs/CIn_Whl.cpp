@@ -1,11 +1,11 @@
 #include "programs/CIn_Whl.h"
 
+#include "base/Log.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
-#include "settings/Log.h"
 
 int CIn_Whl::ProcessKey()
 {

@@ -1,6 +1,6 @@
 #include "programs/CPrStr.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #include <cstring>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The phrase and screen string objects of the training programs.
 
 #include "programs/IPrStr.h"
 

@@ -1,7 +1,7 @@
 #include "programs/CStr.h"
 
+#include "base/Log.h"
 #include "programs/ScreenMeasure.h"
-#include "settings/Log.h"
 
 #include <cstring>
 

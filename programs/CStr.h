@@ -1,4 +1,5 @@
 #pragma once
+// The string object: words, tokens and brackets of one text, and the text it builds.
 
 #include "programs/IStr.h"
 

@@ -1,12 +1,12 @@
 #include "programs/CWrkFile.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/CUnsavedRslts.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
 #include "texts/ISmrtFile.h"
 #include "texts/IUtltsFile.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The interfaces of the phrase string and the screen string.
 
 #include "programs/CStr.h"
 

@@ -1,11 +1,11 @@
 #include "settings/CLogFile.h"
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
 #include "platform/PlatTextFile.h"
 #include "platform/PlatWindow.h"
-#include "settings/Globals.h"
 
 #include <cstring>
 

@@ -1,6 +1,7 @@
 #pragma once
+// The log file, Lexido.log in the program folder.
 
-#include "settings/IOutFile.h"
+#include "base/IOutFile.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "settings/CLsnAFc.h"
 
+#include "base/Globals.h"
 #include "config/CCfgFile.h"
 #include "config/CDbLexer.h"
 #include "config/CDbPar.h"
@@ -24,7 +25,6 @@
 #include "settings/CLsnFont.h"
 #include "settings/CLsnInst.h"
 #include "settings/CSttngs.h"
-#include "settings/Globals.h"
 #include "texts/CAliceTxtMkr.h"
 #include "texts/CCgTxtMkr.h"
 #include "texts/CCphr_Buffer.h"

@@ -1,6 +1,7 @@
 #pragma once
+// The service factory: makes the objects of every subsystem.
 
-#include "settings/ILsnAFc.h"
+#include "base/ILsnAFc.h"
 
 class CLsnAFc : public ILsnAFc {
 public:

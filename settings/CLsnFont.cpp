@@ -1,10 +1,10 @@
 #include "settings/CLsnFont.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "platform/PlatCodePage.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "settings/LsnLogFont.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// The display font: loaded from and saved to the settings, or from the font chooser.
 
 #include "settings/ILsnFont.h"
 

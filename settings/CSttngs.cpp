@@ -1,10 +1,10 @@
 #include "settings/CSttngs.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
-#include "settings/Globals.h"
 #include "settings/ILsnFont.h"
-#include "settings/Log.h"
 #include "texts/RsltsKeeping.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// The settings groups the settings sheet edits, each with its defaults.
 
 #include "settings/ISttngs.h"
 

@@ -1,14 +1,14 @@
 #include "settings/CZelPgVal.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatWindow.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "settings/ILsnFont.h"
-#include "settings/Log.h"
 #include "texts/RsltsKeeping.h"
 
 #include <algorithm>

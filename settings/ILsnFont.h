@@ -1,4 +1,5 @@
 #pragma once
+// The interface of the display font.
 
 // The display font of the phrase screen, kept as a font description and stored in "Gnrl".
 class ILsnFont {

@@ -1,4 +1,5 @@
 #pragma once
+// The interface of the installer, which starts and releases every service.
 
 class IScrnView;
 

@@ -1,4 +1,5 @@
 #pragma once
+// The interface of a settings group.
 
 // A group of integer settings the settings dialog edits, with the group's defaults.
 class ISttngs {

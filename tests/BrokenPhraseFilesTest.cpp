@@ -1,8 +1,8 @@
 // Phrase files as they arrive from anywhere: none may crash, hang, write past a field or write
 // anything but the results and current.cut.
+#include "base/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
-#include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"

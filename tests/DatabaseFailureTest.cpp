@@ -1,12 +1,12 @@
 // A malformed or missing setting ends the program: one exact log line, exit code 1, and no
 // other file touched.
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/DbTypes.h"
+#include "config/ICfgFile.h"
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "config/ICfgFile.h"
 #include "settings/CLsnAFc.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/CDbVars.h"
 #include "config/DbTypes.h"
-#include "settings/Globals.h"
 #include "platform/PlatFs.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <cstring>

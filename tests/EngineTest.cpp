@@ -1,5 +1,8 @@
 #include "tests/EngineTest.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/IOutFile.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CKbrd.h"
@@ -7,9 +10,6 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/IOutFile.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // Files and folders that change or vanish under the program: a phrase file cut or removed while
 // it is read, a missing results or Text/ folder, a results folder of thousands of files.
+#include "base/Globals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_Nrml.h"

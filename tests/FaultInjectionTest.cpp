@@ -2,11 +2,11 @@
 // a phrase file cut or removed while it is read, a results folder of thousands of files. Each
 // ends as the design says (a log line, a refusal, the old file kept), never with a crash, a
 // hang or a file written where it does not belong.
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_Nrml.h"

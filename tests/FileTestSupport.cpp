@@ -1,10 +1,10 @@
 #include "tests/FileTestSupport.h"
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
-#include "settings/Globals.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CUtltsFile.h"
 

@@ -1,6 +1,6 @@
 // Hidden phrase files: the key, the block layout, reading back, seeking, and every fatal check.
+#include "base/Globals.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 #include "tests/TestProgramFolder.h"
 #include "texts/CCphr_Buffer.h"
 #include "texts/CCphr_Nfs.h"

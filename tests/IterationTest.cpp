@@ -1,14 +1,14 @@
 // Iterations over a file and stepping through its folder.
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "engine/CItrtnSrvc.h"
 #include "engine/CNxtPrFlSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "texts/ISmrtFile.h"
 #include "tests/FileTestSupport.h"
 #include "tests/ScopedGlobal.h"
 #include "texts/CUtltsFile.h"
+#include "texts/ISmrtFile.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,10 +1,10 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "engine/CKbrd.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/EngineTest.h"
 
 #include <atomic>

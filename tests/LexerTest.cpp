@@ -1,8 +1,8 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/CDbLexer.h"
 #include "config/DbTypes.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <cstdio>

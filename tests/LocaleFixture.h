@@ -3,13 +3,13 @@
 // the database, file utilities that know the folder, the help selection, English as the
 // current language, and a window whose menu bar was built from the English resource.
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/ILocal.h"
 #include "locale/ISetHelp.h"
 #include "locale/LocaleGlobals.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/FakeMenu.h"
 #include "tests/FakeUtltsFile.h"
 #include "tests/TestProgramFolder.h"

@@ -1,6 +1,6 @@
+#include "base/Log.h"
 #include "locale/CLocal.h"
 #include "platform/PlatCodePage.h"
-#include "settings/Log.h"
 #include "tests/LocaleFixture.h"
 
 #include <climits>

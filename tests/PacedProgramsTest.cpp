@@ -1,5 +1,7 @@
 // In Whole, Word By Word and Which Letter ?, and what every program shares: the direction,
 // the marks, the iteration status after a pass, the comparison of letters and the factory.
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "engine/CThrdAp.h"
 #include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
@@ -12,8 +14,6 @@
 #include "programs/COpBrWhlWrd.h"
 #include "programs/CTmOInW.h"
 #include "programs/CWchLttr.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/ProgramTest.h"
 #include "texts/IUtltsFile.h"
 

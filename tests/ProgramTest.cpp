@@ -1,5 +1,8 @@
 #include "tests/ProgramTest.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/IOutFile.h"
 #include "engine/CItrtnSrvc.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
@@ -10,9 +13,6 @@
 #include "engine/IterationGlobals.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/IOutFile.h"
 #include "texts/CUtltsFile.h"
 
 #include <chrono>

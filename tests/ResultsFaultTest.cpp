@@ -2,11 +2,11 @@
 // passes that write current.cut and the results files, or at every stretch of a results write;
 // and folders that cannot be written. A results file is whole or absent, the next start and
 // pass work, and nothing is ever written where it does not belong.
+#include "base/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
 #include "programs/CWrkFile.h"
-#include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
 #include "tests/Permissions.h"
 #include "texts/CUtltsFile.h"

@@ -1,8 +1,8 @@
 // Listing, emptying and copying folders, and Save Results As.
+#include "base/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CUtltsFile.h"
 

@@ -1,8 +1,8 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/EngineTest.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // The settings sheet's page values without the window: what the pages load, store on OK and
 // reset, the slider ranges, and the failures that end the process.
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -11,7 +12,6 @@
 #include "platform/PlatWindow.h"
 #include "settings/CLsnAFc.h"
 #include "settings/CZelPgVal.h"
-#include "settings/Globals.h"
 #include "settings/ILsnFont.h"
 #include "settings/LsnLogFont.h"
 #include "tests/TestProgramFolder.h"

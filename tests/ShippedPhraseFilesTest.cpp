@@ -1,8 +1,8 @@
 // The shipped phrase files as the first start makes them: both makers over the shipped source
 // texts give exactly the 5 + 108 files, each phrase the same record of its two sources, read
 // back through the phrase reader of the passes, plain and hidden alike.
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "tests/FakeUtltsFile.h"
 #include "tests/FileTestSupport.h"
 #include "tests/TestProgramFolder.h"

@@ -1,14 +1,14 @@
 // The shipped source texts: their masters are complete, well formed and agree record for record
 // across languages; the converted files are what the text makers expect to read.
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "config/DbTypes.h"
 #include "config/IDbLexer.h"
 #include "data/tools/SrcTxtCnv.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatScreenText.h"
 #include "platform/PlatUtf8.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 #include "texts/CCgTxtMkr.h"
 

@@ -1,5 +1,5 @@
 // The plain character file and the phrase-record rule over it.
-#include "settings/Globals.h"
+#include "base/Globals.h"
 #include "tests/TestProgramFolder.h"
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_Nrml.h"

@@ -3,11 +3,11 @@
 // for what it needs with a time limit, so a deadlock fails the test (and a watchdog ends a run
 // that stops moving); the sanitizer builds run it to find races and leaks; the memory in use
 // after the first thousand passes and at the end must stay the same within a small margin.
+#include "base/Globals.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "settings/Globals.h"
 #include "tests/EngineTest.h"
 
 #include <atomic>

@@ -1,6 +1,6 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "programs/CPrStr.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
 #include <memory>

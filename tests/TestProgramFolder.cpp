@@ -1,10 +1,10 @@
 #include "tests/TestProgramFolder.h"
 
+#include "base/Globals.h"
+#include "base/IOutFile.h"
 #include "config/IDbVars.h"
 #include "platform/PlatFs.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
-#include "settings/IOutFile.h"
 #include "settings/ILsnFont.h"
 
 #include <cstdlib>

@@ -1,10 +1,10 @@
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatWindow.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "title/CTitlePctr.h"
 #include "tests/TestProgramFolder.h"
+#include "title/CTitlePctr.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,10 +1,10 @@
 // The terminal front-end's own logic: code pages at the terminal boundary, the line layout,
 // the command line, the scrolling over a shown file, and the commands it shares with the window.
 
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/DrillCommands.h"
-#include "settings/Globals.h"
 #include "tests/TestProgramFolder.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyOptions.h"

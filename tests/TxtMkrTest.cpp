@@ -1,8 +1,8 @@
 // The text makers on small sources of our own: the byte layout they write, the cases a learner's
 // edit can break, and the fatal ends (log line, exit code 1, no phrase file left behind).
+#include "base/Globals.h"
 #include "platform/PlatFs.h"
 #include "settings/CLsnAFc.h"
-#include "settings/Globals.h"
 #include "tests/FakeUtltsFile.h"
 #include "tests/FileTestSupport.h"
 #include "tests/TestProgramFolder.h"

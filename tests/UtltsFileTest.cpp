@@ -1,8 +1,8 @@
 // The file utilities: the program folder, names, the Open dialog and showing a file, scrolling.
+#include "base/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CUtltsFile.h"
 

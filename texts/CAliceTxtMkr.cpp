@@ -1,6 +1,6 @@
 #include "texts/CAliceTxtMkr.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #define ALICE_EN "/Settings/Texts_Src/English/Alice_Ch_01_English.txt"
 

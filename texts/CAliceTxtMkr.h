@@ -1,4 +1,5 @@
 #pragma once
+// The maker of the reading text's phrase files.
 
 #include "texts/CTxtMkr.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The maker of the conversational guide's phrase files.
 
 #include "texts/CTxtMkr.h"
 

@@ -1,6 +1,6 @@
 #include "texts/CCphr_Buffer.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #include <cstring>
 

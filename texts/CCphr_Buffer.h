@@ -1,4 +1,5 @@
 #pragma once
+// The cipher of a hidden file's full blocks.
 
 #include "texts/ICphr.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The cipher of a hidden file's last, short block: a plain copy.
 
 #include "texts/ICphr.h"
 

@@ -1,7 +1,7 @@
 #include "texts/CInstll.h"
 
+#include "base/Log.h"
 #include "platform/PlatFs.h"
-#include "settings/Log.h"
 
 #include <new>
 

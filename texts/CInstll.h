@@ -1,4 +1,5 @@
 #pragma once
+// The list of the configuration files in Settings/.
 
 #include <string>
 #include <vector>

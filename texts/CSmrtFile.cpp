@@ -1,7 +1,7 @@
 #include "texts/CSmrtFile.h"
 
+#include "base/Log.h"
 #include "platform/PlatFs.h"
-#include "settings/Log.h"
 
 #include <cstdlib>
 #include <cstring>

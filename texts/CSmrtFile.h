@@ -1,4 +1,5 @@
 #pragma once
+// The base of the character files: the stream and its opening position.
 
 #include "texts/ISmrtFile.h"
 

@@ -1,8 +1,8 @@
 #include "texts/CSmrtFile_HideText.h"
 
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/Log.h"
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/Log.h"
 
 CSmrtFile_HideText::CSmrtFile_HideText()
 {

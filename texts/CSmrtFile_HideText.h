@@ -1,4 +1,5 @@
 #pragma once
+// The hidden phrase file.
 
 #include "texts/CSmrtFile_Size.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The plain character file.
 
 #include "texts/CSmrtFile.h"
 

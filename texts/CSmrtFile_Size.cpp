@@ -1,6 +1,6 @@
 #include "texts/CSmrtFile_Size.h"
 
-#include "settings/Log.h"
+#include "base/Log.h"
 
 #include <algorithm>
 #include <cstring>

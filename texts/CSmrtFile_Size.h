@@ -1,4 +1,5 @@
 #pragma once
+// The base of files stored in ciphered blocks of a fixed size.
 
 #include "texts/CSmrtFile.h"
 #include "texts/ICphr.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The common part of the makers of the shipped phrase files.
 
 #include "texts/IAliceTxtMkr.h"
 

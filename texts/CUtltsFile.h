@@ -1,4 +1,5 @@
 #pragma once
+// The file utilities: program folder, opened file, results paths and folder copies.
 
 #include "engine/CNxtPrFlSrvc.h"
 #include "platform/PlatEvent.h"

@@ -2,8 +2,8 @@
 // copying the results to the folder the learner chose.
 #include "texts/CUtltsFile.h"
 
+#include "base/Log.h"
 #include "platform/PlatFs.h"
-#include "settings/Log.h"
 
 #include <algorithm>
 #include <cerrno>

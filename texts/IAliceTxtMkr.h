@@ -1,4 +1,5 @@
 #pragma once
+// The interface of a maker of shipped phrase files.
 
 // A maker of shipped phrase files: pairs monolingual source texts record by record.
 class IAliceTxtMkr {

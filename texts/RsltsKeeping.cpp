@@ -1,11 +1,11 @@
 #include "texts/RsltsKeeping.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CUnsavedRslts.h"
 #include "platform/PlatFs.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "texts/IFileView.h"
 #include "texts/IUtltsFile.h"
 

@@ -1,9 +1,9 @@
 #include "title/CTitlePctr.h"
 
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
-#include "settings/IOutFile.h"
-#include "settings/Log.h"
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
+#include "base/IOutFile.h"
+#include "base/Log.h"
 
 ITitlePctr* g_pITitlePctr = nullptr;
 IHeadBandMaker* g_pIHeadBandMaker = nullptr;

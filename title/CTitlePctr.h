@@ -1,4 +1,5 @@
 #pragma once
+// The title picture and the timer that closes it.
 
 #include "engine/CThread.h"
 #include "title/ITitlePctr.h"

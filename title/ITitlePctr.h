@@ -1,4 +1,5 @@
 #pragma once
+// The interfaces of the title picture and of the window that shows it.
 
 class ILsnAFc;
 

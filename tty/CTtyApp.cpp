@@ -1,5 +1,7 @@
 #include "tty/CTtyApp.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/DrillCommands.h"
@@ -10,9 +12,7 @@
 #include "engine/IterationGlobals.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
 #include "settings/LsnLogFont.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
 #include "tty/CTtyView.h"

@@ -1,5 +1,6 @@
 #include "tty/CTtyBatch.h"
 
+#include "base/Globals.h"
 #include "engine/CKbrd.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
@@ -8,7 +9,6 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "platform/PlatEvent.h"
-#include "settings/Globals.h"
 #include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"

@@ -1,10 +1,10 @@
 #include "tty/CTtyView.h"
 
+#include "base/Globals.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
-#include "settings/Globals.h"
 
 #include <algorithm>
 

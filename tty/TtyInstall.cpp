@@ -1,11 +1,11 @@
 #include "tty/TtyInstall.h"
 
+#include "base/Globals.h"
+#include "base/Log.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "settings/CLsnAFc.h"
 #include "settings/CLsnInst.h"
-#include "settings/Globals.h"
-#include "settings/Log.h"
 #include "texts/IUtltsFile.h"
 
 #include <cstdio>

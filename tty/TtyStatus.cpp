@@ -1,8 +1,8 @@
 #include "tty/TtyStatus.h"
 
+#include "base/Globals.h"
+#include "base/ILsnAFc.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
-#include "settings/ILsnAFc.h"
 #include "texts/CPhraseReader.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #include "settings/sheet/CZelPrprtSheet.h"
 
-#include "app/QtTranslations.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
+#include "qttext/QtTranslations.h"
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/CQtFontChooser.h"
 #include "settings/sheet/CZelPrprtPages.h"

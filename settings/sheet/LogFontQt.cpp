@@ -1,7 +1,7 @@
 #include "settings/sheet/LogFontQt.h"
 
-#include "app/CodePageText.h"
 #include "platform/PlatCodePage.h"
+#include "qttext/CodePageText.h"
 
 #include <QFontInfo>
 

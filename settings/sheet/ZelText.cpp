@@ -1,8 +1,8 @@
 #include "settings/sheet/ZelText.h"
 
-#include "app/CodePageText.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
+#include "qttext/CodePageText.h"
 
 QString ZelText(int index)
 {

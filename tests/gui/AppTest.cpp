@@ -2,24 +2,24 @@
 // opened through the scripted dialog, passes, shut-down.
 #include "GuiFixture.h"
 
+#include "app/CAboutDlg.h"
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
-#include "app/CAboutDlg.h"
 #include "app/FatalNotice.h"
-#include "platform/PlatCodePage.h"
+#include "base/Globals.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
-#include "platform/PlatWindow.h"
-#include "resources/Resources.h"
-#include "settings/Globals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "platform/PlatCodePage.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatLock.h"
-#include "settings/CLsnInst.h"
+#include "platform/PlatWindow.h"
 #include "resources/Resources.h"
+#include "resources/Resources.h"
+#include "settings/CLsnInst.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,6 +4,8 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "base/Globals.h"
+#include "base/IOutFile.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
@@ -11,14 +13,12 @@
 #include "engine/IMfcCmmnProc.h"
 #include "engine/INxtPrFlSrvc.h"
 #include "engine/IterationGlobals.h"
-#include "title/ITitlePctr.h"
 #include "settings/CLsnAFc.h"
 #include "settings/CLsnInst.h"
-#include "settings/Globals.h"
 #include "settings/ILsnFont.h"
 #include "settings/ILsnInst.h"
-#include "settings/IOutFile.h"
 #include "texts/CUtltsFile.h"
+#include "title/ITitlePctr.h"
 
 #include <QAction>
 #include <QDir>

@@ -6,13 +6,13 @@
 #include "app/CHelpDesk.h"
 #include "app/CHelpWnd.h"
 #include "app/CMainFrame.h"
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,7 +5,7 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
-#include "app/CodePageText.h"
+#include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/CLocal.h"
@@ -13,8 +13,8 @@
 #include "platform/PlatCodePage.h"
 #include "platform/PlatExit.h"
 #include "platform/PlatWindow.h"
+#include "qttext/CodePageText.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "app/CMainFrame.h"
 #include "app/CHeadBand.h"
+#include "app/CMainFrame.h"
 #include "app/CQtWindowLink.h"
+#include "base/Globals.h"
 #include "resources/Resources.h"
-#include "settings/Globals.h"
 #include "tests/ScopedGlobal.h"
 
 #include <QApplication>

@@ -2,6 +2,8 @@
 // OK, Cancel, "Default" and "Font..." do to the settings, the sliders, the help beeps, and what a
 // restart finds after OK or Cancel.
 
+#include "base/Globals.h"
+#include "base/IOutFile.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
@@ -12,9 +14,7 @@
 #include "platform/PlatWindow.h"
 #include "settings/CLsnAFc.h"
 #include "settings/CLsnInst.h"
-#include "settings/Globals.h"
 #include "settings/ILsnFont.h"
-#include "settings/IOutFile.h"
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/CQtFontChooser.h"
 #include "settings/sheet/CZelPrprtPages.h"

@@ -1,4 +1,4 @@
-#include "app/CodePageText.h"
+#include "qttext/CodePageText.h"
 
 #include "platform/PlatCodePage.h"
 

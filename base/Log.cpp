@@ -1,8 +1,8 @@
-#include "settings/Log.h"
+#include "base/Log.h"
 
+#include "base/Globals.h"
+#include "base/IOutFile.h"
 #include "platform/PlatExit.h"
-#include "settings/Globals.h"
-#include "settings/IOutFile.h"
 
 #include <cstdarg>
 #include <cstdio>

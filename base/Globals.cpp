@@ -1,4 +1,4 @@
-#include "settings/Globals.h"
+#include "base/Globals.h"
 
 ILsnAFc* g_pILsnAFc = nullptr;
 IOutFile* g_pILogFile = nullptr;

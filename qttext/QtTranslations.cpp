@@ -1,4 +1,4 @@
-#include "app/QtTranslations.h"
+#include "qttext/QtTranslations.h"
 
 #include "locale/ILocal.h"
 

@@ -6,9 +6,14 @@
 
 class CUnsavedRslts {
 public:
+    // The running pass marked a phrase (on the worker thread): counted before its results file
+    // is stored, so a question asked during the pass names its marks too.
+    void NoteMark();
     // A pass stored its results file with this many marked phrases (on the worker thread).
     void NotePass(int marked);
-    // Save Results As copied every results file, or the results folder was emptied.
+    // Marks of the running pass not yet in a results file.
+    int RunningMarks() const;
+    // Passes and marked phrases counting the running pass's marks. Save Results As copied every results file, or the results folder was emptied.
     void Saved() { Clear(); }
     void Dropped() { Clear(); }
 
@@ -22,6 +27,7 @@ private:
     mutable std::mutex m_Lock;
     int m_Passes = 0;
     int m_Marked = 0;
+    int m_Running = 0;
 };
 
 // The one record of the process.

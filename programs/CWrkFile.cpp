@@ -73,6 +73,7 @@ int CWrkFile::WritePair(const char* dic, const char* backDic)
 {
     m_WasWritten = 1;
     ++m_Marked;
+    UnsavedRslts().NoteMark();
     m_pISf_Out->sf_fputc('*');
     m_pISf_Out->sf_fputs(dic);
     m_pISf_Out->sf_fputc('\n');
@@ -86,6 +87,7 @@ int CWrkFile::WriteLine(const char* text)
 {
     m_WasWritten = 1;
     ++m_Marked;
+    UnsavedRslts().NoteMark();
     m_pISf_Out->sf_fputs(text);
     m_pISf_Out->sf_fputc('\n');
     return 0;

@@ -5,6 +5,8 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/CUnsavedRslts.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IMfcCmmnProc.h"
 #include "platform/PlatFs.h"
 #include "texts/IFileView.h"
 #include "texts/IUtltsFile.h"
@@ -135,6 +137,10 @@ bool MayDrop(IFileView* view)
         case UnsavedAnswer::Discard: return true;
         case UnsavedAnswer::Cancel: return false;
         case UnsavedAnswer::Save:
+            // The running pass's marks reach a results file only when it ends, so it ends
+            // first, as on Escape, and its results are saved with the others.
+            if (UnsavedRslts().RunningMarks() > 0 && g_pIMfcCmmnProc)
+                g_pIMfcCmmnProc->RetirePass();
             if (g_pIUtltsFile->SaveResultsAs(view) != 0)
                 LogFatal("\nrslts::MayDrop(), error after g_pIUtltsFile->SaveResultsAs()");
             if (!UnsavedRslts().Any())

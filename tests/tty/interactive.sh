@@ -33,7 +33,7 @@ pane=lx
 # A pass with a mark, then Ctrl+Q, once per answer: the keys, what is shown then, the results
 # file saved into out/ ("-": none).
 while IFS='|' read -r answer after shown saved; do
-    tmux -L "$sock" kill-server 2>/dev/null || true; sleep 0.3; rm -rf "$dir/out"; mkdir -p "$dir/out"
+    stop_server; rm -rf "$dir/out"; mkdir -p "$dir/out"
     start
     expect "F1: keys"; keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"
     keys Enter; expect "| 32 phrases"; keys F5; expect "----------------------------------------"

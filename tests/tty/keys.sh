@@ -47,7 +47,7 @@ keys C-q
 expect_restored 0
 
 # A broken settings file ends the program at start, after the terminal was taken over.
-tmux -L "$sock" kill-server
+stop_server
 printf 'sn=To_WbW\n' >"$dir/Settings/To_WbW.cfg"
 start
 expect_restored 1

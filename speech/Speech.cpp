@@ -22,8 +22,9 @@ int EspeakStart()
 {
     static int rate = -1;
     if (rate < 0) {
-        // Blocks of 20 ms: a cancel is seen within one of them.
-        rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 20, nullptr, 0);
+        // Blocks of 20 ms: a cancel is seen within one of them. Without its voice data eSpeak
+        // would end the process; it answers instead, and speech is then off.
+        rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 20, nullptr, espeakINITIALIZE_DONT_EXIT);
         if (rate < 0)
             rate = 0;
     }

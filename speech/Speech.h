@@ -28,7 +28,8 @@ struct Request {
     std::string language; // an eSpeak voice by language code: en, fr, de, ru, ...
     // Called on the speech thread for each block of samples as it is made (may be empty).
     std::function<void(const std::int16_t* samples, int count)> onSamples;
-    // Called on the speech thread once, when the request ends, is cancelled or fails.
+    // Called once, when the request ends, is cancelled or fails: on the speech thread, or in
+    // Speak or Cancel for a request they drop before it started.
     std::function<void(const Audio& audio)> onDone;
 };
 

@@ -2,6 +2,7 @@
 // cancel stopping the speaking, and texts said as the learner sees them.
 #include "platform/PlatCodePage.h"
 #include "speech/Speech.h"
+#include "speech/SpeechLanguage.h"
 #include "speech/SpeechText.h"
 
 #include <gtest/gtest.h>
@@ -93,4 +94,17 @@ TEST(SpeechText, TheScreensDecodingWithoutTheBrackets)
               "*à Paris=в Париж");
     EXPECT_EQ(speech::SpeakableFromScreen("<Guten> <Tag>", plat::kCpWestern), "Guten Tag");
     EXPECT_EQ(speech::SpeakableFromUtf8("<Доброе> утро"), "Доброе утро");
+}
+
+TEST(SpeechText, ThePhraseBooksFolderPairNamesTheLanguagesOfBothTexts)
+{
+    const struct { const char *path, *first, *second; } kCases[] = {
+        {"Text\\Conversational Guide\\English_Russian\\01 Food.mix", "en", "ru"},
+        {"/p/Text/Conversational Guide/French_German/02 Travel.mix", "fr", "de"},
+        {"Other_Russian/a.mix", "?", "?"}, {"English_Russian", "?", "?"}, {"/a.mix", "?", "?"}};
+    for (const auto& c : kCases) {
+        std::string first = "?", second = "?";
+        EXPECT_EQ(speech::PairLanguages(c.path, first, second), *c.first != '?') << c.path;
+        EXPECT_EQ(first + second, std::string(c.first) + c.second) << c.path;
+    }
 }

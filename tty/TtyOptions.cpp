@@ -24,6 +24,7 @@ bool ParseInt(const char* text, int low, int high, int& value)
 const char* Usage()
 {
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
+           "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
            "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
@@ -32,7 +33,9 @@ const char* Usage()
            "On a terminal the trainer runs full-screen (F1 lists its keys). Otherwise it runs the\n"
            "passes over FILE with the keys read from standard input, printing the screen at every\n"
            "key wait followed by a line holding a form feed; in the time-out modes every wait\n"
-           "prints the screen and takes the next byte as the key pressed during it.\n";
+           "prints the screen and takes the next byte as the key pressed during it.\n"
+           "--speak-to writes the speech of TEXT in the language CODE (en, fr, de, ru, ...)\n"
+           "as a WAV file and ends.\n";
 }
 
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error)
@@ -61,6 +64,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             }
             options.saveResults = value;
             ++i;
+        } else if (!std::strcmp(arg, "--speak-to") || !std::strcmp(arg, "--language")) {
+            if (!value || !*value) {
+                error = std::string(arg) + (arg[2] == 's' ? " needs FILE.wav" : " needs CODE");
+                return false;
+            }
+            (arg[2] == 's' ? options.speakTo : options.language) = value;
+            ++i;
         } else if (arg[0] == '-' && arg[1] != '\0') {
             error = std::string("unknown option ") + arg;
             return false;
@@ -70,6 +80,18 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             error = "only one FILE";
             return false;
         }
+    }
+    if (!options.speakTo.empty() && options.language.empty()) {
+        error = "--speak-to needs --language CODE";
+        return false;
+    }
+    if (options.speakTo.empty() && !options.language.empty()) {
+        error = "--language is for --speak-to";
+        return false;
+    }
+    if (!options.speakTo.empty() && options.file.empty()) {
+        error = "--speak-to needs the TEXT to say";
+        return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the terminal front-end:
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
+//   lexido-tty --speak-to FILE.wav --language CODE TEXT
 
 #include <string>
 
@@ -9,9 +10,11 @@ namespace tty {
 struct Options {
     int mode = -1;      // 0 to 10; -1 keeps the stored mode
     int direction = -1; // 0 or 1; -1 keeps the stored direction
-    std::string file;
+    std::string file;     // with --speak-to: the TEXT to say
     std::string saveResults;
     bool help = false;
+    std::string speakTo;  // the WAV file the speech of the text goes to; empty: no speech
+    std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
 };
 
 // False with a message for the learner when the line cannot be used.

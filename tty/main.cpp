@@ -4,6 +4,7 @@
 #include "tty/CTtyApp.h"
 #include "tty/CTtyBatch.h"
 #include "tty/TtyOptions.h"
+#include "tty/TtySpeak.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         std::fputs(tty::Usage(), stdout);
         return 0;
     }
+    if (!options.speakTo.empty())
+        return tty::SpeakToFile(options);
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         tty::CTtyApp app;
         if (app.Terminal().Enter())

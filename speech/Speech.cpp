@@ -1,0 +1,181 @@
+#include "speech/Speech.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <cstring>
+#include <future>
+
+namespace speech {
+
+namespace {
+
+// eSpeak NG keeps one state for the process: it starts once and is used under one lock, so
+// two services (a window and a test) take turns.
+std::mutex& EspeakLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+// The sample rate, or 0 when eSpeak NG cannot start. Called under EspeakLock.
+int EspeakStart()
+{
+    static int rate = -1;
+    if (rate < 0) {
+        // Blocks of 20 ms: a cancel is seen within one of them. Without its voice data eSpeak
+        // would end the process; it answers instead, and speech is then off.
+        rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 20, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (rate < 0)
+            rate = 0;
+    }
+    return rate;
+}
+
+} // namespace
+
+struct CSpeech::Job {
+    unsigned id = 0;
+    Request request;
+    Audio audio;
+    const std::atomic<unsigned>* latest = nullptr;
+};
+
+namespace {
+
+// eSpeak hands each block of samples here; returning 1 aborts the synthesis.
+int OnSynth(short* wav, int count, espeak_EVENT* events)
+{
+    auto* job = events ? static_cast<CSpeech::Job*>(events->user_data) : nullptr;
+    if (!job)
+        return 0;
+    if (job->latest->load() != job->id) {
+        job->audio.cancelled = true;
+        return 1;
+    }
+    if (wav && count > 0) {
+        job->audio.samples.insert(job->audio.samples.end(), wav, wav + count);
+        if (job->request.onSamples)
+            job->request.onSamples(wav, count);
+    }
+    return 0;
+}
+
+} // namespace
+
+CSpeech::CSpeech()
+{
+    {
+        std::lock_guard<std::mutex> lock(EspeakLock());
+        m_sampleRate = EspeakStart();
+    }
+    m_thread = std::thread([this] { Run(); });
+}
+
+CSpeech::~CSpeech()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+        ++m_latest;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+    // A request that never started still hears that it ended.
+    if (m_pending) {
+        m_pending->audio.cancelled = true;
+        if (m_pending->request.onDone)
+            m_pending->request.onDone(m_pending->audio);
+    }
+}
+
+void CSpeech::Speak(Request request)
+{
+    std::unique_ptr<Job> dropped;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto job = std::make_unique<Job>();
+        job->id = ++m_nextId;
+        job->request = std::move(request);
+        job->latest = &m_latest;
+        job->audio.sampleRate = m_sampleRate;
+        dropped = std::move(m_pending);
+        m_pending = std::move(job);
+        m_latest = m_nextId;
+    }
+    m_wake.notify_all();
+    if (dropped) {
+        dropped->audio.cancelled = true;
+        if (dropped->request.onDone)
+            dropped->request.onDone(dropped->audio);
+    }
+}
+
+void CSpeech::Cancel()
+{
+    std::unique_ptr<Job> dropped;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        dropped = std::move(m_pending);
+        m_latest = ++m_nextId;
+    }
+    if (dropped) {
+        dropped->audio.cancelled = true;
+        if (dropped->request.onDone)
+            dropped->request.onDone(dropped->audio);
+    }
+}
+
+Audio CSpeech::SpeakNow(const std::string& text, const std::string& language)
+{
+    std::promise<Audio> done;
+    std::future<Audio> result = done.get_future();
+    Request request;
+    request.text = text;
+    request.language = language;
+    request.onDone = [&done](const Audio& audio) { done.set_value(audio); };
+    Speak(std::move(request));
+    return result.get();
+}
+
+void CSpeech::Run()
+{
+    for (;;) {
+        std::unique_ptr<Job> job;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_stop || m_pending; });
+            if (m_stop)
+                return;
+            job = std::move(m_pending);
+        }
+        Synthesise(*job);
+        if (job->request.onDone)
+            job->request.onDone(job->audio);
+    }
+}
+
+void CSpeech::Synthesise(Job& job)
+{
+    Audio& audio = job.audio;
+    if (!m_sampleRate) {
+        audio.error = "speech is not available (eSpeak NG found no voice data)";
+        return;
+    }
+    std::lock_guard<std::mutex> lock(EspeakLock());
+    const std::string& language = job.request.language;
+    if (language.empty() || language.find_first_of(" /\\") != std::string::npos
+        || espeak_SetVoiceByName(language.c_str()) != EE_OK) {
+        audio.error = "no voice for the language \"" + language + "\"";
+        return;
+    }
+    if (const espeak_VOICE* voice = espeak_GetCurrentVoice(); voice && voice->name)
+        audio.voiceName = voice->name;
+    espeak_SetSynthCallback(OnSynth);
+    const std::string& text = job.request.text;
+    const espeak_ERROR status = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                             espeakCHARS_UTF8, nullptr, &job);
+    if (status != EE_OK && !audio.cancelled)
+        audio.error = "the synthesiser failed";
+}
+
+} // namespace speech

@@ -1,0 +1,73 @@
+#pragma once
+// The speech service: texts synthesised by eSpeak NG into 16-bit mono PCM on a thread of its
+// own, so neither the worker nor the window waits; a new request cancels the one still speaking.
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace speech {
+
+// What one request produced. The samples are those synthesised until the end or the cancel.
+struct Audio {
+    std::vector<std::int16_t> samples;
+    int sampleRate = 0;
+    std::string voiceName; // eSpeak's name of the voice chosen ("Russian", "French (France)")
+    bool cancelled = false;
+    std::string error;     // empty when the text was said; else why not (unknown language, ...)
+};
+
+struct Request {
+    std::string text;     // UTF-8, as it is to be said (see SpeechText.h)
+    std::string language; // an eSpeak voice by language code: en, fr, de, ru, ...
+    // Called on the speech thread for each block of samples as it is made (may be empty).
+    std::function<void(const std::int16_t* samples, int count)> onSamples;
+    // Called once, when the request ends, is cancelled or fails: on the speech thread, or in
+    // Speak or Cancel for a request they drop before it started.
+    std::function<void(const Audio& audio)> onDone;
+};
+
+class CSpeech {
+public:
+    CSpeech();
+    ~CSpeech(); // cancels what is speaking and joins the thread
+
+    CSpeech(const CSpeech&) = delete;
+    CSpeech& operator=(const CSpeech&) = delete;
+
+    // False when eSpeak NG could not start (no voice data): every request then fails at once.
+    bool Available() const { return m_sampleRate > 0; }
+    int SampleRate() const { return m_sampleRate; }
+
+    // Queues the request and returns; the one still speaking and any still waiting are
+    // cancelled (their onDone says so).
+    void Speak(Request request);
+    // Cancels what is speaking and what waits.
+    void Cancel();
+
+    // Says the text and waits for the whole of it: for scripted use and tests.
+    Audio SpeakNow(const std::string& text, const std::string& language);
+
+    struct Job; // one request on its way through the thread
+
+private:
+    void Run();
+    void Synthesise(Job& job);
+
+    int m_sampleRate = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::unique_ptr<Job> m_pending;
+    bool m_stop = false;
+    unsigned m_nextId = 0;
+    std::atomic<unsigned> m_latest{0}; // the one request allowed to go on speaking
+    std::thread m_thread;
+};
+
+} // namespace speech

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the terminal front-end:
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
+//   lexido-tty --help | --version
 
 #include <string>
 
@@ -12,12 +13,15 @@ struct Options {
     std::string file;
     std::string saveResults;
     bool help = false;
+    bool version = false;
 };
 
 // False with a message for the learner when the line cannot be used.
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
 
 const char* Usage();
+// "lexido-tty <version>" and a line end, for --version.
+const char* VersionLine();
 
 // A path as given on the command line, made absolute against the folder the program was
 // started in (start-up moves into the program folder).

@@ -20,6 +20,10 @@ int main(int argc, char** argv)
         std::fputs(tty::Usage(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(tty::VersionLine(), stdout);
+        return 0;
+    }
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         tty::CTtyApp app;
         if (app.Terminal().Enter())

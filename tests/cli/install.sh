@@ -4,8 +4,8 @@
 # Usage: install.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+prefix=$(mktemp -d) home=$(mktemp -d)
+trap 'chmod -R u+w "$prefix"; rm -rf "$prefix" "$home"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail=0
 for f in bin/lexido bin/lexido-tty share/applications/lexido.desktop \
@@ -22,4 +22,23 @@ desktop-file-validate "$prefix/share/applications/lexido.desktop" || fail=1
 appstreamcli validate --no-net "$prefix/share/metainfo/io.github.lexido.Lexido.metainfo.xml" || fail=1
 [ "$("$prefix/bin/lexido-tty" --version)" = "lexido-tty $version" ] || { echo "FAIL: lexido-tty --version"; fail=1; }
 [ "$("$prefix/bin/lexido" --version)" = "lexido $version" ] || { echo "FAIL: lexido --version"; fail=1; }
+
+# Installed read-only, the program keeps its folder in $XDG_DATA_HOME/Lexido, made at the first
+# start; a changed setting survives the next run and an install over the same prefix.
+user=$home/data/Lexido
+chmod -R a-w "$prefix"
+printf '*Hello\n=Hallo\n' >"$home/one.mix"
+run() { (cd "$home" && HOME=$home XDG_DATA_HOME=$home/data "$prefix/bin/lexido-tty" "$@" one.mix <<<"x" >/dev/null); }
+run --mode 0 --save-results "$home/r.mix" || { echo "FAIL: the first installed run"; fail=1; }
+for f in Settings/Gnrl.cfg Settings/Help/English "Text/Conversational Guide/English_Russian" Lexido.log; do
+    [ -e "$user/$f" ] || { echo "FAIL: $f not in the user's program folder"; fail=1; }
+done
+grep -qF "OpnPath sv = \"$home/one.mix\"" "$user/Settings/UnSv.cfg" || { echo "FAIL: the last path not kept"; fail=1; }
+# The learner changes a setting; two more runs, one after an install over the same prefix.
+sed -i 's/WhenDropped sv = 0/WhenDropped sv = 1/' "$user/Settings/KeepRslts.cfg"
+run || fail=1
+chmod -R u+w "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+run || fail=1
+grep -qF "WhenDropped sv = 1" "$user/Settings/KeepRslts.cfg" || { echo "FAIL: a changed setting was lost"; fail=1; }
 exit $fail

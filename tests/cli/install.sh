@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail=0
 for f in bin/lexido bin/lexido-tty share/applications/lexido.desktop \
          share/metainfo/io.github.lexido.Lexido.metainfo.xml \
-         share/man/man1/lexido.1 share/man/man1/lexido-tty.1 \
+         share/man/man1/lexido.1.gz share/man/man1/lexido-tty.1.gz share/doc/lexido/copyright \
          share/icons/hicolor/scalable/apps/lexido.svg \
          share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/lexido.png \
          share/lexido/Settings/Gnrl.cfg share/lexido/Settings/Help/English \

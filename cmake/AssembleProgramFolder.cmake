@@ -4,8 +4,9 @@
 function(ship from)
   file(GLOB_RECURSE shipped LIST_DIRECTORIES true RELATIVE "${from}" "${from}/*")
   foreach(rel IN LISTS shipped)
-    # The masters of the source texts and their converter are for the build only.
-    if(rel MATCHES "^(masters|tools)(/|$)")
+    # The masters of the source texts, their converter and the desktop files (menu entry,
+    # icon, man pages: cmake/Install.cmake) are not part of the program folder.
+    if(rel MATCHES "^(masters|tools|desktop)(/|$)")
       continue()
     endif()
     if(IS_DIRECTORY "${from}/${rel}")

@@ -68,6 +68,18 @@ TEST(TtyOptions, CommandLine)
     const char* unknown[] = {"lexido-tty", "--fast"};
     EXPECT_FALSE(tty::ParseOptions(2, unknown, o2, error));
 
+    const struct {
+        const char* arg;
+        bool help, version;
+    } asks[] = {{"--help", true, false}, {"-h", true, false}, {"--version", false, true}};
+    for (const auto& a : asks) {
+        const char* line[] = {"lexido-tty", a.arg};
+        tty::Options o3;
+        ASSERT_TRUE(tty::ParseOptions(2, line, o3, error)) << a.arg;
+        EXPECT_EQ(o3.help, a.help) << a.arg;
+        EXPECT_EQ(o3.version, a.version) << a.arg;
+    }
+
     EXPECT_EQ(tty::AbsolutePath("a.mix", "/home/x"), "/home/x/a.mix");
     EXPECT_EQ(tty::AbsolutePath("/t/a.mix", "/home/x"), "/t/a.mix");
 }

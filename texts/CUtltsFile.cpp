@@ -7,6 +7,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
+#include "platform/PlatUserFolder.h"
 #include "texts/IFileView.h"
 #include "texts/ISmrtFile.h"
 #include "texts/SmrtFileOps.h"
@@ -57,6 +58,14 @@ CUtltsFile::CUtltsFile(const char* programDir)
 std::string CUtltsFile::FindPrgrmDir() const
 {
     std::string dir = m_ProgramDirOverride.empty() ? plat::ExeDir() : plat::NormalizeSeparators(m_ProgramDirOverride);
+    // Installed below <prefix>/bin, the program folder is the learner's own, made from the
+    // template at the first start; what the template adds later joins it at the next start.
+    const std::string tmpl = m_ProgramDirOverride.empty() ? plat::InstalledTemplateDir(dir) : std::string();
+    if (!tmpl.empty()) {
+        dir = plat::UserProgramDir();
+        if (dir.empty() || !plat::FillFromTemplate(tmpl, dir))
+            return std::string();
+    }
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();
     return dir;

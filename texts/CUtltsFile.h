@@ -72,7 +72,8 @@ private:
         std::string to;
     };
 
-    // The executable's folder or the one given, without a trailing separator.
+    // The executable's folder or the one given, without a trailing separator; for a program
+    // installed below <prefix>/bin, the learner's own folder, filled from the template first.
     std::string FindPrgrmDir() const;
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);

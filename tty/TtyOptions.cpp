@@ -1,5 +1,7 @@
 #include "tty/TtyOptions.h"
 
+#include "base/Version.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -25,6 +27,7 @@ const char* Usage()
 {
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
            "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
+           "       lexido-tty --help | --version\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
            "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
@@ -38,6 +41,11 @@ const char* Usage()
            "as a WAV file and ends.\n";
 }
 
+const char* VersionLine()
+{
+    return "lexido-tty " LEXIDO_VERSION "\n";
+}
+
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error)
 {
     for (int i = 1; i < argc; ++i) {
@@ -45,6 +53,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
             options.help = true;
+        } else if (!std::strcmp(arg, "--version")) {
+            options.version = true;
         } else if (!std::strcmp(arg, "--mode")) {
             if (!ParseInt(value, 0, 10, options.mode)) {
                 error = "--mode needs a number from 0 to 10";

@@ -2,6 +2,7 @@
 // The command line of the terminal front-end:
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
 //   lexido-tty --speak-to FILE.wav --language CODE TEXT
+//   lexido-tty --help | --version
 
 #include <string>
 
@@ -15,12 +16,15 @@ struct Options {
     bool help = false;
     std::string speakTo;  // the WAV file the speech of the text goes to; empty: no speech
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
+    bool version = false;
 };
 
 // False with a message for the learner when the line cannot be used.
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
 
 const char* Usage();
+// "lexido-tty <version>" and a line end, for --version.
+const char* VersionLine();
 
 // A path as given on the command line, made absolute against the folder the program was
 // started in (start-up moves into the program folder).

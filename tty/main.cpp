@@ -21,6 +21,10 @@ int main(int argc, char** argv)
         std::fputs(tty::Usage(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(tty::VersionLine(), stdout);
+        return 0;
+    }
     if (!options.speakTo.empty())
         return tty::SpeakToFile(options);
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {

@@ -1,6 +1,7 @@
 // The view's painting of the screen text, its scrolling and its key and mouse delivery.
 #include "app/CDrill_SdiView.h"
 
+#include "app/CMainFrame.h"
 #include "app/ScreenPainter.h"
 #include "base/Globals.h"
 #include "base/Log.h"
@@ -36,6 +37,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);
+    if (m_pFrame)
+        m_pFrame->ShowPassState(); // the worker's repaint carries the pass's progress too
     if (g_pILocal) {
         if (const char* title = g_pILocal->GetText(97))
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));

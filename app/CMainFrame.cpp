@@ -2,6 +2,7 @@
 
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
+#include "app/CPassPane.h"
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "platform/PlatCodePage.h"
@@ -72,6 +73,8 @@ bool ReadLed(int lock, bool& on)
 void CMainFrame::BuildStatusBar()
 {
     statusBar()->setObjectName("StatusBar");
+    m_pPassPane = new CPassPane(this);
+    statusBar()->addPermanentWidget(m_pPassPane);
     static const char* const kNames[] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
         m_pIndicator[i] = new QLabel(this);
@@ -149,6 +152,7 @@ void CMainFrame::SetView(CDrill_SdiView* view)
         if (m_pView)
             m_pView->UpdateCommandUI();
         UpdateIndicators();
+        ShowPassState(); // the end of a pass, which paints nothing more
     });
     idle->start(250);
 }
@@ -180,7 +184,8 @@ void CMainFrame::ApplyInterfaceTexts()
         if (a->data().toInt() > 0)
             SetPrompt(a, a->data().toInt());
     m_pToolBar->setWindowTitle(PlainCaption(LclText(7, "&Toolbar")));
-    statusBar()->showMessage(WndText(EWndText::Ready));
+    ShowPassState();
+    statusBar()->showMessage(IdleMessage());
     if (m_pHelp)
         m_pHelp->Reload();
 }
@@ -190,10 +195,26 @@ bool CMainFrame::event(QEvent* e)
     // A prompt that goes (the pointer leaves a command) gives way to the idle text, not to an
     // empty bar.
     if (e->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(e)->tip().isEmpty()) {
-        statusBar()->showMessage(WndText(EWndText::Ready));
+        statusBar()->showMessage(IdleMessage());
         return true;
     }
     return QMainWindow::event(e);
+}
+
+void CMainFrame::ShowPassState()
+{
+    if (m_pPassPane && m_pPassPane->Refresh())
+        statusBar()->showMessage(IdleMessage());
+}
+
+QString CMainFrame::PassText() const
+{
+    return m_pPassPane && !m_pPassPane->isHidden() ? m_pPassPane->text() : QString();
+}
+
+QString CMainFrame::IdleMessage() const
+{
+    return m_pPassPane && !m_pPassPane->Legend().isEmpty() ? m_pPassPane->Legend() : WndText(EWndText::Ready);
 }
 
 bool CMainFrame::ToolBarShown() const

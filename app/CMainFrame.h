@@ -11,6 +11,7 @@ class QLabel;
 class QToolBar;
 class CDrill_SdiView;
 class CHelpDesk;
+class CPassPane;
 
 // The main frame: the menu bar, the toolbar and the status bar built from the main resource,
 // with the phrase view in the middle. Every action carries its command id as object name.
@@ -35,6 +36,11 @@ public:
     bool StatusBarShown() const;
     // The Caps Lock, Num Lock and Scroll Lock indicators, as shown now.
     QString Indicators() const;
+    // The running pass's place and marks (or its summary once over) in the status bar, and the
+    // keys of its mode as the bar's idle message; the view calls it at every paint.
+    void ShowPassState();
+    // The pass pane's text, empty when it is hidden.
+    QString PassText() const;
     // Reads the state of a lock (0 Caps, 1 Num, 2 Scroll) into on; false when the system does
     // not tell it, and the lock keys are then followed as they are pressed. By default the
     // keyboard's lights; tests give a reader that knows nothing.
@@ -54,12 +60,15 @@ private:
     void BuildStatusBar();
     void UpdateIndicators();
     void OnFrameCommand(int id);
+    // The bar's message when no command prompt is shown: the mode's keys during a pass.
+    QString IdleMessage() const;
 
     QHash<int, QAction*> m_Actions;
     CDrill_SdiView* m_pView = nullptr;
     CHelpDesk* m_pHelp = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIndicator[3] = {};
+    CPassPane* m_pPassPane = nullptr;
     bool m_LockOn[3] = {};
     // A lock key held down: its press is counted once, however far it is passed on.
     bool m_LockDown[3] = {};

@@ -115,6 +115,16 @@ const SLclText kTexts[] = {
     {122, "Cancel"},
     {123, "The results never saved when Lexido last ended were kept in this folder:"},
     {124, "Folder for the results"},
+    {125, "Phrase %1 of %2 · %3 marked · pass %4"},
+    {126, "Screen %1 of %2 · %3 marked · pass %4"},
+    {127, "Space: don't know · Enter: next · Esc: stop"},
+    {128, "Space: don't know · wait: next · Esc: stop"},
+    {129, "type the first letter · Space: give up · = : show · Esc: stop"},
+    {130, "type the word · Space: give up · = : show · Esc: stop"},
+    {131, "Space: bracket the word · other key: next · Esc: stop"},
+    {132, "%1 · pass %2 over: %3 shown, %4 marked."},
+    {133, "%1 drills the %2 marked phrases again"},
+    {134, "Nothing marked: you know this file. Next File: %1"},
 };
 
 const CLclTextTable& Table()

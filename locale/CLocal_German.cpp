@@ -114,6 +114,16 @@ const SLclText kTexts[] = {
     {122, "Abbrechen"},
     {123, "Die nie gespeicherten Ergebnisse vom letzten Ende von Lexido liegen in diesem Ordner:"},
     {124, "Ordner für die Ergebnisse"},
+    {125, "Satz %1 von %2 · %3 markiert · Durchgang %4"},
+    {126, "Bildschirm %1 von %2 · %3 markiert · Durchgang %4"},
+    {127, "Leertaste: weiß nicht · Enter: weiter · Esc: Ende"},
+    {128, "Leertaste: weiß nicht · warten: weiter · Esc: Ende"},
+    {129, "ersten Buchstaben tippen · Leertaste: aufgeben · = : zeigen · Esc: Ende"},
+    {130, "das Wort tippen · Leertaste: aufgeben · = : zeigen · Esc: Ende"},
+    {131, "Leertaste: Wort einklammern · andere Taste: weiter · Esc: Ende"},
+    {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
+    {133, "%1 übt die %2 markierten Sätze noch einmal"},
+    {134, "Nichts markiert: Sie können diese Datei. Nächste Datei: %1"},
 };
 
 const CLclTextTable& Table()

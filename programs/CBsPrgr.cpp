@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
@@ -43,6 +44,10 @@ CBsPrgr::CBsPrgr()
     m_pOFile = new (std::nothrow) CWrkFile(g_pIUtltsFile ? g_pIUtltsFile->GetCurrentFileName() : nullptr);
     if (!m_pOFile)
         LogMsg("\nCBsPrgr::CBsPrgr,error, m_pOFile == 0");
+    PassProgress().Begin(g_pIItrtnSrvc ? g_pIItrtnSrvc->GetIterationNmb() : 0,
+                         g_pIUtltsFile ? g_pIUtltsFile->GetFileName() : nullptr);
+    if (m_pOFile)
+        PassProgress().SetTotal(m_pOFile->CountRecords(), false);
     m_pIPrStr = g_pILsnAFc ? g_pILsnAFc->Create_IPrStr() : nullptr;
     if (!m_pIPrStr)
         LogMsg("\nCBsPrgr::CBsPrgr,error, m_pIPrStr  == 0");
@@ -58,6 +63,7 @@ CBsPrgr::~CBsPrgr()
     // results file that exists. A mark given to a phrase that Escape then kept from being
     // written leaves no results, and the iterations are over.
     const int stored = m_pOFile ? m_pOFile->StoreResults() : 0;
+    PassProgress().End();
     if (g_pIItrtnSrvc) {
         g_pIItrtnSrvc->SetIterationStatus(m_AnyMarked && stored ? ITERATION_STATUS_NEXT : ITERATION_STATUS_IS_OVER);
         g_pIItrtnSrvc->EndPass();
@@ -381,6 +387,7 @@ int CBsPrgr::OpenBracketsOfScreens(bool wholeWord)
         return 1;
     g_pOScreen->InitScreen();
     const int lines = ReadIntSetting("OpBrAll", "ScreenSz");
+    PassProgress().SetTotal(m_pOFile->CountScreens(lines), true);
     while (m_pOFile->ReadScreen(lines)) {
         m_TextMarked = 0;
         m_pCScrnStr->SetText(m_pOFile->GetScreen());

@@ -4,6 +4,7 @@
 #include "base/ILsnAFc.h"
 #include "base/Log.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/CPassProgress.h"
 #include "engine/CUnsavedRslts.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
@@ -36,6 +37,7 @@ CWrkFile::CWrkFile(const char* path)
         m_pISf_In->sf_fclose();
         LogFatal("\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)");
     }
+    m_Path = path;
     m_pReader.reset(new CPhraseReader(*m_pISf_In));
 }
 
@@ -50,7 +52,10 @@ int CWrkFile::ReadRecord()
 {
     const int one = ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, m_Dic);
     const int two = ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, m_BackDic);
-    return one && two ? 1 : 0;
+    if (!(one && two))
+        return 0;
+    PassProgress().Step();
+    return 1;
 }
 
 int CWrkFile::ReadField(char closer, char opener, char* dst)
@@ -74,6 +79,7 @@ int CWrkFile::WritePair(const char* dic, const char* backDic)
     m_WasWritten = 1;
     ++m_Marked;
     UnsavedRslts().NoteMark();
+    PassProgress().Mark();
     m_pISf_Out->sf_fputc('*');
     m_pISf_Out->sf_fputs(dic);
     m_pISf_Out->sf_fputc('\n');
@@ -88,19 +94,10 @@ int CWrkFile::WriteLine(const char* text)
     m_WasWritten = 1;
     ++m_Marked;
     UnsavedRslts().NoteMark();
+    PassProgress().Mark();
     m_pISf_Out->sf_fputs(text);
     m_pISf_Out->sf_fputc('\n');
     return 0;
-}
-
-int CWrkFile::NextChar()
-{
-    if (m_Pending >= 0) {
-        const int c = m_Pending;
-        m_Pending = -1;
-        return c;
-    }
-    return m_pISf_In->sf_fgetc();
 }
 
 int CWrkFile::ReadLines(char* dst, int lines)
@@ -108,25 +105,35 @@ int CWrkFile::ReadLines(char* dst, int lines)
     dst[0] = 0;
     if (m_Stored >= 0)
         return 0;
-    int c = NextChar();
+    const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines);
+    if (read)
+        PassProgress().Step();
+    return read;
+}
+
+int CWrkFile::ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines)
+{
+    dst[0] = 0;
+    int c = pending >= 0 ? pending : in.sf_fgetc();
+    pending = -1;
     // One line a screen: a blank line would be a screen of nothing, where the pass used to
     // take it for the end of the text. It is skipped; the next line with text is the screen.
     if (lines == 1)
         while (c == '\n')
-            c = m_pISf_In->sf_fgetc();
+            c = in.sf_fgetc();
     int count = c == '\n' ? 2 : 1;
     if (count > lines)
         return 0;
     int n = 0;
     for (;;) {
-        if (m_pISf_In->sf_feof())
+        if (in.sf_feof())
             break;
         if (n >= WRK_TEXT_SZ - 1) {
-            m_Pending = c;
+            pending = c;
             break;
         }
         dst[n++] = static_cast<char>(c);
-        c = m_pISf_In->sf_fgetc();
+        c = in.sf_fgetc();
         if (c == '\n')
             ++count;
         if (count > lines)
@@ -134,6 +141,47 @@ int CWrkFile::ReadLines(char* dst, int lines)
     }
     dst[n] = 0;
     return n > 0 ? 1 : 0;
+}
+
+namespace {
+// The input opened once more for counting; null when it cannot be.
+std::unique_ptr<ISmrtFile> OpenForCount(const std::string& path)
+{
+    std::unique_ptr<ISmrtFile> f(g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr);
+    if (f && f->sf_fopen(path.c_str(), "rb") != 0)
+        f.reset();
+    return f;
+}
+} // namespace
+
+int CWrkFile::CountRecords() const
+{
+    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path);
+    if (!f)
+        return 0;
+    static thread_local char one[WRK_TEXT_SZ];
+    static thread_local char two[WRK_TEXT_SZ];
+    CPhraseReader reader(*f);
+    int count = 0;
+    while (reader.ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, one) &&
+           reader.ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, two))
+        ++count;
+    f->sf_fclose();
+    return count;
+}
+
+int CWrkFile::CountScreens(int lines) const
+{
+    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path);
+    if (!f)
+        return 0;
+    static thread_local char screen[WRK_TEXT_SZ];
+    int pending = -1;
+    int count = 0;
+    while (ReadLinesFrom(*f, pending, screen, lines))
+        ++count;
+    f->sf_fclose();
+    return count;
 }
 
 int CWrkFile::StoreResults()

@@ -6,6 +6,7 @@
 #include "texts/CPhraseReader.h"
 
 #include <memory>
+#include <string>
 
 class ISmrtFile;
 
@@ -38,6 +39,10 @@ public:
     virtual int ReadScreen(int lines) { return ReadLines(m_Screen, lines); }
     virtual const char* GetScreen() { return m_Screen; }
     virtual int WriteLine(const char* text);
+    // The phrase records, or the screens of `lines` lines, of the whole input, read through a
+    // file of their own so the pass's reading is untouched.
+    int CountRecords() const;
+    int CountScreens(int lines) const;
 
     // Closes both files and, if anything was written, copies the output to the pass's results
     // file (atomically: the file is whole or absent). Returns 1 when the results file was
@@ -47,7 +52,8 @@ public:
     int WasWritten() const { return m_WasWritten; }
 
 private:
-    int NextChar();
+    // ReadLines over any open file; pending as m_Pending.
+    static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines);
 
     ISmrtFile* m_pISf_In;
     ISmrtFile* m_pISf_Out;
@@ -56,6 +62,7 @@ private:
     char m_Screen[WRK_TEXT_SZ];
     int m_WasWritten;
 
+    std::string m_Path;
     std::unique_ptr<CPhraseReader> m_pReader;
     int m_Pending = -1; // a character read but not stored by the last ReadLines, or -1
     int m_Stored = -1;  // result of StoreResults once it ran

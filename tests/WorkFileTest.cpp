@@ -1,5 +1,6 @@
 // The work file of a pass: records and screens read, marks collected in current.cut and stored
 // as the pass's results file.
+#include "engine/CPassProgress.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
@@ -134,4 +135,26 @@ TEST_F(WorkFileTest, ResultsThatCannotBeWrittenEndTheProcess)
     EXPECT_EXIT(f.reset(), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(Log(), "\nCWrkFile::~CWrkFile(), error, m_in = ....== NULL)");
     std::filesystem::create_directories(Path("DfltRslts")); // for this process's own end of the pass
+}
+
+// The totals of the progress record: counted over the input as the pass will read it, and each
+// read a step of the record.
+TEST_F(WorkFileTest, TheCountsOfAnInputAreThePassesReads)
+{
+    const struct {
+        std::string bytes;
+        int lines; // 0: phrase records
+    } cases[] = {{"*a=b\n*c=d\n*e=f\n", 0}, {"", 0}, {"*a=b\n*broken", 0}, {"a\nb\nc\nd\n", 2},
+                 {"a\n\nb\nc\n", 1},     {"a\n\nb\nc\n", 2}, {std::string(1500, 'x') + "\nnext\n", 4}};
+    for (const auto& c : cases) {
+        auto f = Begin(c.bytes);
+        const int counted = c.lines ? f->CountScreens(c.lines) : f->CountRecords();
+        PassProgress().Begin(1, "Lesson.mix");
+        int reads = 0;
+        while (c.lines ? f->ReadScreen(c.lines) : f->ReadRecord())
+            ++reads;
+        EXPECT_EQ(counted, reads) << c.bytes.substr(0, 20) << " " << c.lines;
+        EXPECT_EQ(PassProgress().Get().index, reads);
+        PassProgress().End();
+    }
 }

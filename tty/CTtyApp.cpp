@@ -2,6 +2,7 @@
 
 #include "base/Globals.h"
 #include "base/Log.h"
+#include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/DrillCommands.h"
@@ -10,6 +11,9 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "locale/CLocal.h"
+#include "locale/LocaleGlobals.h"
+#include "locale/PassTexts.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 #include "settings/LsnLogFont.h"
@@ -35,6 +39,8 @@ constexpr char kNormal[] = "\x1b[0m";
 int Ctrl(char letter) { return letter - 'a' + 1; }
 
 bool PassRunning() { return g_pCThrdAp && g_pCThrdAp->IsActive(); }
+
+int InterfaceCodePage() { return CLocal::CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH); }
 
 // Cuts a UTF-8 text to at most cols characters and pads it to exactly cols.
 std::string Fit(const std::string& text, int cols)
@@ -143,6 +149,9 @@ std::string CTtyApp::StatusLine(int cols)
     status += name && *name ? name : "no file"; // file names are the file system's own bytes
     status += " | " + (mode == drill::kModeAddBrackets ? std::string("Add Brackets") : ModeCaption(mode));
     status += " | " + CommandCaption(drill::GetDirection() == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST);
+    const SPassProgress progress = PassProgress().Get();
+    if (PassRunning() && progress.running) // its place in the pass, with its number and marks
+        return Fit(status + " | " + CodePageToUtf8(PassProgressText(progress), InterfaceCodePage()), cols);
     status += " | pass " + std::to_string(pass);
     status += " | " + std::to_string(m_Phrases) + " phrases";
     if (PassRunning())
@@ -154,8 +163,30 @@ std::string CTtyApp::StatusLine(int cols)
     return Fit(status, cols);
 }
 
+void CTtyApp::FollowPass()
+{
+    const SPassProgress p = PassProgress().Get();
+    if (p.running && p.serial != m_LegendPass) {
+        m_LegendPass = p.serial;
+        // After what started the pass, so the command stays named.
+        const std::string legend = CodePageToUtf8(PassLegendText(drill::GetMode()), InterfaceCodePage());
+        Say(m_Started.empty() ? legend : m_Started + "   " + legend);
+    }
+    if (p.ended && p.serial != m_SummaryPass) {
+        m_SummaryPass = p.serial;
+        // The file name is the file system's bytes: it goes in after the text is in UTF-8.
+        const std::string text = PassSummaryText(p, "\x01", "F6", "F8");
+        std::string said = CodePageToUtf8(text, InterfaceCodePage());
+        const std::size_t at = said.find('\x01');
+        if (at != std::string::npos)
+            said.replace(at, 1, p.file);
+        Say(said);
+    }
+}
+
 void CTtyApp::Render()
 {
+    FollowPass();
     CTtyTerminal::TakeResized();
     int rows = 24, cols = 80;
     m_Term.Size(rows, cols);
@@ -214,6 +245,7 @@ void CTtyApp::Run(bool enabled, int (*command)(), const char* what, bool dropsRe
     if (dropsResults && !rslts::MayDrop(m_pView))
         return;
     Say(what);
+    m_Started = what;
     command();
 }
 

@@ -32,6 +32,8 @@ public:
 private:
     void Render();
     std::string StatusLine(int cols);
+    // The keys of the mode when a pass begins, its summary when it ends, on the message line.
+    void FollowPass();
     void HandleKey(const Key& key);
     void PassKey(const std::string& text);
     // One line of input on the bottom row; false when the learner cancels with Escape.
@@ -54,6 +56,9 @@ private:
     CTtyTerminal m_Term;
     CTtyView* m_pView = nullptr;
     std::string m_Message;
+    std::string m_Started; // the command said last, which a pass it starts names with its keys
+    int m_LegendPass = 0;  // the serial of the pass whose keys were said
+    int m_SummaryPass = 0; // the serial of the pass whose summary was said
     std::string m_Overlay; // drawn over the screen text while a list or the keys are shown
     bool m_Quit = false;
     bool m_LearnerQuit = false; // Ctrl+Q or Ctrl+C, answered: nothing is kept at the end

@@ -1,9 +1,18 @@
 #include "tty/TtyText.h"
 
 #include "platform/PlatScreenText.h"
+#include "platform/PlatCodePage.h"
 #include "platform/PlatUtf8.h"
 
 namespace tty {
+
+std::string CodePageToUtf8(const std::string& bytes, int codePage)
+{
+    std::string out;
+    for (const char c : bytes)
+        plat::AppendUtf8(plat::ToUnicode(static_cast<unsigned char>(c), codePage), out);
+    return out;
+}
 
 std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage)
 {

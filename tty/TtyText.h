@@ -12,6 +12,9 @@ namespace tty {
 // decide); carriage returns are dropped, as the window does not draw them.
 std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage);
 
+// Interface text, bytes of one code page, in UTF-8.
+std::string CodePageToUtf8(const std::string& bytes, int codePage);
+
 // Decodes one UTF-8 character of a typed key into the byte the window delivers for it. False
 // for a character neither code page has, or a malformed sequence.
 bool KeyToByte(const std::string& utf8, unsigned char& byte);

@@ -411,21 +411,33 @@ private slots:
         QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 2));
         CDrill_SdiView* view = g_pMainWnd->View();
         view->setFocus();
+        const auto progress = [](int phrase, int total, int marked, int pass) {
+            return QString::fromUtf8("Phrase %1 of %2 · %3 marked · pass %4").arg(phrase).arg(total).arg(marked).arg(pass);
+        };
+        const QString legend = QString::fromUtf8("Space: don't know · Enter: next · Esc: stop");
         QVERIFY(Trigger(res::ID_TB_FIRSTITERATION));
         const QByteArray sep = "\n----------------------------------------\n";
         QVERIFY(ScreenShows("Bread" + sep));
+        QTRY_COMPARE(g_pMainWnd->PassText(), progress(1, 3, 0, 1));
+        QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), legend);
         QTest::keyClick(view, Qt::Key_Space); // not known: marked
         QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
         SaveShot(g_pMainWnd, "pass-english-russian");
         QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION)); // during the first pass
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("Water" + sep));
+        QTRY_COMPARE(g_pMainWnd->PassText(), progress(2, 3, 1, 1)); // written as the phrase ends
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
         QTest::keyClick(view, Qt::Key_Space);
         QVERIFY(ScreenShows("Milk" + sep));
+        QTRY_COMPARE(g_pMainWnd->PassText(), progress(3, 3, 2, 1));
         QTest::keyClicks(view, "nn"); // typed ahead: the second key waits for its turn
         QTRY_VERIFY_WITH_TIMEOUT(IsEnabled(res::ID_TB_NEXTITERATION), 5000);
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("01 Food and drink.mix · pass 1 over: 3 shown, 2 marked. "
+                                                               "Next Iteration drills the 2 marked phrases again"));
+        QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString("Ready"));
+        SaveShot(g_pMainWnd, "pass-summary");
         const QByteArray results = ResultsFileWith(folder, "*Bread");
         QByteArray all;
         for (const QString& f : QDir(folder.Path("DfltRslts")).entryList(QDir::Files))
@@ -435,15 +447,19 @@ private slots:
         // The next iteration runs over the two marked phrases; nothing marked ends them.
         QVERIFY(Trigger(res::ID_TB_NEXTITERATION));
         QVERIFY(ScreenShows("Bread" + sep));
+        QTRY_COMPARE(g_pMainWnd->PassText(), progress(1, 2, 0, 2));
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("\xd5\xeb\xe5\xe1"));
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("Water" + sep));
+        QTRY_COMPARE(g_pMainWnd->PassText(), progress(2, 2, 0, 2));
         QTest::keyClicks(view, "n");
         QVERIFY(ScreenShows("\xc2\xee\xe4\xe0"));
         QTest::keyClicks(view, "n");
         QTRY_VERIFY_WITH_TIMEOUT(g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_IS_OVER, 5000);
         QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION));
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("01 Food and drink.mix · pass 2 over: 2 shown, 0 marked. "
+                                                               "Nothing marked: you know this file. Next File: Next File"));
         // Save Results As copies the run's results into the chosen folder.
         QDir().mkpath(folder.Path("out"));
         folder.dialogs.saveAnswers.push_back(folder.Path("out/food.mix").toStdString());

@@ -298,6 +298,33 @@ private slots:
         QCOMPARE(folder.Read("Lexido.hlp"), folder.Read("Settings/Help/Russian/Lexido.hlp"));
     }
 
+    void aPassShowsItsProgressAndKeysInTheInterfaceLanguage()
+    {
+        const struct {
+            int language;
+            const char* progress;
+            const char* legend;
+            const char* shot;
+        } cases[] = {
+            {LANGUAGE_GERMAN, "Satz 1 von 2 · 0 markiert · Durchgang 1", "Leertaste: weiß nicht · Enter: weiter · Esc: Ende",
+             "pass-german"},
+            {LANGUAGE_RUSSIAN, "Фраза 1 из 2 · отмечено 0 · проход 1", "Пробел: не знаю · Enter: дальше · Esc: стоп",
+             "pass-russian"},
+        };
+        for (const auto& c : cases) {
+            GuiProgramFolder folder;
+            folder.Write("Text/a.mix", "*Tea=\xd7\xe0\xe9\n*Coffee=\xca\xee\xf4\xe5\n");
+            folder.Start();
+            QVERIFY(SwitchTo(c.language));
+            folder.dialogs.openAnswers = {folder.Path("Text/a.mix").toStdString()};
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_RUN_FIRSTITERATION));
+            QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8(c.progress));
+            QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString::fromUtf8(c.legend));
+            SaveShot(g_pMainWnd, c.shot);
+            QVERIFY(Trigger(res::ID_FILE_NEW));
+        }
+    }
+
 private:
     // The main window with one of its menus open beside it, in one picture.
     static void SaveShotOfMenu(const QString& name, int top)

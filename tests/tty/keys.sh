@@ -9,7 +9,7 @@ source "$(dirname "$0")/tmux.sh"
 topic="01 Food and drink.mix"
 table=(
     "C-b c Enter#$topic | In Whole | 1-st --> 2-nd | pass 0"
-    "F8#Next File#02 At the hotel.mix | In Whole | 1-st --> 2-nd | pass 1" # with its first pass
+    "F8#Next File#02 At the hotel.mix | In Whole | 1-st --> 2-nd | Phrase 1 of 32 · 0 marked · pass 1" # with its first pass
     "F7#Previous File#$topic | In Whole"
     "C-n#$topic | In Whole | 1-st --> 2-nd | pass 1 | 32 phrases | iterations over"
     "F2#Mode (Up/Down#> a  In Whole"
@@ -17,14 +17,15 @@ table=(
     "F3#Direction: 2-nd --> 1-st#Word By Word | 2-nd --> 1-st"
     "F3#Direction: 1-st --> 2-nd"
     "F2 j#Mode: Add Brackets"
-    "F9#Add Brackets (Word By Word)#| running"
+    "F9#Add Brackets (Word By Word)   Space: bracket the word#| Phrase 1 of 32 · 0 marked · pass 1"
     "Escape#| iterations over"
-    "F10#Add Brackets (Time Out)#| running"
+    "F10#Add Brackets (Time Out)#| Phrase 1 of 32"
     "Escape#| iterations over"
     "F2 a#Mode: In Whole"
-    "F5#First Iteration#| running"
-    "x#Я голоден."
-    "Space Escape#| next iteration possible"
+    "F5#First Iteration   Space: don't know · Enter: next · Esc: stop#| Phrase 1 of 32 · 0 marked · pass 1"
+    "x#Я голоден.#| Phrase 1 of 32 · 0 marked"
+    "Space#| Phrase 2 of 32 · 1 marked · pass 1"
+    "Escape#| next iteration possible#$topic · pass 1 over: 2 shown, 1 marked. F6 drills the 1 marked phrases again"
     "C-s#Save results as: ${topic%.mix}_"
 )
 start

@@ -1,0 +1,36 @@
+#pragma once
+// Where the running pass is: the phrase (or screen) shown, how many the pass holds, its marks
+// and its number, written by the worker thread and read by the front-ends as they paint.
+
+#include <mutex>
+#include <string>
+
+struct SPassProgress {
+    bool running = false; // a pass is under way
+    bool ended = false;   // a pass ran and is over (until the next one begins)
+    bool screens = false; // the pass goes by screens of plain text, not by phrases
+    int index = 0;        // the phrase or screen shown now, from 1; 0 before the first
+    int total = 0;        // phrases or screens of the pass's input
+    int marked = 0;       // phrases or screens written to the pass's results
+    int pass = 0;         // the pass's iteration number
+    std::string file;     // the name of the file the pass goes over
+    int serial = 0;       // counts the passes of the process: tells one pass from the next
+};
+
+class CPassProgress {
+public:
+    void Begin(int pass, const char* file);
+    // The input holds total phrases, or screens when screens is set.
+    void SetTotal(int total, bool screens);
+    void Step();
+    void Mark();
+    void End();
+    SPassProgress Get() const;
+
+private:
+    mutable std::mutex m_Lock;
+    SPassProgress m_State;
+};
+
+// The one record of the process.
+CPassProgress& PassProgress();

@@ -1,0 +1,71 @@
+#include "locale/PassTexts.h"
+
+#include "locale/ILocal.h"
+#include "locale/LocaleGlobals.h"
+
+#include <initializer_list>
+
+namespace {
+
+constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed = 128, kLegendLetter = 129,
+              kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
+
+std::string Text(int index)
+{
+    const char* t = g_pILocal ? g_pILocal->GetText(index) : nullptr;
+    return t ? t : "";
+}
+
+// The text with %1, %2 ... replaced by the arguments in turn.
+std::string Fill(int index, std::initializer_list<std::string> args)
+{
+    const std::string format = Text(index);
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        const std::size_t n = i + 1 < format.size() ? static_cast<std::size_t>(format[i + 1] - '1') : args.size();
+        if (c == '%' && n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Num(int n) { return std::to_string(n); }
+
+} // namespace
+
+std::string PassProgressText(const SPassProgress& p)
+{
+    return Fill(p.screens ? kScreenOf : kPhraseOf, {Num(p.index), Num(p.total), Num(p.marked), Num(p.pass)});
+}
+
+std::string PassLegendText(int mode)
+{
+    switch (mode) {
+    case 0:
+    case 1: return Text(kLegendPaced);
+    case 3:
+    case 4: return Text(kLegendTimed);
+    case 2:
+    case 6:
+    case 8: return Text(kLegendLetter);
+    case 5:
+    case 7: return Text(kLegendWord);
+    case 9:
+    case 10: return Text(kLegendBrackets);
+    default: return std::string();
+    }
+}
+
+std::string PassSummaryText(const SPassProgress& p, const char* file, const char* nextIteration, const char* nextFile)
+{
+    std::string text = Fill(kSummary, {file ? file : "", Num(p.pass), Num(p.index), Num(p.marked)});
+    text += ' ';
+    text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Num(p.marked)})
+                         : Fill(kNothingMarked, {nextFile ? nextFile : ""});
+    return text;
+}

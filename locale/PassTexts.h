@@ -1,0 +1,16 @@
+#pragma once
+// The texts the front-ends show beside a pass's screen text: where the pass is, the keys of its
+// mode and what it came to, as bytes of the interface language's code page.
+
+#include "engine/CPassProgress.h"
+
+#include <string>
+
+// "Phrase 7 of 32 · 3 marked · pass 2" ("Screen 3 of 12 ..." for a pass over plain text).
+std::string PassProgressText(const SPassProgress& progress);
+// The keys of mode 0 to 10 (9 and 10 the two Add Brackets passes); empty for another.
+std::string PassLegendText(int mode);
+// The end of a pass: file, pass number, phrases shown and marked, then what comes next, named
+// by nextIteration or nextFile (a key or a command caption, in the same code page).
+std::string PassSummaryText(const SPassProgress& progress, const char* file, const char* nextIteration,
+                            const char* nextFile);

@@ -16,6 +16,7 @@
 #include "texts/CUtltsFile.h"
 
 #include <chrono>
+#include <thread>
 
 void CTimeOutScript::OnTimeOutWait(int ms)
 {
@@ -128,7 +129,10 @@ void ProgramTest::WaitForEnd(int ms)
     while (g_pCThrdAp && g_pCThrdAp->IsActive()) {
         if (m_KeyWait.Wait(1) == 0) {
             m_KeyWait.Reset();
-            // The pass may just be between the last key and its end; a real wait stays.
+            // The pass may just be between the last key and its end, or the wait was one it
+            // blocked in before the test's last keys came (keys typed ahead); a real wait stays.
+            for (int i = 0; i < 60 && g_pCThrdAp->IsActive(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
             if (g_pCThrdAp->IsActive()) {
                 ADD_FAILURE() << "the pass waits for more keys; screen: " << ScreenText();
                 g_pIKbrd->PutKey(ESC);

@@ -124,7 +124,7 @@ const SLclText kTexts[] = {
     {131, "Space: bracket the word · other key: next · Esc: stop"},
     {132, "%1 · pass %2 over: %3 shown, %4 marked."},
     {133, "%1 drills the %2 marked phrases again"},
-    {134, "Nothing marked: you know this file. Next File: %1"},
+    {134, "Nothing marked: you know this file. Next: %1"},
 };
 
 const CLclTextTable& Table()

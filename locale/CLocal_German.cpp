@@ -123,7 +123,7 @@ const SLclText kTexts[] = {
     {131, "Leertaste: Wort einklammern · andere Taste: weiter · Esc: Ende"},
     {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
     {133, "%1 übt die %2 markierten Sätze noch einmal"},
-    {134, "Nichts markiert: Sie können diese Datei. Nächste Datei: %1"},
+    {134, "Nichts markiert: Sie können diese Datei. Weiter: %1"},
 };
 
 const CLclTextTable& Table()

@@ -459,7 +459,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_IS_OVER, 5000);
         QVERIFY(!IsEnabled(res::ID_TB_NEXTITERATION));
         QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("01 Food and drink.mix · pass 2 over: 2 shown, 0 marked. "
-                                                               "Nothing marked: you know this file. Next File: Next File"));
+                                                               "Nothing marked: you know this file. Next: Next File"));
         // Save Results As copies the run's results into the chosen folder.
         QDir().mkpath(folder.Path("out"));
         folder.dialogs.saveAnswers.push_back(folder.Path("out/food.mix").toStdString());

@@ -145,6 +145,8 @@ private:
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
+    static constexpr int kPassStateDelayMs = 40; // the pane follows the paint this much later
+    bool m_PassStateDue = false;                 // a pane update is on its way
     AppHooks m_Hooks;
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;

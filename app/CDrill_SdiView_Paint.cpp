@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -37,8 +38,16 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);
-    if (m_pFrame)
-        m_pFrame->ShowPassState(); // the worker's repaint carries the pass's progress too
+    // The worker's repaint carries the pass's progress too. The status bar takes it a moment
+    // after the paint, once for however many paints come meanwhile: keys typed in a burst are
+    // painted without waiting for the pane, and a learner sees the count follow at once.
+    if (m_pFrame && !m_PassStateDue) {
+        m_PassStateDue = true;
+        QTimer::singleShot(kPassStateDelayMs, this, [this] {
+            m_PassStateDue = false;
+            m_pFrame->ShowPassState();
+        });
+    }
     if (g_pILocal) {
         if (const char* title = g_pILocal->GetText(97))
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));

@@ -87,48 +87,38 @@ IDbPar* CDbSec::Find(const char* parName) const
     return nullptr;
 }
 
-int CDbSec::WrVal(const char* parName, int type, const void* value)
+IDbPar* CDbSec::Need(const char* parName, const char* op) const
 {
     if (!parName)
-        LogFatal("\nCDbSec::WrVal(), error, pszParName == 0");
+        LogFatal("\nCDbSec::%s(), error, pszParName == 0", op);
     IDbPar* p = Find(parName);
     if (!p)
-        LogFatal("\nCDbSec::WrVal(), error, parameter not found");
-    if (p->WrVal(type, value) != 0)
+        LogFatal("\nCDbSec::%s(), error, parameter not found", op);
+    return p;
+}
+
+int CDbSec::WrVal(const char* parName, int type, const void* value)
+{
+    if (Need(parName, "WrVal")->WrVal(type, value) != 0)
         LogFatal("\nCDbSec::WrVal(), error, after (*it)->WrVal(type");
     return 0;
 }
 
 int CDbSec::RdVal(const char* parName, int type, void* value)
 {
-    if (!parName)
-        LogFatal("\nCDbSec::RdVal(), error, pszParName == 0");
-    IDbPar* p = Find(parName);
-    if (!p)
-        LogFatal("\nCDbSec::RdVal(), error, parameter not found");
-    if (p->RdVal(type, value) != 0)
+    if (Need(parName, "RdVal")->RdVal(type, value) != 0)
         LogFatal("\nCDbSec::RdVal(), error, after (*it)->RdVal(type");
     return 0;
 }
 
 int CDbSec::WrText(const char* parName, int type, const std::string& text)
 {
-    if (!parName)
-        LogFatal("\nCDbSec::WrVal(), error, pszParName == 0");
-    IDbPar* p = Find(parName);
-    if (!p)
-        LogFatal("\nCDbSec::WrVal(), error, parameter not found");
-    return p->WrText(type, text);
+    return Need(parName, "WrVal")->WrText(type, text);
 }
 
 int CDbSec::RdText(const char* parName, int type, std::string& text)
 {
-    if (!parName)
-        LogFatal("\nCDbSec::RdVal(), error, pszParName == 0");
-    IDbPar* p = Find(parName);
-    if (!p)
-        LogFatal("\nCDbSec::RdVal(), error, parameter not found");
-    return p->RdText(type, text);
+    return Need(parName, "RdVal")->RdText(type, text);
 }
 
 int CDbSec::TryRdVal(const char* parName, int type, void* value)

@@ -26,6 +26,9 @@ public:
 
 private:
     IDbPar* Find(const char* parName) const;
+    // The parameter an operation needs; a missing name or parameter ends the process with the
+    // operation's line.
+    IDbPar* Need(const char* parName, const char* op) const;
 
     // The file Save writes: "<name>.cfg", or the file read when its name is that in other case
     // ("Gnrl.CFG"), so that the saved values are the ones the next start reads.

@@ -50,58 +50,43 @@ IDbSec* CDbVars::Find(const char* secName) const
 
 int CDbVars::Save(const char* secName)
 {
-    if (!secName)
-        LogFatal("\nCDbVars::Save(), error, pszSecName == 0");
-    IDbSec* s = Find(secName);
-    if (!s)
-        LogFatal("\nCDbVars::Save(), error, section not found");
-    if (s->Save() != 0)
+    if (Need(secName, "Save")->Save() != 0)
         LogFatal("\nCDbVars::Save(), error, after (*it)->Save()");
     return 0;
 }
 
-int CDbVars::WrVal(const char* secName, const char* parName, int type, const void* value)
+IDbSec* CDbVars::Need(const char* secName, const char* op) const
 {
     if (!secName)
-        LogFatal("\nCDbVars::WrVal(), error, pszSecName == 0");
+        LogFatal("\nCDbVars::%s(), error, pszSecName == 0", op);
     IDbSec* s = Find(secName);
     if (!s)
-        LogFatal("\nCDbVars::WrVal(), error, section not found");
-    if (s->WrVal(parName, type, value) != 0)
+        LogFatal("\nCDbVars::%s(), error, section not found", op);
+    return s;
+}
+
+int CDbVars::WrVal(const char* secName, const char* parName, int type, const void* value)
+{
+    if (Need(secName, "WrVal")->WrVal(parName, type, value) != 0)
         LogFatal("\nCDbVars::WrVal(), error, after (*it)->WrVal(type");
     return 0;
 }
 
 int CDbVars::RdVal(const char* secName, const char* parName, int type, void* value)
 {
-    if (!secName)
-        LogFatal("\nCDbVars::RdVal(), error, pszSecName == 0");
-    IDbSec* s = Find(secName);
-    if (!s)
-        LogFatal("\nCDbVars::RdVal(), error, section not found");
-    if (s->RdVal(parName, type, value) != 0)
+    if (Need(secName, "RdVal")->RdVal(parName, type, value) != 0)
         LogFatal("\nCDbVars::RdVal(), error, after (*it)->RdVal(type");
     return 0;
 }
 
 int CDbVars::WrText(const char* secName, const char* parName, int type, const std::string& text)
 {
-    if (!secName)
-        LogFatal("\nCDbVars::WrVal(), error, pszSecName == 0");
-    IDbSec* s = Find(secName);
-    if (!s)
-        LogFatal("\nCDbVars::WrVal(), error, section not found");
-    return s->WrText(parName, type, text);
+    return Need(secName, "WrVal")->WrText(parName, type, text);
 }
 
 int CDbVars::RdText(const char* secName, const char* parName, int type, std::string& text)
 {
-    if (!secName)
-        LogFatal("\nCDbVars::RdVal(), error, pszSecName == 0");
-    IDbSec* s = Find(secName);
-    if (!s)
-        LogFatal("\nCDbVars::RdVal(), error, section not found");
-    return s->RdText(parName, type, text);
+    return Need(secName, "RdVal")->RdText(parName, type, text);
 }
 
 int CDbVars::TryRdVal(const char* secName, const char* parName, int type, void* value)

@@ -25,6 +25,9 @@ public:
 
 private:
     IDbSec* Find(const char* secName) const;
+    // The section an operation needs; a missing name or section ends the process with the
+    // operation's line.
+    IDbSec* Need(const char* secName, const char* op) const;
 
     std::vector<IDbSec*> m_Secs;
     std::vector<std::string> m_Files;

@@ -1,6 +1,6 @@
 #include "locale/CHelpDoc.h"
 
-#include "locale/LclFile.h"
+#include "platform/PlatFs.h"
 #include "platform/PlatUtf8.h"
 
 #include <set>
@@ -96,12 +96,12 @@ std::string CheckTags(const std::string& line, std::vector<std::string>& links)
 int CHelpDoc::Load(const std::string& hlpPath, const std::string& cntPath)
 {
     std::string hlp, cnt;
-    if (!LclReadFile(hlpPath, hlp)) {
+    if (!plat::ReadFileWhole(hlpPath, hlp)) {
         Clear();
         Fail(kHlp, 0, "cannot be read");
         return 1;
     }
-    if (!LclReadFile(cntPath, cnt)) {
+    if (!plat::ReadFileWhole(cntPath, cnt)) {
         Clear();
         Fail(kCnt, 0, "cannot be read");
         return 1;

@@ -23,6 +23,11 @@ int CLocal::CodePage(int language)
     return language == LANGUAGE_RUSSIAN ? plat::kCpCyrillic : plat::kCpWestern;
 }
 
+int CLocal::InterfaceCodePage()
+{
+    return CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
+}
+
 int CLocal::FindMenuItem(ILclMenu* menu, const char* caption, int codePage)
 {
     if (!menu || !caption || !*caption)

@@ -16,6 +16,8 @@ public:
 
     // The code page of a language's texts.
     static int CodePage(int language);
+    // The code page of the interface language's texts (English while there is no localisation).
+    static int InterfaceCodePage();
 
     // Position of the first item of menu whose caption, read in codePage, is not empty and
     // equals caption byte for byte; -1 when there is none (or no menu, or no caption).

@@ -5,7 +5,6 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/ILocal.h"
-#include "locale/LclFile.h"
 #include "platform/PlatFs.h"
 #include "texts/IUtltsFile.h"
 
@@ -78,7 +77,7 @@ int CSetHelp::CopyOne(const char* folder, const char* name)
     m_Dst = plat::NormalizeSeparators(std::string(dir) + "\\" + name);
     // A path that does not fit is refused, never cut: a cut path names another file.
     std::string bytes;
-    if (m_Src.size() >= plat::kMaxPath || !LclReadFile(m_Src, bytes)) {
+    if (m_Src.size() >= plat::kMaxPath || !plat::ReadFileWhole(m_Src, bytes)) {
         LogMsg("\nCSetHelp::OverwrireFile(), error opening src file");
         return 1;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Files and folders: the directory search, the program folder, paths and whole-file writes.
+// Files and folders: the directory search, the program folder, paths, whole-file reads and writes.
 
 #include <string>
 #include <vector>
@@ -32,6 +32,9 @@ bool IsDirectory(const std::string& path);
 
 // Turns every "\\" into "/": paths of the system's literals use either separator.
 std::string NormalizeSeparators(const std::string& path);
+
+// The whole file at path, read in binary. False when it cannot be opened or read.
+bool ReadFileWhole(const std::string& path, std::string& bytes);
 
 // Replaces the file at path by exactly these bytes, through a temporary file in the same folder
 // that is flushed to disk and then renamed over it: the file is always whole, old or new. What

@@ -14,8 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,15 +31,6 @@ std::string PrgrmDir()
 bool MakeDir(const std::string& dir)
 {
     return ::mkdir(dir.c_str(), 0755) == 0 || (errno == EEXIST && plat::IsDirectory(dir));
-}
-
-bool ReadAll(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 // A new folder below root named by the local date and time; a second end in the same second
@@ -168,7 +157,7 @@ std::string CopyInto(const std::string& root)
         const std::string path = from + name;
         if (plat::IsDirectory(path))
             continue;
-        if (!ReadAll(path, bytes) || !plat::WriteFileAtomic(dir + "/" + name, bytes)) {
+        if (!plat::ReadFileWhole(path, bytes) || !plat::WriteFileAtomic(dir + "/" + name, bytes)) {
             LogMsg("\nrslts::CopyInto(), error, writing [%s]", (dir + "/" + name).c_str());
             return std::string();
         }
@@ -193,7 +182,7 @@ std::string TakeKeptNotice()
 {
     const std::string notice = PrgrmDir() + kKeptNotice;
     std::string dir;
-    if (PrgrmDir().empty() || !ReadAll(notice, dir))
+    if (PrgrmDir().empty() || !plat::ReadFileWhole(notice, dir))
         return std::string();
     ::unlink(notice.c_str());
     while (!dir.empty() && (dir.back() == '\n' || dir.back() == '\r'))

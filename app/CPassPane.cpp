@@ -8,25 +8,16 @@
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
 #include "qttext/CodePageText.h"
+#include "resources/Resources.h"
 
 namespace {
 // Stands for the file name in the summary: the name is the file system's, not the code page's.
 constexpr const char* kFileMark = "\x01";
 
-int InterfaceCp()
-{
-    return CLocal::CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
-}
-
 // A command's caption without its accelerator mark, in the interface code page.
 std::string Caption(int index)
 {
-    std::string caption;
-    const char* t = g_pILocal ? g_pILocal->GetText(index) : nullptr;
-    for (; t && *t && *t != '\t'; ++t)
-        if (*t != '&')
-            caption += *t;
-    return caption;
+    return res::PlainCaption(g_pILocal ? g_pILocal->GetText(index) : nullptr);
 }
 } // namespace
 
@@ -41,12 +32,12 @@ bool CPassPane::Refresh()
     const SPassProgress p = PassProgress().Get();
     QString pane, legend;
     if (p.running) {
-        pane = FromCodePage(PassProgressText(p).c_str(), InterfaceCp());
-        legend = FromCodePage(PassLegendText(drill::GetMode()).c_str(), InterfaceCp());
+        pane = FromCodePage(PassProgressText(p).c_str(), CLocal::InterfaceCodePage());
+        legend = FromCodePage(PassLegendText(drill::GetMode()).c_str(), CLocal::InterfaceCodePage());
     } else if (p.ended && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == p.pass) {
         // Shown until another file or pass begins.
         const std::string text = PassSummaryText(p, kFileMark, Caption(28).c_str(), Caption(29).c_str());
-        pane = FromCodePage(text.c_str(), InterfaceCp()).replace(kFileMark, QString::fromLocal8Bit(p.file.c_str()));
+        pane = FromCodePage(text.c_str(), CLocal::InterfaceCodePage()).replace(kFileMark, QString::fromLocal8Bit(p.file.c_str()));
     }
     if (pane != text()) {
         setText(pane);

@@ -125,4 +125,13 @@ const std::vector<Accel>& Accelerators()
     return keys;
 }
 
+std::string PlainCaption(const char* caption)
+{
+    std::string plain;
+    for (const char* p = caption; p && *p && *p != '\t'; ++p)
+        if (*p != '&')
+            plain += *p;
+    return plain;
+}
+
 } // namespace res

@@ -3,6 +3,7 @@
 // ids, the status-bar prompts, the toolbar and the accelerators. The window builds its Qt menus
 // from this; the interface languages retitle them by caption.
 
+#include <string>
 #include <vector>
 
 namespace res {
@@ -87,5 +88,8 @@ struct Accel {
 };
 constexpr int kKeyF1 = 0x10001;
 const std::vector<Accel>& Accelerators();
+
+// A caption as plain text: up to its tab (the shortcut shown beside it), without its '&' marks.
+std::string PlainCaption(const char* caption);
 
 } // namespace res

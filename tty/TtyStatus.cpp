@@ -15,11 +15,7 @@ std::string CommandCaption(int id)
         for (const res::MenuItem& item : popup.items) {
             if (item.separator || item.id != id || !item.caption)
                 continue;
-            std::string caption;
-            for (const char* p = item.caption; *p && *p != '\t'; ++p)
-                if (*p != '&')
-                    caption += *p;
-            return caption;
+            return res::PlainCaption(item.caption);
         }
     return std::string();
 }

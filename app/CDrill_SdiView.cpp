@@ -91,7 +91,7 @@ void CDrill_SdiView::SetViewHandle()
 
 int CDrill_SdiView::InterfaceCodePage()
 {
-    return CLocal::CodePage(CurrentLanguage());
+    return CLocal::InterfaceCodePage();
 }
 
 ILclMenu* CDrill_SdiView::GetMenu()

@@ -40,8 +40,6 @@ int Ctrl(char letter) { return letter - 'a' + 1; }
 
 bool PassRunning() { return g_pCThrdAp && g_pCThrdAp->IsActive(); }
 
-int InterfaceCodePage() { return CLocal::CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH); }
-
 // Cuts a UTF-8 text to at most cols characters and pads it to exactly cols.
 std::string Fit(const std::string& text, int cols)
 {
@@ -151,7 +149,7 @@ std::string CTtyApp::StatusLine(int cols)
     status += " | " + CommandCaption(drill::GetDirection() == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST);
     const SPassProgress progress = PassProgress().Get();
     if (PassRunning() && progress.running) // its place in the pass, with its number and marks
-        return Fit(status + " | " + CodePageToUtf8(PassProgressText(progress), InterfaceCodePage()), cols);
+        return Fit(status + " | " + CodePageToUtf8(PassProgressText(progress), CLocal::InterfaceCodePage()), cols);
     status += " | pass " + std::to_string(pass);
     status += " | " + std::to_string(m_Phrases) + " phrases";
     if (PassRunning())
@@ -169,14 +167,14 @@ void CTtyApp::FollowPass()
     if (p.running && p.serial != m_LegendPass) {
         m_LegendPass = p.serial;
         // After what started the pass, so the command stays named.
-        const std::string legend = CodePageToUtf8(PassLegendText(drill::GetMode()), InterfaceCodePage());
+        const std::string legend = CodePageToUtf8(PassLegendText(drill::GetMode()), CLocal::InterfaceCodePage());
         Say(m_Started.empty() ? legend : m_Started + "   " + legend);
     }
     if (p.ended && p.serial != m_SummaryPass) {
         m_SummaryPass = p.serial;
         // The file name is the file system's bytes: it goes in after the text is in UTF-8.
         const std::string text = PassSummaryText(p, "\x01", "F6", "F8");
-        std::string said = CodePageToUtf8(text, InterfaceCodePage());
+        std::string said = CodePageToUtf8(text, CLocal::InterfaceCodePage());
         const std::size_t at = said.find('\x01');
         if (at != std::string::npos)
             said.replace(at, 1, p.file);

@@ -9,5 +9,5 @@ QString ZelText(int index)
     if (!g_pILocal)
         return QString();
     const char* text = g_pILocal->GetText(index);
-    return text ? FromCodePage(text, CLocal::CodePage(g_pILocal->GetLanguage())) : QString();
+    return text ? FromCodePage(text, CLocal::InterfaceCodePage()) : QString();
 }

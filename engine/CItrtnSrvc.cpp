@@ -68,7 +68,6 @@ int CItrtnSrvc::MakeRsltsFileName()
     case ITERATION_STATUS_FIRST:
         if (g_pIUtltsFile->DeleteAllFilesInDir(m_RsltsDir.c_str()) != 0)
             LogMsg("\nCBsPrgr::CBsPrgr, eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
-        UnsavedRslts().Dropped();
         m_IterationNmb = 1;
         break;
     case ITERATION_STATUS_NEXT:

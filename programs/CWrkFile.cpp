@@ -78,7 +78,6 @@ int CWrkFile::WritePair(const char* dic, const char* backDic)
 {
     m_WasWritten = 1;
     ++m_Marked;
-    UnsavedRslts().NoteMark();
     PassProgress().Mark();
     m_pISf_Out->sf_fputc('*');
     m_pISf_Out->sf_fputs(dic);
@@ -93,7 +92,6 @@ int CWrkFile::WriteLine(const char* text)
 {
     m_WasWritten = 1;
     ++m_Marked;
-    UnsavedRslts().NoteMark();
     PassProgress().Mark();
     m_pISf_Out->sf_fputs(text);
     m_pISf_Out->sf_fputc('\n');

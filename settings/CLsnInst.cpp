@@ -8,7 +8,6 @@
 #include "config/IDbSec.h"
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
-#include "engine/CUnsavedRslts.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
@@ -212,7 +211,6 @@ int CLsnInst::DeInstallAll()
     const std::string rslts = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/DfltRslts/";
     if (g_pIUtltsFile->DeleteAllFilesInDir(rslts.c_str()) != 0)
         LogFatal("\nCLsnInst::DeInstallAll(), eror, after g_pIUtltsFile->DeleteAllFilesInDir()");
-    UnsavedRslts().Dropped();
 
     // A path the settings file could not read back is refused by the database: the previous
     // one is then remembered instead.

@@ -3,6 +3,7 @@
 #include "texts/CUtltsFile.h"
 
 #include "base/Log.h"
+#include "engine/CUnsavedRslts.h"
 #include "platform/PlatFs.h"
 
 #include <algorithm>
@@ -153,6 +154,9 @@ int CUtltsFile::DeleteAllFilesInDir(const char* folder)
     for (const std::string& path : list)
         if (::unlink(path.c_str()) != 0)
             LogMsg("CUtltsFile::DeleteAllFilesInDir(), error,remove(*it) == -1");
+    // The folder emptied is the results folder (at start, at a first iteration, at the end):
+    // what was never saved is gone with it.
+    UnsavedRslts().Dropped();
     return 0;
 }
 

@@ -29,12 +29,18 @@ std::string UserProgramDir()
     return std::string();
 }
 
-bool FillFromTemplate(const std::string& from, const std::string& to)
+bool MakeFolders(const std::string& dir)
 {
     std::error_code ec;
-    fs::create_directories(to, ec);
-    if (ec)
+    fs::create_directories(dir, ec);
+    return !ec;
+}
+
+bool FillFromTemplate(const std::string& from, const std::string& to)
+{
+    if (!MakeFolders(to))
         return false;
+    std::error_code ec;
     for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path rel = fs::relative(it->path(), from, ec);
         const fs::path dst = fs::path(to) / rel;

@@ -13,6 +13,9 @@ std::string InstalledTemplateDir(const std::string& exeDir);
 // when neither is known.
 std::string UserProgramDir();
 
+// Makes the folder and the folders above it that are missing; false when it cannot.
+bool MakeFolders(const std::string& dir);
+
 // Copies into to what from holds and to lacks, folders included. A file already there is the
 // learner's and kept; only the shipped texts and help (Settings/Texts_Src, Settings/Help) are
 // replaced by a newer template copy. False when a folder or file cannot be made.

@@ -3,7 +3,6 @@
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
 #include "base/Log.h"
-#include "engine/CUnsavedRslts.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
@@ -55,19 +54,22 @@ CUtltsFile::CUtltsFile(const char* programDir)
 {
 }
 
-std::string CUtltsFile::FindPrgrmDir() const
+std::string CUtltsFile::FindPrgrmDir()
 {
+    if (!m_FoundPrgrmDir.empty())
+        return m_FoundPrgrmDir;
     std::string dir = m_ProgramDirOverride.empty() ? plat::ExeDir() : plat::NormalizeSeparators(m_ProgramDirOverride);
-    // Installed below <prefix>/bin, the program folder is the learner's own, made from the
-    // template at the first start; what the template adds later joins it at the next start.
-    const std::string tmpl = m_ProgramDirOverride.empty() ? plat::InstalledTemplateDir(dir) : std::string();
-    if (!tmpl.empty()) {
+    // Installed below <prefix>/bin, the program folder is the learner's own, filled from the
+    // template once the folder is locked (LockPrgrmDir).
+    m_Template = m_ProgramDirOverride.empty() ? plat::InstalledTemplateDir(dir) : std::string();
+    if (!m_Template.empty()) {
         dir = plat::UserProgramDir();
-        if (dir.empty() || !plat::FillFromTemplate(tmpl, dir))
+        if (dir.empty() || !plat::MakeFolders(dir))
             return std::string();
     }
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();
+    m_FoundPrgrmDir = dir;
     return dir;
 }
 
@@ -78,7 +80,9 @@ int CUtltsFile::LockPrgrmDir()
         return 1;
     switch (m_PrgrmDirLock.Take(dir + "/" + kLockName)) {
     case plat::CFileLock::Result::Taken:
-        return 0;
+        // The learner's folder gets what the template has and it lacks: at the first start
+        // everything, after an upgrade what the new template adds.
+        return m_Template.empty() || plat::FillFromTemplate(m_Template, dir) ? 0 : 1;
     case plat::CFileLock::Result::Busy:
         return PRGRM_DIR_IN_USE;
     default:
@@ -98,7 +102,6 @@ int CUtltsFile::Init()
     m_PrgrmDir.Set(dir);
     m_CutFileName.Set(cut);
     DeleteAllFilesInDir((dir + "/DfltRslts/").c_str());
-    UnsavedRslts().Dropped();
     return 0;
 }
 

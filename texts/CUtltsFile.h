@@ -73,8 +73,8 @@ private:
     };
 
     // The executable's folder or the one given, without a trailing separator; for a program
-    // installed below <prefix>/bin, the learner's own folder, filled from the template first.
-    std::string FindPrgrmDir() const;
+    // installed below <prefix>/bin, the learner's own folder (made when missing).
+    std::string FindPrgrmDir();
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
     void SetCaption(IFileView& view);
@@ -86,6 +86,8 @@ private:
 
     std::string m_ProgramDirOverride;
     plat::CFileLock m_PrgrmDirLock;
+    std::string m_FoundPrgrmDir; // found once: the lock and Init name the same folder
+    std::string m_Template;      // the installed program's template; empty for a build folder
     CPathField m_PrgrmDir;
     CPathField m_CutFileName;
     CPathField m_FileName;

@@ -41,13 +41,20 @@ bool CKbrd::TakeForWaitLocked()
         m_KeyTaken = true;
         return true;
     }
+    if (!HitNextQueuedLocked())
+        return false;
+    m_KeyTaken = true;
+    return true;
+}
+
+bool CKbrd::HitNextQueuedLocked()
+{
     if (m_QueueCount == 0)
         return false;
     m_Key = m_Queue[m_QueueFirst];
     m_QueueFirst = (m_QueueFirst + 1) % kQueueSize;
     --m_QueueCount;
     m_KeyHit = 1;
-    m_KeyTaken = true;
     return true;
 }
 
@@ -68,13 +75,8 @@ int CKbrd::ClearKeyHit()
     Guard lk(m_QueueLock);
     m_KeyHit = 0;
     m_KeyTaken = false;
-    if (m_QueueCount > 0) {
-        // The next key typed ahead is the key hit now; the next wait takes it at once.
-        m_Key = m_Queue[m_QueueFirst];
-        m_QueueFirst = (m_QueueFirst + 1) % kQueueSize;
-        --m_QueueCount;
-        m_KeyHit = 1;
-    }
+    // The next key typed ahead is the key hit now; the next wait takes it at once.
+    HitNextQueuedLocked();
     return 0;
 }
 

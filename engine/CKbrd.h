@@ -39,6 +39,9 @@ private:
     // Hands the next key to a wait: the key hit that no wait has taken yet, else the first
     // queued key. False when there is none. Under m_QueueLock.
     bool TakeForWaitLocked();
+    // The first queued key becomes the key hit, not yet taken by a wait; false when none is
+    // queued. Under m_QueueLock.
+    bool HitNextQueuedLocked();
 
     int m_KbrdType;
     plat::CEvent m_hKeyEvent;

@@ -134,6 +134,7 @@ void CDrill_SdiView::SetInterfaceLanguage()
     g_pIDbVars->RdVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
     g_pILocal->SetLanguage(this, language);
     m_pFrame->ApplyInterfaceTexts();
+    viewport()->update(); // the welcome page speaks the language too
 }
 
 void CDrill_SdiView::OnInstallAll()

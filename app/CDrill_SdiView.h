@@ -15,15 +15,18 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QRect>
 
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class CDrill_SdiDoc;
 class CMainFrame;
 class CViewPrinter;
 class QAction;
+class QPainter;
 
 // Codes of the vertical and horizontal scrolling, as the scroll bars give them.
 enum : int {
@@ -68,8 +71,16 @@ public:
     QFont DisplayFont() const;
     // The command of a mode number ("ViewMode"/"Mode" 0..9).
     static int CommandOfMode(int mode);
-    // The screen text as it is shown: a copy taken now, in the characters it is drawn as.
-    std::u32string ShownText() const;
+    // The screen text as it is shown: a copy taken now, in the characters it is drawn as;
+    // caret, when given, gets the caret's place in it (-1: none).
+    std::u32string ShownText(int* caret = nullptr) const;
+    // What the last paint drew beside the screen text: the welcome page with the rows of its
+    // recent files (none when the page was not shown), the mark badge and the caret (empty
+    // rectangles when not shown), in the view's coordinates.
+    bool WelcomeShown() const { return m_WelcomeShown; }
+    const std::vector<QRect>& RecentRows() const { return m_RecentRows; }
+    QRect MarkBadge() const { return m_MarkBadge; }
+    QRect Caret() const { return m_Caret; }
     // The printing of the screen text (its dialogs can be answered by tests).
     CViewPrinter& Printer() { return *m_pPrinter; }
     // The caption prefix and the current language's code page.
@@ -120,6 +131,7 @@ private:
     void OnAddBrackets(int type);
     void OnCancelIteration();
     void OnPhrasebook(int id);
+    void OnRecentFile(int index);
     void OnHelpCommand(int id);
 
     // Custom messages.
@@ -142,6 +154,10 @@ private:
     // Takes the display font as it stands now: its metrics, the scroll range and a repaint.
     void ApplyDisplayFont();
     bool Installed() const;
+    // The welcome page's number keys and clicks: true when one reopened a recent file.
+    bool WelcomeKey(const QString& text);
+    bool WelcomeClick(QPoint at);
+    void DrawWelcome(QPainter& p);
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
@@ -158,6 +174,9 @@ private:
     bool m_InOwnScroll = false;
     // The scroll bar currently ranges over a pass's screen text.
     bool m_PassScroll = false;
+    bool m_WelcomeShown = false;
+    std::vector<QRect> m_RecentRows;
+    QRect m_MarkBadge, m_Caret;
 
     // The display font and its metrics for the screen object.
     mutable std::mutex m_MetricsLock;

@@ -100,6 +100,8 @@ void CDrill_SdiView::OnCommand(int id)
     default:
         if (id >= ID_PHRASEBOOK_FIRST && id <= ID_PHRASEBOOK_LAST)
             OnPhrasebook(id);
+        else if (id >= ID_FILE_RECENT_FIRST && id <= ID_FILE_RECENT_LAST)
+            OnRecentFile(id - ID_FILE_RECENT_FIRST);
         // The edit accelerators have no handler anywhere: they do nothing.
         break;
     }
@@ -117,6 +119,13 @@ void CDrill_SdiView::OnFileOpen()
     SetViewHandle();
     if (drill::OpenFile(this) != 0)
         LogFatal("\n,CDrill_SdiView::OnFileOpen(), error after g_pIUtltsFile->OpenFile()");
+}
+
+void CDrill_SdiView::OnRecentFile(int index)
+{
+    SetViewHandle();
+    if (drill::OpenRecentFile(this, index) != 0)
+        LogFatal("\n,CDrill_SdiView::OnRecentFile(), error after g_pIUtltsFile->OpenPath()");
 }
 
 void CDrill_SdiView::OnSlfileSaveresultsas()

@@ -3,20 +3,29 @@
 
 #include "app/CMainFrame.h"
 #include "app/ScreenPainter.h"
+#include "app/ViewDecor.h"
 #include "base/Globals.h"
 #include "base/Log.h"
+#include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
+#include "engine/IterationGlobals.h"
+#include "engine/RecentFiles.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
+#include "locale/PassTexts.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatScreenText.h"
 #include "qttext/CodePageText.h"
+#include "resources/Resources.h"
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/LogFontQt.h"
 #include "texts/IUtltsFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,12 +35,47 @@
 
 #include <vector>
 
-std::u32string CDrill_SdiView::ShownText() const
+std::u32string CDrill_SdiView::ShownText(int* caret) const
 {
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
-    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
+    if (caret)
+        *caret = -1;
+    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE, caret) : 0;
     return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage());
+}
+
+void CDrill_SdiView::DrawWelcome(QPainter& p)
+{
+    const int cp = InterfaceCodePage();
+    QStringList lines, recent;
+    for (const std::string& line : WelcomeLines(false))
+        lines << FromCodePage(line.c_str(), cp);
+    for (const std::string& path : recent::List()) {
+        const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+        recent << file.fileName() + "    " + file.absolutePath();
+    }
+    m_RecentRows = DrawWelcomePage(p, lines, recent, viewport()->width());
+    m_WelcomeShown = true;
+}
+
+bool CDrill_SdiView::WelcomeKey(const QString& text)
+{
+    const int index = text.size() == 1 ? text[0].digitValue() - 1 : -1;
+    if (!m_WelcomeShown || index < 0 || index >= static_cast<int>(m_RecentRows.size()))
+        return false;
+    OnCommand(res::ID_FILE_RECENT_FIRST + index);
+    return true;
+}
+
+bool CDrill_SdiView::WelcomeClick(QPoint at)
+{
+    for (std::size_t i = 0; m_WelcomeShown && i < m_RecentRows.size(); ++i)
+        if (m_RecentRows[i].contains(at)) {
+            OnCommand(res::ID_FILE_RECENT_FIRST + static_cast<int>(i));
+            return true;
+        }
+    return false;
 }
 
 void CDrill_SdiView::paintEvent(QPaintEvent*)
@@ -58,10 +102,27 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     ApplyScrollRange();
     m_InOwnScroll = false;
     const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    int caret = -1;
+    const std::u32string text = ShownText(&caret);
+    const SPassProgress progress = PassProgress().Get();
+    m_WelcomeShown = false;
+    m_RecentRows.clear();
+    m_MarkBadge = m_Caret = QRect();
+    // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
+    // what to do.
+    if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
+        DrawWelcome(p);
     p.translate(0, -shift);
     p.setFont(DisplayFont());
     p.setPen(QColorFromFontColour(g_FontColour));
-    DrawScreenText(p, ShownText(), viewport()->width(), viewport()->height() + shift);
+    const QPoint at = DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1);
+    if (at.x() >= 0)
+        m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
+    p.resetTransform();
+    if (progress.running && progress.shownMarked) {
+        p.setFont(font());
+        m_MarkBadge = DrawMarkBadge(p, FromCodePage(PassMarkText().c_str(), InterfaceCodePage()), viewport()->width());
+    }
     if (g_WritingToWindowIsOverEvent)
         g_WritingToWindowIsOverEvent->Set();
 }
@@ -147,7 +208,7 @@ bool CDrill_SdiView::OnKeyDown(int key)
 
 void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
 {
-    if (OnKeyDown(e->key()))
+    if (OnKeyDown(e->key()) || WelcomeKey(e->text()))
         return;
     // The typed characters, as the character message gives them.
     int code = -1;
@@ -191,6 +252,8 @@ void CDrill_SdiView::mousePressEvent(QMouseEvent* e)
 {
     QAbstractScrollArea::mousePressEvent(e);
     setFocus();
+    if (e->button() == Qt::LeftButton && WelcomeClick(e->position().toPoint()))
+        return;
     if (e->button() == Qt::LeftButton)
         OnMouseKey(1);
     else if (e->button() == Qt::RightButton)

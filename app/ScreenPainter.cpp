@@ -8,8 +8,9 @@
 
 #include <unordered_map>
 
-void DrawScreenText(QPainter& p, const std::u32string& text, int width, int height)
+QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int height, int at)
 {
+    QPoint found(-1, -1);
     const QFont font = p.font();
     const QFontMetrics fm(font, p.device());
     const int lineHeight = fm.height() + fm.leading();
@@ -36,8 +37,10 @@ void DrawScreenText(QPainter& p, const std::u32string& text, int width, int heig
         int advance;
     };
     std::unordered_map<char32_t, SGlyph> known;
-    int x = 0, y = 0;
+    int x = 0, y = 0, index = -1;
     for (char32_t u : text) {
+        if (++index == at && y <= height)
+            found = QPoint(x, y);
         if (u == U'\n') {
             y += lineHeight;
             x = 0;
@@ -66,4 +69,7 @@ void DrawScreenText(QPainter& p, const std::u32string& text, int width, int heig
         x += it->second.advance;
     }
     flush();
+    if (at == static_cast<int>(text.size()) && y <= height)
+        found = QPoint(x, y);
+    return found;
 }

@@ -21,8 +21,17 @@ void CPassProgress::SetTotal(int total, bool screens)
 void CPassProgress::Step()
 {
     std::lock_guard<std::mutex> lk(m_Lock);
-    if (m_State.running)
+    if (m_State.running) {
         ++m_State.index;
+        m_State.shownMarked = false;
+    }
+}
+
+void CPassProgress::MarkShown()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (m_State.running)
+        m_State.shownMarked = true;
 }
 
 void CPassProgress::Mark()

@@ -12,6 +12,7 @@ struct SPassProgress {
     int index = 0;        // the phrase or screen shown now, from 1; 0 before the first
     int total = 0;        // phrases or screens of the pass's input
     int marked = 0;       // phrases or screens written to the pass's results
+    bool shownMarked = false; // the phrase or screen shown now is marked (it is written at its end)
     int pass = 0;         // the pass's iteration number
     std::string file;     // the name of the file the pass goes over
     int serial = 0;       // counts the passes of the process: tells one pass from the next
@@ -24,6 +25,8 @@ public:
     void SetTotal(int total, bool screens);
     void Step();
     void Mark();
+    // Space marked the phrase or screen shown now; the next one starts unmarked.
+    void MarkShown();
     void End();
     SPassProgress Get() const;
 

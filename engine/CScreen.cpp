@@ -78,10 +78,21 @@ void CScreen::SetWritePos(int pos)
     g_ScrWritePos = pos;
 }
 
+void CScreen::ShowCaret(int pos)
+{
+    {
+        Guard lk(m_Lock);
+        g_ScrWritePos = pos;
+        m_CaretShown = true;
+    }
+    Repaint();
+}
+
 int CScreen::ClrScr()
 {
     {
         Guard lk(m_Lock);
+        m_CaretShown = false;
         m_Text[0] = '\0';
         m_TextLen = 0;
         GotoXY(0, 0);
@@ -214,7 +225,7 @@ int CScreen::MeasureText(const char* text, int* x, int* y)
     return 0;
 }
 
-int CScreen::CopyText(char* out, int size)
+int CScreen::CopyText(char* out, int size, int* caret)
 {
     if (!out || size <= 0)
         return 0;
@@ -222,5 +233,7 @@ int CScreen::CopyText(char* out, int size)
     const int n = m_TextLen < size - 1 ? m_TextLen : size - 1;
     std::memcpy(out, m_Text, static_cast<std::size_t>(n));
     out[n] = '\0';
+    if (caret) // typing takes a position outside the text as its nearest end, and so does the caret
+        *caret = !m_CaretShown ? -1 : g_ScrWritePos < 0 ? 0 : g_ScrWritePos > n ? n : g_ScrWritePos;
     return n;
 }

@@ -26,6 +26,11 @@ public:
     // The write position g_ScrWritePos, read and set under the lock the writers hold.
     int GetWritePos();
     void SetWritePos(int pos);
+    // Where the learner types: sets the write position there and shows the caret, which then
+    // follows the write position until the screen is cleared. A repaint goes out.
+    void ShowCaret(int pos);
+    // A repaint request with the text unchanged: what the front-ends draw beside it changed.
+    void Refresh() { Repaint(); }
     virtual int ClrScr();
     virtual int PutCh(char c);
     virtual int PutStr(const char* text);
@@ -36,7 +41,8 @@ public:
     virtual int MeasureText(const char* text, int* x, int* y);
 
     // Copies the screen text (cut to size - 1 characters) for the paint; returns its length.
-    int CopyText(char* out, int size);
+    // caret, when given, gets the caret's place in the text, or -1 when none is shown.
+    int CopyText(char* out, int size, int* caret = nullptr);
     int GetWidth() const { return m_Width; }
     int GetHeight() const { return m_Height; }
 
@@ -52,6 +58,7 @@ private:
     char m_InputBuffer[INPUT_BUFFER_SIZE];
     int m_CursorX;
     int m_CursorY;
+    bool m_CaretShown = false;
 
     plat::CCriticalSection m_Lock;
     char m_Text[SCREEN_TEXT_SIZE];

@@ -8,6 +8,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/RecentFiles.h"
 #include "texts/IUtltsFile.h"
 
 namespace drill {
@@ -19,6 +20,14 @@ int ReadInt(const char* section, const char* parameter)
     int value = 0;
     g_pIDbVars->RdVal(section, parameter, PAR_TYPE_INT, &value);
     return value;
+}
+
+// After an open command: the file open now (the one chosen, or the one before when the choice
+// failed or was cancelled) is the most recent.
+int Opened(int result)
+{
+    recent::Remember(g_pIUtltsFile->GetFilePath());
+    return result;
 }
 
 int WriteInt(const char* section, const char* parameter, int value)
@@ -120,16 +129,25 @@ const char* PhraseBookFolder(int id)
 int OpenFile(IFileView* view)
 {
     g_pIMfcCmmnProc->RetirePass();
-    return g_pIUtltsFile->OpenFile(view);
+    return Opened(g_pIUtltsFile->OpenFile(view));
 }
 
 int OpenPhraseBook(IFileView* view, int id)
 {
     const char* folder = PhraseBookFolder(id);
     if (!folder)
-        return 1;
+        return 0;
     g_pIMfcCmmnProc->RetirePass();
-    return g_pIUtltsFile->OpenFile_for_Phrase_book(view, folder, kPhraseBookFirstTopic);
+    return Opened(g_pIUtltsFile->OpenFile_for_Phrase_book(view, folder, kPhraseBookFirstTopic));
+}
+
+int OpenRecentFile(IFileView* view, int index)
+{
+    const std::vector<std::string> list = recent::List();
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return 0;
+    g_pIMfcCmmnProc->RetirePass();
+    return Opened(g_pIUtltsFile->OpenPath(view, list[static_cast<std::size_t>(index)].c_str()));
 }
 
 bool CanRunFirstIteration() { return g_pIUtltsFile->CanStartIteration() != 0; }

@@ -43,6 +43,9 @@ int OpenFile(IFileView* view);
 const char* PhraseBookFolder(int id);
 constexpr const char* kPhraseBookFirstTopic = "01 Food and drink.mix";
 int OpenPhraseBook(IFileView* view, int id);
+// The index-th file of the recent list (0 the newest), as Open would open it; nothing happens
+// when the list holds no such entry. Each open command puts the opened file first in the list.
+int OpenRecentFile(IFileView* view, int index);
 
 // The update rules of the Run and Add Brackets commands.
 bool CanRunFirstIteration();

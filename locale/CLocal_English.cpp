@@ -125,6 +125,16 @@ const SLclText kTexts[] = {
     {132, "%1 · pass %2 over: %3 shown, %4 marked."},
     {133, "%1 drills the %2 marked phrases again"},
     {134, "Nothing marked: you know this file. Next: %1"},
+    {150, "Welcome to Lexido"},
+    {151, "Open a phrase file: File > Open... (Ctrl+O)"},
+    {152, "or pick a topic of the phrase-book: the Phrase-book menu"},
+    {153, "then start the drill: Run > First Iteration (F5)"},
+    {154, "Recently opened (click one or press its number):"},
+    {155, "or pick a topic of the phrase-book: Ctrl+B"},
+    {156, "Marked"},
+    {157, "Open a phrase file: Ctrl+O"},
+    {158, "then start the drill: First Iteration, F5"},
+    {159, "Recently opened (press its number):"},
 };
 
 const CLclTextTable& Table()

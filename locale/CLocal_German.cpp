@@ -124,6 +124,16 @@ const SLclText kTexts[] = {
     {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
     {133, "%1 übt die %2 markierten Sätze noch einmal"},
     {134, "Nichts markiert: Sie können diese Datei. Weiter: %1"},
+    {150, "Willkommen bei Lexido"},
+    {151, "Eine Phrasendatei öffnen: Datei > Oeffnen... (Ctrl+O)"},
+    {152, "oder ein Thema des Sprachführers wählen: Menü Sprachführer"},
+    {153, "dann die Übung beginnen: Start > Erste Iteration (F5)"},
+    {154, "Zuletzt geöffnet (anklicken oder die Nummer drücken):"},
+    {155, "oder ein Thema des Sprachführers wählen: Ctrl+B"},
+    {156, "Markiert"},
+    {157, "Eine Phrasendatei öffnen: Ctrl+O"},
+    {158, "dann die Übung beginnen: Erste Iteration, F5"},
+    {159, "Zuletzt geöffnet (die Nummer drücken):"},
 };
 
 const CLclTextTable& Table()

@@ -9,6 +9,8 @@ namespace {
 
 constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed = 128, kLegendLetter = 129,
               kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
+constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153, kRecent = 154, kBookKey = 155,
+              kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
 
 std::string Text(int index)
 {
@@ -68,4 +70,16 @@ std::string PassSummaryText(const SPassProgress& p, const char* file, const char
     text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Num(p.marked)})
                          : Fill(kNothingMarked, {nextFile ? nextFile : ""});
     return text;
+}
+
+std::string PassMarkText()
+{
+    return Text(kMarked);
+}
+
+std::vector<std::string> WelcomeLines(bool terminal)
+{
+    if (terminal)
+        return {Text(kWelcome), Text(kOpenKey), Text(kBookKey), Text(kStartKey), Text(kRecentKey)};
+    return {Text(kWelcome), Text(kOpenStep), Text(kBookStep), Text(kStartStep), Text(kRecent)};
 }

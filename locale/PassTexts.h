@@ -1,10 +1,12 @@
 #pragma once
 // The texts the front-ends show beside a pass's screen text: where the pass is, the keys of its
-// mode and what it came to, as bytes of the interface language's code page.
+// mode, its mark and what it came to; and the welcome page of the empty screen. All are bytes
+// of the interface language's code page.
 
 #include "engine/CPassProgress.h"
 
 #include <string>
+#include <vector>
 
 // "Phrase 7 of 32 · 3 marked · pass 2" ("Screen 3 of 12 ..." for a pass over plain text).
 std::string PassProgressText(const SPassProgress& progress);
@@ -14,3 +16,8 @@ std::string PassLegendText(int mode);
 // by nextIteration or nextFile (a key or a command caption, in the same code page).
 std::string PassSummaryText(const SPassProgress& progress, const char* file, const char* nextIteration,
                             const char* nextFile);
+// The badge beside a question whose phrase is marked ("Marked").
+std::string PassMarkText();
+// The welcome page: its title, the three steps (the phrase-book as the window or the terminal
+// reaches it) and the heading of the recent files.
+std::vector<std::string> WelcomeLines(bool terminal);

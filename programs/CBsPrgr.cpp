@@ -203,6 +203,14 @@ void CBsPrgr::MarkPhrase()
 {
     m_PhraseMarked = 1;
     m_AnyMarked = 1;
+    ShowMark();
+}
+
+void CBsPrgr::ShowMark()
+{
+    // The front-ends show the mark beside the screen text at once; the text stays as it is.
+    PassProgress().MarkShown();
+    g_pOScreen->Refresh();
 }
 
 int CBsPrgr::PacedKeyVerdict()
@@ -313,15 +321,17 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
             PutQuestion(question);
         const int p = g_pOScreen->GetWritePos();
         g_pOScreen->PutStr(s.GetScreenText());
+        // The learner types just after the current bracket's "<".
         if (wholeWord) {
             if (screen) {
-                g_pOScreen->SetWritePos(p + screen->GetDstncToFrstNotFlldOutBrckt());
+                g_pOScreen->ShowCaret(p + screen->GetDstncToFrstNotFlldOutBrckt());
                 g_pOScreen->EditLine(screen->GetRestOfText());
             } else {
-                g_pOScreen->SetWritePos(p + s.GetLenToCrrntBrkt() + 1);
+                g_pOScreen->ShowCaret(p + s.GetLenToCrrntBrkt() + 1);
                 g_pOScreen->EditLine(s.GetRestOfLine());
             }
         } else {
+            g_pOScreen->ShowCaret(p + s.GetLenToCrrntBrkt() + 1);
             g_pIKbrd->GetKbHit();
         }
         const int verdict = ProcessKey();
@@ -332,6 +342,7 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
             s.NextBrkt();
             marked = 1;
             m_AnyMarked = 1;
+            ShowMark();
         } else if (verdict == 2) {
             s.UserOpenedCrrntBrck();
             s.NextBrkt();

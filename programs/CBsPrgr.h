@@ -69,6 +69,8 @@ protected:
     void WaitForKey();
     // The learner marked the current phrase (or screen of text).
     void MarkPhrase();
+    // The mark of the shown phrase or screen, for the front-ends to show.
+    static void ShowMark();
     // The verdict of the modes paced by keys (In Whole, Word By Word), after a key wait:
     // Escape 0; Space marks the phrase, 1; any other key 2.
     int PacedKeyVerdict();

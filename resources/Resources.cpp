@@ -121,6 +121,7 @@ const std::vector<Accel>& Accelerators()
     static const std::vector<Accel> keys = {
         {'N', kCtrl, ID_FILE_NEW},      {'O', kCtrl, ID_FILE_OPEN},      {'S', kCtrl, ID_FILE_SAVE},
         {'P', kCtrl, ID_FILE_PRINT},    {kKeyF1, kNone, ID_HELP},        {kKeyF1, kShift, ID_CONTEXT_HELP},
+        {kKeyF5, kNone, ID_RUN_FIRSTITERATION},
     };
     return keys;
 }

@@ -40,6 +40,8 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
+    ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
+    ID_FILE_RECENT_LAST = 32854,
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -86,7 +88,8 @@ struct Accel {
     int mods;
     int id;
 };
-constexpr int kKeyF1 = 0x10001;
+constexpr int kKeyF1 = 0x10001; // the function keys F1..F12 follow in order
+constexpr int kKeyF5 = kKeyF1 + 4;
 const std::vector<Accel>& Accelerators();
 
 // A caption as plain text: up to its tab (the shortcut shown beside it), without its '&' marks.

@@ -12,6 +12,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/RecentFiles.h"
 #include "locale/ILocal.h"
 #include "locale/ISetHelp.h"
 #include "locale/LocaleGlobals.h"
@@ -54,22 +55,31 @@ void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, cons
     delete maker;
 }
 
-// A program folder made by an older version has no section for the results never saved: it
-// gets the shipped one, with its defaults.
-void AddMissingKeepRslts()
+// A program folder made by an older version lacks the sections added since: it gets the
+// shipped ones, with their defaults (the results never saved, the recent files).
+void AddMissingSection(bool present, const char* section, const char* shipped)
 {
-    if (rslts::HasSection())
+    if (present)
         return;
-    const std::string path = std::string("Settings/") + rslts::kSection + ".cfg";
+    const std::string path = std::string("Settings/") + section + ".cfg";
     if (plat::FileExists(path))
         return; // there, but without the value: its readers take the default
-    if (!plat::WriteFileAtomic(path, "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"")) {
+    if (!plat::WriteFileAtomic(path, shipped)) {
         LogMsg("\nCLsnInst::InstallAll(), error, cannot add [%s]", path.c_str());
         return;
     }
     IDbSec* sec = g_pILsnAFc->Create_IDbSec();
     if (!sec || sec->ParseFile(path.c_str()) != 0 || g_pIDbVars->AddSec(sec) != 0)
         LogFatal("\nCLsnInst::InstallAll(), error, after adding [%s]", path.c_str());
+}
+
+void AddMissingSections()
+{
+    AddMissingSection(rslts::HasSection(), rslts::kSection,
+                      "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"");
+    AddMissingSection(recent::HasSection(), recent::kSection,
+                      "sn = Recent\n\npt_str_any File1 sv = \"\"\npt_str_any File2 sv = \"\"\npt_str_any File3 sv = \"\"\n"
+                      "pt_str_any File4 sv = \"\"\npt_str_any File5 sv = \"\"");
 }
 } // namespace
 
@@ -104,7 +114,7 @@ int CLsnInst::InstallAll(IScrnView* pView)
         LogFatal("\nCLsnInst::InstallAll(), error, g_pIDbVars == 0");
     if (g_pIDbVars->Open(g_pILogFile, g_pIUtltsFile->GetPrgrmDir()) != 0)
         LogFatal("\nCLsnInst::InstallAll(), error, after g_pIDbVars->Open()");
-    AddMissingKeepRslts();
+    AddMissingSections();
 
     g_pILsnFont = g_pILsnAFc->Create_ILsnFont();
     if (!g_pILsnFont)

@@ -221,6 +221,20 @@ int CUtltsFile::OpenChosenFile(IFileView& view, const char* initialPath)
         SetCaption(view);
         return 0;
     }
+    return OpenPicked(view, chosen);
+}
+
+int CUtltsFile::OpenPath(IFileView* view, const char* path)
+{
+    if (!view || !path) {
+        LogMsg("\nCUtltsFile::OpenPath(), error, view == 0 or path == 0");
+        return 0;
+    }
+    return OpenPicked(*view, path);
+}
+
+int CUtltsFile::OpenPicked(IFileView& view, std::string chosen)
+{
     chosen = plat::NormalizeSeparators(chosen);
     if (chosen.size() >= plat::kMaxPath) {
         LogMsg("\nCUtltsFile::OpenFile(), error, path too long");

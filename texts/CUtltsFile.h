@@ -26,6 +26,7 @@ public:
     int InitNxtPrFlSrvc() override;
     int OpenFile(IFileView* view) override;
     int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) override;
+    int OpenPath(IFileView* view, const char* path) override;
     int SaveResultsAs(IFileView* view) override;
     int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) override;
     const char* GetPrgrmDir() override { return m_PrgrmDir.c_str(); }
@@ -77,6 +78,7 @@ private:
     std::string FindPrgrmDir();
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
+    int OpenPicked(IFileView& view, std::string chosen);
     void SetCaption(IFileView& view);
     void ShowFile(IFileView& view, ISmrtFile& file);
     // What CopyFromDirToDir writes: the files of srcDir in pass order, each with its target.

@@ -21,6 +21,8 @@ public:
     virtual int InitNxtPrFlSrvc() = 0;
     virtual int OpenFile(IFileView* view) = 0;
     virtual int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) = 0;
+    // Opens path as the Open dialog's answer would be (a file reopened from the recent list).
+    virtual int OpenPath(IFileView* view, const char* path) = 0;
     virtual int SaveResultsAs(IFileView* view) = 0;
     virtual int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) = 0;
     virtual const char* GetPrgrmDir() = 0;

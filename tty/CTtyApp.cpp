@@ -10,6 +10,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
+#include "engine/RecentFiles.h"
 #include "engine/IterationGlobals.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
@@ -23,6 +24,7 @@
 #include "tty/TtyInstall.h"
 #include "tty/TtyStatus.h"
 #include "tty/TtyText.h"
+#include "tty/TtyWelcome.h"
 
 #include <unistd.h>
 
@@ -97,7 +99,7 @@ int CTtyApp::Run(const Options& options)
         drill::SelectDirection(options.direction);
     if (!options.file.empty()) {
         m_Message = AbsolutePath(options.file, startDir); // AskOpenPath takes it from here
-        g_pIUtltsFile->OpenFile(&view);
+        drill::OpenFile(&view);
     }
     Say("F1: keys   Ctrl+O: open   Ctrl+B: phrase-book   F5: first iteration   Ctrl+Q: exit");
     const std::string kept = rslts::TakeKeptNotice();
@@ -148,8 +150,13 @@ std::string CTtyApp::StatusLine(int cols)
     status += " | " + (mode == drill::kModeAddBrackets ? std::string("Add Brackets") : ModeCaption(mode));
     status += " | " + CommandCaption(drill::GetDirection() == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST);
     const SPassProgress progress = PassProgress().Get();
-    if (PassRunning() && progress.running) // its place in the pass, with its number and marks
-        return Fit(status + " | " + CodePageToUtf8(PassProgressText(progress), CLocal::InterfaceCodePage()), cols);
+    if (PassRunning() && progress.running) { // its place in the pass, with its number and marks
+        const int cp = CLocal::InterfaceCodePage();
+        status += " | " + CodePageToUtf8(PassProgressText(progress), cp);
+        if (progress.shownMarked) // the phrase shown now is marked
+            status += " | [*] " + CodePageToUtf8(PassMarkText(), cp);
+        return Fit(status, cols);
+    }
     status += " | pass " + std::to_string(pass);
     status += " | " + std::to_string(m_Phrases) + " phrases";
     if (PassRunning())
@@ -191,13 +198,18 @@ void CTtyApp::Render()
     const int textRows = rows > 2 ? rows - 2 : 1;
 
     std::vector<std::string> lines;
-    if (!m_Overlay.empty()) {
+    int caret = -1;
+    static char text[SCREEN_TEXT_SIZE];
+    const int length = g_pOScreen->CopyText(text, sizeof text, &caret);
+    // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
+    // what to do.
+    m_Welcome = m_Overlay.empty() && length == 0 && !PassRunning() && g_pIItrtnSrvc->GetIterationNmb() == 0;
+    if (!m_Overlay.empty())
         lines = WrapLines(m_Overlay, cols);
-    } else {
-        static char text[SCREEN_TEXT_SIZE];
-        const int length = g_pOScreen->CopyText(text, sizeof text);
+    else if (m_Welcome)
+        lines = WrapLines(WelcomePage(), cols);
+    else
         lines = WrapLines(ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage()), cols);
-    }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.
     std::size_t first = 0;
@@ -216,6 +228,15 @@ void CTtyApp::Render()
     }
     frame += Move(rows - 1) + kReverse + StatusLine(cols) + kNormal;
     frame += Move(rows) + Fit(m_Message, cols);
+    // The hardware cursor stands where the learner types, while a pass waits for it.
+    int row = -1, column = 0;
+    if (caret >= 0 && m_Overlay.empty() && PassRunning())
+        CellAt(text, caret, cols, row, column);
+    row -= static_cast<int>(first);
+    if (row >= 0 && row < textRows)
+        frame += "\x1b[" + std::to_string(row + 1) + ";" + std::to_string(column + 1) + "H\x1b[?25h";
+    else
+        frame += "\x1b[?25l";
     m_Term.Write(frame);
 }
 
@@ -343,6 +364,9 @@ void CTtyApp::HandleKey(const Key& key)
             LogFatal("\nCDrill_SdiView::OnSlfileSaveresultsas(), error after g_pIUtltsFile->SaveResultsAs()");
     } else if (key.text.size() == 1 && c == Ctrl('n')) {
         drill::CancelIteration();
+    } else if (m_Welcome && key.text.size() == 1 && c >= '1' && c < '1' + recent::kCount) {
+        m_Message.clear();
+        drill::OpenRecentFile(m_pView, c - '1'); // the page's number keys reopen its files
     } else {
         PassKey(key.text);
     }

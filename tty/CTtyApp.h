@@ -60,6 +60,7 @@ private:
     int m_LegendPass = 0;  // the serial of the pass whose keys were said
     int m_SummaryPass = 0; // the serial of the pass whose summary was said
     std::string m_Overlay; // drawn over the screen text while a list or the keys are shown
+    bool m_Welcome = false; // the last frame showed the welcome page: its number keys work
     bool m_Quit = false;
     bool m_LearnerQuit = false; // Ctrl+Q or Ctrl+C, answered: nothing is kept at the end
     std::string m_CountedFile; // the file whose phrases m_Phrases counts

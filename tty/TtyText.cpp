@@ -64,4 +64,19 @@ std::vector<std::string> WrapLines(const std::string& utf8, int width)
     return lines;
 }
 
+void CellAt(const char* bytes, int at, int width, int& row, int& column)
+{
+    // Each byte is one character, whatever its code page, and carriage returns take no cell.
+    const std::string before = ScreenToUtf8(bytes, static_cast<std::size_t>(at), plat::kCpWestern);
+    const std::vector<std::string> lines = WrapLines(before, width);
+    row = static_cast<int>(lines.size()) - 1;
+    column = 0;
+    for (const char ch : lines.back())
+        column += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    if (column >= width) { // a full line: the next character starts the next one
+        ++row;
+        column = 0;
+    }
+}
+
 } // namespace tty

@@ -22,4 +22,8 @@ bool KeyToByte(const std::string& utf8, unsigned char& byte);
 // Splits text into display lines of at most width characters (line feeds end a line).
 std::vector<std::string> WrapLines(const std::string& utf8, int width);
 
+// The cell of WrapLines' lines where the character after the first `at` screen bytes goes:
+// row and column from 0.
+void CellAt(const char* bytes, int at, int width, int& row, int& column);
+
 } // namespace tty

@@ -1,0 +1,69 @@
+#include "app/ViewDecor.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+constexpr int kMargin = 24;
+const QColor kMarkColour(214, 96, 0);
+} // namespace
+
+std::vector<QRect> DrawWelcomePage(QPainter& p, const QStringList& lines, const QStringList& recent, int width)
+{
+    std::vector<QRect> rows;
+    if (lines.isEmpty())
+        return rows;
+    QFont title = p.font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.6);
+    const QFontMetrics big(title, p.device()), normal(p.font(), p.device());
+    const int line = normal.height() + normal.leading();
+    int y = kMargin;
+    p.save();
+    p.setFont(title);
+    p.drawText(kMargin, y + big.ascent(), lines.front());
+    y += big.height() + line;
+    p.restore();
+    for (int i = 1; i + 1 < lines.size(); ++i, y += line)
+        p.drawText(kMargin + line, y + normal.ascent(), lines[i]);
+    if (recent.isEmpty())
+        return rows;
+    y += line;
+    p.drawText(kMargin, y + normal.ascent(), lines.back());
+    y += line + line / 2;
+    for (int i = 0; i < recent.size(); ++i, y += line + line / 2) {
+        // A row is clicked anywhere across the page, not only on its text.
+        const QRect row(kMargin, y - line / 4, std::max(width - 2 * kMargin, line), line + line / 2);
+        p.fillRect(row, QColor(238, 243, 250));
+        p.drawText(row.adjusted(line / 2, 0, -line / 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::number(i + 1) + "   " + recent[i]);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QRect DrawMarkBadge(QPainter& p, const QString& text, int width)
+{
+    const QFontMetrics fm(p.font(), p.device());
+    const int pad = fm.height() / 3;
+    const QRect badge(width - fm.horizontalAdvance(text) - 3 * pad - 8, 4, fm.horizontalAdvance(text) + 2 * pad + 4,
+                      fm.height() + pad);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kMarkColour);
+    p.drawRoundedRect(badge, pad, pad);
+    p.setPen(Qt::white);
+    p.drawText(badge, Qt::AlignCenter, text);
+    p.restore();
+    return badge;
+}
+
+QRect DrawCaret(QPainter& p, QPoint at, int lineHeight)
+{
+    const QRect caret(at.x(), at.y(), 2, lineHeight);
+    p.fillRect(caret, p.pen().color());
+    return caret;
+}

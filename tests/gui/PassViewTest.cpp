@@ -14,6 +14,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 CDrill_SdiView* View() { return g_pMainWnd->View(); }
 
@@ -114,6 +117,66 @@ private slots:
             SetLanguage(language);
             QVERIFY(Painted([] { return View()->WelcomeShown() && View()->RecentRows().size() == 1; }));
             SaveShot(g_pMainWnd, shot);
+        }
+    }
+
+    void aMarkAndTheCaretAreShownBesideTheText()
+    {
+        struct Step {
+            char key;          // 0: the pass's start
+            int bracket;       // the caret stands in this bracket (from 0); -1: no caret
+            const char* typed; // after what was typed into it
+            bool marked;       // the badge is shown
+        };
+        const struct {
+            int mode;
+            std::vector<Step> steps;
+        } cases[] = {
+            {res::ID_MODE_INWHOLE, {{0, -1, "", false}, {' ', -1, "", true}, {'n', -1, "", false}}},
+            {res::ID_MODE_OPENBRACKETSWHOLEWORD,
+             {{0, 0, "", false}, {'B', 0, "B", false}, {'r', 0, "Br", false}, {' ', 1, "", true}, {'g', 1, "g", true}}},
+            {res::ID_MODE_OPENBRACKETS1LETTER, {{0, 0, "", false}, {'x', 0, "", false}, {' ', 1, "", true}}},
+        };
+        for (const auto& c : cases) {
+            GuiProgramFolder folder;
+            folder.Write("Text/b.mix", "*Bread=das <Brot> ist <gut>\n*Water=Wasser\n");
+            folder.Start();
+            folder.dialogs.openAnswers = {folder.Path("Text/b.mix").toStdString()};
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(c.mode) && Trigger(res::ID_RUN_FIRSTITERATION));
+            View()->setFocus();
+            QVERIFY(Shows("---\n"));
+            const QFontMetrics fm(View()->DisplayFont());
+            for (const Step& step : c.steps) {
+                if (step.key)
+                    QTest::keyClick(View(), step.key);
+                // Where the typed characters go: just after the bracket's "<" and what was typed.
+                const auto expected = [&] {
+                    const std::string text = ScreenText();
+                    std::size_t at = 0;
+                    for (int b = 0; b <= step.bracket; ++b)
+                        at = text.find('<', at) + 1;
+                    at += std::strlen(step.typed);
+                    const std::size_t line = text.rfind('\n', at - 1) + 1;
+                    int x = 0;
+                    for (std::size_t i = line; i < at; ++i)
+                        x += fm.horizontalAdvance(QChar(text[i]));
+                    const int y = int(std::count(text.begin(), text.begin() + long(at), '\n')) * (fm.height() + fm.leading());
+                    return text.compare(at - std::strlen(step.typed) - 1, std::strlen(step.typed) + 1, "<" + std::string(step.typed)) == 0
+                               ? QPoint(x, y) : QPoint(-1, -1);
+                };
+                QVERIFY2(Painted([&] {
+                    const QRect caret = View()->Caret();
+                    return !View()->MarkBadge().isEmpty() == step.marked &&
+                           (step.bracket < 0 ? caret.isEmpty() : caret.topLeft() == expected());
+                }), qPrintable(QString("mode %1, key '%2': caret (%3, %4), text %5").arg(c.mode).arg(step.key)
+                                   .arg(View()->Caret().x()).arg(View()->Caret().y()).arg(QString::fromStdString(ScreenText()))));
+                QTest::qWait(60);
+            }
+            // The badge is drawn beside the text, never into it.
+            QVERIFY(ScreenText().find("Marked") == std::string::npos);
+            if (c.mode == res::ID_MODE_OPENBRACKETSWHOLEWORD)
+                SaveShot(g_pMainWnd, "pass-mark-caret");
+            QVERIFY(Trigger(res::ID_FILE_NEW));
         }
     }
 };

@@ -115,7 +115,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     p.translate(0, -shift);
     p.setFont(DisplayFont());
     p.setPen(QColorFromFontColour(g_FontColour));
-    const QPoint at = DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1);
+    const QPoint at =
+        DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();

@@ -35,7 +35,7 @@ std::vector<QRect> DrawWelcomePage(QPainter& p, const QStringList& lines, const 
     y += line + line / 2;
     for (int i = 0; i < recent.size(); ++i, y += line + line / 2) {
         // A row is clicked anywhere across the page, not only on its text.
-        const QRect row(kMargin, y - line / 4, std::max(width - 2 * kMargin, line), line + line / 2);
+        const QRect row(kMargin, y - line / 8, std::max(width - 2 * kMargin, line), line + line / 4);
         p.fillRect(row, QColor(238, 243, 250));
         p.drawText(row.adjusted(line / 2, 0, -line / 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
                    QString::number(i + 1) + "   " + recent[i]);

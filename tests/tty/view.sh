@@ -1,41 +1,30 @@
 #!/usr/bin/env bash
-# What the full-screen terminal shows beside the screen text, inside tmux: the welcome page of
-# the empty screen and its number keys, the marker of a marked phrase on the status line, and
-# the cursor where the learner types in Open Brackets.
-# Usage: view.sh PROGRAM_FOLDER
+# Beside the screen text of the full-screen terminal (tmux): the welcome page and its number
+# keys, the marker of a marked phrase, the cursor where Open Brackets types. Usage: view.sh PROGRAM_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/tmux.sh"
 
 printf '*Alpha=das <Brot> ist <gut>\n*Beta=Wasser\n' > "$dir/Text/a.mix"
 printf '*Gamma=Milch\n' > "$dir/Text/b.mix"
-cursor() { tmux -L "$sock" display -p -t lx '#{cursor_flag} #{cursor_x},#{cursor_y}'; }
-# The cursor as "shown x,y" (a pattern: "0 *" is any hidden cursor).
+# The cursor as "shown x,y", against a pattern ("0 *": hidden).
 expect_cursor() {
-    for _ in $(seq 100); do [[ "$(cursor)" == $1 ]] && return 0; sleep 0.1; done
-    echo "cursor $(cursor), not $1"; screen; exit 1
+    for _ in $(seq 100); do [[ "$(tmux -L "$sock" display -p -t lx '#{cursor_flag} #{cursor_x},#{cursor_y}')" == $1 ]] && return 0; sleep 0.1; done
+    echo "cursor not $1"; screen; exit 1
 }
-
 start
 expect "Welcome to Lexido"; expect "Open a phrase file: Ctrl+O"
-if screen | grep -qF "Recently opened"; then echo "a recent list before any file"; screen; exit 1; fi
-for f in b:Gamma a:Alpha; do
-    keys C-o; expect "Open phrase file:"; keys -N 80 BSpace; keys "$dir/Text/${f%:*}.mix" Enter; expect "*${f#*:}="
-done
+! screen | grep -qF "Recently opened" || { echo "a recent list before any file"; exit 1; }
+for f in b:Gamma a:Alpha; do keys C-o; expect "Open phrase file:"; keys -N 80 BSpace; keys "$dir/Text/${f%:*}.mix" Enter; expect "*${f#*:}="; done
 keys C-q; expect "EXITED rc=0"; stop_server
-
 start
-expect "Recently opened (press its number):"; expect "1  a.mix"; expect "2  b.mix"
-keys 2; expect "*Gamma=Milch"
+expect "Recently opened (press its number):"; expect "1  a.mix"; expect "2  b.mix"; keys 2; expect "*Gamma=Milch"
 keys C-q; expect "EXITED rc=0"; stop_server
-
 start
 expect "1  b.mix"; keys 2; expect "*Alpha="
-# Open Brackets (Whole Word): the cursor stands after the bracket's "<", and moves as one types.
-keys F2 f; expect "Mode: Open Brackets (Whole Word)"
-expect_cursor "0 *"
+keys F2 f; expect "Mode: Open Brackets (Whole Word)"; expect_cursor "0 *"
 keys F5; expect "das <> ist <>"; expect_cursor "1 5,2"
 keys B; expect "das <B> ist <>"; expect_cursor "1 6,2"
-if screen | grep -qF "[*]"; then echo "marked before Space"; screen; exit 1; fi
+! screen | grep -qF "[*]" || { echo "marked before Space"; exit 1; }
 keys Space; expect "| [*] Marked"; expect_cursor "1 16,2"
 keys Escape; expect "iterations over"; expect_cursor "0 *"
 echo "view passed"

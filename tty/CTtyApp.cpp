@@ -72,7 +72,7 @@ const char* const kKeys =
     "  F5       first iteration               F6       next iteration\n"
     "  F7       previous file                 F8       next file\n"
     "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
-    "  Ctrl+N   cancel the current iteration   1 .. 5   reopen a file of the welcome page\n"
+    "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
     "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
     "\n"
     "In a pass: Space marks a phrase not yet known, Escape ends the pass, \"=\" shows\n"

@@ -32,6 +32,13 @@ void CPassProgress::Mark()
         ++m_State.marked;
 }
 
+void CPassProgress::Unmark()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (m_State.running && m_State.marked > 0)
+        --m_State.marked;
+}
+
 void CPassProgress::End()
 {
     std::lock_guard<std::mutex> lk(m_Lock);

@@ -24,6 +24,8 @@ public:
     void SetTotal(int total, bool screens);
     void Step();
     void Mark();
+    // A mark taken back: its record left the pass's results.
+    void Unmark();
     void End();
     SPassProgress Get() const;
 

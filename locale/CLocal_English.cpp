@@ -125,6 +125,21 @@ const SLclText kTexts[] = {
     {132, "%1 · pass %2 over: %3 shown, %4 marked."},
     {133, "%1 drills the %2 marked phrases again"},
     {134, "Nothing marked: you know this file. Next: %1"},
+    {170, "&Progress..."},
+    {171, "Progress"},
+    {172, "Pass by pass"},
+    {173, "Day by day"},
+    {174, "Shown"},
+    {175, "Marked"},
+    {176, "File"},
+    {177, "Last practised"},
+    {178, "Passes"},
+    {179, "Known"},
+    {180, "Pass"},
+    {181, "Day"},
+    {182, "Phrases"},
+    {183, "%1: marked against shown"},
+    {184, "No pass of the open file yet."},
 };
 
 const CLclTextTable& Table()

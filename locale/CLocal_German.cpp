@@ -124,6 +124,21 @@ const SLclText kTexts[] = {
     {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
     {133, "%1 übt die %2 markierten Sätze noch einmal"},
     {134, "Nichts markiert: Sie können diese Datei. Weiter: %1"},
+    {170, "&Fortschritt..."},
+    {171, "Fortschritt"},
+    {172, "Durchgang für Durchgang"},
+    {173, "Tag für Tag"},
+    {174, "Gezeigt"},
+    {175, "Markiert"},
+    {176, "Datei"},
+    {177, "Zuletzt geübt"},
+    {178, "Durchgänge"},
+    {179, "Gewusst"},
+    {180, "Durchgang"},
+    {181, "Tag"},
+    {182, "Phrasen"},
+    {183, "%1: markiert gegenüber gezeigt"},
+    {184, "Noch kein Durchgang der offenen Datei."},
 };
 
 const CLclTextTable& Table()

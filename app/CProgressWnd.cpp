@@ -57,16 +57,25 @@ QChart* MakeChart(const QList<QPointF>& shown, const QList<QPointF>& marked, QAb
     return chart;
 }
 
+// More passes than a chart has room for are drawn as the means of runs of passes in turn.
 QChart* PassChart(const std::vector<hist::SPassRecord>& passes)
 {
+    constexpr std::size_t kMostPoints = 1000;
+    const std::size_t n = passes.size();
+    const std::size_t run = std::max<std::size_t>(1, (n + kMostPoints - 1) / kMostPoints);
     QList<QPointF> shown, marked;
-    shown.reserve(static_cast<qsizetype>(passes.size()));
-    marked.reserve(static_cast<qsizetype>(passes.size()));
     double top = 0;
-    for (std::size_t i = 0; i < passes.size(); ++i) {
-        shown.append(QPointF(double(i + 1), passes[i].shown));
-        marked.append(QPointF(double(i + 1), passes[i].marked));
-        top = std::max(top, double(passes[i].shown));
+    for (std::size_t b = 0; b < n; b += run) {
+        const std::size_t e = std::min(n, b + run);
+        double s = 0, m = 0;
+        for (std::size_t i = b; i < e; ++i) {
+            s += passes[i].shown;
+            m += passes[i].marked;
+        }
+        const double count = double(e - b), x = double(b + 1 + e) / 2.0; // the run's middle pass
+        shown.append(QPointF(x, s / count));
+        marked.append(QPointF(x, m / count));
+        top = std::max(top, s / count);
     }
     auto* x = new QValueAxis;
     x->setTitleText(LclText(180, "Pass"));
@@ -142,16 +151,16 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
     m_pTable->setHorizontalHeaderLabels(
         {LclText(176, "File"), LclText(177, "Last practised"), LclText(178, "Passes"), LclText(179, "Known")});
 
-    const std::vector<hist::SPassRecord> records = hist::ReadHistory(historyPath);
+    std::vector<hist::SPassRecord> records = hist::ReadHistory(historyPath);
+    const std::vector<hist::SFileSummary> rows = hist::SummariseFiles(records);
     const std::vector<hist::SPassRecord> passes =
-        currentFile.empty() ? std::vector<hist::SPassRecord>() : hist::PassesOf(records, currentFile);
+        currentFile.empty() ? std::vector<hist::SPassRecord>() : hist::PassesOf(std::move(records), currentFile);
     const QString name = QFileInfo(FromPath(currentFile)).fileName();
     m_pTitle->setText(passes.empty() ? LclText(184, "No pass of the open file yet.")
                                      : LclText(183, "%1: marked against shown").arg(name));
     SetChart(m_pByPass, PassChart(passes));
     SetChart(m_pByDay, DayChart(passes));
 
-    const std::vector<hist::SFileSummary> rows = hist::SummariseFiles(records);
     m_pTable->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         const hist::SFileSummary& row = rows[std::size_t(i)];

@@ -67,14 +67,14 @@ bool ParseLine(const char* p, const char* end, SPassRecord& r)
     return true;
 }
 
+// The local midnight that begins the day of time, from its offset that day (a day that changes
+// its offset at night starts at the old one: the day is the same).
 long long LocalDay(long long time)
 {
     const std::time_t t = static_cast<std::time_t>(time);
     std::tm local{};
     localtime_r(&t, &local);
-    local.tm_hour = local.tm_min = local.tm_sec = 0;
-    local.tm_isdst = -1;
-    return static_cast<long long>(std::mktime(&local));
+    return time - (local.tm_hour * 3600LL + local.tm_min * 60LL + local.tm_sec);
 }
 
 } // namespace
@@ -161,20 +161,22 @@ std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records
     return rows;
 }
 
-std::vector<SPassRecord> PassesOf(const std::vector<SPassRecord>& records, const std::string& file)
+std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file)
 {
-    std::vector<SPassRecord> passes;
-    for (const SPassRecord& r : records)
-        if (r.file == file)
-            passes.push_back(r);
-    return passes;
+    records.erase(std::remove_if(records.begin(), records.end(), [&](const SPassRecord& r) { return r.file != file; }),
+                  records.end());
+    return records;
 }
 
 std::vector<SDayTotal> DayTotals(const std::vector<SPassRecord>& passes)
 {
     std::vector<SDayTotal> days;
+    long long day = 0, next = 0; // the day of the last pass and where it ends
     for (const SPassRecord& r : passes) {
-        const long long day = LocalDay(r.time);
+        if (days.empty() || r.time < day || r.time >= next) {
+            day = LocalDay(r.time);
+            next = day + 86400;
+        }
         auto it = std::find_if(days.rbegin(), days.rend(), [day](const SDayTotal& d) { return d.day == day; });
         if (it == days.rend()) {
             days.push_back(SDayTotal{day, 0, 0});
@@ -200,7 +202,8 @@ std::string FormatTime(long long time, bool withTime)
 void NotePassEnded(int mode, int direction)
 {
     const SPassProgress p = PassProgress().Get();
-    if (mode > 8 || !p.ended || p.index <= 0 || !g_pIUtltsFile)
+    if (mode > 8 || !p.ended || p.index <= 0 || !g_pIUtltsFile || !*g_pIUtltsFile->GetPrgrmDir() ||
+        !*g_pIUtltsFile->GetFilePath())
         return;
     SPassRecord r;
     r.time = static_cast<long long>(std::time(nullptr));

@@ -47,7 +47,8 @@ std::vector<SPassRecord> ReadHistory(const std::string& path);
 
 // One row per file, the most recently practised first.
 std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records);
-std::vector<SPassRecord> PassesOf(const std::vector<SPassRecord>& records, const std::string& file);
+// The records of one file, in order; taken out of records, which a caller is done with.
+std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file);
 // The passes' shown and marked phrases added up per local day, in time order.
 std::vector<SDayTotal> DayTotals(const std::vector<SPassRecord>& passes);
 // The local date (and with withTime the hour and minute) of a time, "2026-12-09 10:31".

@@ -3,12 +3,16 @@
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
 #include "app/CPassPane.h"
+#include "app/CProgressWnd.h"
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
+#include "base/Globals.h"
+#include "engine/PassHistory.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
 #include "qttext/QtTranslations.h"
 #include "resources/Resources.h"
+#include "texts/IUtltsFile.h"
 
 #include "app/CAboutDlg.h"
 #include "app/CDrill_SdiView.h"
@@ -167,6 +171,7 @@ void CMainFrame::OnFrameCommand(int id)
     }
     case res::ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case res::ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case res::ID_VIEW_PROGRESS: ShowProgress(); return;
     default:
         if (m_pView)
             m_pView->OnCommand(id);
@@ -174,6 +179,18 @@ void CMainFrame::OnFrameCommand(int id)
     }
     if (m_pView)
         m_pView->UpdateCommandUI();
+}
+
+void CMainFrame::ShowProgress()
+{
+    if (!g_pIUtltsFile)
+        return;
+    if (!m_pProgress)
+        m_pProgress = new CProgressWnd(this);
+    m_pProgress->Load(std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + hist::kFileName, g_pIUtltsFile->GetFilePath());
+    m_pProgress->show();
+    m_pProgress->raise();
+    m_pProgress->activateWindow();
 }
 
 void CMainFrame::ApplyInterfaceTexts()

@@ -12,6 +12,7 @@ class QToolBar;
 class CDrill_SdiView;
 class CHelpDesk;
 class CPassPane;
+class CProgressWnd;
 
 // The main frame: the menu bar, the toolbar and the status bar built from the main resource,
 // with the phrase view in the middle. Every action carries its command id as object name.
@@ -60,6 +61,8 @@ private:
     void BuildStatusBar();
     void UpdateIndicators();
     void OnFrameCommand(int id);
+    // Opens (or raises) the Progress window over the program folder's history.
+    void ShowProgress();
     // The bar's message when no command prompt is shown: the mode's keys during a pass.
     QString IdleMessage() const;
 
@@ -69,6 +72,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIndicator[3] = {};
     CPassPane* m_pPassPane = nullptr;
+    CProgressWnd* m_pProgress = nullptr;
     bool m_LockOn[3] = {};
     // A lock key held down: its press is counted once, however far it is passed on.
     bool m_LockDown[3] = {};

@@ -133,6 +133,9 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
          {"Показать или скрыть панель инструментов\nПанель инструментов", "Symbolleiste zeigen oder verbergen\nSymbolleiste"}},
         {ID_VIEW_STATUS_BAR,
          {"Показать или скрыть строку состояния\nСтрока состояния", "Statusleiste zeigen oder verbergen\nStatusleiste"}},
+        {ID_VIEW_PROGRESS,
+         {"Показать проходы по изученным файлам, день за днём\nПрогресс",
+          "Die Durchgänge der geübten Dateien zeigen, Tag für Tag\nFortschritt"}},
     };
     return prompts;
 }

@@ -7,10 +7,13 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/CProgressWnd.h"
 #include "engine/CKbrd.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "engine/PassHistory.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatFs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -163,6 +166,45 @@ void BM_StartUp(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StartUp)->Arg(0)->Arg(1)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The Progress window over a history of 100 000 passes of 500 files, from the read of the file
+// to the end of its first paint; the open file holds range(0) of the passes (its charts draw
+// every one of them).
+void BM_OpenProgressWindow(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/" + hist::kFileName;
+    const int own = static_cast<int>(state.range(0));
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i) {
+        const bool current = i < own;
+        const std::string file =
+            current ? "/home/learner/Text/Lesson.mix" : "/home/learner/Text/File" + std::to_string(i % 500) + ".mix";
+        bytes += hist::FormatRecord({1700000000LL + i * 900LL, i % 9, i % 2, 1 + i % 3, 32, i % 33, file});
+    }
+    plat::WriteFileAtomic(path, bytes);
+    std::vector<double> ms;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        CProgressWnd w(nullptr);
+        w.Load(path, "/home/learner/Text/Lesson.mix");
+        w.show();
+        QCoreApplication::processEvents();
+        w.grab();
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) * 1e-6);
+        state.SetIterationTime(ms.back() * 1e-3);
+    }
+    state.counters["median_ms"] = Percentile(ms, 0.5);
+    std::printf("Progress window over 100000 passes, %d of the open file: median %.0f ms\n", own, Percentile(ms, 0.5));
+}
+BENCHMARK(BM_OpenProgressWindow)
+    ->Arg(200)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -27,11 +27,11 @@ void CPassProgress::Step()
     }
 }
 
-void CPassProgress::MarkShown()
+void CPassProgress::MarkShown(bool marked)
 {
     std::lock_guard<std::mutex> lk(m_Lock);
     if (m_State.running)
-        m_State.shownMarked = true;
+        m_State.shownMarked = marked;
 }
 
 void CPassProgress::Mark()
@@ -39,6 +39,13 @@ void CPassProgress::Mark()
     std::lock_guard<std::mutex> lk(m_Lock);
     if (m_State.running)
         ++m_State.marked;
+}
+
+void CPassProgress::Unmark()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (m_State.running && m_State.marked > 0)
+        --m_State.marked;
 }
 
 void CPassProgress::End()

@@ -25,8 +25,11 @@ public:
     void SetTotal(int total, bool screens);
     void Step();
     void Mark();
-    // Space marked the phrase or screen shown now; the next one starts unmarked.
-    void MarkShown();
+    // Space marked the phrase or screen shown now (false: that mark was taken back); the next one
+    // starts unmarked.
+    void MarkShown(bool marked = true);
+    // A mark taken back: its record left the pass's results.
+    void Unmark();
     void End();
     SPassProgress Get() const;
 

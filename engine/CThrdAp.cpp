@@ -6,6 +6,7 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
+#include "engine/PassHistory.h"
 #include "programs/IBsPrgr.h"
 
 #include <new>
@@ -23,6 +24,7 @@ CThrdAp::~CThrdAp()
 
 int CThrdAp::CreateIBsPrgr(int number)
 {
+    m_Number = number;
     m_pIBsPrgr = g_pILsnAFc->Create_IBsPrgr(number);
     if (!m_pIBsPrgr)
         LogFatal("\nCThrdAp::CreateIBsPrgr(), Error after g_pILsnAFc->Create_IBsPrgr()");
@@ -50,6 +52,7 @@ int CThrdAp::ThreadFunc()
         LogFatal("\nCThrdAp::ThreadFunc(), Error, wrong g_MtrTngToFrgnInd");
     m_pIBsPrgr->Run();
     DeleteIBsPrgr();
+    hist::NotePassEnded(m_Number, g_MtrTngToFrgnInd);
     return 1;
 }
 

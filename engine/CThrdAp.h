@@ -17,6 +17,7 @@ public:
 
 protected:
     IBsPrgr* m_pIBsPrgr; // owned; null outside ThreadFunc unless the pass ended abnormally
+    int m_Number = -1;   // the program's number, for the history
 };
 
 template <int Number>

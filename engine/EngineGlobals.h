@@ -32,6 +32,7 @@ extern plat::CEvent* g_KbChgIsOverEvent;
 // Keyboard types and the keys with a meaning of their own.
 constexpr int KBRD_TYPE_KEYBOARD = 2;
 constexpr int KBRD_TYPE_MOUSE = 3;
+constexpr int KEY_BACKSPACE = 8; // takes back the last mark of the pass
 constexpr int KEY_ENTER = 13;
 constexpr int KEY_ESCAPE = 27;
 constexpr int KEY_SPACE = 32;

@@ -135,6 +135,21 @@ const SLclText kTexts[] = {
     {157, "Open a phrase file: Ctrl+O"},
     {158, "then start the drill: First Iteration, F5"},
     {159, "Recently opened (press its number):"},
+    {170, "&Progress..."},
+    {171, "Progress"},
+    {172, "Pass by pass"},
+    {173, "Day by day"},
+    {174, "Shown"},
+    {175, "Marked"},
+    {176, "File"},
+    {177, "Last practised"},
+    {178, "Passes"},
+    {179, "Known"},
+    {180, "Pass"},
+    {181, "Day"},
+    {182, "Phrases"},
+    {183, "%1: marked against shown"},
+    {184, "No pass of the open file yet."},
 };
 
 const CLclTextTable& Table()

@@ -134,6 +134,21 @@ const SLclText kTexts[] = {
     {157, "Eine Phrasendatei öffnen: Ctrl+O"},
     {158, "dann die Übung beginnen: Erste Iteration, F5"},
     {159, "Zuletzt geöffnet (die Nummer drücken):"},
+    {170, "&Fortschritt..."},
+    {171, "Fortschritt"},
+    {172, "Durchgang für Durchgang"},
+    {173, "Tag für Tag"},
+    {174, "Gezeigt"},
+    {175, "Markiert"},
+    {176, "Datei"},
+    {177, "Zuletzt geübt"},
+    {178, "Durchgänge"},
+    {179, "Gewusst"},
+    {180, "Durchgang"},
+    {181, "Tag"},
+    {182, "Phrasen"},
+    {183, "%1: markiert gegenüber gezeigt"},
+    {184, "Noch kein Durchgang der offenen Datei."},
 };
 
 const CLclTextTable& Table()

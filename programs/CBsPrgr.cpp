@@ -173,6 +173,7 @@ bool CBsPrgr::WritePhraseInFileOrder(int DicOrBackDicInd)
         m_pOFile->WritePair(m_pIPrStr->GetText(), m_pIPrStr->GetQuestion());
     else
         return false;
+    m_PhraseMarked = 0; // the mark is a record now: Backspace takes that back
     return true;
 }
 
@@ -213,8 +214,28 @@ void CBsPrgr::ShowMark()
     g_pOScreen->Refresh();
 }
 
+void CBsPrgr::TakeBackMark()
+{
+    if (m_PhraseMarked) {
+        m_PhraseMarked = 0;
+        PassProgress().MarkShown(false);
+        g_pOScreen->Refresh();
+    } else
+        m_pOFile->TakeBackLast();
+}
+
+void CBsPrgr::WaitPastBackspaces()
+{
+    while (g_pIKbrd->GetKey() == KEY_BACKSPACE) {
+        TakeBackMark();
+        g_pIKbrd->ClearKeyHit();
+        WaitForKey();
+    }
+}
+
 int CBsPrgr::PacedKeyVerdict()
 {
+    WaitPastBackspaces();
     const char key = g_pIKbrd->GetKey();
     int verdict = 2;
     if (key == KEY_ESCAPE) {
@@ -227,7 +248,7 @@ int CBsPrgr::PacedKeyVerdict()
     return verdict;
 }
 
-int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict)
+int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict, bool takesBack)
 {
     int verdict = idleVerdict;
     if (g_pIKbrd->IsKeyHit()) {
@@ -239,6 +260,8 @@ int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict)
         if (key == KEY_SPACE) {
             MarkPhrase();
             verdict = markVerdict;
+        } else if (key == KEY_BACKSPACE && takesBack) {
+            TakeBackMark();
         }
     }
     g_pIKbrd->ClearKeyHit();

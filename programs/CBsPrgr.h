@@ -71,12 +71,18 @@ protected:
     void MarkPhrase();
     // The mark of the shown phrase or screen, for the front-ends to show.
     static void ShowMark();
+    // Backspace in the modes where Space marks: takes back the last mark of the pass, the
+    // current phrase's while it is not written yet, else the last record written.
+    void TakeBackMark();
+    // While the key hit is Backspace: takes a mark back and waits for the next key.
+    void WaitPastBackspaces();
     // The verdict of the modes paced by keys (In Whole, Word By Word), after a key wait:
-    // Escape 0; Space marks the phrase, 1; any other key 2.
+    // Escape 0; Space marks the phrase, 1; any other key 2 (Backspace first takes back).
     int PacedKeyVerdict();
     // The verdict of the modes paced by a clock, after a wait, never blocking: Escape 0; Space
-    // marks the phrase and gives markVerdict; no key or another key gives idleVerdict.
-    int TimedKeyVerdict(int markVerdict, int idleVerdict);
+    // marks the phrase and gives markVerdict; no key or another key gives idleVerdict, Backspace
+    // too after taking back a mark when takesBack is set.
+    int TimedKeyVerdict(int markVerdict, int idleVerdict, bool takesBack = false);
     // One step of the modes paced by a clock: the wait, then the verdict on what was pressed
     // during it; false when that was Escape.
     bool WaitAndJudge();

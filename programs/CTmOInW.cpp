@@ -7,7 +7,7 @@ CTmOInW::CTmOInW()
 
 int CTmOInW::ProcessKey()
 {
-    return TimedKeyVerdict(1, 4);
+    return TimedKeyVerdict(1, 4, true);
 }
 
 int CTmOInW::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
@@ -22,7 +22,7 @@ CTmOWbW::CTmOWbW()
 
 int CTmOWbW::ProcessKey()
 {
-    return TimedKeyVerdict(1, 4);
+    return TimedKeyVerdict(1, 4, true);
 }
 
 int CTmOWbW::TypeDicOrBackDicFromFile(int DicOrBackDicInd)

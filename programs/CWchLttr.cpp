@@ -8,6 +8,7 @@
 
 int CWchLttr::ProcessKey()
 {
+    WaitPastBackspaces();
     return RevealKeyVerdict();
 }
 
@@ -44,7 +45,8 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
         if (m_PhraseMarked)
             WritePhraseInFileOrder(DicOrBackDicInd);
         g_pOScreen->PutStr(CONTINUE_LINE);
-        g_pIKbrd->GetKbHit(); // not judged: Escape here only moves on
+        g_pIKbrd->GetKbHit(); // not judged: Escape here only moves on, Backspace takes back
+        WaitPastBackspaces();
     }
     return 0;
 }

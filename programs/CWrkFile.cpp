@@ -11,6 +11,7 @@
 #include "texts/ISmrtFile.h"
 #include "texts/IUtltsFile.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -74,11 +75,38 @@ int CWrkFile::CopyTexts(char* dic, char* backDic)
     return 0;
 }
 
-int CWrkFile::WritePair(const char* dic, const char* backDic)
+void CWrkFile::BeginRecord()
 {
+    m_RecordStarts.push_back(m_pISf_Out->sf_ftell());
     m_WasWritten = 1;
     ++m_Marked;
     PassProgress().Mark();
+}
+
+int CWrkFile::TakeBackLast()
+{
+    if (m_Stored >= 0 || m_RecordStarts.empty())
+        return 0;
+    const char* cut = g_pIUtltsFile->GetCutFileName();
+    m_pISf_Out->sf_fclose(); // flushed: the file holds every record written
+    std::string bytes;
+    const long start = m_RecordStarts.back();
+    if (start < 0 || !plat::ReadFileWhole(cut, bytes) || static_cast<std::size_t>(start) > bytes.size())
+        LogFatal("\nCWrkFile::TakeBackLast(), error, cannot read the output (current.cut)");
+    bytes.resize(static_cast<std::size_t>(start));
+    if (!plat::WriteFileAtomic(cut, bytes) || m_pISf_Out->sf_fopen(cut, "ab") != 0 ||
+        m_pISf_Out->sf_fseek(0, SEEK_END) != 0)
+        LogFatal("\nCWrkFile::TakeBackLast(), error, cannot rewrite the output (current.cut)");
+    m_RecordStarts.pop_back();
+    --m_Marked;
+    m_WasWritten = m_Marked > 0 ? 1 : 0;
+    PassProgress().Unmark();
+    return 1;
+}
+
+int CWrkFile::WritePair(const char* dic, const char* backDic)
+{
+    BeginRecord();
     m_pISf_Out->sf_fputc('*');
     m_pISf_Out->sf_fputs(dic);
     m_pISf_Out->sf_fputc('\n');
@@ -90,9 +118,7 @@ int CWrkFile::WritePair(const char* dic, const char* backDic)
 
 int CWrkFile::WriteLine(const char* text)
 {
-    m_WasWritten = 1;
-    ++m_Marked;
-    PassProgress().Mark();
+    BeginRecord();
     m_pISf_Out->sf_fputs(text);
     m_pISf_Out->sf_fputc('\n');
     return 0;

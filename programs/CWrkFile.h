@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class ISmrtFile;
 
@@ -39,6 +40,10 @@ public:
     virtual int ReadScreen(int lines) { return ReadLines(m_Screen, lines); }
     virtual const char* GetScreen() { return m_Screen; }
     virtual int WriteLine(const char* text);
+    // Takes the last record written back out of the output: the output is rewritten whole
+    // (atomically) without it, so a crash leaves it as it was before or after. Returns 1 when a
+    // record was taken back, 0 when none is left or the results were stored already.
+    int TakeBackLast();
     // The phrase records, or the screens of `lines` lines, of the whole input, read through a
     // file of their own so the pass's reading is untouched.
     int CountRecords() const;
@@ -52,6 +57,8 @@ public:
     int WasWritten() const { return m_WasWritten; }
 
 private:
+    // Counts one more record written; its first byte is at the output's current position.
+    void BeginRecord();
     // ReadLines over any open file; pending as m_Pending.
     static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines);
 
@@ -67,4 +74,5 @@ private:
     int m_Pending = -1; // a character read but not stored by the last ReadLines, or -1
     int m_Stored = -1;  // result of StoreResults once it ran
     int m_Marked = 0;   // records (or screens) written to the output
+    std::vector<long> m_RecordStarts; // where each record written begins in the output
 };

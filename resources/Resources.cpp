@@ -12,7 +12,8 @@ const std::vector<Popup>& MainMenu()
           {ID_SLFILE_SAVERESULTSAS, "&Save Results As...\tCtrl+S", false},
           {ID_SLFILE_SETTINGS, "Settings...", false},
           {ID_SLFILE_EXIT, "Exit", false}}},
-        {"&View", {{ID_VIEW_TOOLBAR, "&Toolbar", false}, {ID_VIEW_STATUS_BAR, "&Status Bar", false}}},
+        {"&View", {{ID_VIEW_TOOLBAR, "&Toolbar", false}, {ID_VIEW_STATUS_BAR, "&Status Bar", false},
+                   {ID_VIEW_PROGRESS, "&Progress...", false}}},
         {"Keyboard", {{ID_KEYBOARD_KEYBOARDONLY, "Keyboard", false}, {ID_KEYBOARD_KEYBOARDMOUSE, "Mouse", false}}},
         {"Direction",
          {{ID_DIRECTION_1ST2ND, "1-st --> 2-nd", false}, {ID_DIRECTION_2ND1ST, "2-nd --> 1-st", false}}},
@@ -101,6 +102,7 @@ const char* Prompt(int id)
         {ID_HELP, "Show help on the current task or command\nHelp"},
         {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToolbar"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nStatus Bar"},
+        {ID_VIEW_PROGRESS, "Show the passes of the files practised, day by day\nProgress"},
     };
     const auto it = prompts.find(id);
     return it == prompts.end() ? nullptr : it->second;

@@ -56,6 +56,7 @@ enum : int {
     ID_HELP = 57670,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_PROGRESS = 32860, // the Progress window: passes over days
 };
 
 // The Mode menu's line of dashes: an item with no command, never translated.

@@ -111,7 +111,7 @@ const std::vector<MenuTop>& EnglishMenuResource()
     static const std::vector<MenuTop> menu = {
         {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {3, "&Save Results As...\tCtrl+S", 32795},
                      {4, "Settings...", 32771}, {5, "Exit", 32773}}},
-        {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}}},
+        {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}, {170, "&Progress...", 32860}}},
         {9, "Keyboard", {{10, "Keyboard", 32796}, {11, "Mouse", 32797}}},
         {12, "Direction", {{13, "1-st --> 2-nd", 32774}, {14, "2-nd --> 1-st", 32775}}},
         {15, "Mode", {{16, "In Whole", 32776}, {17, "Word By Word", 32777},

@@ -4,6 +4,7 @@
 #include "engine/CItrtnSrvc.h"
 #include "engine/CNxtPrFlSrvc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassHistory.h"
 #include "platform/PlatFs.h"
 #include "tests/FileTestSupport.h"
 #include "tests/ScopedGlobal.h"
@@ -230,4 +231,50 @@ TEST_F(IterationTest, AResultsNameThatDoesNotFitIsRefusedNotCut)
     EXPECT_EQ(std::string(m_pFiles->GetCurrentFileName()), m_Dir + "/DfltRslts/Lesson_1.mix");
 
     EXPECT_EQ(g_pIItrtnSrvc->SetRsltsTarget(std::string(plat::kMaxPath, 'd').c_str(), "x", "mix"), 1);
+}
+
+// The history of passes: records read back as written (a path with a tab, a backslash and a
+// line end included); a cut last line, a malformed one and one appended after a cut line are
+// told apart; the table of files and a file's days.
+TEST_F(IterationTest, HistoryRecordsRoundTripAndCutOrMalformedLinesAreSkipped)
+{
+    using hist::SPassRecord;
+    const std::vector<SPassRecord> written = {
+        {1765000000, 0, 0, 1, 20, 5, "/t/a.mix"},       {1765000600, 0, 0, 2, 5, 1, "/t/a.mix"},
+        {1765090000, 8, 1, 1, 12, 12, "/t/b\tc\\d\ne.mix"}, {1765180000, 2, 1, 3, 4, 0, "/t/b.mix"},
+    };
+    std::string bytes;
+    for (const SPassRecord& r : written)
+        bytes += hist::FormatRecord(r);
+    const auto same = [](const SPassRecord& a, const SPassRecord& b) {
+        return a.time == b.time && a.mode == b.mode && a.direction == b.direction && a.iteration == b.iteration &&
+               a.shown == b.shown && a.marked == b.marked && a.file == b.file;
+    };
+    const std::string bad[] = {"x\t0\t0\t1\t1\t0\t/f\n", "1\t11\t0\t1\t1\t0\t/f\n", "1\t0\t0\t1\t1\t2\t/f\n",
+                               "1\t0\t0\t1\t1\t0\t\n", "1\t0\t0\t1\t1\t0\t/f\\x\n", "1\t0\t0\n"};
+    for (const std::string& line : bad) {
+        const std::vector<SPassRecord> read = hist::ParseRecords(line + bytes + "1765\t0\t0");
+        ASSERT_EQ(read.size(), written.size()) << line;
+        for (std::size_t i = 0; i < read.size(); ++i)
+            EXPECT_TRUE(same(read[i], written[i])) << line << " " << i;
+    }
+
+    const std::string path = Path(hist::kFileName);
+    ASSERT_TRUE(plat::WriteFileAtomic(path, bytes + "1765\t0\t0")); // a crash cut the last append
+    ASSERT_TRUE(hist::AppendRecord(path, written[0]));
+    const std::vector<SPassRecord> read = hist::ReadHistory(path);
+    ASSERT_EQ(read.size(), written.size() + 1);
+    EXPECT_TRUE(same(read.back(), written[0]));
+
+    const std::vector<hist::SFileSummary> files = hist::SummariseFiles(written);
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(files[0].file, "/t/b.mix"); // the last practised first
+    EXPECT_EQ(files[0].knownPercent, 100); // no first iteration: the last pass
+    EXPECT_EQ(files[2].file, "/t/a.mix");
+    EXPECT_EQ(files[2].passes, 2);
+    EXPECT_EQ(files[2].knownPercent, 75); // of its first iteration
+    const std::vector<hist::SDayTotal> days = hist::DayTotals(hist::PassesOf(written, "/t/a.mix"));
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].shown, 25);
+    EXPECT_EQ(days[0].marked, 6);
 }

@@ -2,12 +2,14 @@
 // the marks, the iteration status after a pass, the comparison of letters and the factory.
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
+#include "engine/CPassProgress.h"
 #include "engine/CThrdAp.h"
 #include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassHistory.h"
 #include "platform/PlatFs.h"
 #include "programs/CAddBrkt.h"
 #include "programs/CIn_Whl.h"
@@ -19,6 +21,7 @@
 
 #include <chrono>
 #include <memory>
+#include <tuple>
 
 using Screens = std::vector<std::string>;
 
@@ -398,5 +401,45 @@ TEST_F(ProgramBaseTest, AProgramWithoutItsStringObjectsDoesNotRun)
                          "\nCBsPrgr::CBsPrgr,error, m_pCScrnStr == 0")
             << mode;
         EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
+    }
+}
+
+// Backspace in every mode where Space marks: A and B are marked and written, three Backspaces
+// at C take back B, then A, then nothing; C is marked; D's mark is taken back before (In
+// Whole, Word By Word) or after (Which Letter ?) its write. The results are those of a pass
+// that marked C alone. Time-out keys go by wait: "." none.
+TEST_F(InWholeTest, BackspaceTakesBackTheLastMarksInTurnInEveryMarkingMode)
+{
+    const std::string paced = " x x\b\b\b x \bx";
+    const struct {
+        int mode;
+        std::string keys;
+        bool timed;
+    } cases[] = {{0, paced, false}, {1, paced, false}, {2, paced, false},
+                 {3, " .. ..\b\b  \b.", true}, {4, " .. ..\b\b  \b.", true}};
+    SetSetting("To_InWh", "TimeOut", 1);
+    SetSetting("To_WbW", "TimeOut", 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        Open("Lesson.mix", "*A\n=a\n*B\n=b\n*C\n=c\n*D\n=d\n");
+        const std::size_t waits = m_TimeOuts.Waits().size(); // of the passes before
+        for (std::size_t i = 0; c.timed && i < c.keys.size(); ++i)
+            if (c.keys[i] != '.')
+                m_TimeOuts.KeyAt(static_cast<int>(waits + i), c.keys[i]);
+        FirstIteration(c.mode);
+        if (c.timed)
+            WaitForEnd();
+        else
+            Keys(c.keys);
+        EXPECT_EQ(Results(1), "*C\n=c\n");
+        EXPECT_EQ(ReadFile("current.cut"), "*C\n=c\n");
+        EXPECT_EQ(PassProgress().Get().marked, 1);
+        EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);
+        // The finished pass is the history's last record.
+        const auto history = hist::ReadHistory(m_Dir + "/" + hist::kFileName);
+        ASSERT_FALSE(history.empty());
+        EXPECT_EQ(std::make_tuple(history.back().mode, history.back().iteration, history.back().shown,
+                                  history.back().marked, history.back().file),
+                  std::make_tuple(c.mode, 1, 4, 1, std::string(g_pIUtltsFile->GetFilePath())));
     }
 }

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -50,8 +51,9 @@ protected:
     }
 
     // One pass as a program runs it: every phrase marked but the first, stored at the end.
-    // False when nothing was marked (the iterations are over).
-    bool Pass()
+    // False when nothing was marked (the iterations are over). beforeStore acts on the work
+    // file once every phrase was read.
+    bool Pass(const std::function<void(CWrkFile&)>& beforeStore = {})
     {
         g_pIItrtnSrvc->BeginPass();
         g_pIItrtnSrvc->MakeRsltsFileName();
@@ -63,6 +65,8 @@ protected:
                     work.WritePair(work.GetDic(), work.GetBackDic());
                     marked = true;
                 }
+            if (beforeStore)
+                beforeStore(work);
         }
         g_pIItrtnSrvc->SetIterationStatus(marked ? ITERATION_STATUS_NEXT : ITERATION_STATUS_IS_OVER);
         g_pIItrtnSrvc->EndPass();
@@ -152,6 +156,28 @@ TEST_F(ResultsFaultTest, AKillAtAnyStretchOfAResultsWriteLeavesNoResultsFile)
         EXPECT_EQ(st, k < size ? SIGKILL : 0) << k;
         EXPECT_EQ(plat::FileExists(Path("DfltRslts/Lesson_1.mix")), k >= size) << "killed after " << k << " bytes";
         ExpectWholeOrAbsentAndANextPass("killed after " + std::to_string(k) + " bytes");
+    }
+}
+
+// A kill at any stretch of the rewrite that takes the last mark back leaves current.cut as it
+// was before or after the take-back, never cut.
+TEST_F(ResultsFaultTest, AKillDuringATakeBackLeavesCurrentCutBeforeOrAfterIt)
+{
+    MakeReference();
+    const std::string before = m_Reference.at(1);
+    const std::string after = before.substr(0, before.rfind("*phrase"));
+    const long size = static_cast<long>(after.size());
+    for (long k = 0; k <= size; k += k < 4 || k > size - 4 ? 1 : size / 17) {
+        const int st = InChild([&] {
+            Pass([&](CWrkFile& work) {
+                plat::SetWriteBudgetForTests(k);
+                plat::SetCrashOnBudgetForTests(SIGKILL);
+                work.TakeBackLast();
+                _exit(0);
+            });
+        });
+        EXPECT_EQ(st, k < size ? SIGKILL : 0) << k;
+        EXPECT_EQ(ReadFile("current.cut"), k < size ? before : after) << "killed after " << k << " bytes";
     }
 }
 

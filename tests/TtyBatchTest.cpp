@@ -31,6 +31,17 @@ TEST_F(TtyBatchTest, InWholeRunsThePassesOverTheMarkedPhrasesUntilTheInputEnds)
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*Hello\n=Hallo\n");
 }
 
+// Backspace from the script takes back the pending mark, then the written one: no results, no
+// next iteration; the pass is in the history that --history prints.
+TEST_F(TtyBatchTest, BackspaceTakesTheMarksBackAndThePassIsInTheHistory)
+{
+    WriteFile("two.mix", kTwoPhrases);
+    ASSERT_EQ(Run("--mode 0 two.mix", " x \b\bx"), 0) << m_Err;
+    EXPECT_EQ(ReadFile("current.cut"), "");
+    ASSERT_EQ(Run("--history two.mix", ""), 0) << m_Err;
+    EXPECT_NE(m_Out.find("    2       0\n"), std::string::npos) << m_Out;
+}
+
 TEST_F(TtyBatchTest, BackDirectionAsksTheSecondTextAndKeepsTheFileOrderInTheResults)
 {
     WriteFile("two.mix", kTwoPhrases);

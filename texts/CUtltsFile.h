@@ -59,6 +59,10 @@ public:
     int CalcltFileNameAndExt(const char* fileName, std::string& name, std::string& ext) override;
 
     const CNxtPrFlSrvc& NxtPrFlSrvc() const { return m_NxtPrFl; }
+    // The executable's folder or the one given, without a trailing separator; for a program
+    // installed below <prefix>/bin, the learner's own folder (made when missing). Neither
+    // locks nor fills it: a reader of the folder's files calls it alone.
+    std::string FindPrgrmDir();
 
     // The view shows at most this many characters of a file.
     static constexpr std::size_t kMaxShownChars = 9998;
@@ -73,9 +77,6 @@ private:
         std::string to;
     };
 
-    // The executable's folder or the one given, without a trailing separator; for a program
-    // installed below <prefix>/bin, the learner's own folder (made when missing).
-    std::string FindPrgrmDir();
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
     int OpenPicked(IFileView& view, std::string chosen);

@@ -75,8 +75,8 @@ const char* const kKeys =
     "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
     "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
     "\n"
-    "In a pass: Space marks a phrase not yet known, Escape ends the pass, \"=\" shows\n"
-    "without marking; every other key is the learner's answer.\n"
+    "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
+    "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
     "\n"
     "Any key closes this page.";
 

@@ -27,6 +27,7 @@ const char* Usage()
 {
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
            "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
+           "       lexido-tty --history [FILE]\n"
            "       lexido-tty --help | --version\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
@@ -38,7 +39,9 @@ const char* Usage()
            "key wait followed by a line holding a form feed; in the time-out modes every wait\n"
            "prints the screen and takes the next byte as the key pressed during it.\n"
            "--speak-to writes the speech of TEXT in the language CODE (en, fr, de, ru, ...)\n"
-           "as a WAV file and ends.\n";
+           "as a WAV file and ends.\n"
+           "--history prints every file practised with its last date and share of known phrases,\n"
+           "or with FILE that file's passes, and ends.\n";
 }
 
 const char* VersionLine()
@@ -55,6 +58,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.help = true;
         } else if (!std::strcmp(arg, "--version")) {
             options.version = true;
+        } else if (!std::strcmp(arg, "--history")) {
+            options.history = true;
         } else if (!std::strcmp(arg, "--mode")) {
             if (!ParseInt(value, 0, 10, options.mode)) {
                 error = "--mode needs a number from 0 to 10";

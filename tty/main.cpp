@@ -3,6 +3,7 @@
 
 #include "tty/CTtyApp.h"
 #include "tty/CTtyBatch.h"
+#include "tty/TtyHistory.h"
 #include "tty/TtyOptions.h"
 #include "tty/TtySpeak.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
     }
     if (!options.speakTo.empty())
         return tty::SpeakToFile(options);
+    if (options.history)
+        return tty::PrintHistory(options.file, stdout);
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         tty::CTtyApp app;
         if (app.Terminal().Enter())

@@ -402,6 +402,28 @@ private slots:
         worker.join();
     }
 
+    // Backspace typed in the view takes back the second, then the first mark of the pass.
+    void backspaceTakesBackTheMarksOfThePassOneByOne()
+    {
+        GuiProgramFolder folder;
+        folder.Write(QString(kEnRu) + "01 Food and drink.mix", kTopic1);
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path(QString(kEnRu) + "01 Food and drink.mix").toStdString());
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 2) && Trigger(res::ID_TB_FIRSTITERATION));
+        CDrill_SdiView* view = g_pMainWnd->View();
+        view->setFocus();
+        QVERIFY(ScreenShows("Bread"));
+        QTest::keyClicks(view, " n n");
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 2 marked · pass 1"));
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 1 marked · pass 1"));
+        QCOMPARE(folder.Read("current.cut"), QByteArray("*Bread\n=\xd5\xeb\xe5\xe1\n")); // rewritten whole
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1"));
+        QCOMPARE(folder.Read("current.cut"), QByteArray());
+        QVERIFY(Trigger(res::ID_FILE_NEW));
+    }
+
     void aPassInWholeMarksTwoPhrasesAndOffersTheNextIteration()
     {
         GuiProgramFolder folder;

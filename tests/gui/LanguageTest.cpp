@@ -5,9 +5,11 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/CProgressWnd.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/PassHistory.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
@@ -22,6 +24,7 @@
 #include <QPainter>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -143,7 +146,7 @@ void ExpectWholeMenuIn(int language)
             QCOMPARE(items[k]->data().toInt(), item.id);
             // The dashes are never translated; "Keyboard" of an item is text 10, not 9.
             QByteArray wanted = item.caption;
-            for (int index = 2; item.id != res::ID_NONE && index <= 49; ++index) {
+            for (int index = 2; item.id != res::ID_NONE && index <= LCL_MAX_TEXT; ++index) {
                 if (index != 9 && QByteArray(item.caption) == en->GetText(index)) {
                     wanted = texts->GetText(index);
                     break;
@@ -322,6 +325,44 @@ private slots:
             QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString::fromUtf8(c.legend));
             SaveShot(g_pMainWnd, c.shot);
             QVERIFY(Trigger(res::ID_FILE_NEW));
+        }
+    }
+
+    // View > Progress... over a history of two files, the open one practised on six days.
+    void theProgressWindowShowsTheOpenFileAndEveryFilePractised()
+    {
+        const struct {
+            int language;
+            const char* title;
+            const char* shot;
+        } cases[] = {{LANGUAGE_ENGLISH, "a.mix: marked against shown", "progress-english"},
+                     {LANGUAGE_GERMAN, "a.mix: markiert gegenüber gezeigt", "progress-german"},
+                     {LANGUAGE_RUSSIAN, "a.mix: отмечено и показано", "progress-russian"}};
+        for (const auto& c : cases) {
+            GuiProgramFolder folder;
+            folder.Write("Text/a.mix", "*Tea=Tee\n");
+            const std::string a = folder.Path("Text/a.mix").toStdString();
+            std::string history;
+            for (int day = 0; day < 6; ++day)
+                for (int k = 0; k < 2; ++k)
+                    history += hist::FormatRecord({1765000000LL + day * 86400 + k * 600, 0, 0, k + 1,
+                                                   k ? 8 - day : 20, k ? 2 : 6 - day, a});
+            history += hist::FormatRecord({1765900000LL, 2, 1, 1, 10, 1, "/x/b.mix"}) + "1766";
+            folder.Write("History.txt", QByteArray::fromStdString(history));
+            folder.Start();
+            if (c.language != LANGUAGE_ENGLISH)
+                QVERIFY(SwitchTo(c.language));
+            folder.dialogs.openAnswers = {a};
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_VIEW_PROGRESS));
+            auto* w = g_pMainWnd->findChild<CProgressWnd*>();
+            QVERIFY(w && w->isVisible());
+            QCOMPARE(w->Title()->text(), QString::fromUtf8(c.title));
+            QCOMPARE(w->Table()->rowCount(), 2);
+            QCOMPARE(w->Table()->item(0, 0)->text(), QString("b.mix")); // the last practised first
+            QCOMPARE(w->Table()->item(1, 3)->text(), QString("95 %")); // a.mix's last first iteration
+            SaveShot(w, c.shot);
+            w->Charts()->setCurrentIndex(1);
+            SaveShot(w, QString(c.shot) + "-days");
         }
     }
 

@@ -124,6 +124,16 @@ const SLclText kTexts[] = {
     {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
     {133, "%1 übt die %2 markierten Sätze noch einmal"},
     {134, "Nichts markiert: Sie können diese Datei. Weiter: %1"},
+    {190, "&Importieren..."},
+    {191, "%1 Phrasen importiert, %2 übersprungen (leere Seite)"},
+    {192, ", %1 Texte auf 1023 Bytes gekürzt"},
+    {193, ", %1 Texte mit * oder = in voller Breite"},
+    {194, "Die Datei kann nicht gelesen werden."},
+    {195, "Die Datei ist kein Text: importiert werden kann UTF-8 oder UTF-16 mit Byte-Order-Mark."},
+    {196, "Die Datei ist kein wohlgeformtes XML (Zeile %1)."},
+    {197, "Die Datei hat keine bekannte Form: Text mit Tabulatoren oder Kommas getrennt, ein Anki-Export der Notizen als Klartext oder KDE-Vokabeln (kvtml 2.0)."},
+    {198, "Die Datei enthält keine Phrase mit beiden Seiten."},
+    {199, "Die Phrasendatei kann nicht geschrieben werden."},
 };
 
 const CLclTextTable& Table()

@@ -2,6 +2,7 @@
 // The command line of the terminal front-end:
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
 //   lexido-tty --speak-to FILE.wav --language CODE TEXT
+//   lexido-tty --import IN OUT.mix
 //   lexido-tty --help | --version
 
 #include <string>
@@ -17,6 +18,8 @@ struct Options {
     std::string speakTo;  // the WAV file the speech of the text goes to; empty: no speech
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
     bool version = false;
+    std::string importFrom; // the material --import makes a phrase file of; empty: no import
+    std::string importTo;   // that phrase file
 };
 
 // False with a message for the learner when the line cannot be used.

@@ -123,6 +123,12 @@ int OpenFile(IFileView* view)
     return g_pIUtltsFile->OpenFile(view);
 }
 
+int OpenPath(IFileView* view, const char* path)
+{
+    g_pIMfcCmmnProc->RetirePass();
+    return g_pIUtltsFile->OpenPath(view, path);
+}
+
 int OpenPhraseBook(IFileView* view, int id)
 {
     const char* folder = PhraseBookFolder(id);

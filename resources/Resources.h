@@ -40,6 +40,7 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
+    ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -15,6 +15,7 @@ public:
     int InitNxtPrFlSrvc() override { return 0; }
     int OpenFile(IFileView*) override { return 0; }
     int OpenFile_for_Phrase_book(IFileView*, const char*, const char*) override { return 0; }
+    int OpenPath(IFileView*, const char*) override { return 0; }
     int SaveResultsAs(IFileView*) override { return 0; }
     int ScrallViewFile(IFileView*, int, int, void*) override { return 0; }
     const char* GetFileDir() override { return ""; }

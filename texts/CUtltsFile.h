@@ -26,6 +26,7 @@ public:
     int InitNxtPrFlSrvc() override;
     int OpenFile(IFileView* view) override;
     int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) override;
+    int OpenPath(IFileView* view, const char* path) override;
     int SaveResultsAs(IFileView* view) override;
     int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) override;
     const char* GetPrgrmDir() override { return m_PrgrmDir.c_str(); }

@@ -143,7 +143,7 @@ void ExpectWholeMenuIn(int language)
             QCOMPARE(items[k]->data().toInt(), item.id);
             // The dashes are never translated; "Keyboard" of an item is text 10, not 9.
             QByteArray wanted = item.caption;
-            for (int index = 2; item.id != res::ID_NONE && index <= 49; ++index) {
+            for (int index = 2; item.id != res::ID_NONE && index <= LCL_MAX_TEXT; ++index) {
                 if (index != 9 && QByteArray(item.caption) == en->GetText(index)) {
                     wanted = texts->GetText(index);
                     break;

@@ -130,15 +130,16 @@ void CDrill_SdiView::OnSlfileImport()
     if (!Dialogs().AskImportSource(g_pIUtltsFile->GetFileDir(), in))
         return;
     const std::size_t dot = in.find_last_of('.'), slash = in.find_last_of('/');
-    const std::string name = in.substr(0, dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : in.size());
+    const std::string name =
+        in.substr(0, dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : in.size());
     if (!Dialogs().AskImportTarget((name + ".mix").c_str(), out))
         return;
     const imp::SResult result = imp::ImportFile(in, out);
     const bool imported = result.problem == imp::Problem::None;
     if (!imported)
         LogMsg("\nCDrill_SdiView::OnSlfileImport(), the file could not be imported");
-    Dialogs().ShowImportOutcome(imported, ImportOutcomeText(result, *g_pILocal).c_str(),
-                                imp::SubjectPath(result, in, out).c_str());
+    Dialogs().ShowImportOutcome(
+        imported, ImportOutcomeText(result, *g_pILocal).c_str(), imp::SubjectPath(result, in, out).c_str());
     if (imported && drill::OpenPath(this, out.c_str()) != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileImport(), error after g_pIUtltsFile->OpenPath()");
 }

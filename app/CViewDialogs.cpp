@@ -54,8 +54,8 @@ bool CViewDialogs::AskSavePath(const char* defaultExt, const char* initialName, 
     return AskSave(PlainCaption(LclText(3, "&Save Results As...")), defaultExt, initialName, filter, path);
 }
 
-bool CViewDialogs::AskSave(const QString& title, const char* defaultExt, const char* initialName, const char* filter,
-                           std::string& path)
+bool CViewDialogs::AskSave(
+    const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path)
 {
     QFileDialog dialog(m_Parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -138,11 +138,15 @@ bool CViewDialogs::AskImportTarget(const char* initialName, std::string& path)
     return AskSave(PlainCaption(LclText(190, "&Import...")), "mix", initialName, kPhraseFileFilter, path);
 }
 
+std::unique_ptr<QMessageBox> CViewDialogs::MakeImportOutcomeBox(QWidget* parent, bool imported, const char* text,
+                                                                 const char* path)
+{
+    return std::make_unique<QMessageBox>(imported ? QMessageBox::Information : QMessageBox::Warning, ProductTitle(),
+                                         FromCodePage(text, CLocal::InterfaceCodePage()) + "\n" + FromPath(path),
+                                         QMessageBox::Ok, parent);
+}
+
 void CViewDialogs::ShowImportOutcome(bool imported, const char* text, const char* path)
 {
-    const QString message = FromCodePage(text, CLocal::InterfaceCodePage()) + "\n" + FromPath(path);
-    if (imported)
-        QMessageBox::information(m_Parent, ProductTitle(), message);
-    else
-        QMessageBox::warning(m_Parent, ProductTitle(), message);
+    MakeImportOutcomeBox(m_Parent, imported, text, path)->exec();
 }

@@ -28,10 +28,14 @@ public:
     // "Discard" and "Cancel").
     static std::unique_ptr<QMessageBox> MakeUnsavedBox(QWidget* parent, int passes, int marked);
 
+    // The message of what an import came to, as it is shown.
+    static std::unique_ptr<QMessageBox> MakeImportOutcomeBox(QWidget* parent, bool imported, const char* text,
+                                                             const char* path);
+
 private:
     bool AskOpen(const QString& title, const char* initialPath, const char* filter, std::string& path);
-    bool AskSave(const QString& title, const char* defaultExt, const char* initialName, const char* filter,
-                 std::string& path);
+    bool AskSave(
+        const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path);
 
     QWidget* m_Parent;
 };

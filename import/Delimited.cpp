@@ -84,9 +84,8 @@ std::string HeaderKey(const std::string& line, std::string& value)
     const std::size_t colon = line.find(':');
     if (line.empty() || line[0] != '#' || colon == std::string::npos)
         return std::string();
-    static const char* const kKeys[] = {"separator", "html",          "tags",            "columns",
-                                        "notetype",  "deck",          "guid column",     "notetype column",
-                                        "deck column", "tags column"};
+    static const char* const kKeys[] = {"separator", "html", "tags", "columns", "notetype", "deck", "guid column",
+        "notetype column", "deck column", "tags column"};
     const std::string key = Lower(line.substr(1, colon - 1));
     value = line.substr(colon + 1);
     while (!value.empty() && (value.back() == '\r' || value.back() == ' '))

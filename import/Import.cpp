@@ -46,7 +46,9 @@ bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
 // nor UTF-16 with its mark, or holding a zero byte (a binary file).
 bool DecodeText(const std::string& bytes, std::string& text)
 {
-    const auto starts = [&](const char* bom) { return bytes.compare(0, std::char_traits<char>::length(bom), bom) == 0; };
+    const auto starts = [&](const char* bom) {
+        return bytes.compare(0, std::char_traits<char>::length(bom), bom) == 0;
+    };
     if (starts("\xFF\xFE") || starts("\xFE\xFF"))
         return Utf16ToUtf8(bytes, bytes[0] == '\xFE', text);
     text = bytes.substr(starts("\xEF\xBB\xBF") ? 3 : 0);
@@ -61,7 +63,8 @@ std::string Extension(const std::string& name)
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return std::string();
     std::string ext = name.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(
+        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
 }
 

@@ -20,9 +20,11 @@ void ReadKvtml(const std::string& text, CPhraseSink& sink, SResult& result)
     const pugi::xml_parse_result parsed =
         doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
-        const std::size_t at = std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0)), text.size());
+        const std::size_t at =
+            std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0)), text.size());
         result.problem = Problem::BadXml;
-        result.line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+        result.line =
+            1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
         return;
     }
     const pugi::xml_node root = doc.document_element();

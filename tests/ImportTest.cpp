@@ -20,7 +20,7 @@ struct SCase {
 const SCase kCases[] = {
     {"words.tsv", Problem::None, 3, 2, 2, 0, "*house\n=Haus\n*dog\n=Hund\n*2 ＝ two\n=＊zwei＊\n"},
     {"quoted.csv", Problem::None, 4, 1, 0, 0,
-     "*front\n=back\n*one, two\n=eins, zwei\n*say \"hi\"\n=sag \"hallo\"\n*two lines\n=zwei Zeilen\n"},
+        "*front\n=back\n*one, two\n=eins, zwei\n*say \"hi\"\n=sag \"hallo\"\n*two lines\n=zwei Zeilen\n"},
     {"notes.txt", Problem::None, 2, 0, 0, 0, "*bread & butter\n=Brot und Butter\n*<cat>\n=Abc &eacute;\n"},
     {"plain_notes.txt", Problem::None, 2, 0, 0, 0, "*sun\n=Sonne; die\n*moon\n=<i>Mond</i>\n"},
     {"two_languages.kvtml", Problem::None, 2, 1, 0, 0, "*water\n=νερό\n*bread (food)\n=ψωμί\n"},

@@ -16,7 +16,7 @@ int ImportToFile(const Options& options)
     const std::string text = ImportOutcomeText(result, english);
     if (result.problem != imp::Problem::None) {
         std::fprintf(stderr, "lexido-tty: %s: %s\n",
-                     imp::SubjectPath(result, options.importFrom, options.importTo).c_str(), text.c_str());
+            imp::SubjectPath(result, options.importFrom, options.importTo).c_str(), text.c_str());
         return 1;
     }
     std::printf("%s\n", text.c_str());

@@ -17,7 +17,7 @@ while IFS='|' read -r in out code stdout stderr; do
         fail=1
     fi
 done <<TABLE
-$data/words.tsv|$dir/w.mix|0|3 phrases imported, 2 skipped (empty side), 2 texts with * or = put in full width|
+$data/words.tsv|$dir/w.mix|0|3 phrases imported, 2 skipped (empty side), texts with * or = put in full width: 2|
 $data/two_languages.kvtml|$dir/k.mix|0|2 phrases imported, 1 skipped (empty side)|
 $data/broken.kvtml|$dir/b.mix|1||broken.kvtml: The file is not well-formed XML (line 4).
 $data/picture.txt|$dir/p.mix|1||picture.txt: The file is not text

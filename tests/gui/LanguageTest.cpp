@@ -5,10 +5,12 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/CViewDialogs.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "locale/CLocal.h"
+#include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatExit.h"
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -322,6 +325,23 @@ private slots:
             QCOMPARE(g_pMainWnd->statusBar()->currentMessage(), QString::fromUtf8(c.legend));
             SaveShot(g_pMainWnd, c.shot);
             QVERIFY(Trigger(res::ID_FILE_NEW));
+        }
+    }
+
+    void anImportsSummaryIsShownInEveryLanguageWithItsFile()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        imp::SResult r;
+        r.imported = 312, r.skipped = 4, r.cut = 1, r.markers = 2;
+        for (int language : {LANGUAGE_ENGLISH, LANGUAGE_GERMAN, LANGUAGE_RUSSIAN}) {
+            QVERIFY(SwitchTo(language));
+            const std::unique_ptr<QMessageBox> box = CViewDialogs::MakeImportOutcomeBox(
+                g_pMainWnd, true, ImportOutcomeText(r, *g_pILocal).c_str(), "/home/learner/words.mix");
+            box->show();
+            QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+            QVERIFY(box->text().contains("312") && box->text().endsWith("\n/home/learner/words.mix"));
+            SaveShot(box.get(), QString("import-summary-%1").arg(language));
         }
     }
 

@@ -129,10 +129,7 @@ void CDrill_SdiView::OnSlfileImport()
     std::string in, out;
     if (!Dialogs().AskImportSource(g_pIUtltsFile->GetFileDir(), in))
         return;
-    const std::size_t dot = in.find_last_of('.'), slash = in.find_last_of('/');
-    const std::string name =
-        in.substr(0, dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : in.size());
-    if (!Dialogs().AskImportTarget((name + ".mix").c_str(), out))
+    if (!Dialogs().AskImportTarget(imp::PhraseFileFor(in).c_str(), out))
         return;
     const imp::SResult result = imp::ImportFile(in, out);
     const bool imported = result.problem == imp::Problem::None;

@@ -55,14 +55,19 @@ bool DecodeText(const std::string& bytes, std::string& text)
     return text.find('\0') == std::string::npos && plat::IsUtf8(text);
 }
 
-// The extension of a file name, lower-case, without its dot.
-std::string Extension(const std::string& name)
+// Where the extension of a file name begins: at its last dot, if that is in the last part.
+std::size_t ExtensionDot(const std::string& name)
 {
     const std::size_t slash = name.find_last_of('/');
     const std::size_t dot = name.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return std::string();
-    std::string ext = name.substr(dot + 1);
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string::npos : dot;
+}
+
+// The extension of a file name, lower-case, without its dot.
+std::string Extension(const std::string& name)
+{
+    const std::size_t dot = ExtensionDot(name);
+    std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
     std::transform(
         ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
@@ -129,6 +134,11 @@ SResult ImportFile(const std::string& in, const std::string& out)
     if (result.problem == Problem::None && !plat::WriteFileAtomic(out, phrases))
         result.problem = Problem::CannotWrite;
     return result;
+}
+
+std::string PhraseFileFor(const std::string& in)
+{
+    return in.substr(0, std::min(ExtensionDot(in), in.size())) + ".mix";
 }
 
 const std::string& SubjectPath(const SResult& result, const std::string& in, const std::string& out)

@@ -40,6 +40,10 @@ SResult ImportBytes(const std::string& bytes, const std::string& name, std::stri
 // nothing is written when there is a problem.
 SResult ImportFile(const std::string& in, const std::string& out);
 
+// The phrase file an input becomes unless the learner names another: its path with the
+// extension ".mix" for its own.
+std::string PhraseFileFor(const std::string& in);
+
 // The file a message about the result names: out when it was written or could not be, in
 // otherwise.
 const std::string& SubjectPath(const SResult& result, const std::string& in, const std::string& out);

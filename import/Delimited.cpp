@@ -72,12 +72,6 @@ void AddFirstTwo(CPhraseSink& sink, const Fields& f)
     sink.Add(f[0], f.size() > 1 ? f[1] : std::string());
 }
 
-std::string Lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 // The key of a header line "#key:value", lower-case; empty when the line is none.
 std::string HeaderKey(const std::string& line, std::string& value)
 {
@@ -86,7 +80,7 @@ std::string HeaderKey(const std::string& line, std::string& value)
         return std::string();
     static const char* const kKeys[] = {"separator", "html", "tags", "columns", "notetype", "deck", "guid column",
         "notetype column", "deck column", "tags column"};
-    const std::string key = Lower(line.substr(1, colon - 1));
+    const std::string key = AsciiLower(line.substr(1, colon - 1));
     value = line.substr(colon + 1);
     while (!value.empty() && (value.back() == '\r' || value.back() == ' '))
         value.pop_back();
@@ -109,7 +103,7 @@ char Separator(const std::string& value)
         const char* name;
         char c;
     } kNames[] = {{"tab", '\t'}, {"comma", ','}, {"semicolon", ';'}, {"space", ' '}, {"pipe", '|'}, {"colon", ':'}};
-    const std::string v = Lower(value);
+    const std::string v = AsciiLower(value);
     for (const auto& n : kNames)
         if (v == n.name)
             return n.c;
@@ -120,6 +114,12 @@ char Separator(const std::string& value)
 }
 
 } // namespace
+
+std::string AsciiLower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
 
 bool HasAnkiHeader(const std::string& text)
 {
@@ -153,7 +153,7 @@ bool ReadAnki(const std::string& text, CPhraseSink& sink)
         if (key == "separator" && !(sep = Separator(value)))
             return false;
         if (key == "html")
-            html = Lower(value) == "true";
+            html = AsciiLower(value) == "true";
         if (key.size() > 7 && key.compare(key.size() - 7, 7, " column") == 0)
             notFields.push_back(std::strtol(value.c_str(), nullptr, 10));
     }

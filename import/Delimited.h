@@ -8,6 +8,9 @@
 
 namespace imp {
 
+// The text with its ASCII letters in lower case (names, keys and extensions are compared so).
+std::string AsciiLower(std::string s);
+
 // True when the text opens with a header line of Anki's export ("#separator:tab", "#html:true").
 bool HasAnkiHeader(const std::string& text);
 

@@ -7,7 +7,6 @@
 #include "platform/PlatUtf8.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace imp {
@@ -67,10 +66,7 @@ std::size_t ExtensionDot(const std::string& name)
 std::string Extension(const std::string& name)
 {
     const std::size_t dot = ExtensionDot(name);
-    std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
-    std::transform(
-        ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
+    return dot == std::string::npos ? std::string() : AsciiLower(name.substr(dot + 1));
 }
 
 Form ChooseForm(const std::string& text, const std::string& ext)

@@ -115,6 +115,7 @@ private:
     // Commands (handler names as in the command table).
     void OnSlfileFirstFileOpen();
     void OnFileOpen();
+    void OnSlfileImport();
     void OnSlfileSaveresultsas();
     void OnFileSave();
     void OnSlfileSettings();

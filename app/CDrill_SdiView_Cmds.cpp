@@ -14,7 +14,9 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
+#include "import/Import.h"
 #include "locale/ILocal.h"
+#include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
@@ -60,6 +62,7 @@ void CDrill_SdiView::OnCommand(int id)
     switch (id) {
     case ID_SLFILE_FIRSTFILEOPEN: OnSlfileFirstFileOpen(); break;
     case ID_FILE_OPEN: OnFileOpen(); break;
+    case ID_SLFILE_IMPORT: OnSlfileImport(); break;
     case ID_SLFILE_SAVERESULTSAS: OnSlfileSaveresultsas(); break;
     case ID_FILE_SAVE: OnFileSave(); break;
     case ID_SLFILE_SETTINGS: OnSlfileSettings(); break;
@@ -126,6 +129,25 @@ void CDrill_SdiView::OnRecentFile(int index)
     SetViewHandle();
     if (drill::OpenRecentFile(this, index) != 0)
         LogFatal("\n,CDrill_SdiView::OnRecentFile(), error after g_pIUtltsFile->OpenPath()");
+}
+
+// File > Import: the material and the phrase file it becomes are asked for, the outcome is
+// told, and the new phrase file is opened as File > Open opens a file.
+void CDrill_SdiView::OnSlfileImport()
+{
+    std::string in, out;
+    if (!Dialogs().AskImportSource(g_pIUtltsFile->GetFileDir(), in))
+        return;
+    if (!Dialogs().AskImportTarget(imp::PhraseFileFor(in).c_str(), out))
+        return;
+    const imp::SResult result = imp::ImportFile(in, out);
+    const bool imported = result.problem == imp::Problem::None;
+    if (!imported)
+        LogMsg("\nCDrill_SdiView::OnSlfileImport(), the file could not be imported");
+    Dialogs().ShowImportOutcome(
+        imported, ImportOutcomeText(result, *g_pILocal).c_str(), imp::SubjectPath(result, in, out).c_str());
+    if (imported && drill::OpenPath(this, out.c_str()) != 0)
+        LogFatal("\nCDrill_SdiView::OnSlfileImport(), error after g_pIUtltsFile->OpenPath()");
 }
 
 void CDrill_SdiView::OnSlfileSaveresultsas()

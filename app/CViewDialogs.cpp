@@ -1,6 +1,8 @@
 #include "app/CViewDialogs.h"
 
 #include "app/WindowTexts.h"
+#include "locale/CLocal.h"
+#include "qttext/CodePageText.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -35,7 +37,12 @@ QString FromPath(const char* p)
 
 bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std::string& path)
 {
-    const QString chosen = QFileDialog::getOpenFileName(m_Parent, PlainCaption(LclText(2, "&Open...")), FromPath(initialPath), QtFilter(filter));
+    return AskOpen(PlainCaption(LclText(2, "&Open...")), initialPath, filter, path);
+}
+
+bool CViewDialogs::AskOpen(const QString& title, const char* initialPath, const char* filter, std::string& path)
+{
+    const QString chosen = QFileDialog::getOpenFileName(m_Parent, title, FromPath(initialPath), QtFilter(filter));
     if (chosen.isEmpty())
         return false;
     path = QFile::encodeName(chosen).toStdString();
@@ -44,7 +51,13 @@ bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std:
 
 bool CViewDialogs::AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path)
 {
-    QFileDialog dialog(m_Parent, PlainCaption(LclText(3, "&Save Results As...")));
+    return AskSave(PlainCaption(LclText(3, "&Save Results As...")), defaultExt, initialName, filter, path);
+}
+
+bool CViewDialogs::AskSave(
+    const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path)
+{
+    QFileDialog dialog(m_Parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QtFilter(filter));
     dialog.setDefaultSuffix(QString::fromLatin1(defaultExt ? defaultExt : ""));
@@ -113,4 +126,27 @@ bool CViewDialogs::AskResultsFolder(std::string& folder)
 void CViewDialogs::ShowKeptResults(const char* folder)
 {
     QMessageBox::information(m_Parent, ProductTitle(), LclText(123, "The results never saved were kept in:") + "\n" + FromPath(folder));
+}
+
+bool CViewDialogs::AskImportSource(const char* initialPath, std::string& path)
+{
+    return AskOpen(PlainCaption(LclText(190, "&Import...")), initialPath, kImportFilter, path);
+}
+
+bool CViewDialogs::AskImportTarget(const char* initialName, std::string& path)
+{
+    return AskSave(PlainCaption(LclText(190, "&Import...")), "mix", initialName, kPhraseFileFilter, path);
+}
+
+std::unique_ptr<QMessageBox> CViewDialogs::MakeImportOutcomeBox(QWidget* parent, bool imported, const char* text,
+                                                                 const char* path)
+{
+    return std::make_unique<QMessageBox>(imported ? QMessageBox::Information : QMessageBox::Warning, ProductTitle(),
+                                         FromCodePage(text, CLocal::InterfaceCodePage()) + "\n" + FromPath(path),
+                                         QMessageBox::Ok, parent);
+}
+
+void CViewDialogs::ShowImportOutcome(bool imported, const char* text, const char* path)
+{
+    MakeImportOutcomeBox(m_Parent, imported, text, path)->exec();
 }

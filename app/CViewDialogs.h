@@ -7,6 +7,7 @@
 #include <memory>
 
 class QMessageBox;
+class QString;
 class QWidget;
 
 class CViewDialogs : public IFileDialogs {
@@ -19,11 +20,22 @@ public:
     UnsavedAnswer AskUnsavedResults(int passes, int marked) override;
     bool AskResultsFolder(std::string& folder) override;
     void ShowKeptResults(const char* folder) override;
+    bool AskImportSource(const char* initialPath, std::string& path) override;
+    bool AskImportTarget(const char* initialName, std::string& path) override;
+    void ShowImportOutcome(bool imported, const char* text, const char* path) override;
 
     // The question about results never saved, as it is shown (its buttons named "Save",
     // "Discard" and "Cancel").
     static std::unique_ptr<QMessageBox> MakeUnsavedBox(QWidget* parent, int passes, int marked);
 
+    // The message of what an import came to, as it is shown.
+    static std::unique_ptr<QMessageBox> MakeImportOutcomeBox(QWidget* parent, bool imported, const char* text,
+                                                             const char* path);
+
 private:
+    bool AskOpen(const QString& title, const char* initialPath, const char* filter, std::string& path);
+    bool AskSave(
+        const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path);
+
     QWidget* m_Parent;
 };

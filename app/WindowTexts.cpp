@@ -61,6 +61,9 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
     static const std::map<int, std::pair<const char*, const char*>> prompts = {
         {ID_SLFILE_FIRSTFILEOPEN, {"Открыть файл для работы", "Datei zum Üben öffnen"}},
         {ID_FILE_OPEN, {"Открыть файл для работы\nОткрыть", "Datei zum Üben öffnen\nÖffnen"}},
+        {ID_SLFILE_IMPORT,
+         {"Сделать файл фраз из слов другой программы или таблицы",
+          "Eine Phrasendatei aus Wörtern eines anderen Trainers oder einer Tabelle machen"}},
         {ID_SLFILE_SAVERESULTSAS,
          {"Сохранить результаты итераций просмотра файла", "Ergebnisse der Iterationen speichern"}},
         {ID_FILE_SAVE, {"Сохранить результаты\nСохранить", "Ergebnisse speichern\nSpeichern"}},

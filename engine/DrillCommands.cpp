@@ -132,6 +132,12 @@ int OpenFile(IFileView* view)
     return Opened(g_pIUtltsFile->OpenFile(view));
 }
 
+int OpenPath(IFileView* view, const char* path)
+{
+    g_pIMfcCmmnProc->RetirePass();
+    return Opened(g_pIUtltsFile->OpenPath(view, path));
+}
+
 int OpenPhraseBook(IFileView* view, int id)
 {
     const char* folder = PhraseBookFolder(id);
@@ -146,8 +152,7 @@ int OpenRecentFile(IFileView* view, int index)
     const std::vector<std::string> list = recent::List();
     if (index < 0 || index >= static_cast<int>(list.size()))
         return 0;
-    g_pIMfcCmmnProc->RetirePass();
-    return Opened(g_pIUtltsFile->OpenPath(view, list[static_cast<std::size_t>(index)].c_str()));
+    return OpenPath(view, list[static_cast<std::size_t>(index)].c_str());
 }
 
 bool CanRunFirstIteration() { return g_pIUtltsFile->CanStartIteration() != 0; }

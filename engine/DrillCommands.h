@@ -38,6 +38,8 @@ int CancelIteration();
 // results count for the file it ran over, and the file opened next starts at a first iteration.
 // The result is that of the file utilities.
 int OpenFile(IFileView* view);
+// The file at path, as if the Open dialog had chosen it (File > Import opens what it made).
+int OpenPath(IFileView* view, const char* path);
 // The Phrase-book menu (ids 32818 to 32829): the Open dialog on the first topic of the pair's
 // folder. Both directions of a pair share one folder; null for another id.
 const char* PhraseBookFolder(int id);

@@ -150,6 +150,16 @@ const SLclText kTexts[] = {
     {182, "Phrases"},
     {183, "%1: marked against shown"},
     {184, "No pass of the open file yet."},
+    {190, "&Import..."},
+    {191, "%1 phrases imported, %2 skipped (empty side)"},
+    {192, ", texts cut to 1023 bytes: %1"},
+    {193, ", texts with * or = put in full width: %1"},
+    {194, "The file cannot be read."},
+    {195, "The file is not text: UTF-8, or UTF-16 with a byte-order mark, can be imported."},
+    {196, "The file is not well-formed XML (line %1)."},
+    {197, "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE vocabulary (kvtml 2.0)."},
+    {198, "The file holds no phrase with both sides."},
+    {199, "The phrase file cannot be written."},
 };
 
 const CLclTextTable& Table()

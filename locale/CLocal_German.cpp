@@ -149,6 +149,16 @@ const SLclText kTexts[] = {
     {182, "Phrasen"},
     {183, "%1: markiert gegenüber gezeigt"},
     {184, "Noch kein Durchgang der offenen Datei."},
+    {190, "&Importieren..."},
+    {191, "%1 Phrasen importiert, %2 übersprungen (leere Seite)"},
+    {192, ", auf 1023 Bytes gekürzte Texte: %1"},
+    {193, ", Texte mit * oder = in voller Breite: %1"},
+    {194, "Die Datei kann nicht gelesen werden."},
+    {195, "Die Datei ist kein Text: importiert werden kann UTF-8 oder UTF-16 mit Byte-Order-Mark."},
+    {196, "Die Datei ist kein wohlgeformtes XML (Zeile %1)."},
+    {197, "Die Datei hat keine bekannte Form: Text mit Tabulatoren oder Kommas getrennt, ein Anki-Export der Notizen als Klartext oder KDE-Vokabeln (kvtml 2.0)."},
+    {198, "Die Datei enthält keine Phrase mit beiden Seiten."},
+    {199, "Die Phrasendatei kann nicht geschrieben werden."},
 };
 
 const CLclTextTable& Table()

@@ -9,6 +9,7 @@ const std::vector<Popup>& MainMenu()
     static const std::vector<Popup> menu = {
         {"File",
          {{ID_SLFILE_FIRSTFILEOPEN, "&Open...\tCtrl+O", false},
+          {ID_SLFILE_IMPORT, "&Import...", false},
           {ID_SLFILE_SAVERESULTSAS, "&Save Results As...\tCtrl+S", false},
           {ID_SLFILE_SETTINGS, "Settings...", false},
           {ID_SLFILE_EXIT, "Exit", false}}},
@@ -65,6 +66,7 @@ const char* Prompt(int id)
     static const std::map<int, const char*> prompts = {
         {ID_SLFILE_FIRSTFILEOPEN, "Open File to work with"},
         {ID_FILE_OPEN, "Open File to work with\nOpen"},
+        {ID_SLFILE_IMPORT, "Make a phrase file of words from another trainer or a table"},
         {ID_SLFILE_SAVERESULTSAS, "Save results of the file viewing iterations"},
         {ID_FILE_SAVE, "Save the active document\nSave"},
         {ID_SLFILE_SETTINGS, "Change programe settings"},

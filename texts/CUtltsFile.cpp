@@ -212,8 +212,6 @@ int CUtltsFile::OpenFile_for_Phrase_book(IFileView* view, const char* folder, co
     return OpenChosenFile(*view, initial.c_str());
 }
 
-// The chosen file is opened before any field changes: a file that cannot be read leaves the
-// opened file, the stepping and the iterations as they were, and the learner is told.
 int CUtltsFile::OpenChosenFile(IFileView& view, const char* initialPath)
 {
     std::string chosen;
@@ -221,21 +219,19 @@ int CUtltsFile::OpenChosenFile(IFileView& view, const char* initialPath)
         SetCaption(view);
         return 0;
     }
-    return OpenPicked(view, chosen);
+    return OpenPath(&view, chosen.c_str());
 }
 
-int CUtltsFile::OpenPath(IFileView* view, const char* path)
+// The chosen file is opened before any field changes: a file that cannot be read leaves the
+// opened file, the stepping and the iterations as they were, and the learner is told.
+int CUtltsFile::OpenPath(IFileView* pView, const char* path)
 {
-    if (!view || !path) {
-        LogMsg("\nCUtltsFile::OpenPath(), error, view == 0 or path == 0");
+    if (!pView || !path) {
+        LogMsg("\nCUtltsFile::OpenPath(), error, view == 0");
         return 0;
     }
-    return OpenPicked(*view, path);
-}
-
-int CUtltsFile::OpenPicked(IFileView& view, std::string chosen)
-{
-    chosen = plat::NormalizeSeparators(chosen);
+    IFileView& view = *pView;
+    std::string chosen = plat::NormalizeSeparators(path);
     if (chosen.size() >= plat::kMaxPath) {
         LogMsg("\nCUtltsFile::OpenFile(), error, path too long");
         view.Dialogs().ShowFileProblem(FileProblem::PathTooLong, chosen.c_str());

@@ -79,7 +79,6 @@ private:
 
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
-    int OpenPicked(IFileView& view, std::string chosen);
     void SetCaption(IFileView& view);
     void ShowFile(IFileView& view, ISmrtFile& file);
     // What CopyFromDirToDir writes: the files of srcDir in pass order, each with its target.

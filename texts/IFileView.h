@@ -46,6 +46,27 @@ public:
     }
     // The results never saved at the last end of the program were kept in this folder.
     virtual void ShowKeptResults(const char* folder) { (void)folder; }
+    // File > Import: the learner's material (a table, another trainer's export), then the
+    // phrase file it becomes; false when cancelled. By default the Open and Save dialogs.
+    virtual bool AskImportSource(const char* initialPath, std::string& path)
+    {
+        return AskOpenPath(initialPath, kImportFilter, path);
+    }
+    virtual bool AskImportTarget(const char* initialName, std::string& path)
+    {
+        return AskSavePath("mix", initialName, kPhraseFileFilter, path);
+    }
+    // What the import came to, in the interface language's code page (imported false: why
+    // nothing was written), and the file it is about.
+    virtual void ShowImportOutcome(bool imported, const char* text, const char* path)
+    {
+        (void)imported;
+        (void)text;
+        (void)path;
+    }
+    static constexpr const char* kImportFilter =
+        "Vocabulary (*.txt *.tsv *.csv *.kvtml)|*.txt;*.tsv;*.csv;*.kvtml|All Files (*.*)|*.*||";
+    static constexpr const char* kPhraseFileFilter = "Mix- Files (*.mix)|*.mix||";
 };
 
 class IFileView {

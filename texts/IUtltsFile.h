@@ -21,7 +21,8 @@ public:
     virtual int InitNxtPrFlSrvc() = 0;
     virtual int OpenFile(IFileView* view) = 0;
     virtual int OpenFile_for_Phrase_book(IFileView* view, const char* folder, const char* file) = 0;
-    // Opens path as the Open dialog's answer would be (a file reopened from the recent list).
+    // Opens the file at path as the Open dialog's choice of it is opened (a file that cannot be
+    // read is told to the learner and changes nothing). 0.
     virtual int OpenPath(IFileView* view, const char* path) = 0;
     virtual int SaveResultsAs(IFileView* view) = 0;
     virtual int ScrallViewFile(IFileView* view, int code, int position, void* scrollBar) = 0;

@@ -28,6 +28,7 @@ const char* Usage()
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
            "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
            "       lexido-tty --history [FILE]\n"
+           "       lexido-tty --import IN OUT.mix\n"
            "       lexido-tty --help | --version\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
@@ -41,7 +42,10 @@ const char* Usage()
            "--speak-to writes the speech of TEXT in the language CODE (en, fr, de, ru, ...)\n"
            "as a WAV file and ends.\n"
            "--history prints every file practised with its last date and share of known phrases,\n"
-           "or with FILE that file's passes, and ends.\n";
+           "or with FILE that file's passes, and ends.\n"
+           "--import makes the phrase file OUT.mix (UTF-8) of IN: tab-separated (.tsv, .txt) or\n"
+           "comma-separated text (.csv), an Anki export of notes in plain text or a kvtml 2.0\n"
+           "vocabulary, and prints how many phrases it holds.\n";
 }
 
 const char* VersionLine()
@@ -86,6 +90,14 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             }
             (arg[2] == 's' ? options.speakTo : options.language) = value;
             ++i;
+        } else if (!std::strcmp(arg, "--import")) {
+            if (!value || !*value || i + 2 >= argc || !*argv[i + 2]) {
+                error = "--import needs IN and OUT.mix";
+                return false;
+            }
+            options.importFrom = value;
+            options.importTo = argv[i + 2];
+            i += 2;
         } else if (arg[0] == '-' && arg[1] != '\0') {
             error = std::string("unknown option ") + arg;
             return false;
@@ -102,6 +114,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     }
     if (options.speakTo.empty() && !options.language.empty()) {
         error = "--language is for --speak-to";
+        return false;
+    }
+    if (!options.importFrom.empty() && (!options.file.empty() || !options.speakTo.empty())) {
+        error = "--import takes no other FILE or TEXT";
         return false;
     }
     if (!options.speakTo.empty() && options.file.empty()) {

@@ -3,6 +3,7 @@
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
 //   lexido-tty --speak-to FILE.wav --language CODE TEXT
 //   lexido-tty --history [FILE]
+//   lexido-tty --import IN OUT.mix
 //   lexido-tty --help | --version
 
 #include <string>
@@ -19,6 +20,8 @@ struct Options {
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
     bool version = false;
     bool history = false; // print the files practised (with FILE: its passes) and end
+    std::string importFrom; // the material --import makes a phrase file of; empty: no import
+    std::string importTo;   // that phrase file
 };
 
 // False with a message for the learner when the line cannot be used.

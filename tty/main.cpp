@@ -4,6 +4,7 @@
 #include "tty/CTtyApp.h"
 #include "tty/CTtyBatch.h"
 #include "tty/TtyHistory.h"
+#include "tty/TtyImport.h"
 #include "tty/TtyOptions.h"
 #include "tty/TtySpeak.h"
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         std::fputs(tty::VersionLine(), stdout);
         return 0;
     }
+    if (!options.importFrom.empty())
+        return tty::ImportToFile(options);
     if (!options.speakTo.empty())
         return tty::SpeakToFile(options);
     if (options.history)

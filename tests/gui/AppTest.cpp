@@ -178,6 +178,26 @@ private slots:
         QVERIFY(IsEnabled(res::ID_TB_NEXTFILE));
     }
 
+    void importAsksForBothFilesTellsTheSummaryAndOpensThePhraseFile()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/words.tsv", "house\tHaus\n\tleer\n");
+        folder.Write("Text/list.dat", "no tab\n");
+        folder.Start();
+        folder.dialogs.openAnswers = {folder.Path("Text/words.tsv").toStdString(), folder.Path("Text/list.dat").toStdString()};
+        folder.dialogs.saveAnswers = {folder.Path("Text/words.mix").toStdString(), folder.Path("Text/list.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_SLFILE_IMPORT));
+        QCOMPARE(folder.Read("Text/words.mix"), QByteArray("*house\n=Haus\n"));
+        QCOMPARE(folder.dialogs.importOutcomes.back(), std::string("1 phrases imported, 1 skipped (empty side)"));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
+        QVERIFY(IsEnabled(res::ID_RUN_FIRSTITERATION));
+        // A file of no known form is told; nothing is written and the opened file stays.
+        QVERIFY(Trigger(res::ID_SLFILE_IMPORT));
+        QVERIFY(QString::fromStdString(folder.dialogs.importOutcomes.back()).startsWith("The file is of no known form"));
+        QVERIFY(!QFile::exists(folder.Path("Text/list.mix")));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
+    }
+
     void pageDownShowsTheNextPartOfTheOpenedFile()
     {
         GuiProgramFolder folder;

@@ -39,6 +39,8 @@ public:
     void ShowKeptResults(const char* folder) override { keptTold.push_back(folder); }
     std::string folderAnswer; // the folder results are always saved into; empty: cancelled
     bool AskResultsFolder(std::string& folder) override { return !(folder = folderAnswer).empty(); }
+    std::vector<std::string> importOutcomes; // what each import was told to have come to
+    void ShowImportOutcome(bool, const char* text, const char*) override { importOutcomes.push_back(text); }
 };
 
 class GuiProgramFolder {

@@ -6,11 +6,13 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
 #include "app/CProgressWnd.h"
+#include "app/CViewDialogs.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/PassHistory.h"
 #include "locale/CLocal.h"
+#include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatExit.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -363,6 +366,23 @@ private slots:
             SaveShot(w, c.shot);
             w->Charts()->setCurrentIndex(1);
             SaveShot(w, QString(c.shot) + "-days");
+        }
+    }
+
+    void anImportsSummaryIsShownInEveryLanguageWithItsFile()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        imp::SResult r;
+        r.imported = 312, r.skipped = 4, r.cut = 1, r.markers = 2;
+        for (int language : {LANGUAGE_ENGLISH, LANGUAGE_GERMAN, LANGUAGE_RUSSIAN}) {
+            QVERIFY(SwitchTo(language));
+            const std::unique_ptr<QMessageBox> box = CViewDialogs::MakeImportOutcomeBox(
+                g_pMainWnd, true, ImportOutcomeText(r, *g_pILocal).c_str(), "/home/learner/words.mix");
+            box->show();
+            QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+            QVERIFY(box->text().contains("312") && box->text().endsWith("\n/home/learner/words.mix"));
+            SaveShot(box.get(), QString("import-summary-%1").arg(language));
         }
     }
 

@@ -1,0 +1,145 @@
+#include "import/Import.h"
+
+#include "import/Delimited.h"
+#include "import/Kvtml.h"
+#include "import/PhraseSink.h"
+#include "platform/PlatFs.h"
+#include "platform/PlatUtf8.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace imp {
+
+namespace {
+
+// UTF-16 after its byte-order mark, as UTF-8; false for an odd length, a lone surrogate or a
+// zero character.
+bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
+{
+    if (bytes.size() % 2)
+        return false;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? a << 8 | b : b << 8 | a);
+    };
+    for (std::size_t i = 2; i < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xDC00 && c < 0xE000)
+            return false;
+        if (c >= 0xD800 && c < 0xDC00) {
+            const char32_t low = i + 2 < bytes.size() ? unit(i + 2) : 0;
+            if (low < 0xDC00 || low >= 0xE000)
+                return false;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        if (c == 0)
+            return false;
+        plat::AppendUtf8(c, text);
+    }
+    return true;
+}
+
+// The input as UTF-8 text without a byte-order mark; false when it is not text: neither UTF-8
+// nor UTF-16 with its mark, or holding a zero byte (a binary file).
+bool DecodeText(const std::string& bytes, std::string& text)
+{
+    const auto starts = [&](const char* bom) {
+        return bytes.compare(0, std::char_traits<char>::length(bom), bom) == 0;
+    };
+    if (starts("\xFF\xFE") || starts("\xFE\xFF"))
+        return Utf16ToUtf8(bytes, bytes[0] == '\xFE', text);
+    text = bytes.substr(starts("\xEF\xBB\xBF") ? 3 : 0);
+    return text.find('\0') == std::string::npos && plat::IsUtf8(text);
+}
+
+// Where the extension of a file name begins: at its last dot, if that is in the last part.
+std::size_t ExtensionDot(const std::string& name)
+{
+    const std::size_t slash = name.find_last_of('/');
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string::npos : dot;
+}
+
+// The extension of a file name, lower-case, without its dot.
+std::string Extension(const std::string& name)
+{
+    const std::size_t dot = ExtensionDot(name);
+    return dot == std::string::npos ? std::string() : AsciiLower(name.substr(dot + 1));
+}
+
+Form ChooseForm(const std::string& text, const std::string& ext)
+{
+    // XML by its extension or its start; a table may begin with a tag of its own.
+    const std::size_t first = std::min(text.find_first_not_of(" \t\r\n"), text.size());
+    const bool table = ext == "tsv" || ext == "txt" || ext == "csv";
+    const auto opens = [&](const char* s) { return text.compare(first, std::strlen(s), s) == 0; };
+    if (ext == "kvtml" || ext == "xml" || opens("<?xml") || opens("<kvtml") || opens("<!DOCTYPE") ||
+        (opens("<") && !table))
+        return Form::Kvtml;
+    if (HasAnkiHeader(text))
+        return Form::Anki;
+    if (ext == "csv")
+        return Form::Csv;
+    if (ext == "tsv" || ext == "txt" || text.substr(0, text.find('\n')).find('\t') != std::string::npos)
+        return Form::Tsv;
+    return Form::Unknown;
+}
+
+} // namespace
+
+SResult ImportBytes(const std::string& bytes, const std::string& name, std::string& phrases)
+{
+    SResult result;
+    phrases.clear();
+    std::string text;
+    if (!DecodeText(bytes, text)) {
+        result.problem = Problem::NotText;
+        return result;
+    }
+    result.form = ChooseForm(text, Extension(name));
+    CPhraseSink sink(result, phrases);
+    switch (result.form) {
+    case Form::Tsv: ReadTsv(text, sink); break;
+    case Form::Csv: ReadCsv(text, sink); break;
+    case Form::Anki:
+        if (!ReadAnki(text, sink))
+            result.problem = Problem::UnknownForm;
+        break;
+    case Form::Kvtml: ReadKvtml(text, sink, result); break;
+    case Form::Unknown: result.problem = Problem::UnknownForm; break;
+    }
+    if (result.problem == Problem::None && result.imported == 0)
+        result.problem = Problem::NoPhrases;
+    if (result.problem != Problem::None)
+        phrases.clear();
+    return result;
+}
+
+SResult ImportFile(const std::string& in, const std::string& out)
+{
+    std::string bytes;
+    if (!plat::ReadFileWhole(in, bytes)) {
+        SResult result;
+        result.problem = Problem::CannotRead;
+        return result;
+    }
+    std::string phrases;
+    SResult result = ImportBytes(bytes, in, phrases);
+    if (result.problem == Problem::None && !plat::WriteFileAtomic(out, phrases))
+        result.problem = Problem::CannotWrite;
+    return result;
+}
+
+std::string PhraseFileFor(const std::string& in)
+{
+    return in.substr(0, std::min(ExtensionDot(in), in.size())) + ".mix";
+}
+
+const std::string& SubjectPath(const SResult& result, const std::string& in, const std::string& out)
+{
+    return result.problem == Problem::None || result.problem == Problem::CannotWrite ? out : in;
+}
+
+} // namespace imp

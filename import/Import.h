@@ -1,0 +1,51 @@
+#pragma once
+// Import of a learner's material into a UTF-8 phrase file: tab- and comma-separated text, Anki's
+// plain-text export of notes and KDE's kvtml 2.0 vocabulary, each record as "*first\n=second\n".
+
+#include <string>
+
+namespace imp {
+
+// The forms an input can have; chosen by its content first (XML root, Anki's header), then by
+// its extension.
+enum class Form { Unknown, Tsv, Csv, Anki, Kvtml };
+
+// Why nothing was written.
+enum class Problem {
+    None,
+    CannotRead,  // the input cannot be read
+    NotText,     // neither UTF-8 (after an optional byte-order mark) nor UTF-16 with one, or binary
+    BadXml,      // XML that is not well-formed (line says where)
+    UnknownForm, // none of the known forms
+    NoPhrases,   // not one record with both sides
+    CannotWrite, // the phrase file cannot be written
+};
+
+struct SResult {
+    Problem problem = Problem::None;
+    Form form = Form::Unknown;
+    int imported = 0; // phrases written
+    int skipped = 0;  // records with an empty side, left out
+    int cut = 0;      // texts cut at a character's end to the phrase file's 1023 bytes
+    int markers = 0;  // texts whose phrase markers ('=' in a first text, '*' in a second, or
+                      // either's own marker at its start) were put as their full-width forms
+    int line = 0;     // with BadXml: the line of the fault, from 1
+};
+
+// The phrase file made of an input's bytes; name is the input's file name, whose extension picks
+// the form where the content does not. phrases is empty unless the result has no problem.
+SResult ImportBytes(const std::string& bytes, const std::string& name, std::string& phrases);
+
+// Reads the file in, imports it and writes the phrase file out through the atomic writer;
+// nothing is written when there is a problem.
+SResult ImportFile(const std::string& in, const std::string& out);
+
+// The phrase file an input becomes unless the learner names another: its path with the
+// extension ".mix" for its own.
+std::string PhraseFileFor(const std::string& in);
+
+// The file a message about the result names: out when it was written or could not be, in
+// otherwise.
+const std::string& SubjectPath(const SResult& result, const std::string& in, const std::string& out);
+
+} // namespace imp

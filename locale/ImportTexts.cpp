@@ -1,0 +1,51 @@
+#include "locale/ImportTexts.h"
+
+#include "locale/ILocal.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kSummary = 191, kCut = 192, kMarkers = 193, kCannotRead = 194, kNotText = 195, kBadXml = 196,
+              kUnknownForm = 197, kNoPhrases = 198, kCannotWrite = 199;
+
+// The text with "%1" and "%2" replaced by the numbers.
+std::string Fill(ILocal& language, int index, int one, int two = 0)
+{
+    const char* t = language.GetText(index);
+    std::string out = t ? t : "";
+    for (const auto& [mark, value] : {std::pair<const char*, int>{"%1", one}, {"%2", two}}) {
+        const std::size_t at = out.find(mark);
+        if (at != std::string::npos)
+            out.replace(at, 2, std::to_string(value));
+    }
+    return out;
+}
+
+int ProblemText(imp::Problem problem)
+{
+    switch (problem) {
+    case imp::Problem::CannotRead: return kCannotRead;
+    case imp::Problem::NotText: return kNotText;
+    case imp::Problem::BadXml: return kBadXml;
+    case imp::Problem::UnknownForm: return kUnknownForm;
+    case imp::Problem::NoPhrases: return kNoPhrases;
+    case imp::Problem::CannotWrite: return kCannotWrite;
+    case imp::Problem::None: break;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string ImportOutcomeText(const imp::SResult& r, ILocal& language)
+{
+    if (r.problem != imp::Problem::None)
+        return Fill(language, ProblemText(r.problem), r.line);
+    std::string text = Fill(language, kSummary, r.imported, r.skipped);
+    if (r.cut)
+        text += Fill(language, kCut, r.cut);
+    if (r.markers)
+        text += Fill(language, kMarkers, r.markers);
+    return text;
+}

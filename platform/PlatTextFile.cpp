@@ -22,6 +22,8 @@ bool CTextReader::Open(std::FILE* stream)
     Close();
     m_File = stream;
     m_Eof = false;
+    const long at = m_File ? std::ftell(m_File) : 0L;
+    m_Pos = at > 0 ? at : 0L;
     return m_File != nullptr;
 }
 
@@ -40,15 +42,19 @@ int CTextReader::GetC()
         m_Eof = true;
         return EOF;
     }
-    const int c = std::getc(m_File);
+    // A reader is never shared between threads: no stream lock per character.
+    const int c = getc_unlocked(m_File);
     if (c == EOF) {
         m_Eof = true;
         return EOF;
     }
+    ++m_Pos;
     if (c == '\r') {
-        const int next = std::getc(m_File);
-        if (next == '\n')
+        const int next = getc_unlocked(m_File);
+        if (next == '\n') {
+            ++m_Pos;
             return '\n';
+        }
         if (next != EOF)
             std::ungetc(next, m_File);
         else
@@ -57,17 +63,15 @@ int CTextReader::GetC()
     return c;
 }
 
-long CTextReader::Tell() const
-{
-    return m_File ? std::ftell(m_File) : -1L;
-}
-
 bool CTextReader::Seek(long offset)
 {
     if (!m_File)
         return false;
     m_Eof = false;
-    return std::fseek(m_File, offset, SEEK_SET) == 0;
+    if (std::fseek(m_File, offset, SEEK_SET) != 0)
+        return false; // the position is as it was
+    m_Pos = offset;
+    return true;
 }
 
 bool AppendText(const std::string& path, const char* text)

@@ -36,6 +36,7 @@ private:
     // The byte offset of the next character, counted as it is read: the tokenizer asks for it
     // before every character.
     long m_Pos = 0;
+    int m_Last = EOF; // the byte the last read took alone, which a step back pushes back
 };
 
 // Appends text to the file (creating it), as one open-write-close; false on any failure.

@@ -5,24 +5,19 @@
 #include <cerrno>
 #include <cstring>
 
-CDbLexer::CDbLexer()
-    : m_FileName{}, m_LineNumber(1), m_SymType(SYM_EOF), m_SymText{}, m_PosBeforeChar(0),
-      m_LastChar(0), m_EofState(kEofNot), m_CharCount(0), m_PosAfterSym(0), m_SymLen(0)
+CDbScanner::CDbScanner()
+    : m_FileName{}, m_LineNumber(1), m_SymType(SYM_EOF), m_SymText{}, m_PosBeforeChar(0), m_LastChar(0),
+      m_EofState(kEofNot), m_CharCount(0), m_PosAfterSym(0), m_SymLen(0)
 {
 }
 
-CDbLexer::~CDbLexer()
+CDbScanner::~CDbScanner()
 {
     if (!m_File.Close())
         LogMsg("\nFile [%s] was not closed, CDb_Lexer::~CDb_Lexer()", m_FileName);
 }
 
-int CDbLexer::OpenFile(const char* name)
-{
-    return OpenStream(nullptr, name);
-}
-
-int CDbLexer::OpenStream(std::FILE* stream, const char* name)
+int CDbScanner::OpenStream(std::FILE* stream, const char* name)
 {
     if (std::strlen(name) > DB_MAX_FILE_NAME)
         LogFatal("\ntoo long file name [%s], CLexer::OpenFile(),", name);
@@ -38,7 +33,7 @@ int CDbLexer::OpenStream(std::FILE* stream, const char* name)
     return 0;
 }
 
-int CDbLexer::GetChar()
+int CDbScanner::GetChar()
 {
     m_PosBeforeChar = m_File.Tell();
     const int c = m_File.GetC();
@@ -52,13 +47,13 @@ int CDbLexer::GetChar()
     return 0;
 }
 
-int CDbLexer::UngetChar()
+int CDbScanner::UngetChar()
 {
     m_File.Seek(m_PosBeforeChar);
     return 0;
 }
 
-int CDbLexer::SkipWhiteSpace()
+int CDbScanner::SkipWhiteSpace()
 {
     GetChar();
     while (m_EofState != kEofReached) {
@@ -74,20 +69,20 @@ int CDbLexer::SkipWhiteSpace()
     return 0;
 }
 
-void CDbLexer::AppendChar(char c)
+void CDbScanner::AppendChar(char c)
 {
     // A symbol longer than the buffer keeps its first characters; the rest is read and dropped.
     if (m_SymLen < DB_MAX_SYM)
         m_SymText[m_SymLen++] = c;
 }
 
-void CDbLexer::CloseSym()
+void CDbScanner::CloseSym()
 {
     m_SymText[m_SymLen] = 0;
     m_PosAfterSym = m_File.Tell();
 }
 
-int CDbLexer::GetSym()
+int CDbScanner::GetSym()
 {
     m_SymType = SYM_EOF;
     m_SymLen = 0;
@@ -138,7 +133,7 @@ int CDbLexer::GetSym()
     }
 }
 
-int CDbLexer::Set_fseek(long position)
+int CDbScanner::Set_fseek(long position)
 {
     // The old handle is released before the file is opened again.
     if ((!m_OwnStream && !m_File.Open(std::string(m_FileName))) || !m_File.Seek(position)) {

@@ -5,27 +5,29 @@
 #include "config/IDbLexer.h"
 #include "platform/PlatTextFile.h"
 
-class CDbLexer : public IDbLexer {
+// The tokenizer proper. A plain class without virtual functions: it runs for every character
+// of a file, and a call through the interface is made once per symbol, not per character.
+class CDbScanner {
 public:
-    CDbLexer();
-    ~CDbLexer() override;
+    CDbScanner();
+    ~CDbScanner();
+    CDbScanner(const CDbScanner&) = delete;
+    CDbScanner& operator=(const CDbScanner&) = delete;
 
-    int OpenFile(const char* name) override;
-    // Tokenizes a stream already open (bytes in memory, say), named in messages by name; a seek
+    // Tokenizes the stream (nullptr: opens the file name), named in messages by name; a seek
     // then moves in that stream instead of opening the file again.
     int OpenStream(std::FILE* stream, const char* name);
-    int GetSym() override;
-    unsigned char GetSymType() override { return m_SymType; }
-    const char* GetSymText() override { return m_SymText; }
-    int GetLineNumber() override { return m_LineNumber; }
-    int GetChar() override;
-    int UngetChar() override;
-    int SkipWhiteSpace() override;
-    int Set_fseek(long position) override;
-    long GetPosAfterSym() override { return m_PosAfterSym; }
+    int GetSym();
+    unsigned char GetSymType() const { return m_SymType; }
+    const char* GetSymText() const { return m_SymText; }
+    int GetLineNumber() const { return m_LineNumber; }
+    int GetChar();
+    int UngetChar();
+    int SkipWhiteSpace();
+    int Set_fseek(long position);
+    long GetPosAfterSym() const { return m_PosAfterSym; }
 
     void SetLineNumber(int n) { m_LineNumber = n; }
-    // The last character read (valid after GetChar).
     unsigned char GetLastChar() const { return m_LastChar; }
     bool AtEnd() const { return m_EofState == kEofReached; }
 
@@ -48,4 +50,30 @@ private:
     int m_CharCount;
     long m_PosAfterSym;
     int m_SymLen; // characters stored in m_SymText; a longer symbol keeps its first DB_MAX_SYM
+};
+
+// The tokenizer behind the interface the database and the text makers use.
+class CDbLexer : public IDbLexer {
+public:
+    int OpenFile(const char* name) override { return m_Scan.OpenStream(nullptr, name); }
+    // Tokenizes a stream already open (bytes in memory, say), named in messages by name; a seek
+    // then moves in that stream instead of opening the file again.
+    int OpenStream(std::FILE* stream, const char* name) { return m_Scan.OpenStream(stream, name); }
+    int GetSym() override { return m_Scan.GetSym(); }
+    unsigned char GetSymType() override { return m_Scan.GetSymType(); }
+    const char* GetSymText() override { return m_Scan.GetSymText(); }
+    int GetLineNumber() override { return m_Scan.GetLineNumber(); }
+    int GetChar() override { return m_Scan.GetChar(); }
+    int UngetChar() override { return m_Scan.UngetChar(); }
+    int SkipWhiteSpace() override { return m_Scan.SkipWhiteSpace(); }
+    int Set_fseek(long position) override { return m_Scan.Set_fseek(position); }
+    long GetPosAfterSym() override { return m_Scan.GetPosAfterSym(); }
+
+    void SetLineNumber(int n) { m_Scan.SetLineNumber(n); }
+    // The last character read (valid after GetChar).
+    unsigned char GetLastChar() const { return m_Scan.GetLastChar(); }
+    bool AtEnd() const { return m_Scan.AtEnd(); }
+
+private:
+    CDbScanner m_Scan;
 };

@@ -20,12 +20,6 @@ namespace {
 std::string g_Saved;                         // what the last section save wrote
 std::map<std::string, std::string> g_Files; // the files a section reads, by name
 
-// The program's tokenizer, reading the named file from memory.
-class CMemLexer : public CDbLexer {
-public:
-    int OpenFile(const char* name) override { return OpenStream(FuzzReadStream(g_Files[name]), name); }
-};
-
 class CMemCfgFile : public ICfgFile {
 public:
     int Write(const char* text) override
@@ -49,7 +43,7 @@ private:
 class CFuzzFactory : public CLsnAFc {
 public:
     ICfgFile* Create_ICfgFile(const char*, const char*) override { return new CMemCfgFile; }
-    IDbLexer* Create_IDbLexer() override { return new CMemLexer; }
+    IDbLexer* Create_IDbLexer() override { return new FuzzMemLexer(g_Files); }
 };
 
 // Parses the file; the saved text when it was accepted, or false after a fatal exit.
@@ -70,7 +64,7 @@ bool ParseAndSave(const std::string& path, std::string& saved, std::size_t& pars
 bool Carried(const std::string& path, const std::string& saved, std::size_t pars)
 {
     std::vector<std::string> syms;
-    CMemLexer lexer;
+    FuzzMemLexer lexer(g_Files);
     lexer.OpenFile(path.c_str());
     for (lexer.GetSym(); lexer.GetSymType() != SYM_EOF; lexer.GetSym())
         syms.push_back(lexer.GetSymText());

@@ -1,12 +1,15 @@
 #pragma once
 // Files in memory for the fuzz harnesses: streams over an input's bytes that the program's own
-// file classes take instead of a file on disk, a stream that collects what is written, and a
-// character file (ISmrtFile) over bytes, with the plain file's meaning of each read.
+// file classes take instead of a file on disk, a stream that collects what is written, a
+// character file (ISmrtFile) over bytes, with the plain file's meaning of each read, and the
+// program's tokenizer over named files in memory.
 
+#include "config/CDbLexer.h"
 #include "texts/ISmrtFile.h"
 
 #include <cstddef>
 #include <cstdio>
+#include <map>
 #include <string>
 
 // A read-only stream over bytes that outlive it; never null (aborts instead).
@@ -52,4 +55,15 @@ private:
     const std::string& m_Bytes;
     std::size_t m_Pos = 0;
     int m_AtEnd = 0;
+};
+
+// The program's tokenizer, opening each named file from a table in memory (a name the table
+// lacks reads as an empty file).
+class FuzzMemLexer : public CDbLexer {
+public:
+    explicit FuzzMemLexer(std::map<std::string, std::string>& files) : m_Files(files) {}
+    int OpenFile(const char* name) override { return OpenStream(FuzzReadStream(m_Files[name]), name); }
+
+private:
+    std::map<std::string, std::string>& m_Files;
 };

@@ -22,6 +22,9 @@ bool CTextReader::Open(std::FILE* stream)
     Close();
     m_File = stream;
     m_Eof = false;
+    m_Last = EOF;
+    const long at = m_File ? std::ftell(m_File) : 0L;
+    m_Pos = at > 0 ? at : 0L;
     return m_File != nullptr;
 }
 
@@ -40,26 +43,29 @@ int CTextReader::GetC()
         m_Eof = true;
         return EOF;
     }
-    const int c = std::getc(m_File);
+    // A reader is never shared between threads: no stream lock per character.
+    const int c = getc_unlocked(m_File);
+    m_Last = c;
     if (c == EOF) {
         m_Eof = true;
         return EOF;
     }
+    ++m_Pos;
     if (c == '\r') {
-        const int next = std::getc(m_File);
-        if (next == '\n')
+        const int next = getc_unlocked(m_File);
+        if (next == '\n') {
+            ++m_Pos;
+            m_Last = EOF; // two bytes: a step back seeks
             return '\n';
-        if (next != EOF)
+        }
+        if (next != EOF) {
             std::ungetc(next, m_File);
-        else
+            m_Last = EOF; // one byte is pushed back already
+        } else {
             std::clearerr(m_File); // a lone CR at the very end is an ordinary character
+        }
     }
     return c;
-}
-
-long CTextReader::Tell() const
-{
-    return m_File ? std::ftell(m_File) : -1L;
 }
 
 bool CTextReader::Seek(long offset)
@@ -67,7 +73,22 @@ bool CTextReader::Seek(long offset)
     if (!m_File)
         return false;
     m_Eof = false;
-    return std::fseek(m_File, offset, SEEK_SET) == 0;
+    // The tokenizer steps back over the character it just read, or to where a read found the
+    // end: done in the stream's buffer, which a seek would drop.
+    if (offset == m_Pos) {
+        std::clearerr(m_File);
+        return true;
+    }
+    if (offset == m_Pos - 1 && m_Last != EOF && std::ungetc(m_Last, m_File) != EOF) {
+        m_Pos = offset;
+        m_Last = EOF;
+        return true;
+    }
+    m_Last = EOF;
+    if (std::fseek(m_File, offset, SEEK_SET) != 0)
+        return false; // the position is as it was
+    m_Pos = offset;
+    return true;
 }
 
 bool AppendText(const std::string& path, const char* text)

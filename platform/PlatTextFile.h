@@ -26,13 +26,17 @@ public:
     int GetC();
     bool Eof() const { return m_Eof; }
     // Byte offset of the next character; -1 when not open.
-    long Tell() const;
+    long Tell() const { return m_File ? m_Pos : -1L; }
     // Moves to a byte offset from the start and clears the end state.
     bool Seek(long offset);
 
 private:
     std::FILE* m_File = nullptr;
     bool m_Eof = false;
+    // The byte offset of the next character, counted as it is read: the tokenizer asks for it
+    // before every character.
+    long m_Pos = 0;
+    int m_Last = EOF; // the byte the last read took alone, which a step back pushes back
 };
 
 // Appends text to the file (creating it), as one open-write-close; false on any failure.

@@ -36,7 +36,7 @@ bool MakeFolders(const std::string& dir)
     return !ec;
 }
 
-bool FillFromTemplate(const std::string& from, const std::string& to)
+bool FillFromTemplate(const std::string& from, const std::string& to, const SettingsUpdate& update)
 {
     if (!MakeFolders(to))
         return false;
@@ -52,11 +52,14 @@ bool FillFromTemplate(const std::string& from, const std::string& to)
         }
         const std::string r = rel.generic_string();
         const bool shipped = r.rfind("Settings/Texts_Src/", 0) == 0 || r.rfind("Settings/Help/", 0) == 0;
+        const bool settings = rel.parent_path() == "Settings" && rel.extension() == ".cfg";
         bool copied = false;
         if (!fs::exists(dst, ec))
             copied = fs::copy_file(it->path(), dst, ec);
         else if (shipped && fs::last_write_time(it->path(), ec) > fs::last_write_time(dst, ec))
             copied = fs::copy_file(it->path(), dst, fs::copy_options::overwrite_existing, ec);
+        else if (settings && update && !update(it->path().string(), dst.string()))
+            return false;
         // A read-only installed template must not make the learner's copy read-only.
         if (copied)
             fs::permissions(dst, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);

@@ -6,6 +6,7 @@
 #include "config/CDbPar.h"
 #include "config/CDbSec.h"
 #include "config/CDbVars.h"
+#include "config/CfgTemplate.h"
 #include "engine/CItrtnSrvc.h"
 #include "engine/CKbrd.h"
 #include "engine/CKbrd_Main.h"
@@ -60,7 +61,10 @@ ICfgFile* CLsnAFc::Create_ICfgFile(const char* name, const char* folder)
     return file;
 }
 
-IUtltsFile* CLsnAFc::Create_IUtltsFile() { return new (std::nothrow) CUtltsFile; }
+IUtltsFile* CLsnAFc::Create_IUtltsFile()
+{
+    return new (std::nothrow) CUtltsFile(nullptr, CfgUpdateFromTemplate);
+}
 
 // A stepping state of its own over the folder of the file utilities' opened file.
 INxtPrFlSrvc* CLsnAFc::Create_INxtPrFlSrvc()

@@ -1,12 +1,14 @@
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
 #include "config/CDbVars.h"
+#include "config/CfgTemplate.h"
 #include "config/DbTypes.h"
 #include "platform/PlatFs.h"
 #include "tests/TestProgramFolder.h"
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 namespace {
 const char* const kShipped[] = {"AddBrTo", "Gnrl", "KeepRslts", "OnceImpActn", "OpBrAll", "Recent", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
@@ -213,4 +215,27 @@ TEST_F(DatabaseTest, UnknownSectionOrParameterIsNotFoundWithoutEndingTheLookup)
     EXPECT_EQ(g_pIDbVars->TryRdVal("Gnrl", "Nothing", PAR_TYPE_INT, &v), 1);
     EXPECT_EQ(g_pIDbVars->TryRdVal("Nothing", "Logging", PAR_TYPE_INT, &v), 1);
     EXPECT_EQ(Log(), "");
+}
+
+// A kept settings file gains what a newer template adds; the learner's own bytes stay in front.
+TEST(CfgTemplateTest, MissingParametersAreAddedAfterTheLearnersBytes)
+{
+    const std::string tmpl = "sn = K\n\npt_i A sv = 0\npt_str_any B sv = \"x y\"\npt_f C sv = 1.5";
+    const struct {
+        std::string mine, merged; // merged empty: mine stays as it is
+    } cases[] = {
+        {"sn = K\n\npt_i A sv = 5", "sn = K\n\npt_i A sv = 5\npt_str_any B sv = \"x y\"\npt_f C sv = 1.5"},
+        {"sn = K\r\n\r\npt_f C sv = 2\r\n",
+            "sn = K\r\n\r\npt_f C sv = 2\r\n\npt_i A sv = 0\npt_str_any B sv = \"x y\""},
+        {"sn = K\n", "sn = K\n\npt_i A sv = 0\npt_str_any B sv = \"x y\"\npt_f C sv = 1.5"},
+        {"sn = K\n\npt_i A sv = 1\npt_str_any B sv = \"\"\npt_f C sv = 0", ""}, // nothing missing
+        {"sn = L\n\npt_i A sv = 1", ""},                                        // another section
+        {"sn = K\n\npt_i A sv", ""},                                            // not a section
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        std::string mine = c.mine;
+        EXPECT_EQ(CfgAddMissingPars(tmpl, mine), !c.merged.empty()) << c.mine;
+        EXPECT_EQ(mine, c.merged.empty() ? c.mine : c.merged);
+    }
 }

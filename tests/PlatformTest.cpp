@@ -155,7 +155,11 @@ TEST_F(DirTest, TextReaderTurnsCrLfIntoOneLineEndAndKeepsByteOffsets)
     EXPECT_EQ(r.GetC(), '\n');
     EXPECT_EQ(r.Tell(), 3); // both bytes consumed
     EXPECT_EQ(r.GetC(), 'b');
+    ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over one byte
+    EXPECT_EQ(r.GetC(), 'b');
     EXPECT_EQ(r.GetC(), '\r'); // a lone CR is an ordinary character
+    ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over it, the next byte read ahead
+    EXPECT_EQ(r.GetC(), '\r');
     EXPECT_EQ(r.GetC(), 'c');
     const long before = r.Tell();
     EXPECT_EQ(r.GetC(), '\n');
@@ -166,6 +170,9 @@ TEST_F(DirTest, TextReaderTurnsCrLfIntoOneLineEndAndKeepsByteOffsets)
     EXPECT_FALSE(r.Eof());
     EXPECT_EQ(r.GetC(), EOF);
     EXPECT_TRUE(r.Eof());
+    ASSERT_TRUE(r.Seek(r.Tell())); // where the end was found: the end again
+    EXPECT_FALSE(r.Eof());
+    EXPECT_EQ(r.GetC(), EOF);
     ASSERT_TRUE(r.Seek(0));
     EXPECT_FALSE(r.Eof());
     EXPECT_EQ(r.GetC(), 'a');

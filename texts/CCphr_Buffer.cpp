@@ -20,12 +20,24 @@ int CCphr_Buffer::Init()
 {
     m_NumOfCells = kCells;
     m_Key.assign(m_pTable, m_pTable + m_TableCount);
+    // Every hidden file opened makes a cipher: the program's own key, a constant, is checked
+    // by the first one only.
+    if (m_pTable == kKey && m_TableCount == kCells) {
+        static const bool checked = (CheckKey(), true);
+        (void)checked;
+    } else {
+        CheckKey();
+    }
+    return 0;
+}
+
+void CCphr_Buffer::CheckKey()
+{
     for (std::size_t i = 0; i < m_Key.size(); ++i)
         for (std::size_t j = i + 1; j < m_Key.size(); ++j)
             if (m_Key[i] == m_Key[j])
                 LogFatal("\nCCphr_Buffer::GetStrFixedSize(), Error,ToCheck == (*it_2)");
     CheckNoSkoppedNumbers();
-    return 0;
 }
 
 void CCphr_Buffer::CheckNoSkoppedNumbers()
@@ -62,9 +74,12 @@ int CCphr_Buffer::Code(char* dst, const char* src, int len)
 {
     if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
         return 1;
+    // The loops work through locals: every block of a hidden file passes here.
+    const int* key = m_Key.data();
+    char* work = m_CodeWork;
     for (int i = 0; i < kCells; ++i)
-        m_CodeWork[m_Key[static_cast<std::size_t>(i)]] = src[i];
-    std::memcpy(dst, m_CodeWork, kCells);
+        work[key[i]] = src[i];
+    std::memcpy(dst, work, kCells);
     dst[kCells] = 0;
     return 0;
 }
@@ -73,9 +88,11 @@ int CCphr_Buffer::Decode(char* dst, const char* src, int len)
 {
     if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
         return 1;
-    std::memcpy(m_DecodeWork, src, kCells);
+    const int* key = m_Key.data();
+    char* work = m_DecodeWork;
+    std::memcpy(work, src, kCells);
     for (int i = 0; i < kCells; ++i)
-        dst[i] = m_DecodeWork[m_Key[static_cast<std::size_t>(i)]];
+        dst[i] = work[key[i]];
     dst[kCells] = 0;
     return 0;
 }

@@ -23,6 +23,8 @@ public:
     int Decode(char* dst, const char* src, int len) override;
 
 private:
+    // Ends the program with its log line unless the key is a permutation of 0..63.
+    void CheckKey();
     void CheckNoSkoppedNumbers();
 
     int m_NumOfCells = 0;

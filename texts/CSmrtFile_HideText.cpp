@@ -26,18 +26,25 @@ CSmrtFile_HideText::CSmrtFile_HideText()
 
 int CSmrtFile_HideText::sf_fputc(int c)
 {
-    if (!m_pFile)
+    // Every character written passes here: the block and its count are kept in locals.
+    std::FILE* file = m_pFile;
+    if (!file)
         return EOF;
-    m_pszOutNrmlStr[m_OutCount++] = static_cast<char>(c);
-    if (m_OutCount >= MAX_SMART_FILE_STR_SZ)
+    char* block = m_pszOutNrmlStr;
+    int count = m_OutCount;
+    block[count++] = static_cast<char>(c);
+    if (count >= MAX_SMART_FILE_STR_SZ) {
+        m_OutCount = count;
         LogFatal("\n,CSmrtFile_HideText::sf_fputc(), error, strlen(m_pszOutNrmlStr)  >= MAX_SMART_FILE_STR_SZ");
-    if (m_OutCount == m_StrFixedSize) {
-        m_pszOutNrmlStr[m_OutCount] = 0;
-        if (m_pICphr->Code(m_OutHideStr, m_pszOutNrmlStr, m_OutCount) == 0)
-            fwrite_unlocked(m_OutHideStr, 1, static_cast<std::size_t>(m_OutCount), m_pFile);
-        m_OutCount = 0;
-        m_pszOutNrmlStr[0] = 0;
     }
+    if (count == m_StrFixedSize) {
+        block[count] = 0;
+        if (m_pICphr->Code(m_OutHideStr, block, count) == 0)
+            fwrite_unlocked(m_OutHideStr, 1, static_cast<std::size_t>(count), file);
+        count = 0;
+        block[0] = 0;
+    }
+    m_OutCount = count;
     return 0;
 }
 
@@ -60,16 +67,17 @@ int CSmrtFile_HideText::sf_fgetc()
 {
     if (!m_pFile)
         return 0;
+    SInBlock& in = m_In;
     int count = 0;
-    if (m_InPos >= m_InLen)
+    if (in.pos >= in.len)
         ReadFixedSize(m_StrFixedSize, count);
-    while (m_InPos < m_InLen && m_InNrmlStr[m_InPos] == '\r') {
-        ++m_InPos;
-        if (m_InPos >= m_InLen)
+    while (in.pos < in.len && in.text[in.pos] == '\r') {
+        ++in.pos;
+        if (in.pos >= in.len)
             ReadFixedSize(m_StrFixedSize, count);
     }
     // Only a read past the end finds nothing: the end again, never a byte beyond the block.
-    if (m_InPos >= m_InLen)
+    if (in.pos >= in.len)
         return EOF;
-    return static_cast<signed char>(m_InNrmlStr[m_InPos++]);
+    return static_cast<signed char>(in.text[in.pos++]);
 }

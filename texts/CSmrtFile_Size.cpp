@@ -19,11 +19,11 @@ CSmrtFile_Size::~CSmrtFile_Size()
 void CSmrtFile_Size::EmptyBuffers()
 {
     m_RawStr[0] = 0;
-    m_InNrmlStr[0] = 0;
+    m_In.text[0] = 0;
     m_OutHideStr[0] = 0;
     m_pszOutNrmlStr[0] = 0;
-    m_InLen = 0;
-    m_InPos = 0;
+    m_In.len = 0;
+    m_In.pos = 0;
     m_OutCount = 0;
     m_BlockPos = 0;
 }
@@ -49,7 +49,8 @@ int CSmrtFile_Size::sf_feof()
 {
     if (!m_pFile)
         return 0;
-    return m_InPos >= m_InLen && StreamAtEnd();
+    const SInBlock& in = m_In;
+    return in.pos >= in.len && StreamAtEnd();
 }
 
 int CSmrtFile_Size::sf_fputs(const char* text)
@@ -64,9 +65,9 @@ int CSmrtFile_Size::sf_fputs(const char* text)
 int CSmrtFile_Size::ReadFixedSize(int size, int& count)
 {
     m_RawStr[0] = 0;
-    m_InNrmlStr[0] = 0;
-    m_InLen = 0;
-    m_InPos = 0;
+    m_In.text[0] = 0;
+    m_In.len = 0;
+    m_In.pos = 0;
     m_BlockPos = m_pFile ? static_cast<long>(::ftello(m_pFile)) : 0;
     count = 0;
     int res = 2;
@@ -85,13 +86,13 @@ int CSmrtFile_Size::ReadFixedSize(int size, int& count)
     m_RawStr[count] = 0;
     int rc = 0;
     if (res == 1 && m_pICphr)
-        rc = m_pICphr->Decode(m_InNrmlStr, m_RawStr, count);
+        rc = m_pICphr->Decode(m_In.text, m_RawStr, count);
     else if (res == 2 && m_pICphr_Nfs)
-        rc = m_pICphr_Nfs->Decode(m_InNrmlStr, m_RawStr, count);
+        rc = m_pICphr_Nfs->Decode(m_In.text, m_RawStr, count);
     else
         LogFatal("\nCSmrtFile_Size::ReadFixedSize(), error, wrong nRes");
-    m_InLen = rc == 0 ? count : 0;
-    m_InPos = 0;
+    m_In.len = rc == 0 ? count : 0;
+    m_In.pos = 0;
     return res;
 }
 
@@ -106,11 +107,11 @@ int CSmrtFile_Size::sf_fseek(long offset, int origin)
     const int rc = ::fseeko(m_pFile, offset - r, origin);
     int count = 0;
     ReadFixedSize(m_StrFixedSize, count);
-    m_InPos = static_cast<int>(std::min<long>(r, m_InLen));
+    m_In.pos = static_cast<int>(std::min<long>(r, m_In.len));
     return rc;
 }
 
 long CSmrtFile_Size::sf_ftell()
 {
-    return m_pFile ? m_BlockPos + m_InPos : -1;
+    return m_pFile ? m_BlockPos + m_In.pos : -1;
 }

@@ -31,9 +31,14 @@ protected:
     bool StreamAtEnd() const;
 
     char m_RawStr[MAX_SMART_FILE_STR_SZ + 1];
-    char m_InNrmlStr[MAX_SMART_FILE_STR_SZ + 1];
-    int m_InLen = 0;  // characters of the current deciphered block
-    int m_InPos = 0;  // the read pointer into it
+    // The deciphered block being read. A plain struct: the per-character reads work on it
+    // through one reference instead of reaching each field through this polymorphic object.
+    struct SInBlock {
+        char text[MAX_SMART_FILE_STR_SZ + 1];
+        int len = 0; // characters of the current deciphered block
+        int pos = 0; // the read pointer into it
+    };
+    SInBlock m_In;
     long m_BlockPos = 0; // file position of the current block
     char m_OutHideStr[MAX_SMART_FILE_STR_SZ + 1];
     char m_pszOutNrmlStr[MAX_SMART_FILE_STR_SZ + 1];

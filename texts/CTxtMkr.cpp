@@ -68,6 +68,16 @@ void OpenInLexer(IDbLexer& lx, const std::string& path, const char* logLine)
 }
 } // namespace
 
+std::FILE* CTxtMkr::OpenSource(const std::string& path)
+{
+    return std::fopen(path.c_str(), "rb");
+}
+
+bool CTxtMkr::SaveOutput(const std::string& path, const std::string& bytes)
+{
+    return plat::WriteFileAtomic(path, bytes);
+}
+
 int CTxtMkr::SetCodedOutput()
 {
     m_Mode = kCodedOutput;
@@ -88,14 +98,19 @@ void CTxtMkr::Put(int c)
 
 int CTxtMkr::CopyUpTo(plat::CTextReader& from, long end)
 {
+    // Every character of a source passes here: the output and the count are kept in locals.
+    CSmrtFile* out = m_pOut;
+    long written = 0;
     int last = -1;
     do {
         const int c = from.GetC();
         if (from.Eof())
             break; // the end value is never written as a byte
-        Put(c);
+        out->sf_fputc(c);
+        ++written;
         last = c;
     } while (from.Tell() <= end);
+    m_Written += written;
     return last;
 }
 
@@ -131,10 +146,10 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     // own, both in text mode: CR LF reads as LF, positions are byte offsets.
     plat::CTextReader copy1, copy2;
     OpenInLexer(*lx1, path1, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
-    if (!copy1.Open(path1))
+    if (!copy1.Open(OpenSource(path1)))
         FatalOpen(path1);
     OpenInLexer(*lx2, path2, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
-    if (!copy2.Open(path2))
+    if (!copy2.Open(OpenSource(path2)))
         FatalOpen(path2);
 
     std::unique_ptr<CSmrtFile> out;
@@ -196,7 +211,7 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     // disk as a failed save. The previous phrase file, if any, then stays whole.
     const int closed = out->sf_fclose();
     const std::string bytes = out->TakeBytes();
-    if (closed != 0 || static_cast<long>(bytes.size()) != m_Written || !plat::WriteFileAtomic(pathOut, bytes))
+    if (closed != 0 || static_cast<long>(bytes.size()) != m_Written || !SaveOutput(pathOut, bytes))
         LogFatal("\nCAliceTxtMkr::UnfastenText(), File writing error [%s]", pathOut.c_str());
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "texts/IAliceTxtMkr.h"
 
+#include <cstdio>
 #include <string>
 
 class IDbLexer;
@@ -28,6 +29,13 @@ public:
     // failure logs its line and ends the program. The output is made in memory and saved
     // whole at the end, so a failed or interrupted making never leaves a cut phrase file.
     int MakeOneMixFile(const char* first, const char* second, const char* output);
+
+protected:
+    // Where a making reads its sources besides the tokenizers (which come from the factory)
+    // and keeps what it made: the files of the program folder. A fuzz harness reads and
+    // writes memory instead. SaveOutput replaces the file whole or leaves it as it was.
+    virtual std::FILE* OpenSource(const std::string& path);
+    virtual bool SaveOutput(const std::string& path, const std::string& bytes);
 
 private:
     // Writes one character of the output and counts it (the count checks the file on disk).

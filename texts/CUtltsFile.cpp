@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace {
 constexpr std::size_t kMaxCaption = 127;
@@ -49,8 +50,8 @@ std::unique_ptr<ISmrtFile> MakeFile(const char* nullMessage)
 }
 } // namespace
 
-CUtltsFile::CUtltsFile(const char* programDir)
-    : m_ProgramDirOverride(programDir ? programDir : ""), m_NxtPrFl(*this)
+CUtltsFile::CUtltsFile(const char* programDir, plat::SettingsUpdate update)
+    : m_ProgramDirOverride(programDir ? programDir : ""), m_SettingsUpdate(std::move(update)), m_NxtPrFl(*this)
 {
 }
 
@@ -81,8 +82,9 @@ int CUtltsFile::LockPrgrmDir()
     switch (m_PrgrmDirLock.Take(dir + "/" + kLockName)) {
     case plat::CFileLock::Result::Taken:
         // The learner's folder gets what the template has and it lacks: at the first start
-        // everything, after an upgrade what the new template adds.
-        return m_Template.empty() || plat::FillFromTemplate(m_Template, dir) ? 0 : 1;
+        // everything, after an upgrade what the new template adds, new parameters of a kept
+        // settings file too.
+        return m_Template.empty() || plat::FillFromTemplate(m_Template, dir, m_SettingsUpdate) ? 0 : 1;
     case plat::CFileLock::Result::Busy:
         return PRGRM_DIR_IN_USE;
     default:

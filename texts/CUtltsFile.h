@@ -4,6 +4,7 @@
 #include "engine/CNxtPrFlSrvc.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatLock.h"
+#include "platform/PlatUserFolder.h"
 #include "texts/IUtltsFile.h"
 #include "texts/PathField.h"
 
@@ -18,8 +19,10 @@ class ISmrtFile;
 // path names another file.
 class CUtltsFile : public IUtltsFile {
 public:
-    // The program folder is the executable's; tests give a folder of their own.
-    explicit CUtltsFile(const char* programDir = nullptr);
+    // The program folder is the executable's; tests give a folder of their own. An installed
+    // program's kept settings files go through update at every start (the factory passes the
+    // configuration database's, which this folder stands below).
+    explicit CUtltsFile(const char* programDir = nullptr, plat::SettingsUpdate update = {});
 
     int LockPrgrmDir() override;
     int Init() override;
@@ -90,6 +93,7 @@ private:
     plat::CFileLock m_PrgrmDirLock;
     std::string m_FoundPrgrmDir; // found once: the lock and Init name the same folder
     std::string m_Template;      // the installed program's template; empty for a build folder
+    plat::SettingsUpdate m_SettingsUpdate;
     CPathField m_PrgrmDir;
     CPathField m_CutFileName;
     CPathField m_FileName;

@@ -39,6 +39,9 @@ sed -i 's/WhenDropped sv = 0/WhenDropped sv = 1/' "$user/Settings/KeepRslts.cfg"
 run || fail=1
 chmod -R u+w "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
+# An upgrade's template with a new parameter in that section: the next start adds it.
+printf '\npt_i AddedLater sv = 7' >>"$prefix/share/lexido/Settings/KeepRslts.cfg"
 run || fail=1
 grep -qF "WhenDropped sv = 1" "$user/Settings/KeepRslts.cfg" || { echo "FAIL: a changed setting was lost"; fail=1; }
+grep -qF "pt_i AddedLater sv = 7" "$user/Settings/KeepRslts.cfg" || { echo "FAIL: a new parameter not added"; fail=1; }
 exit $fail

@@ -300,7 +300,7 @@ void CMainFrame::BuildAccelerators()
         if (!a)
             a = MakeAction(k.id, QString());
         addAction(a); // the key works also while the toolbar is hidden
-        int key = k.key == res::kKeyF1 ? int(Qt::Key_F1) : k.key;
+        int key = k.key == res::kKeyF1 ? int(Qt::Key_F1) : k.key == res::kKeyF4 ? int(Qt::Key_F4) : k.key;
         if (k.mods & res::kCtrl)
             key |= int(Qt::CTRL);
         if (k.mods & res::kShift)

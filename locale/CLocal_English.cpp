@@ -125,6 +125,17 @@ const SLclText kTexts[] = {
     {132, "%1 · pass %2 over: %3 shown, %4 marked."},
     {133, "%1 drills the %2 marked phrases again"},
     {134, "Nothing marked: you know this file. Next: %1"},
+    {135, "Speak\tF4"},
+    {136, "No sound device: speech is off."},
+    {137, "Speech"},
+    {138, "Language of the first text"},
+    {139, "Language of the second text"},
+    {140, "guess from the script"},
+    {141, "Speech rate (words a minute)"},
+    {142, "Voice variant"},
+    {143, "the language's own voice"},
+    {144, "Speak each answer as it is revealed"},
+    {145, "Speak each question as it is shown"},
 };
 
 const CLclTextTable& Table()

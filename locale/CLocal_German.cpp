@@ -124,6 +124,17 @@ const SLclText kTexts[] = {
     {132, "%1 · Durchgang %2 beendet: %3 gezeigt, %4 markiert."},
     {133, "%1 übt die %2 markierten Sätze noch einmal"},
     {134, "Nichts markiert: Sie können diese Datei. Weiter: %1"},
+    {135, "Sprechen\tF4"},
+    {136, "Kein Audiogerät: die Sprachausgabe ist aus."},
+    {137, "Sprachausgabe"},
+    {138, "Sprache des ersten Textes"},
+    {139, "Sprache des zweiten Textes"},
+    {140, "nach der Schrift erraten"},
+    {141, "Sprechtempo (Wörter pro Minute)"},
+    {142, "Stimmvariante"},
+    {143, "die eigene Stimme der Sprache"},
+    {144, "Jede Antwort sprechen, sobald sie erscheint"},
+    {145, "Jede Frage sprechen, sobald sie erscheint"},
 };
 
 const CLclTextTable& Table()

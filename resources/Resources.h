@@ -40,6 +40,7 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
+    ID_SPEAK = 32840, // the text revealed last said in its language: menu, toolbar and F4
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -87,6 +88,7 @@ struct Accel {
     int id;
 };
 constexpr int kKeyF1 = 0x10001;
+constexpr int kKeyF4 = 0x10004;
 const std::vector<Accel>& Accelerators();
 
 // A caption as plain text: up to its tab (the shortcut shown beside it), without its '&' marks.

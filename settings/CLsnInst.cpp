@@ -18,6 +18,7 @@
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
 #include "settings/ILsnFont.h"
+#include "settings/SpeechSettings.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
@@ -54,16 +55,16 @@ void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, cons
     delete maker;
 }
 
-// A program folder made by an older version has no section for the results never saved: it
-// gets the shipped one, with its defaults.
-void AddMissingKeepRslts()
+// A program folder made by an older version lacks the sections added since: each gets the
+// shipped one, with its defaults.
+void AddMissingSection(const char* name, bool present, const char* shipped)
 {
-    if (rslts::HasSection())
+    if (present)
         return;
-    const std::string path = std::string("Settings/") + rslts::kSection + ".cfg";
+    const std::string path = std::string("Settings/") + name + ".cfg";
     if (plat::FileExists(path))
         return; // there, but without the value: its readers take the default
-    if (!plat::WriteFileAtomic(path, "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"")) {
+    if (!plat::WriteFileAtomic(path, shipped)) {
         LogMsg("\nCLsnInst::InstallAll(), error, cannot add [%s]", path.c_str());
         return;
     }
@@ -104,7 +105,9 @@ int CLsnInst::InstallAll(IScrnView* pView)
         LogFatal("\nCLsnInst::InstallAll(), error, g_pIDbVars == 0");
     if (g_pIDbVars->Open(g_pILogFile, g_pIUtltsFile->GetPrgrmDir()) != 0)
         LogFatal("\nCLsnInst::InstallAll(), error, after g_pIDbVars->Open()");
-    AddMissingKeepRslts();
+    AddMissingSection(rslts::kSection, rslts::HasSection(),
+                      "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"");
+    AddMissingSection(spch::kSection, spch::HasSection(), spch::ShippedSection());
 
     g_pILsnFont = g_pILsnAFc->Create_ILsnFont();
     if (!g_pILsnFont)
@@ -244,5 +247,7 @@ int CLsnInst::SaveSettings()
     // Present unless a read-only older program folder could not be given it.
     if (rslts::HasSection() && g_pIDbVars->Save(rslts::kSection) != 0)
         LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", rslts::kSection);
+    if (spch::HasSection() && !spch::Save())
+        LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", spch::kSection);
     return 0;
 }

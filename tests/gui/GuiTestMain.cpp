@@ -17,6 +17,7 @@ int RunSessionEndTest(int argc, char** argv);
 int RunViewPrinterTest(int argc, char** argv);
 int RunScreenPainterTest(int argc, char** argv);
 int RunUnsavedResultsTest(int argc, char** argv);
+int RunSpeechWndTest(int argc, char** argv);
 
 namespace {
 struct Suite {
@@ -29,7 +30,7 @@ const Suite kSuites[] = {
     {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
     {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
-    {"UnsavedResults", RunUnsavedResultsTest}};
+    {"UnsavedResults", RunUnsavedResultsTest}, {"SpeechWnd", RunSpeechWndTest}};
 } // namespace
 
 int main(int argc, char** argv)

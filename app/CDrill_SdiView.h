@@ -69,7 +69,7 @@ public:
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
     // first text said.
-    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_pSpeaker = std::move(speaker); }
+    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
     QFont DisplayFont() const;
     // The command of a mode number ("ViewMode"/"Mode" 0..9).
     static int CommandOfMode(int mode);
@@ -158,9 +158,8 @@ private:
     CMainFrame* m_pFrame;
     static constexpr int kPassStateDelayMs = 40; // the pane follows the paint this much later
     bool m_PassStateDue = false;                 // a pane update is on its way
-    std::unique_ptr<speech::ISpeaker> m_pSpeaker;
+    spch::CSpeechVoice m_Voice;
     spch::CSpeechCue m_SpeechCue;
-    bool m_SpeechOffSaid = false; // the status bar said once that there is no sound device
     AppHooks m_Hooks;
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;

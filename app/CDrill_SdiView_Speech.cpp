@@ -8,7 +8,6 @@
 #include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
-#include "settings/SpeechSettings.h"
 
 #include <QStatusBar>
 
@@ -33,15 +32,6 @@ void CDrill_SdiView::FollowSpeech()
 
 void CDrill_SdiView::Say(const spch::SSaying& saying)
 {
-    if (saying.text.empty())
-        return;
-    if (!m_pSpeaker)
-        m_pSpeaker = std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>());
-    const spch::SSettings settings = spch::Read();
-    if (m_pSpeaker->Say(saying.text, saying.language, {settings.rate, settings.variant}) || m_SpeechOffSaid)
-        return;
-    // No sound device is no error: the program goes on without speech and says so once.
-    m_SpeechOffSaid = true;
-    if (m_pFrame)
+    if (m_Voice.Say(saying) && m_pFrame)
         m_pFrame->statusBar()->showMessage(LclText(136, "No sound device: speech is off."), 10000);
 }

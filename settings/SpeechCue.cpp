@@ -98,6 +98,20 @@ std::string TextLanguage(int which, const std::string& text)
     return speech::GuessLanguage(text, language == LANGUAGE_GERMAN ? "de" : "en");
 }
 
+bool CSpeechVoice::Say(const SSaying& saying)
+{
+    if (saying.text.empty())
+        return false;
+    if (!m_pSpeaker)
+        m_pSpeaker = m_Make();
+    const SSettings settings = Read();
+    if (m_pSpeaker->Say(saying.text, saying.language, {settings.rate, settings.variant}) || m_OffTold)
+        return false;
+    // No sound device is no error: the program goes on without speech.
+    m_OffTold = true;
+    return true;
+}
+
 SSaying CSpeechCue::Revealed(const std::string& screen)
 {
     const SScreenParts parts = Split(screen);

@@ -2,6 +2,10 @@
 // What speech says during a pass, found in the screen text as the learner sees it: the question
 // above the separator line, the answer revealed below it, and the language of each.
 
+#include "speech/Speaker.h"
+
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace spch {
@@ -29,5 +33,21 @@ private:
 // The language of the file's text (0 the first, 1 the second) holding text: the phrase-book's
 // folder pair, else the learner's choice, a guess from its script when he chose "guess".
 std::string TextLanguage(int which, const std::string& text);
+
+// A front-end's speaker, made at the first text, saying with the Speech page's rate and variant.
+class CSpeechVoice {
+public:
+    using Maker = std::function<std::unique_ptr<speech::ISpeaker>()>;
+    explicit CSpeechVoice(Maker make) : m_Make(std::move(make)) {}
+    void Set(std::unique_ptr<speech::ISpeaker> speaker) { m_pSpeaker = std::move(speaker); }
+    // Says it (nothing when empty); true the one time speech turned out to be off, which the
+    // front-end then tells the learner.
+    bool Say(const SSaying& saying);
+
+private:
+    Maker m_Make;
+    std::unique_ptr<speech::ISpeaker> m_pSpeaker;
+    bool m_OffTold = false;
+};
 
 } // namespace spch

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 namespace {
-const char* const kShipped[] = {"AddBrTo", "Gnrl", "KeepRslts", "OnceImpActn", "OpBrAll", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
+const char* const kShipped[] = {"AddBrTo", "Gnrl", "KeepRslts", "OnceImpActn", "OpBrAll", "Speech", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
 
 int RdInt(const char* sec, const char* par)
 {

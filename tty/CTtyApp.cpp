@@ -19,7 +19,6 @@
 #include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
-#include "settings/SpeechSettings.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyAudio.h"
 #include "tty/TtyInstall.h"
@@ -133,17 +132,15 @@ std::string CTtyApp::ScreenBytes()
     return std::string(text, static_cast<std::size_t>(length));
 }
 
+std::unique_ptr<speech::ISpeaker> CTtyApp::MakeSpeaker()
+{
+    return std::make_unique<speech::CSpeaker>(std::make_unique<CPulseAudioOut>());
+}
+
 void CTtyApp::Speak(const spch::SSaying& saying)
 {
-    if (saying.text.empty())
+    if (!m_Voice.Say(saying))
         return;
-    if (!m_pSpeaker)
-        m_pSpeaker = std::make_unique<speech::CSpeaker>(std::make_unique<CPulseAudioOut>());
-    const spch::SSettings settings = spch::Read();
-    if (m_pSpeaker->Say(saying.text, saying.language, {settings.rate, settings.variant}) || m_SpeechOffSaid)
-        return;
-    // Without a sound server the program goes on without speech and says so once.
-    m_SpeechOffSaid = true;
     const char* text = g_pILocal ? g_pILocal->GetText(136) : nullptr;
     Say(CodePageToUtf8(text ? text : "No sound device: speech is off.", CLocal::InterfaceCodePage()));
 }

@@ -32,7 +32,7 @@ public:
 
     CTtyTerminal& Terminal() { return m_Term; }
     // What says the texts; unset, eSpeak NG into the sound server, made at the first text.
-    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_pSpeaker = std::move(speaker); }
+    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
 
 private:
     void Render();
@@ -58,6 +58,7 @@ private:
     // F4 says the text revealed last; after each frame, what the Speech options say of it.
     void Speak(const spch::SSaying& saying);
     static std::string ScreenBytes();
+    static std::unique_ptr<speech::ISpeaker> MakeSpeaker();
     // Takes the queued messages; true when the program is asked to close.
     bool TakeMessages();
 
@@ -75,9 +76,8 @@ private:
     long m_Phrases = 0;
     // How many lines a running pass's screen is shown above its end; 0 keeps the end in sight.
     long m_PassBack = 0;
-    std::unique_ptr<speech::ISpeaker> m_pSpeaker;
+    spch::CSpeechVoice m_Voice{[] { return MakeSpeaker(); }};
     spch::CSpeechCue m_SpeechCue;
-    bool m_SpeechOffSaid = false; // the message line said once that there is no sound server
 };
 
 } // namespace tty

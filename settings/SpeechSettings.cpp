@@ -69,11 +69,12 @@ bool Write(const SSettings& s)
     if (!g_pIDbVars || !HasSection())
         return false;
     bool all = true;
-    for (const auto& [par, text] : {std::pair{"FirstLanguage", &s.first}, {"SecondLanguage", &s.second}, {"Variant", &s.variant}})
+    for (const auto& [par, text] :
+        {std::pair{"FirstLanguage", &s.first}, {"SecondLanguage", &s.second}, {"Variant", &s.variant}})
         if (Has(par, PAR_TYPE_STRING_ANY))
             all = g_pIDbVars->WrText(kSection, par, PAR_TYPE_STRING_ANY, *text) == 0 && all;
     for (const auto& [par, value] : {std::pair{"Rate", s.rate}, {"SpeakAnswers", s.speakAnswers ? 1 : 0},
-                                     {"SpeakQuestions", s.speakQuestions ? 1 : 0}})
+             {"SpeakQuestions", s.speakQuestions ? 1 : 0}})
         if (Has(par, PAR_TYPE_INT))
             g_pIDbVars->WrVal(kSection, par, PAR_TYPE_INT, &value);
     return all;

@@ -1,11 +1,11 @@
 // What a pass says: the question and the answer found in the screen text of each kind of mode,
 // said as they show (word by word as the words come, bracket texts once open) in the language
 // the Speech page chose; the speaker into a device, and off without one.
+#include "settings/SpeechCue.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "programs/CBsPrgr.h"
-#include "settings/SpeechCue.h"
 #include "speech/SpeechLanguage.h"
 #include "tests/TestProgramFolder.h"
 
@@ -40,13 +40,23 @@ TEST_F(SpeechCueTest, EachModesScreensSayTheQuestionAndTheAnswerRevealedInTheirL
     Set("Speech", "SpeakAnswers", 1);
     Set("Speech", "SpeakQuestions", 1);
     // A screen after another, what Follow says then ("": nothing), and its language.
-    struct Step { const char *screen, *said, *language; };
-    const struct { int mode, direction; std::vector<Step> steps; const char *revealed, *language; } kCases[] = {
+    struct Step {
+        const char *screen, *said, *language;
+    };
+    const struct {
+        int mode, direction;
+        std::vector<Step> steps;
+        const char *revealed, *language;
+    } kCases[] = {
         {0, 0, {{"Bonjour|", "Bonjour", "fr"}, {"Bonjour|Guten Tag", "Guten Tag", "de"}}, "Guten Tag", "de"},
-        {1, 1, {{"Guten Tag|", "Guten Tag", "de"}, {"Guten Tag|Bonjour ", "Bonjour", "fr"},
-                {"Guten Tag|Bonjour tout ", "tout", "fr"}}, "Bonjour tout", "fr"},
-        {5, 1, {{"Hello|<> world", "Hello", "fr"}, {"Hello|<Gu> world", "", ""},
-                {"Hello|<Guten> world$", "Guten world", "de"}}, "Guten world", "de"},
+        {1, 1,
+            {{"Guten Tag|", "Guten Tag", "de"}, {"Guten Tag|Bonjour ", "Bonjour", "fr"},
+                {"Guten Tag|Bonjour tout ", "tout", "fr"}},
+            "Bonjour tout", "fr"},
+        {5, 1,
+            {{"Hello|<> world", "Hello", "fr"}, {"Hello|<Gu> world", "", ""},
+                {"Hello|<Guten> world$", "Guten world", "de"}},
+            "Guten world", "de"},
         {7, 0, {{"<> a text", "", ""}, {"<Un> a text$", "Un a text", "fr"}}, "Un a text", "fr"},
         {0, 0, {{"Bonjour|Guten Tag", "Guten Tag", "de"}, {"Bonjour|", "Bonjour", "fr"}}, "Bonjour", "fr"},
     };
@@ -62,7 +72,8 @@ TEST_F(SpeechCueTest, EachModesScreensSayTheQuestionAndTheAnswerRevealedInTheirL
             if (screen.back() == '$')
                 screen.replace(screen.size() - 1, 1, kEnd);
             const spch::SSaying said = cue.Follow(screen);
-            EXPECT_EQ(said.text + "/" + said.language, std::string(s.said) + "/" + s.language) << c.mode << " " << s.screen;
+            EXPECT_EQ(said.text + "/" + said.language, std::string(s.said) + "/" + s.language)
+                << c.mode << " " << s.screen;
         }
         const spch::SSaying last = spch::CSpeechCue::Revealed(screen);
         EXPECT_EQ(last.text + "/" + last.language, std::string(c.revealed) + "/" + c.language) << c.mode;
@@ -78,8 +89,9 @@ TEST_F(SpeechCueTest, EachModesScreensSayTheQuestionAndTheAnswerRevealedInTheirL
 
 TEST(SpeechLanguage, TheScriptOfMostLettersNamesTheLanguage)
 {
-    const struct { const char *text, *language; } kCases[] = {
-        {"Доброе утро", "ru"}, {"Καλημέρα", "el"}, {"שלום", "he"}, {"こんにちは", "ja"}, {"你好", "cmn"},
+    const struct {
+        const char *text, *language;
+    } kCases[] = {{"Доброе утро", "ru"}, {"Καλημέρα", "el"}, {"שלום", "he"}, {"こんにちは", "ja"}, {"你好", "cmn"},
         {"Guten Morgen", "xx"}, {"Grüße", "xx"}, {"42 !", "xx"}, {"Красная площадь (Red Square)", "ru"}};
     for (const auto& c : kCases)
         EXPECT_EQ(speech::GuessLanguage(c.text, "xx"), c.language) << c.text;

@@ -48,8 +48,10 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
         m_Variant->addItem(QString::fromStdString(v), QString::fromStdString(v));
 
     auto* grid = new QGridLayout;
-    const struct { int label, text; QComboBox* list; } rows[] = {
-        {1110, 138, m_First}, {1112, 139, m_Second}, {1114, 141, m_Rate}, {1116, 142, m_Variant}};
+    const struct {
+        int label, text;
+        QComboBox* list;
+    } rows[] = {{1110, 138, m_First}, {1112, 139, m_Second}, {1114, 141, m_Rate}, {1116, 142, m_Variant}};
     int row = 0;
     for (const auto& r : rows) {
         QLabel* label = Label(r.label, r.text, this);

@@ -73,7 +73,7 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("chosen"); // the Speech page's two languages, "first second"
+        QTest::addColumn<QString>("chosen");   // the Speech page's two languages, "first second"
         QTest::addColumn<QStringList>("said"); // question, its language, answer, its language
         QTest::newRow("phrase-book pair") << "Text/English_German/a.mix" << QByteArray("*Good day=Guten Tag\n")
                                           << "fr it" << QStringList{"Good day", "en", "Guten Tag", "de"};
@@ -101,7 +101,8 @@ private slots:
         QVERIFY(Shows(bytes.mid(bytes.indexOf('=') + 1, 3).toStdString()));
         QTest::keyClick(g_pMainWnd, Qt::Key_F4);
         QTest::qWait(100); // the options are off: nothing is said but what Speak asks
-        const Said expected = {{said[0].toStdString(), said[1].toStdString()}, {said[2].toStdString(), said[3].toStdString()}};
+        const Said expected = {
+            {said[0].toStdString(), said[1].toStdString()}, {said[2].toStdString(), said[3].toStdString()}};
         QCOMPARE(heard, expected);
         folder.Stop();
     }

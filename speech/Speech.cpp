@@ -67,9 +67,9 @@ std::vector<std::string> Variants()
     std::lock_guard<std::mutex> lock(EspeakLock());
     if (EspeakStart() <= 0)
         return variants;
-    espeak_VOICE spec = {};
-    spec.languages = "variant";
-    for (const espeak_VOICE** v = espeak_ListVoices(&spec); v && *v; ++v) {
+    espeak_VOICE wanted = {};
+    wanted.languages = "variant";
+    for (const espeak_VOICE** v = espeak_ListVoices(&wanted); v && *v; ++v) {
         // "!v/m3": the variant's file, which the voice's name takes after "+".
         const std::string id = (*v)->identifier ? (*v)->identifier : "";
         const std::size_t slash = id.rfind('/');

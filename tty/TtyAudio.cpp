@@ -23,10 +23,10 @@ CPulseAudioOut::~CPulseAudioOut()
 
 bool CPulseAudioOut::Open(int sampleRate)
 {
-    pa_sample_spec spec = {};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = static_cast<std::uint32_t>(sampleRate);
-    spec.channels = 1;
+    pa_sample_spec format = {};
+    format.format = PA_SAMPLE_S16LE;
+    format.rate = static_cast<std::uint32_t>(sampleRate);
+    format.channels = 1;
     // A short buffer on the server: a new text is heard at once, a cancelled one stops.
     pa_buffer_attr attr = {};
     attr.maxlength = static_cast<std::uint32_t>(-1);
@@ -35,7 +35,7 @@ bool CPulseAudioOut::Open(int sampleRate)
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
     int error = 0;
-    m_pStream = pa_simple_new(nullptr, "Lexido", PA_STREAM_PLAYBACK, nullptr, "speech", &spec, nullptr, &attr, &error);
+    m_pStream = pa_simple_new(nullptr, "Lexido", PA_STREAM_PLAYBACK, nullptr, "speech", &format, nullptr, &attr, &error);
     if (!m_pStream)
         return false;
     m_Thread = std::thread([this] { Play(); });

@@ -11,6 +11,8 @@
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
 #include "settings/LsnLogFont.h"
+#include "settings/SpeechCue.h"
+#include "speech/Speaker.h"
 #include "texts/IFileView.h"
 
 #include <QAbstractScrollArea>
@@ -68,6 +70,9 @@ public:
 
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
+    // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
+    // first text said.
+    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
     QFont DisplayFont() const;
     // The command of a mode number ("ViewMode"/"Mode" 0..9).
     static int CommandOfMode(int mode);
@@ -134,6 +139,12 @@ private:
     void OnPhrasebook(int id);
     void OnRecentFile(int index);
     void OnHelpCommand(int id);
+    // Speak: the text revealed last, in its language.
+    void OnSpeak();
+    // After a paint of a pass: what the Speech page's options say as texts are shown.
+    void FollowSpeech();
+    void Say(const spch::SSaying& saying);
+    static std::string ScreenBytes();
 
     // Custom messages.
     void OnChangeLanguage();
@@ -164,6 +175,8 @@ private:
     CMainFrame* m_pFrame;
     static constexpr int kPassStateDelayMs = 40; // the pane follows the paint this much later
     bool m_PassStateDue = false;                 // a pane update is on its way
+    spch::CSpeechVoice m_Voice;
+    spch::CSpeechCue m_SpeechCue;
     AppHooks m_Hooks;
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;

@@ -100,6 +100,7 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_FILE_PRINT_DIRECT: m_pPrinter->PrintDirect(); break;
     case ID_FILE_PRINT_PREVIEW: m_pPrinter->Preview(); break;
     case ID_FILE_PRINT_SETUP: m_pPrinter->PrintSetup(); break;
+    case ID_SPEAK: OnSpeak(); break;
     default:
         if (id >= ID_PHRASEBOOK_FIRST && id <= ID_PHRASEBOOK_LAST)
             OnPhrasebook(id);

@@ -90,6 +90,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
         QTimer::singleShot(kPassStateDelayMs, this, [this] {
             m_PassStateDue = false;
             m_pFrame->ShowPassState();
+            FollowSpeech();
         });
     }
     if (g_pILocal) {

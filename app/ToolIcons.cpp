@@ -64,6 +64,21 @@ void Draw(QPainter& p, int id)
         p.drawRect(QRectF(next ? 4 : 7, 6, 5, 3));
         break;
     }
+    case res::ID_SPEAK: { // a loudspeaker and two waves of sound
+        p.setBrush(QColor(70, 70, 70));
+        p.drawRect(QRectF(1.5, 5.5, 3, 4));
+        QPainterPath cone(QPointF(4.5, 5.5));
+        cone.lineTo(QPointF(8.5, 2));
+        cone.lineTo(QPointF(8.5, 13));
+        cone.lineTo(QPointF(4.5, 9.5));
+        cone.closeSubpath();
+        p.drawPath(cone);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(50, 90, 200), 1.3, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(6.5, 4.5, 5, 6), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(6, 2, 9, 11), -50 * 16, 100 * 16);
+        break;
+    }
     case res::ID_APP_ABOUT: // "i" in a blue circle
         p.setBrush(QColor(50, 90, 200));
         p.drawEllipse(QRectF(1.5, 0.5, 13, 13));

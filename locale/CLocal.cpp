@@ -12,9 +12,9 @@
 
 namespace {
 
-// The Run menu is retitled out of its order: Previous File before Next File.
+// The Run menu is retitled out of its order: Previous File before Next File, then Speak.
 constexpr int kRunMenu = 26;
-const SLclMenuItem kRunRetitleOrder[] = {{27, 0}, {28, 0}, {30, 0}, {29, 0}};
+const SLclMenuItem kRunRetitleOrder[] = {{27, 0}, {28, 0}, {30, 0}, {29, 0}, {135, 0}};
 
 } // namespace
 

@@ -160,6 +160,17 @@ const SLclText kTexts[] = {
     {197, "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE vocabulary (kvtml 2.0)."},
     {198, "The file holds no phrase with both sides."},
     {199, "The phrase file cannot be written."},
+    {135, "Speak\tF4"},
+    {136, "No sound device: speech is off."},
+    {137, "Speech"},
+    {138, "Language of the first text"},
+    {139, "Language of the second text"},
+    {140, "guess from the script"},
+    {141, "Speech rate (words a minute)"},
+    {142, "Voice variant"},
+    {143, "the language's own voice"},
+    {144, "Speak each answer as it is revealed"},
+    {145, "Speak each question as it is shown"},
 };
 
 const CLclTextTable& Table()

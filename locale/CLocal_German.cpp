@@ -159,6 +159,17 @@ const SLclText kTexts[] = {
     {197, "Die Datei hat keine bekannte Form: Text mit Tabulatoren oder Kommas getrennt, ein Anki-Export der Notizen als Klartext oder KDE-Vokabeln (kvtml 2.0)."},
     {198, "Die Datei enthält keine Phrase mit beiden Seiten."},
     {199, "Die Phrasendatei kann nicht geschrieben werden."},
+    {135, "Sprechen\tF4"},
+    {136, "Kein Audiogerät: die Sprachausgabe ist aus."},
+    {137, "Sprachausgabe"},
+    {138, "Sprache des ersten Textes"},
+    {139, "Sprache des zweiten Textes"},
+    {140, "nach der Schrift erraten"},
+    {141, "Sprechtempo (Wörter pro Minute)"},
+    {142, "Stimmvariante"},
+    {143, "die eigene Stimme der Sprache"},
+    {144, "Jede Antwort sprechen, sobald sie erscheint"},
+    {145, "Jede Frage sprechen, sobald sie erscheint"},
 };
 
 const CLclTextTable& Table()

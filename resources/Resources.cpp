@@ -34,7 +34,9 @@ const std::vector<Popup>& MainMenu()
          {{ID_RUN_FIRSTITERATION, "First Iteration", false},
           {ID_RUN_NEXTITERATION, "Next Iteration", false},
           {ID_RUN_NEXTFILE, "Next File", false},
-          {ID_RUN_PREVIOUSFILE, "Previous File", false}}},
+          {ID_RUN_PREVIOUSFILE, "Previous File", false},
+          {ID_NONE, "", true},
+          {ID_SPEAK, "Speak\tF4", false}}},
         {"Add Brackets",
          {{ID_ADDBRACKETS_WORDBYWORD, "Add Brackets (Word By Word)", false},
           {ID_ADDBRACKETS_TIMEOUT, "Add Brackets (Time Out )", false}}},
@@ -97,6 +99,7 @@ const char* Prompt(int id)
         {ID_ADDBRACKETS_WORDBYWORD, "Begin word by word file viewing with adding brackets "},
         {ID_ADDBRACKETS_TIMEOUT, "Begin file viewing with timeout and adding brackets "},
         {ID_FILE_NEW, "Cancel current iteration\nCancel"},
+        {ID_SPEAK, "Say the text revealed last in its language\nSpeak"},
         // The framework's own commands, in our words.
         {ID_APP_ABOUT, "Show the program's name, version and maker\nAbout"},
         {ID_HELP_FINDER, "Show the contents of the help\nHelp Contents"},
@@ -115,7 +118,8 @@ const std::vector<int>& ToolBar()
     static const std::vector<int> bar = {
         ID_FILE_NEW,        ID_SLFILE_FIRSTFILEOPEN, ID_SLFILE_SAVERESULTSAS, ID_TB_FIRSTITERATION,
         ID_TB_NEXTITERATION, ID_TB_PREVIOUSFILE,    ID_NONE,                 ID_TB_NEXTFILE,
-        ID_APP_ABOUT,       ID_CONTEXT_HELP,
+        ID_NONE,            ID_SPEAK,                ID_NONE,                 ID_APP_ABOUT,
+        ID_CONTEXT_HELP,
     };
     return bar;
 }
@@ -126,6 +130,7 @@ const std::vector<Accel>& Accelerators()
         {'N', kCtrl, ID_FILE_NEW},      {'O', kCtrl, ID_FILE_OPEN},      {'S', kCtrl, ID_FILE_SAVE},
         {'P', kCtrl, ID_FILE_PRINT},    {kKeyF1, kNone, ID_HELP},        {kKeyF1, kShift, ID_CONTEXT_HELP},
         {kKeyF5, kNone, ID_RUN_FIRSTITERATION},
+        {kKeyF4, kNone, ID_SPEAK},
     };
     return keys;
 }

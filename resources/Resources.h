@@ -40,6 +40,7 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
+    ID_SPEAK = 32840, // the text revealed last said in its language: menu, toolbar and F4
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
@@ -91,6 +92,7 @@ struct Accel {
     int id;
 };
 constexpr int kKeyF1 = 0x10001; // the function keys F1..F12 follow in order
+constexpr int kKeyF4 = kKeyF1 + 3;
 constexpr int kKeyF5 = kKeyF1 + 4;
 const std::vector<Accel>& Accelerators();
 

@@ -83,6 +83,7 @@ ISttngs* CLsnAFc::Create_ISttngs(int type)
     case 3: return new (std::nothrow) CSttngs_ToV;
     case 4: return new (std::nothrow) CSttngs_OpBr;
     case 5: return new (std::nothrow) CSttngs_AddBr;
+    case 6: return new (std::nothrow) CSttngs_Speech;
     default: return nullptr;
     }
 }

@@ -19,6 +19,7 @@
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
 #include "settings/ILsnFont.h"
+#include "settings/SpeechSettings.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
@@ -56,7 +57,7 @@ void MakeShippedTextsOnce(const char* flag, int type, const char* nullLine, cons
 }
 
 // A program folder made by an older version lacks the sections added since: it gets the
-// shipped ones, with their defaults (the results never saved, the recent files).
+// shipped ones, with their defaults (the results never saved, the recent files, speech).
 void AddMissingSection(bool present, const char* section, const char* shipped)
 {
     if (present)
@@ -80,6 +81,7 @@ void AddMissingSections()
     AddMissingSection(recent::HasSection(), recent::kSection,
                       "sn = Recent\n\npt_str_any File1 sv = \"\"\npt_str_any File2 sv = \"\"\npt_str_any File3 sv = \"\"\n"
                       "pt_str_any File4 sv = \"\"\npt_str_any File5 sv = \"\"");
+    AddMissingSection(spch::HasSection(), spch::kSection, spch::ShippedSection());
 }
 } // namespace
 
@@ -254,5 +256,7 @@ int CLsnInst::SaveSettings()
     // Present unless a read-only older program folder could not be given it.
     if (rslts::HasSection() && g_pIDbVars->Save(rslts::kSection) != 0)
         LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", rslts::kSection);
+    if (spch::HasSection() && !spch::Save())
+        LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", spch::kSection);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "settings/ILsnFont.h"
+#include "settings/SpeechSettings.h"
 #include "texts/RsltsKeeping.h"
 
 #include <cstring>
@@ -98,5 +99,13 @@ int CSttngs_AddBr::SetDefault()
 {
     const IntDefault d[] = {{"AddBrTo", "MinTimeOut", 0}, {"AddBrTo", "MaxTimeOut", 2}, {"AddBrTo", "TimeOut", 500}};
     WriteDefaults(d, "\nCSttngs_AddBr::SetDefault(), error after g_pIOdb->PutParVal()");
+    return 0;
+}
+
+int CSttngs_Speech::SetDefault()
+{
+    // A program folder that could not be given the section has nothing to reset.
+    if (spch::HasSection())
+        spch::Write(spch::SSettings());
     return 0;
 }

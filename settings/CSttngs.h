@@ -38,3 +38,9 @@ class CSttngs_AddBr : public CSttngs {
 public:
     int SetDefault() override;
 };
+
+// Speech: the languages of the two texts, the rate, the variant and the two speaking options.
+class CSttngs_Speech : public CSttngs {
+public:
+    int SetDefault() override;
+};

@@ -197,3 +197,24 @@ CZelPgVal_06_AddBr::CZelPgVal_06_AddBr()
 void CZelPgVal_06_AddBr::Load() { m_AddBrTo.Load(*p_ISttngs); }
 
 void CZelPgVal_06_AddBr::Store() { m_AddBrTo.Store(*p_ISttngs); }
+
+CZelPgVal_07_Speech::CZelPgVal_07_Speech()
+    : CZelPgVal(6, "\nCZelPrprtPg_07_Speech::OnInitDialog(), error after g_pILsnAFc->Create_ISttngs()",
+                "\nCZelPrprtPg_07_Speech::OnButton_Default(), error after p_ISttngs->SetDefault()")
+{
+}
+
+void CZelPgVal_07_Speech::Load() { m_Speech = spch::Read(); }
+
+void CZelPgVal_07_Speech::Store()
+{
+    // A text the settings file could not read back keeps the value it had.
+    if (spch::HasSection() && !spch::Write(m_Speech))
+        LogMsg("\nCZelPgVal_07_Speech::Store(), a value the settings file cannot hold was not stored");
+}
+
+void CZelPgVal_07_Speech::AfterStore()
+{
+    if (spch::HasSection() && !spch::Save())
+        LogMsg("\nCZelPgVal_07_Speech::AfterStore(), error writing section [%s]", spch::kSection);
+}

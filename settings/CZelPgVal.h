@@ -5,6 +5,7 @@
 // and from their controls and do nothing else with the settings.
 
 #include "settings/ISttngs.h"
+#include "settings/SpeechSettings.h"
 
 #include <memory>
 
@@ -158,4 +159,18 @@ public:
 
 protected:
     void Store() override;
+};
+
+// Speech: the language of the first and the second text (an eSpeak code or "guess"), the rate,
+// the voice variant and the two speaking options. OK writes the section to its file at once.
+class CZelPgVal_07_Speech : public CZelPgVal {
+public:
+    CZelPgVal_07_Speech();
+    void Load() override;
+
+    spch::SSettings m_Speech;
+
+protected:
+    void Store() override;
+    void AfterStore() override;
 };

@@ -2,6 +2,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <future>
 
@@ -31,7 +33,53 @@ int EspeakStart()
     return rate;
 }
 
+// A name eSpeak takes as one voice file name: no path, no option of its own.
+bool PlainName(const std::string& name, bool spaces)
+{
+    return std::all_of(name.begin(), name.end(), [spaces](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || (spaces && c == ' ');
+    });
+}
+
 } // namespace
+
+std::vector<Voice> Languages()
+{
+    std::vector<Voice> voices;
+    std::lock_guard<std::mutex> lock(EspeakLock());
+    if (EspeakStart() <= 0)
+        return voices;
+    for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
+        // The languages field: a priority byte, then the code; the first is the voice's own.
+        const char* code = (*v)->languages ? (*v)->languages + 1 : nullptr;
+        if (code && *code && (*v)->name && PlainName(code, false))
+            voices.push_back({code, (*v)->name});
+    }
+    std::sort(voices.begin(), voices.end(), [](const Voice& a, const Voice& b) { return a.code < b.code; });
+    voices.erase(std::unique(voices.begin(), voices.end(), [](const Voice& a, const Voice& b) { return a.code == b.code; }),
+                 voices.end());
+    return voices;
+}
+
+std::vector<std::string> Variants()
+{
+    std::vector<std::string> variants;
+    std::lock_guard<std::mutex> lock(EspeakLock());
+    if (EspeakStart() <= 0)
+        return variants;
+    espeak_VOICE wanted = {};
+    wanted.languages = "variant";
+    for (const espeak_VOICE** v = espeak_ListVoices(&wanted); v && *v; ++v) {
+        // "!v/m3": the variant's file, which the voice's name takes after "+".
+        const std::string id = (*v)->identifier ? (*v)->identifier : "";
+        const std::size_t slash = id.rfind('/');
+        const std::string name = slash == std::string::npos ? id : id.substr(slash + 1);
+        if (!name.empty() && PlainName(name, true))
+            variants.push_back(name);
+    }
+    std::sort(variants.begin(), variants.end());
+    return variants;
+}
 
 struct CSpeech::Job {
     unsigned id = 0;
@@ -125,13 +173,15 @@ void CSpeech::Cancel()
     }
 }
 
-Audio CSpeech::SpeakNow(const std::string& text, const std::string& language)
+Audio CSpeech::SpeakNow(const std::string& text, const std::string& language, int rate, const std::string& variant)
 {
     std::promise<Audio> done;
     std::future<Audio> result = done.get_future();
     Request request;
     request.text = text;
     request.language = language;
+    request.rate = rate;
+    request.variant = variant;
     request.onDone = [&done](const Audio& audio) { done.set_value(audio); };
     Speak(std::move(request));
     return result.get();
@@ -163,11 +213,15 @@ void CSpeech::Synthesise(Job& job)
     }
     std::lock_guard<std::mutex> lock(EspeakLock());
     const std::string& language = job.request.language;
-    if (language.empty() || language.find_first_of(" /\\") != std::string::npos
-        || espeak_SetVoiceByName(language.c_str()) != EE_OK) {
-        audio.error = "no voice for the language \"" + language + "\"";
+    const std::string& variant = job.request.variant;
+    const std::string name = variant.empty() ? language : language + "+" + variant;
+    if (language.empty() || !PlainName(language, false) || !PlainName(variant, true)
+        || espeak_SetVoiceByName(name.c_str()) != EE_OK) {
+        audio.error = "no voice for the language \"" + name + "\"";
         return;
     }
+    const int rate = job.request.rate > 0 ? std::clamp(job.request.rate, 80, 450) : espeakRATE_NORMAL;
+    espeak_SetParameter(espeakRATE, rate, 0);
     if (const espeak_VOICE* voice = espeak_GetCurrentVoice(); voice && voice->name)
         audio.voiceName = voice->name;
     espeak_SetSynthCallback(OnSynth);

@@ -31,7 +31,20 @@ struct Request {
     // Called once, when the request ends, is cancelled or fails: on the speech thread, or in
     // Speak or Cancel for a request they drop before it started.
     std::function<void(const Audio& audio)> onDone;
+    int rate = 0;         // words a minute (80 to 450); 0: eSpeak's own rate
+    std::string variant;  // a voice variant ("m3", "f2", as Variants names them); empty: none
 };
+
+// A language eSpeak NG has a voice for: its code and eSpeak's name of the voice.
+struct Voice {
+    std::string code;
+    std::string name;
+};
+
+// The languages, sorted by code, and the voice variants, sorted by name; empty when eSpeak NG
+// cannot start.
+std::vector<Voice> Languages();
+std::vector<std::string> Variants();
 
 class CSpeech {
 public:
@@ -52,7 +65,8 @@ public:
     void Cancel();
 
     // Says the text and waits for the whole of it: for scripted use and tests.
-    Audio SpeakNow(const std::string& text, const std::string& language);
+    Audio SpeakNow(const std::string& text, const std::string& language, int rate = 0,
+                   const std::string& variant = std::string());
 
     struct Job; // one request on its way through the thread
 

@@ -14,4 +14,10 @@ const char* LanguageCode(const std::string& name);
 // named FIRST_SECOND by two known languages; false, leaving them as they were, otherwise.
 bool PairLanguages(const std::string& path, std::string& first, std::string& second);
 
+// The language of a UTF-8 text, guessed from the script most of its letters are written in:
+// Cyrillic Russian, Greek Greek, Hebrew, Arabic, Armenian, Georgian, Devanagari (Hindi), Thai,
+// Hangul (Korean), kana (Japanese), Han (Mandarin); Latin, and a text without letters, the code
+// the caller gives for Latin (the interface language's).
+std::string GuessLanguage(const std::string& utf8, const std::string& latin);
+
 } // namespace speech

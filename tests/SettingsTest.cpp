@@ -66,11 +66,11 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, OnlyTypesOneToFiveMakeAGroup)
+TEST_F(SettingsTest, OnlyTypesOneToSixMakeAGroup)
 {
-    for (int t : {0, 6, -1, 100})
+    for (int t : {0, 7, -1, 100})
         EXPECT_EQ(g_pILsnAFc->Create_ISttngs(t), nullptr) << t;
-    for (int t = 1; t <= 5; ++t) {
+    for (int t = 1; t <= 6; ++t) {
         std::unique_ptr<ISttngs> s(g_pILsnAFc->Create_ISttngs(t));
         EXPECT_NE(s, nullptr) << t;
     }

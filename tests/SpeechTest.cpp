@@ -63,7 +63,7 @@ TEST(Speech, ACancelOrANewRequestStopsTheSpeaking)
         SCOPED_TRACE(byNewRequest ? "new request" : "cancel");
         std::promise<void> started;
         std::promise<speech::Audio> done;
-        speech::Request request{longText, "en", nullptr, nullptr};
+        speech::Request request{longText, "en", nullptr, nullptr, 0, {}};
         bool first = true;
         request.onSamples = [&](const std::int16_t*, int) {
             if (std::exchange(first, false))

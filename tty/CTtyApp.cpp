@@ -21,6 +21,7 @@
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
 #include "tty/CTtyView.h"
+#include "tty/TtyAudio.h"
 #include "tty/TtyInstall.h"
 #include "tty/TtyStatus.h"
 #include "tty/TtyText.h"
@@ -68,7 +69,7 @@ const char* const kKeys =
     "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
     "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
     "  F2       mode                          F3       direction\n"
-    "  F4       keyboard control\n"
+    "  F4       speak the text shown last\n"
     "  F5       first iteration               F6       next iteration\n"
     "  F7       previous file                 F8       next file\n"
     "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
@@ -110,6 +111,9 @@ int CTtyApp::Run(const Options& options)
         if (TakeMessages())
             break;
         Render();
+        // After the frame is out, so that speech never delays it.
+        if (PassRunning() && m_Overlay.empty())
+            Speak(m_SpeechCue.Follow(ScreenBytes()));
         HandleKey(m_Term.ReadKey(kRefreshMs));
     }
     g_pIMfcCmmnProc->RetirePass();
@@ -121,6 +125,26 @@ int CTtyApp::Run(const Options& options)
     m_Term.Restore();
     m_pView = nullptr;
     return status;
+}
+
+std::string CTtyApp::ScreenBytes()
+{
+    static char text[SCREEN_TEXT_SIZE];
+    const int length = g_pOScreen->CopyText(text, sizeof text);
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+std::unique_ptr<speech::ISpeaker> CTtyApp::MakeSpeaker()
+{
+    return std::make_unique<speech::CSpeaker>(std::make_unique<CPulseAudioOut>());
+}
+
+void CTtyApp::Speak(const spch::SSaying& saying)
+{
+    if (!m_Voice.Say(saying))
+        return;
+    const char* text = g_pILocal ? g_pILocal->GetText(136) : nullptr;
+    Say(CodePageToUtf8(text ? text : "No sound device: speech is off.", CLocal::InterfaceCodePage()));
 }
 
 bool CTtyApp::TakeMessages()
@@ -332,10 +356,7 @@ void CTtyApp::HandleKey(const Key& key)
         Say("Direction: " + CommandCaption(direction == 0 ? res::ID_DIRECTION_1ST2ND : res::ID_DIRECTION_2ND1ST));
         return;
     }
-    case KeyKind::F4:
-        drill::SelectKbrdType(KBRD_TYPE_KEYBOARD);
-        Say("Keyboard control (mouse control has no meaning in a terminal).");
-        return;
+    case KeyKind::F4: Speak(spch::CSpeechCue::Revealed(ScreenBytes())); return;
     case KeyKind::F5: Run(drill::CanRunFirstIteration(), drill::RunFirstIteration, "First Iteration", true); return;
     case KeyKind::F6: Run(drill::CanRunNextIteration(), drill::RunNextIteration, "Next Iteration"); return;
     case KeyKind::F7: Run(drill::CanRunPreviousFile(), drill::RunPreviousFile, "Previous File", true); return;

@@ -3,10 +3,13 @@
 // window's commands do. Keys that are no command go to the running pass, as typed characters
 // reach it in the window.
 
+#include "settings/SpeechCue.h"
+#include "speech/Speaker.h"
 #include "texts/IFileView.h"
 #include "tty/CTtyTerminal.h"
 #include "tty/TtyOptions.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,8 @@ public:
     void ShowKeptResults(const char* folder) override;
 
     CTtyTerminal& Terminal() { return m_Term; }
+    // What says the texts; unset, eSpeak NG into the sound server, made at the first text.
+    void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
 
 private:
     void Render();
@@ -50,6 +55,10 @@ private:
     void Scroll(int code);
     void ChooseMode();
     void OpenPhraseBook();
+    // F4 says the text revealed last; after each frame, what the Speech options say of it.
+    void Speak(const spch::SSaying& saying);
+    static std::string ScreenBytes();
+    static std::unique_ptr<speech::ISpeaker> MakeSpeaker();
     // Takes the queued messages; true when the program is asked to close.
     bool TakeMessages();
 
@@ -68,6 +77,8 @@ private:
     long m_Phrases = 0;
     // How many lines a running pass's screen is shown above its end; 0 keeps the end in sight.
     long m_PassBack = 0;
+    spch::CSpeechVoice m_Voice{[] { return MakeSpeaker(); }};
+    spch::CSpeechCue m_SpeechCue;
 };
 
 } // namespace tty

@@ -1,5 +1,6 @@
 #pragma once
-// The five pages of the settings sheet, in the sheet's order.
+// The first five pages of the settings sheet, in the sheet's order (the sixth, Speech, is in
+// CZelSpeechPage.h).
 
 #include "settings/sheet/CZelPrprtPg.h"
 

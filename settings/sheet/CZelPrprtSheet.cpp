@@ -6,6 +6,7 @@
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/CQtFontChooser.h"
 #include "settings/sheet/CZelPrprtPages.h"
+#include "settings/sheet/CZelSpeechPage.h"
 #include "settings/sheet/ZelText.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp, s
     m_Tabs->setUsesScrollButtons(false);
     m_Tabs->setElideMode(Qt::ElideNone);
     CZelPrprtPg* pages[] = {new CZelPrprtPg_01, new CZelPrprtPg_02, new CZelPrprtPg_04_ToV,
-                            new CZelPrprtPg_05_OpBrV, new CZelPrprtPg_06_AddBr};
+                            new CZelPrprtPg_05_OpBrV, new CZelPrprtPg_06_AddBr, new CZelPrprtPg_07_Speech};
     for (CZelPrprtPg* p : pages)
         m_Tabs->addTab(p, p->windowTitle());
 

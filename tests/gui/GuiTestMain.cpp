@@ -18,6 +18,7 @@ int RunViewPrinterTest(int argc, char** argv);
 int RunScreenPainterTest(int argc, char** argv);
 int RunUnsavedResultsTest(int argc, char** argv);
 int RunPassViewTest(int argc, char** argv);
+int RunSpeechWndTest(int argc, char** argv);
 
 namespace {
 struct Suite {
@@ -30,7 +31,8 @@ const Suite kSuites[] = {
     {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
     {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
-    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest}};
+    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest},
+    {"SpeechWnd", RunSpeechWndTest}};
 } // namespace
 
 int main(int argc, char** argv)

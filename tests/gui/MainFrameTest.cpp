@@ -56,7 +56,9 @@ private slots:
             QVERIFY2(frame.Action(id), qPrintable(QString::number(id)));
         auto* tools = frame.findChild<QToolBar*>("ToolBar");
         QVERIFY(tools);
-        QCOMPARE(tools->actions().size(), 10);
+        QCOMPARE(tools->actions().size(), 13);
+        QCOMPARE(frame.Action(res::ID_SPEAK)->shortcut(), QKeySequence("F4"));
+        QVERIFY(tools->actions().contains(frame.Action(res::ID_SPEAK)));
     }
 
     void titleWindowShowsThePictureAndTellsTheViewWhenItCloses()

@@ -173,10 +173,10 @@ private slots:
         CZelPrprtSheet sheet(nullptr);
         QCOMPARE(sheet.windowTitle(), ZelText(54));
         QVERIFY(!sheet.windowTitle().isEmpty());
-        QCOMPARE(sheet.PageCount(), 5);
-        const int titles[] = {55, 68, 78, 84, 91};
-        const char* templates[] = {"103", "104", "134", "135", "136"};
-        for (int p = 0; p < 5; ++p) {
+        QCOMPARE(sheet.PageCount(), 6);
+        const int titles[] = {55, 68, 78, 84, 91, 137};
+        const char* templates[] = {"103", "104", "134", "135", "136", "137"};
+        for (int p = 0; p < 6; ++p) {
             QCOMPARE(sheet.Tabs()->tabText(p), ZelText(titles[p]));
             QCOMPARE(sheet.Page(p)->objectName(), QString(templates[p]));
         }

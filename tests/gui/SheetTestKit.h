@@ -52,7 +52,7 @@ void WhenModalIsUp(std::function<void(Dialog*)> what)
     poll->start(10);
 }
 
-enum Kind { kGroup, kRadio, kLabel, kList, kButton, kSlider };
+enum Kind { kGroup, kRadio, kLabel, kList, kButton, kSlider, kCheck };
 struct Ctl {
     int page;
     int id;
@@ -60,7 +60,7 @@ struct Ctl {
     int text; // interface text; 0 for none
 };
 
-// Every control of the five pages with its kind and text.
+// Every control of the six pages with its kind and text.
 extern const Ctl kControls[];
 extern const int kControlCount;
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # An interactive session of lexido-tty inside tmux, as a learner drives it: open a phrase-book
-# topic, run In Whole, mark a phrase, Next Iteration, Exit; the terminal must be restored.
+# topic, run In Whole, ask for speech without a sound server, mark a phrase, Next Iteration,
+# Exit; the terminal must be restored.
 # Usage: interactive.sh PROGRAM_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/tmux.sh"
@@ -12,6 +13,7 @@ keys c;     expect "English_Russian/01 Food"
 keys Enter; expect "| 32 phrases"
 keys F5;    expect "pass 1"
 expect "----------------------------------------"
+keys F4;    expect "No sound device: speech is off."  # no sound server: the pass goes on
 keys x;     expect "Я голоден."
 keys Space
 keys Escape; expect "next iteration possible"

@@ -25,10 +25,11 @@ stop_server() {
     for _ in $(seq 50); do tmux -L "$sock" list-sessions >/dev/null 2>&1 || break; sleep 0.1; done
     rm -f "${TMUX_TMPDIR:-/tmp}/tmux-$(id -u)/$sock"
 }
-# Starts lexido-tty in a 100 x 30 terminal; after it ends, its status and the terminal's mode.
+# Starts lexido-tty in a 100 x 30 terminal, with no sound server to reach; after it ends, its
+# status and the terminal's mode.
 start() {
     tmux -L "$sock" new-session -d -s lx -x 100 -y 30 \
-        "cd '$dir' && ./lexido-tty; echo \"EXITED rc=\$?\"; stty -a | grep -o -- '-*icanon'; sleep 30"
+        "cd '$dir' && PULSE_SERVER=unix:/nonexistent ./lexido-tty; echo \"EXITED rc=\$?\"; stty -a | grep -o -- '-*icanon'; sleep 30"
 }
 # After the end: the normal screen (not the alternate one) in line mode.
 expect_restored() {

@@ -33,7 +33,7 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
                 }
                 // Every key is compared, also one that already revealed the word: a word that
                 // begins with "=" or "+" is then typed twice.
-                if (CompareKeyWith(m_pIPrStr->GetFirstLetter()) == 0) {
+                if (CompareKeyWith(m_pIPrStr->GetWord()) == 0) {
                     g_pOScreen->PutStr(m_pIPrStr->GetWord());
                     break;
                 }

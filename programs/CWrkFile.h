@@ -50,10 +50,13 @@ public:
     // what it returned. A copy that fails ends the process with its log line.
     int StoreResults();
     int WasWritten() const { return m_WasWritten; }
+    // The input's coding, decided when it was opened; the results are written in it, and
+    // begin with the byte-order mark when the input did.
+    plat::TextCoding Coding() const { return m_Coding; }
 
 private:
     // ReadLines over any open file; pending as m_Pending.
-    static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines);
+    static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines, bool utf8);
 
     ISmrtFile* m_pISf_In;
     ISmrtFile* m_pISf_Out;
@@ -67,4 +70,5 @@ private:
     int m_Pending = -1; // a character read but not stored by the last ReadLines, or -1
     int m_Stored = -1;  // result of StoreResults once it ran
     int m_Marked = 0;   // records (or screens) written to the output
+    plat::TextCoding m_Coding = plat::TextCoding::SingleByte;
 };

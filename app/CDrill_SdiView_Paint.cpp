@@ -31,7 +31,8 @@ std::u32string CDrill_SdiView::ShownText() const
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
     const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage());
+    return plat::ScreenToUnicode(
+        text.data(), n, DisplayFontCodePage(), g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte);
 }
 
 void CDrill_SdiView::paintEvent(QPaintEvent*)
@@ -160,7 +161,7 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
     default: break;
     }
     if (code >= 0) {
-        OnChar(static_cast<unsigned char>(code));
+        OnChar(static_cast<char32_t>(code));
         return;
     }
     const QString text = e->text();
@@ -168,17 +169,18 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
         QAbstractScrollArea::keyPressEvent(e);
         return;
     }
+    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
     for (char32_t u : text.toUcs4()) {
-        unsigned char byte = 0;
-        if (plat::TypedCharToByte(u, byte))
-            OnChar(byte);
+        char32_t key = 0;
+        if (plat::TypedCharToKey(u, coding, key))
+            OnChar(key);
     }
 }
 
-void CDrill_SdiView::OnChar(unsigned char byte)
+void CDrill_SdiView::OnChar(char32_t key)
 {
     if (g_pIKbrd && g_pIKbrd->GetKbrdType() == KBRD_TYPE_KEYBOARD)
-        g_pIKbrd->PutKey(byte);
+        g_pIKbrd->PutKey(static_cast<int>(key));
 }
 
 void CDrill_SdiView::OnMouseKey(int code)

@@ -45,14 +45,14 @@ std::string Fit(const std::string& text, int cols)
 {
     std::string out;
     int n = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80) {
-            if (n == cols)
-                break;
-            ++n;
-        }
-        out += text[i];
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t bytes = 1;
+        const int cells = CharCells(text, i, bytes);
+        if (n + cells > cols)
+            break;
+        n += cells;
+        out.append(text, i, bytes);
+        i += bytes;
     }
     out.append(static_cast<std::size_t>(cols - n), ' ');
     return out;
@@ -196,7 +196,8 @@ void CTtyApp::Render()
     } else {
         static char text[SCREEN_TEXT_SIZE];
         const int length = g_pOScreen->CopyText(text, sizeof text);
-        lines = WrapLines(ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage()), cols);
+        lines = WrapLines(
+            ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
     }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.
@@ -222,16 +223,16 @@ void CTtyApp::Render()
 void CTtyApp::PassKey(const std::string& text)
 {
     m_PassBack = 0; // an answer is typed at the end of the text
-    unsigned char byte = 0;
+    char32_t key = 0;
     if (text.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
         // The terminal's Backspace is DEL; the window delivers 8.
-        byte = c == 0x7F ? 8 : c;
-    } else if (!KeyToByte(text, byte)) {
+        key = c == 0x7F ? 8 : c;
+    } else if (!TypedKey(text, g_pOScreen->GetCoding(), key)) {
         Say("That letter is in neither code page of the texts.");
         return;
     }
-    g_pIKbrd->PutKey(byte);
+    g_pIKbrd->PutKey(static_cast<int>(key));
 }
 
 void CTtyApp::Run(bool enabled, int (*command)(), const char* what, bool dropsResults)

@@ -36,7 +36,7 @@ max_len() {
     case $1 in
         phrase_reader|hidden_file) echo 8192 ;;
         txt_mkr) echo 12288 ;;
-        str_brackets) echo 2048 ;;
+        str_brackets|utf8_text) echo 2048 ;;
         *) echo 4096 ;;
     esac
 }

@@ -154,6 +154,19 @@ void BM_ReadUtf8Records50MB(benchmark::State& state)
 }
 BENCHMARK(BM_ReadUtf8Records50MB)->Unit(benchmark::kMillisecond);
 
+// The decision alone, over the same file.
+void BM_DecideUtf8Coding50MB(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CSmrtFile_Nrml f;
+        f.sf_fopen(FilePath("Text/utf8_50.mix").c_str(), "rb");
+        benchmark::DoNotOptimize(DecideFileCoding(f));
+        f.sf_fclose();
+    }
+    state.SetBytesProcessed(state.iterations() * 50 * kMB);
+}
+BENCHMARK(BM_DecideUtf8Coding50MB)->Unit(benchmark::kMillisecond);
+
 void OpenFile(benchmark::State& state, const char* name)
 {
     View view;

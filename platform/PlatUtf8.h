@@ -3,6 +3,7 @@
 // files, the masters of the shipped texts) and the terminal's output and keys pass through it.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace plat {
@@ -31,12 +32,24 @@ public:
     TextCoding ResultOfBeginning() const;
 
 private:
+    struct SState {
+        std::uint64_t carry = 0; // continuation bytes the last block's characters call for
+        unsigned second = 0;     // the range the next block's first byte must lie in
+        bool high = false;       // a byte of 0x80 or above was seen
+        bool valid = true;
+    };
+    struct SEnd {
+        bool utf8; // high bytes, all well-formed so far
+        bool cut;  // the text ends inside a character
+    };
+    static bool Block(SState& state, const unsigned char* block, std::uint64_t real);
+    SEnd End() const;
+
     std::size_t m_Fed = 0;
     bool m_Bom = true; // the bytes fed so far agree with the byte-order mark
-    bool m_High = false;
-    bool m_Valid = true;
-    char m_Carry[4] = {}; // a character cut by the end of the last piece
-    std::size_t m_CarryLen = 0;
+    SState m_State;
+    unsigned char m_Pending[64] = {}; // the start of a block not yet whole
+    std::size_t m_PendingLen = 0;
 };
 
 // Decodes the character at text (n bytes available) into out; its length in bytes, or 0 when

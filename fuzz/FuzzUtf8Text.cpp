@@ -69,7 +69,8 @@ void CheckCompare(const std::string& a, const std::string& b)
 void CheckWalk(CStr& s, CScrnStr* scrn)
 {
     s.ResetBrkt();
-    for (int i = 0; s.HasCrrntBrkt() && i < 2 * STR_BUF_SZ; ++i, s.NextBrkt()) {
+    // The first brackets: each turn builds whole texts, and a text can hold hundreds.
+    for (int i = 0; s.HasCrrntBrkt() && i < 16; ++i, s.NextBrkt()) {
         FUZZ_CHECK(WellFormed(s.GetScreenText()));
         if (const char* b = s.GetCrrntBrktText()) {
             FUZZ_CHECK(WellFormed(b));
@@ -84,10 +85,12 @@ void CheckWalk(CStr& s, CScrnStr* scrn)
             s.UserSkippedCrrntBrck();
     }
     FUZZ_CHECK(WellFormed(s.GetScreenText()) && WellFormed(s.GetResultText()));
-    // Every word bracketed: the built text grows past the buffer and is cut between characters.
+    // The text bracketed twice over: the built text grows past its buffer and is cut between
+    // characters.
     s.ClearBuild();
-    while (s.NextWord())
-        s.AppendWord(1, s.GetText());
+    s.AppendWord(1, s.GetText());
+    s.AppendWord(1, s.GetText());
+    s.NextWord();
     FUZZ_CHECK(WellFormed(s.GetText()));
 }
 } // namespace

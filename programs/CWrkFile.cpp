@@ -39,7 +39,9 @@ CWrkFile::CWrkFile(const char* path)
         LogFatal("\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)");
     }
     m_Path = path;
-    m_Coding = DecideFileCoding(*m_pISf_In);
+    // The records are counted and the coding decided in one reading of the input; the pass's
+    // reading then starts at its first text byte.
+    m_Records = CountRecordsDeciding(*m_pISf_In, m_Coding);
     m_pReader.reset(new CPhraseReader(*m_pISf_In, m_Coding));
 }
 
@@ -157,22 +159,6 @@ std::unique_ptr<ISmrtFile> OpenForCount(const std::string& path, plat::TextCodin
     return f;
 }
 } // namespace
-
-int CWrkFile::CountRecords() const
-{
-    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path, m_Coding);
-    if (!f)
-        return 0;
-    static thread_local char one[WRK_TEXT_SZ];
-    static thread_local char two[WRK_TEXT_SZ];
-    CPhraseReader reader(*f, m_Coding);
-    int count = 0;
-    while (reader.ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, one) &&
-           reader.ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, two))
-        ++count;
-    f->sf_fclose();
-    return count;
-}
 
 int CWrkFile::CountScreens(int lines) const
 {

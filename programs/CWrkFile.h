@@ -39,9 +39,9 @@ public:
     virtual int ReadScreen(int lines) { return ReadLines(m_Screen, lines); }
     virtual const char* GetScreen() { return m_Screen; }
     virtual int WriteLine(const char* text);
-    // The phrase records, or the screens of `lines` lines, of the whole input, read through a
-    // file of their own so the pass's reading is untouched.
-    int CountRecords() const;
+    // The phrase records of the whole input, counted when it was opened; the screens of
+    // `lines` lines, read through a file of their own so the pass's reading is untouched.
+    int CountRecords() const { return m_Records; }
     int CountScreens(int lines) const;
 
     // Closes both files and, if anything was written, copies the output to the pass's results
@@ -71,4 +71,5 @@ private:
     int m_Stored = -1;  // result of StoreResults once it ran
     int m_Marked = 0;   // records (or screens) written to the output
     plat::TextCoding m_Coding = plat::TextCoding::SingleByte;
+    int m_Records = 0;
 };

@@ -1,5 +1,6 @@
 #include "texts/FileCoding.h"
 
+#include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_Nrml.h"
 
 #include <algorithm>
@@ -36,6 +37,32 @@ plat::TextCoding DecideFileCoding(ISmrtFile& file, long limit)
     const plat::TextCoding coding = left == 0 ? probe.ResultOfBeginning() : probe.Result();
     RewindText(file, coding);
     return coding;
+}
+
+int CountRecordsDeciding(ISmrtFile& file, plat::TextCoding& coding)
+{
+    auto* plain = dynamic_cast<CSmrtFile_Nrml*>(&file);
+    if (!plain)
+        coding = DecideFileCoding(file);
+    plat::CCodingProbe probe;
+    if (plain)
+        plain->WatchBlocks(&probe);
+    // A byte-order mark does not change where the records begin and end.
+    static thread_local char one[MAX_PHRASE_FIELD_SZ];
+    static thread_local char two[MAX_PHRASE_FIELD_SZ];
+    CPhraseReader reader(file);
+    int count = 0;
+    while (reader.ReadRecord(one, two))
+        ++count;
+    if (plain) {
+        // A malformed record ends the counting; the rest of the file still counts for the coding.
+        for (std::size_t n = 0; plain->Buffered(n), n > 0;)
+            plain->Skip(n);
+        plain->WatchBlocks(nullptr);
+        coding = probe.Result();
+    }
+    RewindText(file, coding);
+    return count;
 }
 
 void RewindText(ISmrtFile& file, plat::TextCoding coding)

@@ -11,5 +11,10 @@ class ISmrtFile;
 // file is decided over the part it shows, so that showing a huge file never reads it all.
 plat::TextCoding DecideFileCoding(ISmrtFile& file, long limit = -1);
 
+// Counts the phrase records of a file open at its start, reading it through to its end, and
+// decides its coding on the way (a plain file in the same reading, another by DecideFileCoding).
+// The file is then at its first text byte.
+int CountRecordsDeciding(ISmrtFile& file, plat::TextCoding& coding);
+
 // Puts an open file at its first text byte: after the byte-order mark of a file that has one.
 void RewindText(ISmrtFile& file, plat::TextCoding coding);

@@ -302,7 +302,7 @@ private slots:
     void utf8PassShowsItsScriptsAndTakesTypedCharactersWhole()
     {
         GuiProgramFolder folder;
-        folder.Write("Text/greek.mix", "*Good morning 你好\n=Καλημέρα σας 早上好\n");
+        folder.Write("Text/greek.mix", "*Good morning 你好 おはよう Dzień dobry Доброе утро\n=Καλημέρα σας 早上好\n");
         folder.Start();
         folder.dialogs.openAnswers.push_back(folder.Path("Text/greek.mix").toStdString());
         QVERIFY(Trigger(res::ID_FILE_OPEN));

@@ -302,10 +302,10 @@ int CBsPrgr::RevealKeyVerdict()
     return verdict;
 }
 
-int CBsPrgr::CompareKeyWith(const char* text)
+int CBsPrgr::CompareKeyWith(char32_t key, const char* text)
 {
-    const std::string key = plat::KeyText(g_pIKbrd->GetKey(), m_Coding);
-    return CompareStr(key.c_str(), m_pIPrStr->FirstChar(text).c_str());
+    const std::string typed = plat::KeyText(key, m_Coding);
+    return CompareStr(typed.c_str(), m_pIPrStr->FirstChar(text).c_str());
 }
 
 int CBsPrgr::ReadIntSetting(const char* section, const char* parameter)
@@ -335,6 +335,7 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
         } else {
             g_pIKbrd->GetKbHit();
         }
+        const char32_t key = g_pIKbrd->GetKey();
         const int verdict = ProcessKey();
         if (verdict == 0)
             return false;
@@ -351,7 +352,7 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
             if (!expected)
                 expected = "";
             const int equal =
-                wholeWord ? CompareStr(g_pOScreen->GetInputBuffer(), expected) == 0 : CompareKeyWith(expected) == 0;
+                wholeWord ? CompareStr(g_pOScreen->GetInputBuffer(), expected) == 0 : CompareKeyWith(key, expected) == 0;
             if (equal) {
                 s.UserOpenedCrrntBrck();
                 s.NextBrkt();

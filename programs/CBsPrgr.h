@@ -85,9 +85,9 @@ protected:
     // The verdict of the modes in which the learner finds a word (Which Letter, Open
     // Brackets): Escape 0, Space 1, "=" or "+" 2, any other key 4; marks nothing.
     static int RevealKeyVerdict();
-    // Compares the key just pressed with the first character of text, both as texts of one
-    // character.
-    int CompareKeyWith(const char* text);
+    // Compares a key with the first character of text, both as texts of one character. The key
+    // is taken before the verdict: dealing with it makes the next key typed ahead the key hit.
+    int CompareKeyWith(char32_t key, const char* text);
     // The bracket turns of the Open Brackets modes over s, from its first bracket to its last.
     // question is shown above the text (pair modes) or null (plain text, s is the screen
     // string). wholeWord: the learner types the word in place; otherwise its first letter.

@@ -180,6 +180,12 @@ void CDrill_SdiView::ClearText()
         g_pOScreen->ClrScr();
 }
 
+void CDrill_SdiView::SetTextCoding(plat::TextCoding coding)
+{
+    if (g_pOScreen)
+        g_pOScreen->SetCoding(coding);
+}
+
 void CDrill_SdiView::PutText(const char* text)
 {
     if (g_pOScreen)

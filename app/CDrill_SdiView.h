@@ -58,7 +58,7 @@ public:
     // Navigation keys by Qt key; other keys are left to the typed-character delivery.
     bool OnKeyDown(int key);
     // A typed character (keyboard control) or a mouse button 1..4 (mouse control).
-    void OnChar(unsigned char byte);
+    void OnChar(char32_t key);
     void OnMouseKey(int code);
 
     // The application's start and end hooks (the frame ends the loop through them too).
@@ -94,6 +94,7 @@ public:
     // IFileView
     void ClearText() override;
     void PutText(const char* text) override;
+    void SetTextCoding(plat::TextCoding coding) override;
     void SetScrollSizes(long total, long page, long line) override;
     void SetCaption(const char* caption) override;
     const char* GetCaptionTitle() override;

@@ -33,6 +33,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <vector>
 
 std::u32string CDrill_SdiView::ShownText(int* caret) const
@@ -42,7 +43,11 @@ std::u32string CDrill_SdiView::ShownText(int* caret) const
     if (caret)
         *caret = -1;
     const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE, caret) : 0;
-    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage());
+    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
+    // The caret is a byte place; in UTF-8 text the characters before it are fewer.
+    if (caret && *caret > 0 && coding != plat::TextCoding::SingleByte)
+        *caret = static_cast<int>(plat::ScreenToUnicode(text.data(), std::min(*caret, n), DisplayFontCodePage(), coding).size());
+    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage(), coding);
 }
 
 void CDrill_SdiView::DrawWelcome(QPainter& p)
@@ -223,7 +228,7 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
     default: break;
     }
     if (code >= 0) {
-        OnChar(static_cast<unsigned char>(code));
+        OnChar(static_cast<char32_t>(code));
         return;
     }
     const QString text = e->text();
@@ -231,17 +236,18 @@ void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
         QAbstractScrollArea::keyPressEvent(e);
         return;
     }
+    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
     for (char32_t u : text.toUcs4()) {
-        unsigned char byte = 0;
-        if (plat::TypedCharToByte(u, byte))
-            OnChar(byte);
+        char32_t key = 0;
+        if (plat::TypedCharToKey(u, coding, key))
+            OnChar(key);
     }
 }
 
-void CDrill_SdiView::OnChar(unsigned char byte)
+void CDrill_SdiView::OnChar(char32_t key)
 {
     if (g_pIKbrd && g_pIKbrd->GetKbrdType() == KBRD_TYPE_KEYBOARD)
-        g_pIKbrd->PutKey(byte);
+        g_pIKbrd->PutKey(static_cast<int>(key));
 }
 
 void CDrill_SdiView::OnMouseKey(int code)

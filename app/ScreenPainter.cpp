@@ -53,10 +53,12 @@ QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int he
         auto it = known.find(u);
         if (it == known.end()) {
             const QChar ch(static_cast<char16_t>(u));
-            SGlyph g{0, fm.horizontalAdvance(ch)};
+            const QString one = QString::fromUcs4(&u, 1);
+            SGlyph g{0, fm.horizontalAdvance(one)};
             int count = 1;
-            if (!raw.isValid() || !raw.supportsCharacter(ch) || !raw.glyphIndexesForChars(&ch, 1, &g.index, &count) ||
-                count != 1)
+            // A character beyond the first plane is two UTF-16 units: drawn on its own.
+            if (u > 0xFFFF || !raw.isValid() || !raw.supportsCharacter(ch) ||
+                !raw.glyphIndexesForChars(&ch, 1, &g.index, &count) || count != 1)
                 g.index = 0;
             it = known.emplace(u, g).first;
         }
@@ -64,7 +66,7 @@ QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int he
             glyphs.append(it->second.index);
             positions.append(QPointF(x, y + ascent));
         } else {
-            p.drawText(x, y + ascent, QString(QChar(static_cast<char16_t>(u))));
+            p.drawText(x, y + ascent, QString::fromUcs4(&u, 1));
         }
         x += it->second.advance;
     }

@@ -9,6 +9,7 @@
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"
 #include "texts/CUtltsFile.h"
+#include "texts/FileCoding.h"
 #include "texts/IFileView.h"
 
 #include <benchmark/benchmark.h>
@@ -39,6 +40,18 @@ void MakePhraseFile(const std::string& path, long bytes)
     for (long i = 0; written < bytes; ++i) {
         written += std::fprintf(f, "*Good morning, how are you today? (%ld)\n=Guten Morgen, wie geht es dir heute? (%ld)\n",
                                 i, i);
+    }
+    std::fclose(f);
+}
+
+// The same in UTF-8: Greek, Polish and Chinese phrases, no byte-order mark.
+void MakeUtf8PhraseFile(const std::string& path, long bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    long written = 0;
+    for (long i = 0; written < bytes; ++i) {
+        written += std::fprintf(
+            f, "*Καλημέρα, τι κάνεις σήμερα; (%ld)\n=Dzień dobry, jak się dziś masz? 你今天好吗 (%ld)\n", i, i);
     }
     std::fclose(f);
 }
@@ -77,6 +90,7 @@ void Setup()
     MakePhraseFile(FilePath("Text/phrases50.mix"), 50 * kMB);
     MakePhraseFile(FilePath("Text/big200.mix"), 200 * kMB);
     MakePhraseFile(FilePath("Text/small1.mix"), 1 * kMB);
+    MakeUtf8PhraseFile(FilePath("Text/utf8_50.mix"), 50 * kMB);
     g_pILsnAFc = new CLsnAFc;
     g_pIUtltsFile = new CUtltsFile(g_Dir.c_str());
     g_pIUtltsFile->Init();
@@ -116,6 +130,39 @@ void BM_ReadRecords50MB(benchmark::State& state)
     state.counters["records"] = static_cast<double>(records);
 }
 BENCHMARK(BM_ReadRecords50MB)->Unit(benchmark::kMillisecond);
+
+// The reading of a UTF-8 file that decides its coding: the records counted as a pass does when
+// it opens its input, the coding decided in the same reading.
+void BM_ReadUtf8Records50MB(benchmark::State& state)
+{
+    long records = 0;
+    for (auto _ : state) {
+        CSmrtFile_Nrml f;
+        f.sf_fopen(FilePath("Text/utf8_50.mix").c_str(), "rb");
+        plat::TextCoding coding = plat::TextCoding::SingleByte;
+        records = CountRecordsDeciding(f, coding);
+        f.sf_fclose();
+        if (coding != plat::TextCoding::Utf8)
+            state.SkipWithError("not read as UTF-8");
+        benchmark::DoNotOptimize(records);
+    }
+    state.SetBytesProcessed(state.iterations() * 50 * kMB);
+    state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_ReadUtf8Records50MB)->Unit(benchmark::kMillisecond);
+
+// The decision alone, in a reading of its own (hidden files, and what a view shows).
+void BM_DecideUtf8Coding50MB(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CSmrtFile_Nrml f;
+        f.sf_fopen(FilePath("Text/utf8_50.mix").c_str(), "rb");
+        benchmark::DoNotOptimize(DecideFileCoding(f));
+        f.sf_fclose();
+    }
+    state.SetBytesProcessed(state.iterations() * 50 * kMB);
+}
+BENCHMARK(BM_DecideUtf8Coding50MB)->Unit(benchmark::kMillisecond);
 
 void OpenFile(benchmark::State& state, const char* name)
 {
@@ -212,6 +259,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&collector);
     std::printf("\n");
     PrintRatio(collector, "record reading / fread (goal < 4)", "BM_ReadRecords50MB", "BM_Fread50MB");
+    PrintRatio(collector, "UTF-8 record reading / fread (goal < 4)", "BM_ReadUtf8Records50MB", "BM_Fread50MB");
     PrintRatio(collector, "open 200 MB / open 1 MB", "BM_OpenFile200MB", "BM_OpenFile1MB");
     PrintRatio(collector, "scroll step 200 MB / 1 MB", "BM_ScrollStep200MB", "BM_ScrollStep1MB");
     PrintRatio(collector, "hidden / plain, write and read 10 MB", "BM_HideText_WriteRead10MB", "BM_Nrml_WriteRead10MB");

@@ -1,6 +1,7 @@
 #include "engine/CKbrd.h"
 
 #include "base/Log.h"
+#include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 
@@ -14,7 +15,7 @@ void CKbrd::SetWaitObserver(plat::CEvent* event)
     s_pWaitObserver = event;
 }
 
-int CKbrd::Deliver(char key)
+int CKbrd::Deliver(char32_t key)
 {
     int refused = 0;
     {
@@ -58,7 +59,7 @@ bool CKbrd::HitNextQueuedLocked()
     return true;
 }
 
-char CKbrd::GetKey()
+char32_t CKbrd::GetKey()
 {
     Guard lk(m_QueueLock);
     return m_Key;
@@ -121,12 +122,15 @@ int CKbrd::GetKbHit()
 
 int CKbrd_Keyboard::PutKey(int code)
 {
-    return Deliver(static_cast<char>(code & 0xFF));
+    // Over a UTF-8 screen a key is a character's code point; otherwise only the low byte is
+    // the character (a byte given as a signed char included).
+    const bool utf8 = g_pOScreen && plat::IsUtf8Coding(g_pOScreen->GetCoding());
+    return Deliver(static_cast<char32_t>(utf8 && code >= 0 ? code : code & 0xFF));
 }
 
 int CKbrd_Mouse::PutKey(int code)
 {
-    char key = LastDelivered();
+    char32_t key = LastDelivered();
     switch (code) {
     case 1: key = 's'; break;
     case 2: key = ' '; break;

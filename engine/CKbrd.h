@@ -19,7 +19,7 @@ public:
     int Init() override { return 0; }
     int GetKbrdType() override { return m_KbrdType; }
     int GetKbHit() override;
-    char GetKey() override;
+    char32_t GetKey() override;
     int IsKeyHit() override;
     int ClearKeyHit() override;
     int DropKeys() override;
@@ -32,8 +32,8 @@ public:
 protected:
     explicit CKbrd(int type) : m_KbrdType(type) {}
     // Delivers one key: it becomes the key hit when none is, else it joins the queue.
-    int Deliver(char key);
-    char LastDelivered() const { return m_LastDelivered; }
+    int Deliver(char32_t key);
+    char32_t LastDelivered() const { return m_LastDelivered; }
 
 private:
     // Hands the next key to a wait: the key hit that no wait has taken yet, else the first
@@ -48,13 +48,13 @@ private:
     // The window thread delivers, the worker takes; both only under this short lock, which the
     // worker never holds while it waits.
     std::mutex m_QueueLock;
-    char m_Queue[kQueueSize] = {};
+    char32_t m_Queue[kQueueSize] = {};
     int m_QueueFirst = 0;
     int m_QueueCount = 0;
-    char m_Key = 0;         // the key hit, or the last one dealt with
+    char32_t m_Key = 0;     // the key hit, or the last one dealt with
     int m_KeyHit = 0;       // 1 from its delivery until ClearKeyHit
     bool m_KeyTaken = false; // a wait has already returned with the key hit
-    std::atomic<char> m_LastDelivered{0}; // what the mouse's other codes repeat
+    std::atomic<char32_t> m_LastDelivered{0}; // what the mouse's other codes repeat
 };
 
 class CKbrd_Keyboard : public CKbrd {

@@ -72,7 +72,7 @@ int CKbrd_Main::GetKbHit()
     }
 }
 
-char CKbrd_Main::GetKey()
+char32_t CKbrd_Main::GetKey()
 {
     if (CThread::IsStopRequestedHere())
         return KEY_ESCAPE;

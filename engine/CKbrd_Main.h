@@ -17,7 +17,7 @@ public:
     int GetKbrdType() override;
     int PutKey(int code) override;
     int GetKbHit() override;
-    char GetKey() override;
+    char32_t GetKey() override;
     int IsKeyHit() override;
     int ClearKeyHit() override;
     int DropKeys() override;

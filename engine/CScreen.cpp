@@ -3,6 +3,7 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IScrnView.h"
+#include "platform/PlatScreenText.h"
 #include "platform/PlatWindow.h"
 
 #include <cstring>
@@ -11,7 +12,7 @@
 using Guard = std::lock_guard<plat::CCriticalSection>;
 
 namespace {
-bool EndsInput(char c)
+bool EndsInput(char32_t c)
 {
     return c == KEY_ENTER || c == KEY_ESCAPE || c == KEY_SPACE || c == '=' || c == '+';
 }
@@ -171,15 +172,17 @@ void CScreen::EditLine(const char* tail)
     const int p0 = GetWritePos();
     int n = 0;
     g_pIKbrd->GetKbHit();
-    char c = g_pIKbrd->GetKey();
+    char32_t c = g_pIKbrd->GetKey();
     while (!EndsInput(c)) {
-        if (n < INPUT_BUFFER_SIZE - 1) {
-            m_InputBuffer[n++] = c;
-            const char one[2] = {c, '\0'};
+        // A key is one character: of a UTF-8 screen, one to four bytes, stored whole or not at all.
+        const std::string one = plat::KeyText(c, GetCoding());
+        if (n + static_cast<int>(one.size()) <= INPUT_BUFFER_SIZE - 1) {
+            one.copy(m_InputBuffer + n, one.size());
+            n += static_cast<int>(one.size());
             {
                 // The character and the tail moved right are one change for the paint.
                 Guard lk(m_Lock);
-                WriteLocked(one);
+                WriteLocked(one.c_str());
                 const int x = WhereX();
                 const int y = WhereY();
                 const int p = g_ScrWritePos;

@@ -5,6 +5,9 @@
 // cursor happens under m_Lock, and the paint draws from a copy taken under it (CopyText).
 
 #include "platform/PlatEvent.h"
+#include "platform/PlatUtf8.h"
+
+#include <atomic>
 
 class IScrnView;
 namespace plat { class IWindow; }
@@ -43,6 +46,10 @@ public:
     // Copies the screen text (cut to size - 1 characters) for the paint; returns its length.
     // caret, when given, gets the caret's place in the text, or -1 when none is shown.
     int CopyText(char* out, int size, int* caret = nullptr);
+    // The coding of the screen text and of the keys typed into it: that of the file the pass
+    // reads or the view shows. Set by whoever fills the screen, read by the front-ends.
+    void SetCoding(plat::TextCoding coding) { m_Coding = coding; }
+    plat::TextCoding GetCoding() const { return m_Coding; }
     int GetWidth() const { return m_Width; }
     int GetHeight() const { return m_Height; }
 
@@ -63,4 +70,5 @@ private:
     plat::CCriticalSection m_Lock;
     char m_Text[SCREEN_TEXT_SIZE];
     int m_TextLen;
+    std::atomic<plat::TextCoding> m_Coding{plat::TextCoding::SingleByte};
 };

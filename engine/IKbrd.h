@@ -12,7 +12,9 @@ public:
     // Blocks until a key comes; 0 then. A source answers 1 when a change of source is wanted
     // and 2 when the waiting thread is asked to stop.
     virtual int GetKbHit() = 0;
-    virtual char GetKey() = 0;
+    // The key hit: a character. For a screen of a single-byte file it is the byte of its code
+    // page, for a UTF-8 one the character's code point (plat::TypedCharToKey).
+    virtual char32_t GetKey() = 0;
     virtual int IsKeyHit() = 0;
     // The key is dealt with; the next typed key, if one is queued, becomes the key hit.
     virtual int ClearKeyHit() = 0;

@@ -29,8 +29,28 @@ bool EndsField(unsigned char b)
 }
 } // namespace
 
-std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
+namespace {
+std::u32string Utf8ScreenToUnicode(const char* text, int n)
 {
+    std::u32string out;
+    out.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n;) {
+        char32_t u = 0xFFFD;
+        const int len = DecodeUtf8(text + i, static_cast<std::size_t>(n - i), u);
+        i += len > 0 ? len : 1;
+        if (len == 0)
+            u = 0xFFFD;
+        if (u != 0xFEFF)
+            out += u;
+    }
+    return out;
+}
+} // namespace
+
+std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage, TextCoding coding)
+{
+    if (IsUtf8Coding(coding))
+        return Utf8ScreenToUnicode(text, n);
     const unsigned char* t = reinterpret_cast<const unsigned char*>(text);
     std::u32string out(static_cast<std::size_t>(n > 0 ? n : 0), U'\0');
     int field = 0;
@@ -81,6 +101,29 @@ std::u32string ScreenToUnicode(const char* text, int n, int fontCodePage)
 bool TypedCharToByte(char32_t u, unsigned char& byte)
 {
     return FromUnicode(u, kCpWestern, byte) || FromUnicode(u, kCpCyrillic, byte);
+}
+
+bool TypedCharToKey(char32_t u, TextCoding coding, char32_t& key)
+{
+    if (IsUtf8Coding(coding)) {
+        key = u;
+        return u <= 0x10FFFF && !(u >= 0xD800 && u <= 0xDFFF);
+    }
+    unsigned char byte = 0;
+    if (!TypedCharToByte(u, byte))
+        return false;
+    key = byte;
+    return true;
+}
+
+std::string KeyText(char32_t key, TextCoding coding)
+{
+    std::string text;
+    if (IsUtf8Coding(coding))
+        AppendUtf8(key, text);
+    else
+        text += static_cast<char>(key & 0xFF);
+    return text;
 }
 
 } // namespace plat

@@ -8,7 +8,7 @@
 
 int CAddBrkt::ProcessKey()
 {
-    const char key = g_pIKbrd->GetKey();
+    const char32_t key = g_pIKbrd->GetKey();
     int verdict = 4;
     if (key == KEY_ESCAPE)
         verdict = 0;

@@ -13,6 +13,8 @@
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatCodePage.h"
+#include "platform/PlatScreenText.h"
+#include "platform/PlatUnicode.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
 #include "programs/IStr.h"
@@ -55,6 +57,14 @@ CBsPrgr::CBsPrgr()
     if (!m_pCScrnStr)
         LogMsg("\nCBsPrgr::CBsPrgr,error, m_pCScrnStr == 0");
     m_TimeOut = 0;
+    // The texts, the screen and the keys of the pass are in its file's coding.
+    m_Coding = m_pOFile ? m_pOFile->Coding() : plat::TextCoding::SingleByte;
+    if (m_pIPrStr)
+        m_pIPrStr->SetCoding(m_Coding);
+    if (m_pCScrnStr)
+        m_pCScrnStr->SetCoding(m_Coding);
+    if (g_pOScreen)
+        g_pOScreen->SetCoding(m_Coding);
 }
 
 CBsPrgr::~CBsPrgr()
@@ -134,8 +144,10 @@ int CBsPrgr::CompareStr(const char* a, const char* b)
 {
     int matchCase = 0;
     g_pIDbVars->RdVal("OpBrAll", "MatchCase", PAR_TYPE_INT, &matchCase);
+    if (matchCase == 0 && plat::IsUtf8Coding(m_Coding))
+        return plat::Utf8CaseCompare(a, b);
     if (matchCase == 0) {
-        // Phrase files are Western or Cyrillic single-byte texts; a letter equal to another in
+        // Single-byte phrase files are Western or Cyrillic single-byte texts; a letter equal to another in
         // either code page's case folding is the same letter.
         const int western = plat::StrCmpI(a, b, plat::kCpWestern);
         if (western != 0 && plat::StrCmpI(a, b, plat::kCpCyrillic) == 0)
@@ -236,7 +248,7 @@ void CBsPrgr::WaitPastBackspaces()
 int CBsPrgr::PacedKeyVerdict()
 {
     WaitPastBackspaces();
-    const char key = g_pIKbrd->GetKey();
+    const char32_t key = g_pIKbrd->GetKey();
     int verdict = 2;
     if (key == KEY_ESCAPE) {
         verdict = 0;
@@ -252,7 +264,7 @@ int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict, bool takesBack)
 {
     int verdict = idleVerdict;
     if (g_pIKbrd->IsKeyHit()) {
-        const char key = g_pIKbrd->GetKey();
+        const char32_t key = g_pIKbrd->GetKey();
         if (key == KEY_ESCAPE) {
             g_pIKbrd->ClearKeyHit();
             return 0;
@@ -309,7 +321,7 @@ int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wr
 
 int CBsPrgr::RevealKeyVerdict()
 {
-    const char key = g_pIKbrd->GetKey();
+    const char32_t key = g_pIKbrd->GetKey();
     int verdict = 4;
     if (key == KEY_ESCAPE)
         verdict = 0;
@@ -321,11 +333,10 @@ int CBsPrgr::RevealKeyVerdict()
     return verdict;
 }
 
-int CBsPrgr::CompareKeyWith(char expected)
+int CBsPrgr::CompareKeyWith(char32_t key, const char* text)
 {
-    const char key[2] = {g_pIKbrd->GetKey(), '\0'};
-    const char letter[2] = {expected, '\0'};
-    return CompareStr(key, letter);
+    const std::string typed = plat::KeyText(key, m_Coding);
+    return CompareStr(typed.c_str(), m_pIPrStr->FirstChar(text).c_str());
 }
 
 int CBsPrgr::ReadIntSetting(const char* section, const char* parameter)
@@ -357,6 +368,7 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
             g_pOScreen->ShowCaret(p + s.GetLenToCrrntBrkt() + 1);
             g_pIKbrd->GetKbHit();
         }
+        const char32_t key = g_pIKbrd->GetKey();
         const int verdict = ProcessKey();
         if (verdict == 0)
             return false;
@@ -373,8 +385,8 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
             const char* expected = s.GetCrrntBrktText();
             if (!expected)
                 expected = "";
-            const int equal = wholeWord ? CompareStr(g_pOScreen->GetInputBuffer(), expected) == 0
-                                        : CompareKeyWith(expected[0]) == 0;
+            const int equal =
+                wholeWord ? CompareStr(g_pOScreen->GetInputBuffer(), expected) == 0 : CompareKeyWith(key, expected) == 0;
             if (equal) {
                 s.UserOpenedCrrntBrck();
                 s.NextBrkt();

@@ -3,6 +3,7 @@
 // direction and the marks of one pass. Construction registers the pass with the iteration
 // service and opens its input; destruction stores the results and sets the iteration status.
 
+#include "platform/PlatUtf8.h"
 #include "programs/IBsPrgr.h"
 
 class CWrkFile;
@@ -92,8 +93,9 @@ protected:
     // The verdict of the modes in which the learner finds a word (Which Letter, Open
     // Brackets): Escape 0, Space 1, "=" or "+" 2, any other key 4; marks nothing.
     static int RevealKeyVerdict();
-    // Compares the key just pressed with one character, both as one-character texts.
-    int CompareKeyWith(char expected);
+    // Compares a key with the first character of text, both as texts of one character. The key
+    // is taken before the verdict: dealing with it makes the next key typed ahead the key hit.
+    int CompareKeyWith(char32_t key, const char* text);
     // The bracket turns of the Open Brackets modes over s, from its first bracket to its last.
     // question is shown above the text (pair modes) or null (plain text, s is the screen
     // string). wholeWord: the learner types the word in place; otherwise its first letter.
@@ -117,4 +119,5 @@ protected:
     int m_TimeOut;
     int m_DicOrBackDicInd;
     int m_AnyMarked;
+    plat::TextCoding m_Coding = plat::TextCoding::SingleByte;
 };

@@ -3,17 +3,24 @@
 #include "base/Log.h"
 #include "programs/ScreenMeasure.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
-// Writes into a fixed buffer and never past it: what does not fit is dropped.
+// Writes into a fixed buffer and never past it: what does not fit is dropped, from the first
+// byte that does not fit on. A UTF-8 text then loses the character that byte cut, too.
 class BoundedOut {
 public:
-    BoundedOut(char* buf, int size) : m_Buf(buf), m_Size(size) { m_Buf[0] = 0; }
+    BoundedOut(char* buf, int size, bool utf8) : m_Buf(buf), m_Size(size), m_Utf8(utf8) { m_Buf[0] = 0; }
     void Put(char c)
     {
-        if (m_Len < m_Size - 1)
+        if (!m_Full && m_Len < m_Size - 1) {
             m_Buf[m_Len++] = c;
+        } else if (!m_Full) {
+            m_Full = true;
+            if (m_Utf8 && (static_cast<unsigned char>(c) & 0xC0) == 0x80)
+                m_Len = static_cast<int>(plat::Utf8WholePrefix(m_Buf, static_cast<std::size_t>(m_Len)));
+        }
         m_Buf[m_Len] = 0;
     }
     void Put(const char* s, const char* end)
@@ -26,6 +33,8 @@ public:
 private:
     char* m_Buf;
     int m_Size;
+    bool m_Utf8;
+    bool m_Full = false;
     int m_Len = 0;
 };
 
@@ -77,6 +86,15 @@ void CStr::SetTextAndRewind(const char* text)
     m_pRead = m_Text;
 }
 
+std::string CStr::FirstChar(const char* text) const
+{
+    const std::size_t len = std::strlen(text);
+    std::size_t n = len > 0 ? 1 : 0;
+    if (m_Utf8 && n > 0)
+        n = std::min(len, static_cast<std::size_t>(plat::Utf8Length(static_cast<unsigned char>(text[0]))));
+    return std::string(text, n);
+}
+
 int CStr::NextToken(char delim)
 {
     m_pRead = const_cast<char*>(SkipBlanks(m_pRead));
@@ -103,7 +121,7 @@ int CStr::ClearBuild()
 int CStr::AppendWord(int bracketed, const char* word)
 {
     const int len = static_cast<int>(std::strlen(m_Built));
-    BoundedOut out(m_Built + len, STR_BUF_SZ - len);
+    BoundedOut out(m_Built + len, STR_BUF_SZ - len, m_Utf8);
     const char* end = word + std::strlen(word);
     if (bracketed == 0) {
         out.Put(word, end);
@@ -158,7 +176,7 @@ int CStr::HasCrrntBrkt()
 
 const char* CStr::GetScreenText()
 {
-    BoundedOut out(m_ScreenText, STR_BUF_SZ);
+    BoundedOut out(m_ScreenText, STR_BUF_SZ, m_Utf8);
     // The brackets already filled show their words, the others stand empty.
     CopyWithBrackets(m_Text, out, [&](const Bracket& b, int i) {
         out.Put('<');
@@ -184,7 +202,7 @@ const char* CStr::GetCrrntBrktText()
     }
     const Bracket b = ScanBracket(p);
     // A bracket's words longer than the field keep their first 127 characters.
-    BoundedOut out(m_CrrntBrktText, BRKT_TEXT_SZ);
+    BoundedOut out(m_CrrntBrktText, BRKT_TEXT_SZ, m_Utf8);
     out.Put(b.begin, b.end);
     return m_CrrntBrktText;
 }
@@ -230,7 +248,7 @@ unsigned short CStr::GetCursorY()
 const char* CStr::GetRestOfLine()
 {
     SetCursorToNextBrkt();
-    BoundedOut out(m_RestOfLine, STR_BUF_SZ);
+    BoundedOut out(m_RestOfLine, STR_BUF_SZ, m_Utf8);
     for (const char* p = m_pCursor; p && *p && *p != '\n'; ++p)
         out.Put(*p);
     return m_RestOfLine;
@@ -259,7 +277,7 @@ int CStr::UserSkippedCrrntBrck()
 
 const char* CStr::GetResultText()
 {
-    BoundedOut out(m_ResultText, STR_BUF_SZ);
+    BoundedOut out(m_ResultText, STR_BUF_SZ, m_Utf8);
     CopyWithBrackets(m_Text, out, [&](const Bracket& b, int i) {
         // Brackets beyond the flags were never opened: they keep their marks.
         const bool opened = i < MAX_BRKTS_NMB_IN_ANY_STR && m_OpenedBrkts[i] == 1;

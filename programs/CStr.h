@@ -1,7 +1,10 @@
 #pragma once
 // The string object: words, tokens and brackets of one text, and the text it builds.
 
+#include "platform/PlatUtf8.h"
 #include "programs/IStr.h"
+
+#include <string>
 
 class CStr : public IStr {
 public:
@@ -31,6 +34,11 @@ public:
     int GetLenToCrrntBrkt() override;
 
     int GetFilledBrktNmb() const { return m_FilledBrktNmb; }
+    // The coding of the texts (that of the pass's file): a text of a UTF-8 file is cut, where a
+    // buffer bounds it, only between characters.
+    void SetCoding(plat::TextCoding coding) { m_Utf8 = plat::IsUtf8Coding(coding); }
+    // The first character of text: one byte, or in a UTF-8 text one to four; empty for "".
+    std::string FirstChar(const char* text) const;
 
 protected:
     // Copies at most 1023 characters of text into m_Text and puts the word cursor at its start.
@@ -52,4 +60,5 @@ protected:
     int m_LenToCrrntBrkt;
     char m_RestOfLine[STR_BUF_SZ];
     char* m_pRead;
+    bool m_Utf8 = false;
 };

@@ -20,6 +20,7 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
             g_pOScreen->PutStr(" ");
             for (;;) {
                 WaitForKey();
+                const char32_t key = g_pIKbrd->GetKey();
                 const int verdict = ProcessKey();
                 if (verdict == 0)
                     return 0;
@@ -34,7 +35,7 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
                 }
                 // Every key is compared, also one that already revealed the word: a word that
                 // begins with "=" or "+" is then typed twice.
-                if (CompareKeyWith(m_pIPrStr->GetFirstLetter()) == 0) {
+                if (CompareKeyWith(key, m_pIPrStr->GetWord()) == 0) {
                     g_pOScreen->PutStr(m_pIPrStr->GetWord());
                     break;
                 }

@@ -3,11 +3,12 @@
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
 #include "base/Log.h"
-#include "engine/IItrtnSrvc.h"
 #include "engine/CPassProgress.h"
 #include "engine/CUnsavedRslts.h"
+#include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
+#include "texts/FileCoding.h"
 #include "texts/ISmrtFile.h"
 #include "texts/IUtltsFile.h"
 
@@ -39,7 +40,10 @@ CWrkFile::CWrkFile(const char* path)
         LogFatal("\nCWrkFile::CWrkFile(), error, Cannot open output file (current.cut)");
     }
     m_Path = path;
-    m_pReader.reset(new CPhraseReader(*m_pISf_In));
+    // The records are counted and the coding decided in one reading of the input; the pass's
+    // reading then starts at its first text byte.
+    m_Records = CountRecordsDeciding(*m_pISf_In, m_Coding);
+    m_pReader.reset(new CPhraseReader(*m_pISf_In, m_Coding));
 }
 
 CWrkFile::~CWrkFile()
@@ -129,13 +133,13 @@ int CWrkFile::ReadLines(char* dst, int lines)
     dst[0] = 0;
     if (m_Stored >= 0)
         return 0;
-    const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines);
+    const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines, plat::IsUtf8Coding(m_Coding));
     if (read)
         PassProgress().Step();
     return read;
 }
 
-int CWrkFile::ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines)
+int CWrkFile::ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines, bool utf8)
 {
     dst[0] = 0;
     int c = pending >= 0 ? pending : in.sf_fgetc();
@@ -152,7 +156,9 @@ int CWrkFile::ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines)
     for (;;) {
         if (in.sf_feof())
             break;
-        if (n >= WRK_TEXT_SZ - 1) {
+        // A character of a UTF-8 text that does not fit whole begins the next screen.
+        const int size = utf8 ? plat::Utf8Length(static_cast<unsigned char>(c)) : 1;
+        if (n + size > WRK_TEXT_SZ - 1) {
             pending = c;
             break;
         }
@@ -169,40 +175,26 @@ int CWrkFile::ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines)
 
 namespace {
 // The input opened once more for counting; null when it cannot be.
-std::unique_ptr<ISmrtFile> OpenForCount(const std::string& path)
+std::unique_ptr<ISmrtFile> OpenForCount(const std::string& path, plat::TextCoding coding)
 {
     std::unique_ptr<ISmrtFile> f(g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr);
     if (f && f->sf_fopen(path.c_str(), "rb") != 0)
         f.reset();
+    if (f)
+        RewindText(*f, coding);
     return f;
 }
 } // namespace
 
-int CWrkFile::CountRecords() const
-{
-    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path);
-    if (!f)
-        return 0;
-    static thread_local char one[WRK_TEXT_SZ];
-    static thread_local char two[WRK_TEXT_SZ];
-    CPhraseReader reader(*f);
-    int count = 0;
-    while (reader.ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, one) &&
-           reader.ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, two))
-        ++count;
-    f->sf_fclose();
-    return count;
-}
-
 int CWrkFile::CountScreens(int lines) const
 {
-    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path);
+    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path, m_Coding);
     if (!f)
         return 0;
     static thread_local char screen[WRK_TEXT_SZ];
     int pending = -1;
     int count = 0;
-    while (ReadLinesFrom(*f, pending, screen, lines))
+    while (ReadLinesFrom(*f, pending, screen, lines, plat::IsUtf8Coding(m_Coding)))
         ++count;
     f->sf_fclose();
     return count;
@@ -221,7 +213,7 @@ int CWrkFile::StoreResults()
     ISmrtFile* cut = MakeFileObject("\nCWrkFile::~CWrkFile(), error, m_pISf_In == 0");
     if (cut->sf_fopen(g_pIUtltsFile->GetCutFileName(), "rb") != 0)
         LogFatal("\nCWrkFile::~CWrkFile(), error, after l_pISf_In->sf_fopen()");
-    std::string bytes;
+    std::string bytes = m_Coding == plat::TextCoding::Utf8Bom ? plat::kUtf8Bom : "";
     for (int c = cut->sf_fgetc(); !cut->sf_feof(); c = cut->sf_fgetc())
         bytes.push_back(static_cast<char>(c));
     cut->sf_fclose();

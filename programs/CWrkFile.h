@@ -44,9 +44,9 @@ public:
     // (atomically) without it, so a crash leaves it as it was before or after. Returns 1 when a
     // record was taken back, 0 when none is left or the results were stored already.
     int TakeBackLast();
-    // The phrase records, or the screens of `lines` lines, of the whole input, read through a
-    // file of their own so the pass's reading is untouched.
-    int CountRecords() const;
+    // The phrase records of the whole input, counted when it was opened; the screens of
+    // `lines` lines, read through a file of their own so the pass's reading is untouched.
+    int CountRecords() const { return m_Records; }
     int CountScreens(int lines) const;
 
     // Closes both files and, if anything was written, copies the output to the pass's results
@@ -55,12 +55,15 @@ public:
     // what it returned. A copy that fails ends the process with its log line.
     int StoreResults();
     int WasWritten() const { return m_WasWritten; }
+    // The input's coding, decided when it was opened; the results are written in it, and
+    // begin with the byte-order mark when the input did.
+    plat::TextCoding Coding() const { return m_Coding; }
 
 private:
     // Counts one more record written; its first byte is at the output's current position.
     void BeginRecord();
     // ReadLines over any open file; pending as m_Pending.
-    static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines);
+    static int ReadLinesFrom(ISmrtFile& in, int& pending, char* dst, int lines, bool utf8);
 
     ISmrtFile* m_pISf_In;
     ISmrtFile* m_pISf_Out;
@@ -75,4 +78,6 @@ private:
     int m_Stored = -1;  // result of StoreResults once it ran
     int m_Marked = 0;   // records (or screens) written to the output
     std::vector<long> m_RecordStarts; // where each record written begins in the output
+    plat::TextCoding m_Coding = plat::TextCoding::SingleByte;
+    int m_Records = 0;
 };

@@ -40,7 +40,7 @@ max_len() {
         phrase_reader) echo 8192 ;;
         hidden_file) [ -n "$runs" ] && echo 1536 || echo 8192 ;;
         txt_mkr) [ -n "$runs" ] && echo 2048 || echo 12288 ;;
-        str_brackets) echo 2048 ;;
+        str_brackets|utf8_text) echo 2048 ;;
         *) echo 4096 ;;
     esac
 }

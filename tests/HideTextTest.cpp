@@ -7,6 +7,7 @@
 #include "texts/CPhraseReader.h"
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"
+#include "texts/FileCoding.h"
 #include "texts/SmrtFileOps.h"
 
 #include <functional>
@@ -266,5 +267,49 @@ TEST_F(HideTextTest, EveryFailureWhileMakingAHiddenFileHasItsLine)
         UseCiphers(c.make);
         EXPECT_EXIT(CSmrtFile_HideText(), ::testing::ExitedWithCode(1), "");
         EXPECT_EQ(Log(), c.line);
+    }
+}
+
+// The coding of a file is decided over its whole (deciphered) content, the same for a plain and
+// a hidden file; the reading then starts at the first text byte, and a UTF-8 text longer than
+// its field is cut between characters.
+TEST_F(HideTextTest, PlainAndHiddenFilesDecideTheirCodingAlike)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    std::string lambdas; // 600 of them, the first 503 of which fit the field after "Καλημέρα"
+    for (int i = 0; i < 600; ++i)
+        lambdas += "λ";
+    const std::string greek = "*" + std::string(80, 'a') + "\n=Καλημέρα" + lambdas;
+    const struct {
+        std::string text;
+        plat::TextCoding coding;
+    } cases[] = {
+        {"", plat::TextCoding::SingleByte},
+        {"*ASCII only\n=plain\n", plat::TextCoding::SingleByte},
+        {"*\xE9t\xE9\n=summer\n", plat::TextCoding::SingleByte}, // a Western byte: no UTF-8
+        {greek, plat::TextCoding::Utf8},                         // its characters cross the blocks
+        {greek + "\xCE", plat::TextCoding::SingleByte},          // the last one cut short
+        {bom + "*\xE9t\xE9\n=summer\n", plat::TextCoding::Utf8Bom},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        WriteHidden("h.mix", c.text);
+        WriteFile("p.mix", c.text);
+        CSmrtFile_HideText hidden;
+        CSmrtFile_Nrml plain;
+        ASSERT_EQ(hidden.sf_fopen(Path("h.mix").c_str(), "rb"), 0);
+        ASSERT_EQ(plain.sf_fopen(Path("p.mix").c_str(), "rb"), 0);
+        EXPECT_EQ(DecideFileCoding(plain), c.coding);
+        EXPECT_EQ(DecideFileCoding(hidden), c.coding);
+        char a1[MAX_PHRASE_FIELD_SZ], b1[MAX_PHRASE_FIELD_SZ], a2[MAX_PHRASE_FIELD_SZ], b2[MAX_PHRASE_FIELD_SZ];
+        CPhraseReader rp(plain, c.coding), rh(hidden, c.coding);
+        EXPECT_EQ(rp.ReadRecord(a1, b1), rh.ReadRecord(a2, b2));
+        EXPECT_STREQ(a1, a2);
+        EXPECT_STREQ(b1, b2);
+        if (c.coding == plat::TextCoding::Utf8) {
+            EXPECT_EQ(std::string(b1), "Καλημέρα" + lambdas.substr(0, 2 * 503));
+        }
+        hidden.sf_fclose();
+        plain.sf_fclose();
     }
 }

@@ -7,6 +7,7 @@
 #include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
+#include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
 #include "engine/PassHistory.h"
@@ -206,6 +207,17 @@ TEST_F(WhichLetterTest, RightLettersRevealWordsAfterABlank)
     EXPECT_EQ(s[1], Shown("Good morning", " "));
     EXPECT_EQ(s[2], Shown("Good morning", " Guten "));
     EXPECT_EQ(s[3], Shown("Good morning", " Guten Morgen" + kEnd));
+    EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
+}
+
+TEST_F(WhichLetterTest, LettersTypedAheadAreEachComparedWithTheirOwnWord)
+{
+    Open("Lesson.mix", "*Good morning\n=Guten Morgen\n");
+    FirstIteration(2);
+    ASSERT_TRUE(WaitForKeyWait());
+    for (char key : std::string("gmk")) // the next key is the key hit once one is dealt with
+        g_pIKbrd->PutKey(key);
+    WaitForEnd();
     EXPECT_EQ(Status(), ITERATION_STATUS_IS_OVER);
 }
 

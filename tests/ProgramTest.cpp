@@ -111,13 +111,18 @@ void ProgramTest::NextIteration(int mode, int direction)
 std::vector<std::string> ProgramTest::Keys(const std::string& keys)
 {
     std::vector<std::string> screens;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
+    for (std::size_t i = 0; i < keys.size();) {
         if (!WaitForKeyWait()) {
             ADD_FAILURE() << "no key wait for key " << i << " of \"" << keys << "\"";
             return screens;
         }
         screens.push_back(ScreenText());
-        g_pIKbrd->PutKey(static_cast<unsigned char>(keys[i]));
+        // A pass over a UTF-8 file takes each character of the keys as one key.
+        char32_t key = static_cast<unsigned char>(keys[i]);
+        const std::size_t at = i;
+        if (!plat::IsUtf8Coding(g_pOScreen->GetCoding()) || !plat::NextUtf8(keys, i, key))
+            i = at + 1;
+        g_pIKbrd->PutKey(static_cast<int>(key));
     }
     WaitForEnd();
     return screens;

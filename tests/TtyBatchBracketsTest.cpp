@@ -145,3 +145,26 @@ TEST_F(TtyBatchTest, AddBracketsTimeOutWaitsAWordAndPausesTwoWaitsAfterEachPhras
 }
 
 } // namespace
+
+// With a UTF-8 phrase file each UTF-8 character of standard input is one key: Which Letter
+// over Greek, Open Brackets over Polish (typed in place, capitals under case folding).
+TEST_F(TtyBatchTest, Utf8FilesTakeEachCharacterOfTheInputAsOneKey)
+{
+    struct SCase {
+        const char* args;
+        std::string file, keys, printed;
+    } cases[] = {
+        {"--mode 2 g.mix", "*Good morning\n=Καλημέρα σας\n", "xκσn",
+            Printed({Q("Good morning", " "), Q("Good morning", " "), Q("Good morning", " Καλημέρα "),
+                Q("Good morning", " Καλημέρα σας" + kContinue)})},
+        {"--mode 5 g.mix", "\xEF\xBB\xBF*turtle\n=<żółw>\n", "ŻÓŁW\nn",
+            Printed({Q("turtle", "<>"), Q("turtle", "<Ż>"), Q("turtle", "<ŻÓ>"), Q("turtle", "<ŻÓŁ>"),
+                Q("turtle", "<ŻÓŁW>"), Q("turtle", "<żółw>" + kContinue)})},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.args);
+        WriteFile("g.mix", c.file);
+        ASSERT_EQ(Run(c.args, c.keys), 0) << m_Err;
+        EXPECT_EQ(m_Out, c.printed);
+    }
+}

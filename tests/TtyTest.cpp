@@ -40,6 +40,8 @@ TEST(TtyText, LinesWrapAtTheWidthCountingCharactersNotBytes)
 {
     EXPECT_EQ(tty::WrapLines("abcdefg\nh", 3), (std::vector<std::string>{"abc", "def", "g", "h"}));
     EXPECT_EQ(tty::WrapLines("äöüß", 2), (std::vector<std::string>{"äö", "üß"}));
+    // Wide characters take two cells; one that would pass the edge begins the next line.
+    EXPECT_EQ(tty::WrapLines("a你好おは", 4), (std::vector<std::string>{"a你", "好お", "は"}));
     EXPECT_EQ(tty::WrapLines("", 5), (std::vector<std::string>{""}));
     EXPECT_EQ(tty::WrapLines("ab\n", 5), (std::vector<std::string>{"ab", ""}));
     EXPECT_EQ(tty::WrapLines("abc", 0).size(), 3u); // a terminal of no width still shows

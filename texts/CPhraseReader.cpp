@@ -23,7 +23,7 @@ int SkipToText(File& f, char opener)
 
 // The rule over any file of the family, one character at a time.
 template <class File>
-int ReadFieldFrom(File& f, char opener, char closer, char* text)
+int ReadFieldFrom(File& f, char opener, char closer, char* text, bool utf8)
 {
     constexpr long kMaxText = MAX_PHRASE_FIELD_SZ - 1;
     int c = SkipToText(f, opener);
@@ -47,6 +47,8 @@ int ReadFieldFrom(File& f, char opener, char closer, char* text)
         if (c == closer)
             break;
     }
+    if (utf8 && read > kept)
+        kept = static_cast<long>(plat::Utf8WholePrefix(text, static_cast<std::size_t>(kept)));
     if (read > 0 && last == '\n' && read == kept)
         --kept;
     text[kept] = 0;
@@ -55,7 +57,7 @@ int ReadFieldFrom(File& f, char opener, char closer, char* text)
 
 // The same rule over a plain file, the text taken in runs up to the closer instead of
 // character by character: the common case of every pass.
-int ReadFieldFrom(CSmrtFile_Nrml& f, char opener, char closer, char* text)
+int ReadFieldFrom(CSmrtFile_Nrml& f, char opener, char closer, char* text, bool utf8)
 {
     constexpr std::size_t kMaxText = MAX_PHRASE_FIELD_SZ - 1;
     int c = SkipToText(f, opener);
@@ -84,6 +86,8 @@ int ReadFieldFrom(CSmrtFile_Nrml& f, char opener, char closer, char* text)
         if (stop)
             break;
     }
+    if (utf8 && read > kept)
+        kept = plat::Utf8WholePrefix(text, kept);
     if (last == '\n' && read == kept)
         --kept;
     text[kept] = 0;
@@ -91,15 +95,15 @@ int ReadFieldFrom(CSmrtFile_Nrml& f, char opener, char closer, char* text)
 }
 } // namespace
 
-CPhraseReader::CPhraseReader(ISmrtFile& file)
-    : m_File(file), m_pNrml(dynamic_cast<CSmrtFile_Nrml*>(&file))
+CPhraseReader::CPhraseReader(ISmrtFile& file, plat::TextCoding coding)
+    : m_File(file), m_pNrml(dynamic_cast<CSmrtFile_Nrml*>(&file)), m_Utf8(plat::IsUtf8Coding(coding))
 {
 }
 
 int CPhraseReader::ReadField(char opener, char closer, char* text)
 {
-    return m_pNrml ? ReadFieldFrom(*m_pNrml, opener, closer, text)
-                   : ReadFieldFrom<ISmrtFile>(m_File, opener, closer, text);
+    return m_pNrml ? ReadFieldFrom(*m_pNrml, opener, closer, text, m_Utf8)
+                   : ReadFieldFrom<ISmrtFile>(m_File, opener, closer, text, m_Utf8);
 }
 
 int CPhraseReader::ReadRecord(char* first, char* second)

@@ -43,6 +43,8 @@ bool CSmrtFile_Nrml::Refill()
     }
     m_pPos = m_pBlock.get();
     m_pEnd = m_pPos + n;
+    if (m_pProbe)
+        m_pProbe->Feed(m_pPos, n);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The plain character file.
 
+#include "platform/PlatUtf8.h"
 #include "texts/CSmrtFile.h"
 
 #include <cstddef>
@@ -46,6 +47,10 @@ public:
     }
     void Skip(std::size_t k) { m_pPos += k; }
 
+    // Every block read from now on is fed to the probe too: a reading through the whole file
+    // decides its coding on the way, at no cost of a reading of its own.
+    void WatchBlocks(plat::CCodingProbe* probe) { m_pProbe = probe; }
+
 private:
     bool Refill();
 
@@ -55,4 +60,5 @@ private:
     const char* m_pPos = nullptr;
     const char* m_pEnd = nullptr;
     int m_AtEnd = 1;
+    plat::CCodingProbe* m_pProbe = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
 #include "platform/PlatUserFolder.h"
+#include "texts/FileCoding.h"
 #include "texts/IFileView.h"
 #include "texts/ISmrtFile.h"
 #include "texts/SmrtFileOps.h"
@@ -184,6 +185,7 @@ void CUtltsFile::SetCaption(IFileView& view)
 void CUtltsFile::ShowFile(IFileView& view, ISmrtFile& file)
 {
     const long length = MeasureSmrtFile(file);
+    view.SetTextCoding(DecideFileCoding(file, static_cast<long>(kMaxShownChars)));
     const std::string text = ReadScreen(file, file.sf_fgetc());
     view.ClearText();
     view.PutText(text.c_str());

@@ -2,6 +2,8 @@
 // The window as the file utilities see it. The window implements these on its view, its file
 // dialogs and its message box; tests answer them from a script.
 
+#include "platform/PlatUtf8.h"
+
 #include <string>
 #include <vector>
 
@@ -75,6 +77,8 @@ public:
     // The screen text of the view: emptied, then appended to.
     virtual void ClearText() = 0;
     virtual void PutText(const char* text) = 0;
+    // The coding of the shown file's text (and of keys typed over it), told before ClearText.
+    virtual void SetTextCoding(plat::TextCoding coding) { (void)coding; }
     // Scroll sizes in text units (bytes of the shown file).
     virtual void SetScrollSizes(long total, long page, long line) = 0;
     // The main window's caption, and the product title that goes before the file name in it.

@@ -48,14 +48,14 @@ std::string Fit(const std::string& text, int cols)
 {
     std::string out;
     int n = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80) {
-            if (n == cols)
-                break;
-            ++n;
-        }
-        out += text[i];
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t bytes = 1;
+        const int cells = CharCells(text, i, bytes);
+        if (n + cells > cols)
+            break;
+        n += cells;
+        out.append(text, i, bytes);
+        i += bytes;
     }
     out.append(static_cast<std::size_t>(cols - n), ' ');
     return out;
@@ -233,7 +233,8 @@ void CTtyApp::Render()
     else if (m_Welcome)
         lines = WrapLines(WelcomePage(), cols);
     else
-        lines = WrapLines(ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage()), cols);
+        lines = WrapLines(
+            ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.
     std::size_t first = 0;
@@ -255,7 +256,7 @@ void CTtyApp::Render()
     // The hardware cursor stands where the learner types, while a pass waits for it.
     int row = -1, column = 0;
     if (caret >= 0 && m_Overlay.empty() && PassRunning())
-        CellAt(text, caret, cols, row, column);
+        CellAt(text, caret, cols, row, column, g_pOScreen->GetCoding());
     row -= static_cast<int>(first);
     if (row >= 0 && row < textRows)
         frame += "\x1b[" + std::to_string(row + 1) + ";" + std::to_string(column + 1) + "H\x1b[?25h";
@@ -267,16 +268,16 @@ void CTtyApp::Render()
 void CTtyApp::PassKey(const std::string& text)
 {
     m_PassBack = 0; // an answer is typed at the end of the text
-    unsigned char byte = 0;
+    char32_t key = 0;
     if (text.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
         // The terminal's Backspace is DEL; the window delivers 8.
-        byte = c == 0x7F ? 8 : c;
-    } else if (!KeyToByte(text, byte)) {
+        key = c == 0x7F ? 8 : c;
+    } else if (!TypedKey(text, g_pOScreen->GetCoding(), key)) {
         Say("That letter is in neither code page of the texts.");
         return;
     }
-    g_pIKbrd->PutKey(byte);
+    g_pIKbrd->PutKey(static_cast<int>(key));
 }
 
 void CTtyApp::Run(bool enabled, int (*command)(), const char* what, bool dropsResults)

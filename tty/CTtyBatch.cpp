@@ -58,7 +58,8 @@ void CTtyBatch::PrintScreen()
 {
     static char text[SCREEN_TEXT_SIZE];
     const int length = g_pOScreen->CopyText(text, sizeof text);
-    std::string shown = ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage());
+    std::string shown =
+        ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage(), g_pOScreen->GetCoding());
     if (shown.empty() || shown.back() != '\n')
         shown += '\n';
     shown += "\f\n";
@@ -78,7 +79,9 @@ void CTtyBatch::ShowScreenAndPutKey()
     g_pIKbrd->PutKey(NextKey());
 }
 
-// The next key of the script; a line end is Enter, the end of the input Escape.
+// The next key of the script; a line end is Enter, the end of the input Escape. With a UTF-8
+// phrase file each UTF-8 character of the input is one key; a malformed one is U+FFFD, which
+// matches no letter.
 int CTtyBatch::NextKey()
 {
     if (m_InputEnded)
@@ -88,7 +91,19 @@ int CTtyBatch::NextKey()
         m_InputEnded = true;
         return KEY_ESCAPE;
     }
-    return c == '\n' || c == '\r' ? KEY_ENTER : c;
+    if (c == '\n' || c == '\r')
+        return KEY_ENTER;
+    if (c < 0x80 || !plat::IsUtf8Coding(g_pOScreen->GetCoding()))
+        return c;
+    std::string bytes(1, static_cast<char>(c));
+    for (int k = 1; k < plat::Utf8Length(static_cast<unsigned char>(c)); ++k) {
+        const int next = std::fgetc(m_In);
+        if (next == EOF)
+            break;
+        bytes += static_cast<char>(next);
+    }
+    char32_t key = 0;
+    return TypedKey(bytes, plat::TextCoding::Utf8, key) ? static_cast<int>(key) : 0xFFFD;
 }
 
 void CTtyBatch::StartFirstPass(int mode)

@@ -57,6 +57,12 @@ void CTtyView::ClearText()
         g_pOScreen->ClrScr();
 }
 
+void CTtyView::SetTextCoding(plat::TextCoding coding)
+{
+    if (g_pOScreen)
+        g_pOScreen->SetCoding(coding);
+}
+
 void CTtyView::PutText(const char* text)
 {
     if (g_pOScreen)

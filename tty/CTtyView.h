@@ -32,6 +32,7 @@ public:
     // window does.
     void ClearText() override;
     void PutText(const char* text) override;
+    void SetTextCoding(plat::TextCoding coding) override;
     void SetScrollSizes(long total, long page, long line) override;
     void SetCaption(const char* caption) override;
     const char* GetCaptionTitle() override;

@@ -1,7 +1,8 @@
 #include "tty/TtyText.h"
 
-#include "platform/PlatScreenText.h"
 #include "platform/PlatCodePage.h"
+#include "platform/PlatScreenText.h"
+#include "platform/PlatUnicode.h"
 #include "platform/PlatUtf8.h"
 
 namespace tty {
@@ -14,9 +15,9 @@ std::string CodePageToUtf8(const std::string& bytes, int codePage)
     return out;
 }
 
-std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage)
+std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage, plat::TextCoding coding)
 {
-    const std::u32string text = plat::ScreenToUnicode(bytes, static_cast<int>(length), fontCodePage);
+    const std::u32string text = plat::ScreenToUnicode(bytes, static_cast<int>(length), fontCodePage, coding);
     std::string out;
     out.reserve(length + length / 4);
     for (const char32_t u : text) {
@@ -34,9 +35,26 @@ std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage
 
 bool KeyToByte(const std::string& utf8, unsigned char& byte)
 {
+    char32_t key = 0;
+    if (!TypedKey(utf8, plat::TextCoding::SingleByte, key))
+        return false;
+    byte = static_cast<unsigned char>(key);
+    return true;
+}
+
+bool TypedKey(const std::string& utf8, plat::TextCoding coding, char32_t& key)
+{
     std::size_t pos = 0;
     char32_t u = 0;
-    return plat::NextUtf8(utf8, pos, u) && plat::TypedCharToByte(u, byte);
+    return plat::NextUtf8(utf8, pos, u) && plat::TypedCharToKey(u, coding, key);
+}
+
+int CharCells(const std::string& utf8, std::size_t pos, std::size_t& bytes)
+{
+    char32_t u = 0;
+    const int len = plat::DecodeUtf8(utf8.data() + pos, utf8.size() - pos, u);
+    bytes = len > 0 ? static_cast<std::size_t>(len) : 1;
+    return len > 0 ? plat::CellWidth(u) : 1;
 }
 
 std::vector<std::string> WrapLines(const std::string& utf8, int width)
@@ -45,34 +63,40 @@ std::vector<std::string> WrapLines(const std::string& utf8, int width)
     if (width < 1)
         width = 1;
     int columns = 0;
-    for (const char ch : utf8) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '\n') {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char ch = utf8[pos];
+        if (ch == '\n') {
             lines.emplace_back();
             columns = 0;
+            ++pos;
             continue;
         }
-        if ((c & 0xC0) != 0x80) { // a character starts here, not a continuation byte
-            if (columns == width) {
-                lines.emplace_back();
-                columns = 0;
-            }
-            ++columns;
+        std::size_t bytes = 1;
+        const int cells = CharCells(utf8, pos, bytes);
+        if (columns + cells > width && columns > 0) {
+            lines.emplace_back();
+            columns = 0;
         }
-        lines.back() += c == '\t' ? ' ' : ch;
+        columns += cells;
+        if (ch == '\t')
+            lines.back() += ' ';
+        else
+            lines.back().append(utf8, pos, bytes);
+        pos += bytes;
     }
     return lines;
 }
 
-void CellAt(const char* bytes, int at, int width, int& row, int& column)
+void CellAt(const char* bytes, int at, int width, int& row, int& column, plat::TextCoding coding)
 {
-    // Each byte is one character, whatever its code page, and carriage returns take no cell.
-    const std::string before = ScreenToUtf8(bytes, static_cast<std::size_t>(at), plat::kCpWestern);
+    // Only the cells count: the code page does not change them, and carriage returns take none.
+    const std::string before = ScreenToUtf8(bytes, static_cast<std::size_t>(at), plat::kCpWestern, coding);
     const std::vector<std::string> lines = WrapLines(before, width);
     row = static_cast<int>(lines.size()) - 1;
     column = 0;
-    for (const char ch : lines.back())
-        column += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    const std::string& last = lines.back();
+    for (std::size_t pos = 0, step = 0; pos < last.size(); pos += step)
+        column += CharCells(last, pos, step);
     if (column >= width) { // a full line: the next character starts the next one
         ++row;
         column = 0;

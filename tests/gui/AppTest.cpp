@@ -317,6 +317,28 @@ private slots:
         QVERIFY(redInk);
     }
 
+    // A UTF-8 file: its Greek and Chinese shown in the display font, a typed Greek letter
+    // delivered whole as its code point and judged by Which Letter.
+    void utf8PassShowsItsScriptsAndTakesTypedCharactersWhole()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/greek.mix", "*Good morning 你好 おはよう Dzień dobry Доброе утро\n=Καλημέρα σας 早上好\n");
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path("Text/greek.mix").toStdString());
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
+        QVERIFY(Trigger(res::ID_MODE_WHICHLETTER));
+        QVERIFY(Trigger(res::ID_RUN_FIRSTITERATION));
+        CDrill_SdiView* view = g_pMainWnd->View();
+        QVERIFY(ScreenShows("你好"));
+        QTest::sendKeyEvent(QTest::Press, view, Qt::Key_unknown, QString::fromUtf8("κ"), Qt::NoModifier);
+        QVERIFY(ScreenShows(" Καλημέρα "));
+        QTest::sendKeyEvent(QTest::Press, view, Qt::Key_unknown, QString::fromUtf8("Σ"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, view, Qt::Key_unknown, QString::fromUtf8("早"), Qt::NoModifier);
+        QVERIFY(ScreenShows("σας 早上好"));
+        view->viewport()->grab().save(qEnvironmentVariable("LEXIDO_SCREENSHOTS", "/tmp") + "/screen-utf8-pass.png");
+        QTest::keyClick(view, Qt::Key_Escape);
+    }
+
     void typedCharactersReachThePassAsCodePageBytes()
     {
         GuiProgramFolder folder;

@@ -3,6 +3,8 @@
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "programs/CBsPrgr.h"
@@ -75,7 +77,9 @@ SScreenParts Split(const std::string& screen)
 SSaying Saying(const std::string& bytes, int which)
 {
     SSaying s;
-    s.text = Trimmed(speech::SpeakableFromScreen(bytes, DisplayFontCodePage()));
+    // A UTF-8 screen (of a UTF-8 phrase file) is said as it is; a single-byte one as it shows.
+    const bool utf8 = g_pOScreen && g_pOScreen->GetCoding() != plat::TextCoding::SingleByte;
+    s.text = Trimmed(utf8 ? speech::SpeakableFromUtf8(bytes) : speech::SpeakableFromScreen(bytes, DisplayFontCodePage()));
     if (!s.text.empty())
         s.language = TextLanguage(which, s.text);
     return s;

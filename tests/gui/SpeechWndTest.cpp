@@ -81,6 +81,8 @@ private slots:
                                 << QStringList{"Bonjour", "fr", "Ciao", "it"};
         QTest::newRow("guessed") << "Text/u/a.mix" << QByteArray("*\xd5\xeb\xe5\xe1=Bread\n") << "guess guess"
                                  << QStringList{"Хлеб", "ru", "Bread", "en"};
+        QTest::newRow("UTF-8") << "Text/u/a.mix" << QByteArray("*Ψωμί=Chleb\n") << "guess pl"
+                               << QStringList{"Ψωμί", "el", "Chleb", "pl"};
     }
     void speakSaysTheTextRevealedLastInItsLanguage()
     {

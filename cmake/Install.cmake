@@ -70,5 +70,7 @@ or in a terminal (lexido-tty).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Chinese and Japanese phrase files need a font that has their characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

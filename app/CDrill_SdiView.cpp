@@ -257,9 +257,9 @@ void CDrill_SdiView::SetCaption(const char* caption)
     const std::string& title = m_CaptionTitle;
     QString text;
     if (!title.empty() && c.compare(0, title.size(), title) == 0)
-        text = FromCodePage(title.c_str(), InterfaceCodePage()) + QFile::decodeName(QByteArray::fromStdString(c.substr(title.size())));
+        text = FromCodePage(title.c_str(), InterfaceCodePage()) + FromPath(c.substr(title.size()));
     else
-        text = QFile::decodeName(QByteArray::fromStdString(c));
+        text = FromPath(c);
     m_pFrame->setWindowTitle(text);
 }
 

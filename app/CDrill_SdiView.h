@@ -145,7 +145,8 @@ private:
     // After a paint of a pass: what the Speech page's options say as texts are shown.
     void FollowSpeech();
     void Say(const spch::SSaying& saying);
-    static std::string ScreenBytes();
+    // The screen's bytes, copied; caret, when given, gets the caret's byte place or -1.
+    static std::string ScreenBytes(int* caret = nullptr);
 
     // Custom messages.
     void OnChangeLanguage();

@@ -36,13 +36,20 @@
 #include <algorithm>
 #include <vector>
 
-std::u32string CDrill_SdiView::ShownText(int* caret) const
+std::string CDrill_SdiView::ScreenBytes(int* caret)
 {
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
     if (caret)
         *caret = -1;
     const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE, caret) : 0;
+    return std::string(text.data(), static_cast<std::size_t>(n));
+}
+
+std::u32string CDrill_SdiView::ShownText(int* caret) const
+{
+    const std::string text = ScreenBytes(caret);
+    const int n = static_cast<int>(text.size());
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
     // The caret is a byte place; in UTF-8 text the characters before it are fewer.
     if (caret && *caret > 0 && coding != plat::TextCoding::SingleByte)
@@ -57,7 +64,7 @@ void CDrill_SdiView::DrawWelcome(QPainter& p)
     for (const std::string& line : WelcomeLines(false))
         lines << FromCodePage(line.c_str(), cp);
     for (const std::string& path : recent::List()) {
-        const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+        const QFileInfo file(FromPath(path));
         recent << file.fileName() + "    " + file.absolutePath();
     }
     m_RecentRows = DrawWelcomePage(p, lines, recent, viewport()->width());

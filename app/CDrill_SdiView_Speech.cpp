@@ -11,13 +11,6 @@
 
 #include <QStatusBar>
 
-std::string CDrill_SdiView::ScreenBytes()
-{
-    static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
-    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE) : 0;
-    return std::string(text.data(), static_cast<std::size_t>(n));
-}
-
 void CDrill_SdiView::OnSpeak()
 {
     Say(spch::CSpeechCue::Revealed(ScreenBytes()));

@@ -2,6 +2,7 @@
 
 #include "app/WindowTexts.h"
 #include "engine/PassHistory.h"
+#include "qttext/CodePageText.h"
 
 #include <QBoxLayout>
 #include <QChart>
@@ -25,11 +26,6 @@ namespace {
 
 // Many points are drawn as lines only; a few also as dots, so that one pass or day shows.
 constexpr int kDotsUpTo = 60;
-
-QString FromPath(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // A chart of two series, shown and marked, over the points given; x is a number or a time.
 QChart* MakeChart(const QList<QPointF>& shown, const QList<QPointF>& marked, QAbstractAxis* x, double top)

@@ -29,10 +29,6 @@ QString QtFilter(const char* filter)
     return out.join(";;");
 }
 
-QString FromPath(const char* p)
-{
-    return QFile::decodeName(QByteArray(p ? p : ""));
-}
 } // namespace
 
 bool CViewDialogs::AskOpenPath(const char* initialPath, const char* filter, std::string& path)

@@ -13,34 +13,6 @@ namespace imp {
 
 namespace {
 
-// UTF-16 after its byte-order mark, as UTF-8; false for an odd length, a lone surrogate or a
-// zero character.
-bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
-{
-    if (bytes.size() % 2)
-        return false;
-    const auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? a << 8 | b : b << 8 | a);
-    };
-    for (std::size_t i = 2; i < bytes.size(); i += 2) {
-        char32_t c = unit(i);
-        if (c >= 0xDC00 && c < 0xE000)
-            return false;
-        if (c >= 0xD800 && c < 0xDC00) {
-            const char32_t low = i + 2 < bytes.size() ? unit(i + 2) : 0;
-            if (low < 0xDC00 || low >= 0xE000)
-                return false;
-            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-            i += 2;
-        }
-        if (c == 0)
-            return false;
-        plat::AppendUtf8(c, text);
-    }
-    return true;
-}
-
 // The input as UTF-8 text without a byte-order mark; false when it is not text: neither UTF-8
 // nor UTF-16 with its mark, or holding a zero byte (a binary file).
 bool DecodeText(const std::string& bytes, std::string& text)
@@ -49,8 +21,8 @@ bool DecodeText(const std::string& bytes, std::string& text)
         return bytes.compare(0, std::char_traits<char>::length(bom), bom) == 0;
     };
     if (starts("\xFF\xFE") || starts("\xFE\xFF"))
-        return Utf16ToUtf8(bytes, bytes[0] == '\xFE', text);
-    text = bytes.substr(starts("\xEF\xBB\xBF") ? 3 : 0);
+        return plat::Utf16ToUtf8(bytes, bytes[0] == '\xFE', text);
+    text = bytes.substr(starts(plat::kUtf8Bom) ? plat::kUtf8BomSize : 0);
     return text.find('\0') == std::string::npos && plat::IsUtf8(text);
 }
 

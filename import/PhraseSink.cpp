@@ -65,10 +65,7 @@ void CPhraseSink::Fit(std::string& text)
     constexpr std::size_t kMaxText = MAX_PHRASE_FIELD_SZ - 1;
     if (text.size() <= kMaxText)
         return;
-    std::size_t end = kMaxText;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end);
+    text.resize(plat::Utf8WholePrefix(text.data(), kMaxText));
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
     ++m_Result.cut;

@@ -1,6 +1,7 @@
 #include "locale/ImportTexts.h"
 
 #include "locale/ILocal.h"
+#include "locale/LclFill.h"
 
 #include <string>
 
@@ -12,14 +13,7 @@ constexpr int kSummary = 191, kCut = 192, kMarkers = 193, kCannotRead = 194, kNo
 // The text with "%1" and "%2" replaced by the numbers.
 std::string Fill(ILocal& language, int index, int one, int two = 0)
 {
-    const char* t = language.GetText(index);
-    std::string out = t ? t : "";
-    for (const auto& [mark, value] : {std::pair<const char*, int>{"%1", one}, {"%2", two}}) {
-        const std::size_t at = out.find(mark);
-        if (at != std::string::npos)
-            out.replace(at, 2, std::to_string(value));
-    }
-    return out;
+    return FillText(language.GetText(index), {std::to_string(one), std::to_string(two)});
 }
 
 int ProblemText(imp::Problem problem)

@@ -1,6 +1,7 @@
 #include "locale/PassTexts.h"
 
 #include "locale/ILocal.h"
+#include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 
 #include <initializer_list>
@@ -18,14 +19,19 @@ std::string Text(int index)
     return t ? t : "";
 }
 
-// The text with %1, %2 ... replaced by the arguments in turn.
-std::string Fill(int index, std::initializer_list<std::string> args)
+std::string Fill(int index, std::initializer_list<std::string> args) { return FillText(Text(index).c_str(), args); }
+
+std::string Num(int n) { return std::to_string(n); }
+
+} // namespace
+
+std::string FillText(const char* format, std::initializer_list<std::string> args)
 {
-    const std::string format = Text(index);
+    const std::string f = format ? format : "";
     std::string out;
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        const std::size_t n = i + 1 < format.size() ? static_cast<std::size_t>(format[i + 1] - '1') : args.size();
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        const char c = f[i];
+        const std::size_t n = i + 1 < f.size() ? static_cast<std::size_t>(f[i + 1] - '1') : args.size();
         if (c == '%' && n < args.size()) {
             out += *(args.begin() + n);
             ++i;
@@ -35,10 +41,6 @@ std::string Fill(int index, std::initializer_list<std::string> args)
     }
     return out;
 }
-
-std::string Num(int n) { return std::to_string(n); }
-
-} // namespace
 
 std::string PassProgressText(const SPassProgress& p)
 {

@@ -67,6 +67,32 @@ std::size_t Utf8WholePrefix(const char* text, std::size_t n)
     return n;
 }
 
+bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
+{
+    if (bytes.size() % 2)
+        return false;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? a << 8 | b : b << 8 | a);
+    };
+    for (std::size_t i = 2; i < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xDC00 && c < 0xE000)
+            return false;
+        if (c >= 0xD800 && c < 0xDC00) {
+            const char32_t low = i + 2 < bytes.size() ? unit(i + 2) : 0;
+            if (low < 0xDC00 || low >= 0xE000)
+                return false;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        if (c == 0)
+            return false;
+        AppendUtf8(c, text);
+    }
+    return true;
+}
+
 namespace {
 // Bit i of the mask stands for byte i of a block of 64: set where the byte equals `byte`
 // (kEqual), or else where it is above it, both taken as signed (the bytes of 0x80 and above are

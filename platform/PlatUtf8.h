@@ -74,6 +74,10 @@ bool NextUtf8(const std::string& text, std::size_t& pos, char32_t& out);
 // True when the whole text is well-formed UTF-8.
 bool IsUtf8(const std::string& text);
 
+// UTF-16 bytes after their byte-order mark (the first two bytes), appended to text as UTF-8;
+// false for an odd length, a lone surrogate or a zero character.
+bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text);
+
 // Appends the UTF-8 form of one code point; one that UTF-8 cannot hold (a surrogate, beyond
 // U+10FFFF) is appended as U+FFFD.
 void AppendUtf8(char32_t u, std::string& out);

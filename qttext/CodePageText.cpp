@@ -2,6 +2,8 @@
 
 #include "platform/PlatCodePage.h"
 
+#include <QFile>
+
 QString FromCodePage(const char* bytes, int codePage)
 {
     QString out;
@@ -19,4 +21,9 @@ QByteArray ToCodePage(const QString& text, int codePage)
         out += static_cast<char>(b);
     }
     return out;
+}
+
+QString FromPath(const char* path)
+{
+    return QFile::decodeName(QByteArray(path ? path : ""));
 }

@@ -4,6 +4,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 QString FromCodePage(const char* bytes, int codePage);
 // Characters the code page lacks become '?'.
 QByteArray ToCodePage(const QString& text, int codePage);
+// A file path as the system names it (its bytes in the local file-name encoding); null is "".
+QString FromPath(const char* path);
+inline QString FromPath(const std::string& path) { return FromPath(path.c_str()); }

@@ -1,9 +1,8 @@
 #include "settings/SpeechCue.h"
 
 #include "base/Globals.h"
-#include "config/DbTypes.h"
-#include "config/IDbVars.h"
 #include "engine/CScreen.h"
+#include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
@@ -30,14 +29,6 @@ struct SScreenParts {
     bool revealed = false; // the answer shows (for the bracket modes: every bracket is open)
 };
 
-int ReadInt(const char* sec, const char* par)
-{
-    int value = 0;
-    if (g_pIDbVars)
-        g_pIDbVars->TryRdVal(sec, par, PAR_TYPE_INT, &value);
-    return value;
-}
-
 std::string Trimmed(const std::string& s)
 {
     const std::size_t first = s.find_first_not_of(" \t\r\n");
@@ -49,7 +40,7 @@ std::string Trimmed(const std::string& s)
 SScreenParts Split(const std::string& screen)
 {
     SScreenParts parts;
-    const int mode = ReadInt("ViewMode", "Mode");
+    const int mode = drill::GetMode();
     const bool brackets = mode >= 5 && mode <= 8;
     // The line that ends a phrase (a continue or time-out line) is no part of it.
     const std::size_t end = screen.find("\n\n\n\n\n-");
@@ -65,7 +56,7 @@ SScreenParts Split(const std::string& screen)
     parts.question = Trimmed(shown.substr(0, sep));
     parts.answer = Trimmed(shown.substr(sep + std::strlen(SEPARATOR_LINE)));
     // The Open Brackets modes ask in the first text whatever the direction; the others by it.
-    const int direction = brackets ? 0 : ReadInt("ViewMode", "Direction");
+    const int direction = brackets ? 0 : drill::GetDirection();
     parts.questionText = direction == 0 ? 0 : 1;
     parts.answerText = 1 - parts.questionText;
     // In the bracket modes the text is whole once its brackets are all open and the continue

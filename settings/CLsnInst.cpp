@@ -76,12 +76,15 @@ void AddMissingSection(bool present, const char* section, const char* shipped)
 
 void AddMissingSections()
 {
+    // The same texts as the shipped Settings/KeepRslts.cfg, Recent.cfg and Speech.cfg.
     AddMissingSection(rslts::HasSection(), rslts::kSection,
                       "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"");
     AddMissingSection(recent::HasSection(), recent::kSection,
                       "sn = Recent\n\npt_str_any File1 sv = \"\"\npt_str_any File2 sv = \"\"\npt_str_any File3 sv = \"\"\n"
                       "pt_str_any File4 sv = \"\"\npt_str_any File5 sv = \"\"");
-    AddMissingSection(spch::HasSection(), spch::kSection, spch::ShippedSection());
+    AddMissingSection(spch::HasSection(), spch::kSection,
+                      "sn = Speech\n\npt_str_any FirstLanguage sv = \"guess\"\npt_str_any SecondLanguage sv = \"guess\"\n"
+                      "pt_i Rate sv = 175\npt_str_any Variant sv = \"\"\npt_i SpeakAnswers sv = 0\npt_i SpeakQuestions sv = 0");
 }
 } // namespace
 

@@ -31,17 +31,6 @@ bool Has(const char* par, int type)
 
 } // namespace
 
-const char* ShippedSection()
-{
-    return "sn = Speech\n\n"
-           "pt_str_any FirstLanguage sv = \"guess\"\n"
-           "pt_str_any SecondLanguage sv = \"guess\"\n"
-           "pt_i Rate sv = 175\n"
-           "pt_str_any Variant sv = \"\"\n"
-           "pt_i SpeakAnswers sv = 0\n"
-           "pt_i SpeakQuestions sv = 0";
-}
-
 bool HasSection()
 {
     int rate = 0;

@@ -19,8 +19,6 @@ struct SSettings {
     bool speakQuestions = false;
 };
 
-// The section as the program folder's Settings/ ships it.
-const char* ShippedSection();
 // Whether the settings hold the section (an older read-only program folder may lack it).
 bool HasSection();
 // The settings; each value that cannot be read is its default.

@@ -5,28 +5,49 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+// What a character is to the tokenizer, by a table: text, a blank or line end, or a quote.
+constexpr unsigned char kText = 0;
+constexpr unsigned char kBlank = 1;
+constexpr unsigned char kQuote = 2;
+struct SBreaks {
+    unsigned char of[256];
+    constexpr SBreaks() : of{}
+    {
+        of[static_cast<unsigned char>(' ')] = kBlank;
+        of[static_cast<unsigned char>('\t')] = kBlank;
+        of[static_cast<unsigned char>('\n')] = kBlank;
+        of[static_cast<unsigned char>(DB_KEY_LQUATATION)] = kQuote;
+        of[static_cast<unsigned char>(DB_KEY_RQUATATION)] = kQuote;
+    }
+    constexpr unsigned char operator[](unsigned char c) const { return of[c]; }
+};
+constexpr SBreaks kBreak;
+} // namespace
+
 CDbScanner::CDbScanner()
-    : m_FileName{}, m_LineNumber(1), m_SymType(SYM_EOF), m_SymText{}, m_PosBeforeChar(0), m_LastChar(0),
-      m_EofState(kEofNot), m_CharCount(0), m_PosAfterSym(0), m_SymLen(0)
+    : m_LineNumber(1), m_SymType(SYM_EOF), m_PosBeforeChar(0), m_LastChar(0), m_EofState(kEofNot), m_PosAfterSym(0),
+      m_SymLen(0)
 {
+    // Only the terminator: the buffer is 4 KiB, and a maker opens two tokenizers a file.
+    m_SymText[0] = 0;
 }
 
 CDbScanner::~CDbScanner()
 {
     if (!m_File.Close())
-        LogMsg("\nFile [%s] was not closed, CDb_Lexer::~CDb_Lexer()", m_FileName);
+        LogMsg("\nFile [%s] was not closed, CDb_Lexer::~CDb_Lexer()", m_FileName.c_str());
 }
 
 int CDbScanner::OpenStream(std::FILE* stream, const char* name)
 {
     if (std::strlen(name) > DB_MAX_FILE_NAME)
         LogFatal("\ntoo long file name [%s], CLexer::OpenFile(),", name);
-    std::strncpy(m_FileName, name, DB_MAX_FILE_NAME);
-    m_FileName[DB_MAX_FILE_NAME] = 0;
+    m_FileName = name;
     m_OwnStream = stream != nullptr;
     if (!(stream ? m_File.Open(stream) : m_File.Open(m_FileName))) {
         const int err = errno;
-        LogMsg("\nFile opening error [%s] , CLexer::CLexer()", m_FileName);
+        LogMsg("\nFile opening error [%s] , CLexer::CLexer()", m_FileName.c_str());
         LogFatal("\n open error: %s\n", std::strerror(err));
     }
     m_EofState = kEofNot;
@@ -55,18 +76,20 @@ int CDbScanner::UngetChar()
 
 int CDbScanner::SkipWhiteSpace()
 {
-    GetChar();
-    while (m_EofState != kEofReached) {
-        if (m_LastChar == ' ' || m_LastChar == '\t' || m_LastChar == '\n') {
-            if (m_LastChar == '\n')
-                ++m_LineNumber;
-            GetChar();
-        } else {
-            UngetChar();
-            break;
-        }
-    }
+    SkipBlanksAndRead();
+    if (m_EofState != kEofReached)
+        UngetChar();
     return 0;
+}
+
+void CDbScanner::SkipBlanksAndRead()
+{
+    GetChar();
+    while (m_EofState != kEofReached && kBreak[m_LastChar] == kBlank) {
+        if (m_LastChar == '\n')
+            ++m_LineNumber;
+        GetChar();
+    }
 }
 
 void CDbScanner::AppendChar(char c)
@@ -87,58 +110,55 @@ int CDbScanner::GetSym()
     m_SymType = SYM_EOF;
     m_SymLen = 0;
     m_SymText[0] = 0;
-    m_CharCount = 0;
-    int quotes = 0;
+    bool quoted = false;
 
-    SkipWhiteSpace();
-    GetChar();
+    // The first character after the blanks is read already.
+    SkipBlanksAndRead();
     for (;;) {
-        ++m_CharCount;
         if (m_EofState == kEofReached) {
             CloseSym();
             return 0;
         }
-        const char c = static_cast<char>(m_LastChar);
-        if (c == ' ' || c == '\t') {
-            if (quotes == 1) {
-                AppendChar(c);
-                GetChar();
-                continue;
-            }
-            CloseSym();
-            --m_CharCount;
-            return 0;
-        }
-        if (c == '\n') {
-            CloseSym();
-            ++m_LineNumber;
-            --m_CharCount;
-            return 0;
-        }
-        if (c == DB_KEY_LQUATATION && quotes == 0) {
-            quotes = 1;
-            m_SymType = SYM_QUOTED;
-            --m_CharCount;
+        const unsigned char c = m_LastChar;
+        const unsigned char kind = kBreak[c];
+        if (kind == kText) {
+            // Most characters: one table look-up, then into the symbol. The first makes it a
+            // word, unless a quote opened it.
+            if (m_SymType == SYM_EOF)
+                m_SymType = SYM_WORD;
+            AppendChar(static_cast<char>(c));
             GetChar();
             continue;
         }
-        if (c == DB_KEY_RQUATATION) {
-            CloseSym();
-            return 0;
+        if (kind == kQuote) {
+            if (quoted) {
+                CloseSym();
+                return 0;
+            }
+            quoted = true;
+            m_SymType = SYM_QUOTED;
+            GetChar();
+            continue;
         }
-        if (m_CharCount == 1 && m_SymType != SYM_QUOTED)
-            m_SymType = SYM_WORD;
-        AppendChar(c);
-        GetChar();
+        // A blank or a line end: inside quotes a blank is text, a line end always ends.
+        if (c != '\n' && quoted) {
+            AppendChar(static_cast<char>(c));
+            GetChar();
+            continue;
+        }
+        CloseSym();
+        if (c == '\n')
+            ++m_LineNumber;
+        return 0;
     }
 }
 
 int CDbScanner::Set_fseek(long position)
 {
     // The old handle is released before the file is opened again.
-    if ((!m_OwnStream && !m_File.Open(std::string(m_FileName))) || !m_File.Seek(position)) {
+    if ((!m_OwnStream && !m_File.Open(m_FileName)) || !m_File.Seek(position)) {
         const int err = errno;
-        LogMsg("\nCDbLexer::Set_fseek(), File opening error [%s]", m_FileName);
+        LogMsg("\nCDbLexer::Set_fseek(), File opening error [%s]", m_FileName.c_str());
         LogFatal("\n open error: %s\n", std::strerror(err));
     }
     m_EofState = kEofNot;

@@ -5,6 +5,8 @@
 #include "config/IDbLexer.h"
 #include "platform/PlatTextFile.h"
 
+#include <string>
+
 // The tokenizer proper. A plain class without virtual functions: it runs for every character
 // of a file, and a call through the interface is made once per symbol, not per character.
 class CDbScanner {
@@ -35,10 +37,13 @@ private:
     static constexpr unsigned char kEofReached = 1;
     static constexpr unsigned char kEofNot = 2;
 
+    // Reads past blanks and line ends, counting lines: the first other character is read, or
+    // the end is reached.
+    void SkipBlanksAndRead();
     void AppendChar(char c);
     void CloseSym();
 
-    char m_FileName[DB_MAX_FILE_NAME + 1];
+    std::string m_FileName; // at most DB_MAX_FILE_NAME characters
     plat::CTextReader m_File;
     bool m_OwnStream = false; // opened by OpenStream
     int m_LineNumber;
@@ -47,7 +52,6 @@ private:
     long m_PosBeforeChar;
     unsigned char m_LastChar;
     unsigned char m_EofState;
-    int m_CharCount;
     long m_PosAfterSym;
     int m_SymLen; // characters stored in m_SymText; a longer symbol keeps its first DB_MAX_SYM
 };

@@ -37,33 +37,25 @@ bool CTextReader::Close()
     return rc == 0;
 }
 
-int CTextReader::GetC()
+int CTextReader::GetEndOrCr(int c)
 {
-    if (!m_File) {
-        m_Eof = true;
-        return EOF;
-    }
-    // A reader is never shared between threads: no stream lock per character.
-    const int c = getc_unlocked(m_File);
     m_Last = c;
     if (c == EOF) {
         m_Eof = true;
         return EOF;
     }
     ++m_Pos;
-    if (c == '\r') {
-        const int next = getc_unlocked(m_File);
-        if (next == '\n') {
-            ++m_Pos;
-            m_Last = EOF; // two bytes: a step back seeks
-            return '\n';
-        }
-        if (next != EOF) {
-            std::ungetc(next, m_File);
-            m_Last = EOF; // one byte is pushed back already
-        } else {
-            std::clearerr(m_File); // a lone CR at the very end is an ordinary character
-        }
+    const int next = getc_unlocked(m_File);
+    if (next == '\n') {
+        ++m_Pos;
+        m_Last = EOF; // two bytes: a step back seeks
+        return '\n';
+    }
+    if (next != EOF) {
+        std::ungetc(next, m_File);
+        m_Last = EOF; // one byte is pushed back already
+    } else {
+        std::clearerr(m_File); // a lone CR at the very end is an ordinary character
     }
     return c;
 }

@@ -23,7 +23,21 @@ public:
     bool Close();
 
     // The next character (0..255), CR LF as '\n', or EOF (-1) at the end, which sets Eof().
-    int GetC();
+    // Inline: the tokenizer reads every character of its files here. A reader is never shared
+    // between threads, so there is no stream lock per character.
+    int GetC()
+    {
+        if (!m_File) {
+            m_Eof = true;
+            return EOF;
+        }
+        const int c = getc_unlocked(m_File);
+        if (c == EOF || c == '\r')
+            return GetEndOrCr(c);
+        m_Last = c;
+        ++m_Pos;
+        return c;
+    }
     bool Eof() const { return m_Eof; }
     // Byte offset of the next character; -1 when not open.
     long Tell() const { return m_File ? m_Pos : -1L; }
@@ -31,6 +45,9 @@ public:
     bool Seek(long offset);
 
 private:
+    // The rest of GetC: the end, or a CR, which with the LF after it reads as '\n'.
+    int GetEndOrCr(int c);
+
     std::FILE* m_File = nullptr;
     bool m_Eof = false;
     // The byte offset of the next character, counted as it is read: the tokenizer asks for it

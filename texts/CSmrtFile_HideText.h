@@ -16,4 +16,9 @@ public:
     // 0 when no file is open.
     int sf_fgetc() override;
     int sf_fputc(int c) override;
+    int sf_fwrite(const char* bytes, std::size_t n) override;
+
+private:
+    // Ciphers the full block being written and writes it out.
+    void WriteFullBlock();
 };

@@ -33,6 +33,10 @@ public:
     }
     int sf_fputc(int c) override { return m_pFile ? putc_unlocked(c, m_pFile) : EOF; }
     int sf_fputs(const char* text) override { return m_pFile && text ? fputs_unlocked(text, m_pFile) : EOF; }
+    int sf_fwrite(const char* bytes, std::size_t n) override
+    {
+        return m_pFile && fwrite_unlocked(bytes, 1, n, m_pFile) == n ? 0 : EOF;
+    }
     int sf_fseek(long offset, int origin) override;
     long sf_ftell() override;
 

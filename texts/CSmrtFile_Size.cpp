@@ -57,8 +57,7 @@ int CSmrtFile_Size::sf_fputs(const char* text)
 {
     if (!text)
         return 0;
-    for (; *text; ++text)
-        sf_fputc(static_cast<unsigned char>(*text));
+    sf_fwrite(text, std::strlen(text));
     return 0;
 }
 

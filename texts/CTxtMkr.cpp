@@ -6,11 +6,11 @@
 #include "config/DbTypes.h"
 #include "config/IDbLexer.h"
 #include "platform/PlatFs.h"
-#include "platform/PlatTextFile.h"
 #include "texts/CSmrtFile_HideText.h"
 #include "texts/CSmrtFile_Nrml.h"
 #include "texts/IUtltsFile.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -22,7 +22,10 @@ namespace {
 // The marker that opens a record: "#" alone as a word. A "#" between double quotes is text.
 bool IsMarker(IDbLexer& lx)
 {
-    return lx.GetSymType() == SYM_WORD && std::strcmp(lx.GetSymText(), "#") == 0;
+    if (lx.GetSymType() != SYM_WORD)
+        return false;
+    const char* text = lx.GetSymText();
+    return text[0] == '#' && text[1] == 0;
 }
 
 bool AtEnd(IDbLexer& lx)
@@ -68,9 +71,20 @@ void OpenInLexer(IDbLexer& lx, const std::string& path, const char* logLine)
 }
 } // namespace
 
-std::FILE* CTxtMkr::OpenSource(const std::string& path)
+bool CTxtMkr::ReadSource(const std::string& path, std::string& bytes)
 {
-    return std::fopen(path.c_str(), "rb");
+    // Only a source that does not open is refused here. One that opens but does not read (a
+    // folder) gives what it gave, as a stream would: the tokenizer's reading of it says why.
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return false;
+    bytes.clear();
+    char buf[16384];
+    std::size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0)
+        bytes.append(buf, got);
+    std::fclose(in);
+    return true;
 }
 
 bool CTxtMkr::SaveOutput(const std::string& path, const std::string& bytes)
@@ -96,22 +110,39 @@ void CTxtMkr::Put(int c)
     ++m_Written;
 }
 
-int CTxtMkr::CopyUpTo(plat::CTextReader& from, long end)
+void CTxtMkr::Write(const char* bytes, std::size_t n)
 {
-    // Every character of a source passes here: the output and the count are kept in locals.
-    CSmrtFile* out = m_pOut;
-    long written = 0;
-    int last = -1;
-    do {
-        const int c = from.GetC();
-        if (from.Eof())
-            break; // the end value is never written as a byte
-        out->sf_fputc(c);
-        ++written;
-        last = c;
-    } while (from.Tell() <= end);
-    m_Written += written;
-    return last;
+    m_pOut->sf_fwrite(bytes, n);
+    m_Written += static_cast<long>(n);
+}
+
+int CTxtMkr::CopyUpTo(const std::string& source, long start, long end)
+{
+    const std::size_t size = source.size();
+    std::size_t from = static_cast<std::size_t>(start);
+    if (start < 0 || from >= size)
+        return -1;
+    // The characters that begin in [start, end], at least one; a CR LF beginning at end is
+    // one character and is taken whole.
+    std::size_t to = end >= start ? std::min(size, static_cast<std::size_t>(end) + 1) : from + 1;
+    if (source[to - 1] == '\r' && to < size && source[to] == '\n')
+        ++to;
+    const char* text = source.data();
+    // Copied a stretch at a time, up to each CR that opens a CR LF, which is copied as its LF.
+    while (from < to) {
+        const void* cr = std::memchr(text + from, '\r', to - from);
+        std::size_t stop = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text) : to;
+        if (stop + 1 < to && text[stop + 1] == '\n') {
+            Write(text + from, stop - from);
+            from = stop + 1; // the LF stands for the pair
+        } else {
+            stop = cr ? stop + 1 : to; // a lone CR is an ordinary character
+            Write(text + from, stop - from);
+            from = stop;
+        }
+    }
+    // to - 1 is the last byte copied: a CR LF's LF, or any other character.
+    return static_cast<unsigned char>(source[to - 1]);
 }
 
 void CTxtMkr::Abandon(const std::string& logLine)
@@ -142,14 +173,14 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     if (!lx2)
         LogFatal("\nCAliceTxtMkr::UnfastenText(), error, pILxr_2nd == 0");
 
-    // Each source is walked symbol by symbol by its tokenizer and copied from a stream of its
-    // own, both in text mode: CR LF reads as LF, positions are byte offsets.
-    plat::CTextReader copy1, copy2;
+    // Each source is walked symbol by symbol by its tokenizer and copied from its bytes, both
+    // in text mode: CR LF reads as LF, positions are byte offsets.
+    std::string copy1, copy2;
     OpenInLexer(*lx1, path1, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
-    if (!copy1.Open(OpenSource(path1)))
+    if (!ReadSource(path1, copy1))
         FatalOpen(path1);
     OpenInLexer(*lx2, path2, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
-    if (!copy2.Open(OpenSource(path2)))
+    if (!ReadSource(path2, copy2))
         FatalOpen(path2);
 
     std::unique_ptr<CSmrtFile> out;
@@ -191,21 +222,14 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
 
         Put('*');
         Put(' ');
-        copy1.Seek(start1);
-        if (start1 > end1) {
+        if (start1 > end1 || CopyUpTo(copy1, start1, end1) != '\n')
             Put('\n');
-        } else if (CopyUpTo(copy1, end1) != '\n') {
-            Put('\n');
-        }
         Put('=');
         Put(' ');
-        copy2.Seek(start2);
         if (start2 <= end2)
-            CopyUpTo(copy2, end2);
+            CopyUpTo(copy2, start2, end2);
     }
 
-    copy1.Close();
-    copy2.Close();
     m_pOut = nullptr;
     // Memory that ran out shows as a close that fails or fewer bytes than were written; a full
     // disk as a failed save. The previous phrase file, if any, then stays whole.

@@ -8,7 +8,6 @@
 
 class IDbLexer;
 class CSmrtFile;
-namespace plat { class CTextReader; }
 
 // The common part of the text makers: the output mode and the pairing of two monolingual
 // source texts, record by record, into one phrase file. Each maker supplies the table of files
@@ -33,16 +32,19 @@ public:
 protected:
     // Where a making reads its sources besides the tokenizers (which come from the factory)
     // and keeps what it made: the files of the program folder. A fuzz harness reads and
-    // writes memory instead. SaveOutput replaces the file whole or leaves it as it was.
-    virtual std::FILE* OpenSource(const std::string& path);
+    // writes memory instead. ReadSource gives the whole file, false when it cannot be read;
+    // SaveOutput replaces the file whole or leaves it as it was.
+    virtual bool ReadSource(const std::string& path, std::string& bytes);
     virtual bool SaveOutput(const std::string& path, const std::string& bytes);
 
 private:
     // Writes one character of the output and counts it (the count checks the file on disk).
     void Put(int c);
-    // Copies characters from the stream's current position, one at a time, for as long as the
-    // position after the read is at most end; returns the last character copied, or -1.
-    int CopyUpTo(plat::CTextReader& from, long end);
+    void Write(const char* bytes, std::size_t n);
+    // Copies the characters of the source from the byte offset start on, CR LF as LF: the
+    // first one, then each that begins at most at end. Returns the last character copied, or
+    // -1 when start is past the source.
+    int CopyUpTo(const std::string& source, long start, long end);
     // Drops the unfinished output, then logs the line and ends the program.
     [[noreturn]] void Abandon(const std::string& logLine);
 

@@ -73,17 +73,14 @@ void OpenInLexer(IDbLexer& lx, const std::string& path, const char* logLine)
 
 bool CTxtMkr::ReadSource(const std::string& path, std::string& bytes)
 {
+    if (plat::ReadFileWhole(path, bytes))
+        return true;
     // Only a source that does not open is refused here. One that opens but does not read (a
     // folder) gives what it gave, as a stream would: the tokenizer's reading of it says why.
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in)
+    std::FILE* probe = std::fopen(path.c_str(), "rb");
+    if (!probe)
         return false;
-    bytes.clear();
-    char buf[16384];
-    std::size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0)
-        bytes.append(buf, got);
-    std::fclose(in);
+    std::fclose(probe);
     return true;
 }
 

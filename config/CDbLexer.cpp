@@ -6,10 +6,12 @@
 #include <cstring>
 
 namespace {
-// What a character is to the tokenizer, by a table: text, a blank or line end, or a quote.
+// What a character is to the tokenizer, by a table: text, a blank or line end, or a quote. A
+// CR is text too, but it may open a CR LF, which only the reader can tell.
 constexpr unsigned char kText = 0;
 constexpr unsigned char kBlank = 1;
 constexpr unsigned char kQuote = 2;
+constexpr unsigned char kCr = 3;
 struct SBreaks {
     unsigned char of[256];
     constexpr SBreaks() : of{}
@@ -19,6 +21,7 @@ struct SBreaks {
         of[static_cast<unsigned char>('\n')] = kBlank;
         of[static_cast<unsigned char>(DB_KEY_LQUATATION)] = kQuote;
         of[static_cast<unsigned char>(DB_KEY_RQUATATION)] = kQuote;
+        of[static_cast<unsigned char>('\r')] = kCr;
     }
     constexpr unsigned char operator[](unsigned char c) const { return of[c]; }
 };
@@ -92,6 +95,26 @@ void CDbScanner::SkipBlanksAndRead()
     }
 }
 
+void CDbScanner::TakeTextRun()
+{
+    // The text characters the reader has read ahead go into the symbol at once, as GetChar
+    // and AppendChar would take them one by one.
+    std::size_t n = 0;
+    const char* ahead = m_File.Ahead(n);
+    std::size_t k = 0;
+    while (k < n && kBreak[static_cast<unsigned char>(ahead[k])] == kText)
+        ++k;
+    if (k == 0)
+        return;
+    const std::size_t room = static_cast<std::size_t>(DB_MAX_SYM - m_SymLen);
+    const std::size_t take = k < room ? k : room;
+    std::memcpy(m_SymText + m_SymLen, ahead, take);
+    m_SymLen += static_cast<int>(take);
+    m_LastChar = static_cast<unsigned char>(ahead[k - 1]);
+    m_File.Skip(k);
+    m_PosBeforeChar = m_File.Tell() - 1;
+}
+
 void CDbScanner::AppendChar(char c)
 {
     // A symbol longer than the buffer keeps its first characters; the rest is read and dropped.
@@ -121,12 +144,12 @@ int CDbScanner::GetSym()
         }
         const unsigned char c = m_LastChar;
         const unsigned char kind = kBreak[c];
-        if (kind == kText) {
-            // Most characters: one table look-up, then into the symbol. The first makes it a
-            // word, unless a quote opened it.
+        if (kind == kText || kind == kCr) {
+            // Text: the first character makes the symbol a word, unless a quote opened it.
             if (m_SymType == SYM_EOF)
                 m_SymType = SYM_WORD;
             AppendChar(static_cast<char>(c));
+            TakeTextRun();
             GetChar();
             continue;
         }

@@ -40,6 +40,8 @@ private:
     // Reads past blanks and line ends, counting lines: the first other character is read, or
     // the end is reached.
     void SkipBlanksAndRead();
+    // After a text character: the text characters that follow it, while the reader has them.
+    void TakeTextRun();
     void AppendChar(char c);
     void CloseSym();
 

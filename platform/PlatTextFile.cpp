@@ -22,14 +22,16 @@ bool CTextReader::Open(std::FILE* stream)
     Close();
     m_File = stream;
     m_Eof = false;
-    m_Last = EOF;
     const long at = m_File ? std::ftell(m_File) : 0L;
     m_Pos = at > 0 ? at : 0L;
+    m_BlockPos = m_Pos;
+    m_pCur = m_pEnd = m_Block;
     return m_File != nullptr;
 }
 
 bool CTextReader::Close()
 {
+    m_pCur = m_pEnd = m_Block;
     if (!m_File)
         return true;
     const int rc = std::fclose(m_File);
@@ -37,27 +39,43 @@ bool CTextReader::Close()
     return rc == 0;
 }
 
-int CTextReader::GetEndOrCr(int c)
+bool CTextReader::Refill()
 {
-    m_Last = c;
-    if (c == EOF) {
+    if (!m_File)
+        return false;
+    const std::size_t keep = static_cast<std::size_t>(m_pEnd - m_pCur);
+    std::memmove(m_Block, m_pCur, keep);
+    m_BlockPos = m_Pos;
+    m_pCur = m_Block;
+    // A reader is never shared between threads: no stream lock.
+    const std::size_t n = fread_unlocked(m_Block + keep, 1, m_BlockSize - keep, m_File);
+    m_pEnd = m_Block + keep + n;
+    return m_pEnd > m_pCur;
+}
+
+int CTextReader::GetCrOrRefill()
+{
+    if (m_pCur == m_pEnd && !Refill()) {
         m_Eof = true;
         return EOF;
     }
-    ++m_Pos;
-    const int next = getc_unlocked(m_File);
-    if (next == '\n') {
+    const char c = *m_pCur;
+    if (c != '\r') {
         ++m_Pos;
-        m_Last = EOF; // two bytes: a step back seeks
+        ++m_pCur;
+        return static_cast<unsigned char>(c);
+    }
+    // A CR: with the LF after it, one line end. Its next byte may still be in the file.
+    if (m_pCur + 1 == m_pEnd)
+        Refill();
+    ++m_Pos;
+    ++m_pCur;
+    if (m_pCur < m_pEnd && *m_pCur == '\n') {
+        ++m_Pos;
+        ++m_pCur;
         return '\n';
     }
-    if (next != EOF) {
-        std::ungetc(next, m_File);
-        m_Last = EOF; // one byte is pushed back already
-    } else {
-        std::clearerr(m_File); // a lone CR at the very end is an ordinary character
-    }
-    return c;
+    return '\r'; // a lone CR, the very last byte too, is an ordinary character
 }
 
 bool CTextReader::Seek(long offset)
@@ -66,20 +84,16 @@ bool CTextReader::Seek(long offset)
         return false;
     m_Eof = false;
     // The tokenizer steps back over the character it just read, or to where a read found the
-    // end: done in the stream's buffer, which a seek would drop.
-    if (offset == m_Pos) {
-        std::clearerr(m_File);
-        return true;
-    }
-    if (offset == m_Pos - 1 && m_Last != EOF && std::ungetc(m_Last, m_File) != EOF) {
+    // end: both within the block.
+    if (offset >= m_BlockPos && offset <= m_BlockPos + (m_pEnd - m_Block)) {
+        m_pCur = m_Block + (offset - m_BlockPos);
         m_Pos = offset;
-        m_Last = EOF;
         return true;
     }
-    m_Last = EOF;
     if (std::fseek(m_File, offset, SEEK_SET) != 0)
         return false; // the position is as it was
-    m_Pos = offset;
+    m_Pos = m_BlockPos = offset;
+    m_pCur = m_pEnd = m_Block;
     return true;
 }
 

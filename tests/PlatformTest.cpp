@@ -145,49 +145,55 @@ TEST_F(DirTest, CrashInTheMiddleOfAWriteLeavesTheOldFile)
     EXPECT_EQ(ReadFile("f.cfg"), "old contents");
 }
 
+// Every block size meets the block's edge somewhere: in a CR LF, after a lone CR, at the end.
 TEST_F(DirTest, TextReaderTurnsCrLfIntoOneLineEndAndKeepsByteOffsets)
 {
     WriteFile("t.txt", std::string("a\r\nb\rc\r\n\r\n\xff", 11));
-    plat::CTextReader r;
-    ASSERT_TRUE(r.Open(Path("t.txt")));
-    EXPECT_EQ(r.GetC(), 'a');
-    EXPECT_EQ(r.Tell(), 1);
-    EXPECT_EQ(r.GetC(), '\n');
-    EXPECT_EQ(r.Tell(), 3); // both bytes consumed
-    EXPECT_EQ(r.GetC(), 'b');
-    ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over one byte
-    EXPECT_EQ(r.GetC(), 'b');
-    EXPECT_EQ(r.GetC(), '\r'); // a lone CR is an ordinary character
-    ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over it, the next byte read ahead
-    EXPECT_EQ(r.GetC(), '\r');
-    EXPECT_EQ(r.GetC(), 'c');
-    const long before = r.Tell();
-    EXPECT_EQ(r.GetC(), '\n');
-    ASSERT_TRUE(r.Seek(before));
-    EXPECT_EQ(r.GetC(), '\n'); // seeking back reads the same line end again
-    EXPECT_EQ(r.GetC(), '\n');
-    EXPECT_EQ(r.GetC(), 0xFF); // byte 255 is a character, not the end
-    EXPECT_FALSE(r.Eof());
-    EXPECT_EQ(r.GetC(), EOF);
-    EXPECT_TRUE(r.Eof());
-    ASSERT_TRUE(r.Seek(r.Tell())); // where the end was found: the end again
-    EXPECT_FALSE(r.Eof());
-    EXPECT_EQ(r.GetC(), EOF);
-    ASSERT_TRUE(r.Seek(0));
-    EXPECT_FALSE(r.Eof());
-    EXPECT_EQ(r.GetC(), 'a');
+    for (std::size_t block : {std::size_t{2}, std::size_t{3}, std::size_t{5}, plat::CTextReader::kBlock}) {
+        SCOPED_TRACE(block);
+        plat::CTextReader r(block);
+        ASSERT_TRUE(r.Open(Path("t.txt")));
+        EXPECT_EQ(r.GetC(), 'a');
+        EXPECT_EQ(r.Tell(), 1);
+        EXPECT_EQ(r.GetC(), '\n');
+        EXPECT_EQ(r.Tell(), 3); // both bytes consumed
+        EXPECT_EQ(r.GetC(), 'b');
+        ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over one byte
+        EXPECT_EQ(r.GetC(), 'b');
+        EXPECT_EQ(r.GetC(), '\r'); // a lone CR is an ordinary character
+        ASSERT_TRUE(r.Seek(r.Tell() - 1)); // a step back over it, the next byte read ahead
+        EXPECT_EQ(r.GetC(), '\r');
+        EXPECT_EQ(r.GetC(), 'c');
+        const long before = r.Tell();
+        EXPECT_EQ(r.GetC(), '\n');
+        ASSERT_TRUE(r.Seek(before));
+        EXPECT_EQ(r.GetC(), '\n'); // seeking back reads the same line end again
+        EXPECT_EQ(r.GetC(), '\n');
+        EXPECT_EQ(r.GetC(), 0xFF); // byte 255 is a character, not the end
+        EXPECT_FALSE(r.Eof());
+        EXPECT_EQ(r.GetC(), EOF);
+        EXPECT_TRUE(r.Eof());
+        ASSERT_TRUE(r.Seek(r.Tell())); // where the end was found: the end again
+        EXPECT_FALSE(r.Eof());
+        EXPECT_EQ(r.GetC(), EOF);
+        ASSERT_TRUE(r.Seek(0));
+        EXPECT_FALSE(r.Eof());
+        EXPECT_EQ(r.GetC(), 'a');
+    }
 }
 
 TEST_F(DirTest, TextReaderKeepsACrAtTheVeryEnd)
 {
     WriteFile("t.txt", "x\r");
-    plat::CTextReader r;
-    ASSERT_TRUE(r.Open(Path("t.txt")));
-    EXPECT_EQ(r.GetC(), 'x');
-    EXPECT_EQ(r.GetC(), '\r');
-    EXPECT_FALSE(r.Eof());
-    EXPECT_EQ(r.GetC(), EOF);
-    EXPECT_TRUE(r.Eof());
+    for (std::size_t block : {std::size_t{2}, plat::CTextReader::kBlock}) {
+        plat::CTextReader r(block);
+        ASSERT_TRUE(r.Open(Path("t.txt")));
+        EXPECT_EQ(r.GetC(), 'x');
+        EXPECT_EQ(r.GetC(), '\r');
+        EXPECT_FALSE(r.Eof());
+        EXPECT_EQ(r.GetC(), EOF);
+        EXPECT_TRUE(r.Eof());
+    }
 }
 
 TEST_F(DirTest, AppendAndTruncate)

@@ -97,14 +97,6 @@ long CSmrtFile::sf_ftell()
     return m_pFile ? static_cast<long>(::ftello(m_pFile)) : -1;
 }
 
-int CSmrtFile::sf_fwrite(const char* bytes, std::size_t n)
-{
-    for (std::size_t i = 0; i < n; ++i)
-        if (sf_fputc(static_cast<unsigned char>(bytes[i])) == EOF)
-            return EOF;
-    return 0;
-}
-
 int CSmrtFile::CloseStream()
 {
     if (!m_pFile)

@@ -26,9 +26,9 @@ public:
     virtual int sf_fopen_stream(std::FILE* stream);
     int sf_fseek(long offset, int origin) override;
     long sf_ftell() override;
-    // Writes n characters as n calls of sf_fputc would; a file that can take a stretch at once
-    // does (the makers copy their sources in stretches). 0 on success.
-    virtual int sf_fwrite(const char* bytes, std::size_t n);
+    // Writes n characters as n calls of sf_fputc would, a stretch at once (the makers copy
+    // their sources in stretches). 0 on success.
+    virtual int sf_fwrite(const char* bytes, std::size_t n) = 0;
 
     bool IsOpen() const { return m_pFile != nullptr; }
 

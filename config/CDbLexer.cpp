@@ -42,11 +42,25 @@ CDbScanner::~CDbScanner()
         LogMsg("\nFile [%s] was not closed, CDb_Lexer::~CDb_Lexer()", m_FileName.c_str());
 }
 
-int CDbScanner::OpenStream(std::FILE* stream, const char* name)
+void CDbScanner::SetName(const char* name)
 {
     if (std::strlen(name) > DB_MAX_FILE_NAME)
         LogFatal("\ntoo long file name [%s], CLexer::OpenFile(),", name);
     m_FileName = name;
+}
+
+int CDbScanner::OpenBytes(const char* data, std::size_t size, const char* name)
+{
+    SetName(name);
+    m_OwnStream = true;
+    m_File.Open(data, size);
+    m_EofState = kEofNot;
+    return 0;
+}
+
+int CDbScanner::OpenStream(std::FILE* stream, const char* name)
+{
+    SetName(name);
     m_OwnStream = stream != nullptr;
     if (!(stream ? m_File.Open(stream) : m_File.Open(m_FileName))) {
         const int err = errno;

@@ -19,6 +19,8 @@ public:
     // Tokenizes the stream (nullptr: opens the file name), named in messages by name; a seek
     // then moves in that stream instead of opening the file again.
     int OpenStream(std::FILE* stream, const char* name);
+    // Tokenizes bytes in memory that outlive the tokenizer (a file read whole), in place.
+    int OpenBytes(const char* data, std::size_t size, const char* name);
     int GetSym();
     unsigned char GetSymType() const { return m_SymType; }
     const char* GetSymText() const { return m_SymText; }
@@ -44,10 +46,11 @@ private:
     void TakeTextRun();
     void AppendChar(char c);
     void CloseSym();
+    void SetName(const char* name);
 
     std::string m_FileName; // at most DB_MAX_FILE_NAME characters
     plat::CTextReader m_File;
-    bool m_OwnStream = false; // opened by OpenStream
+    bool m_OwnStream = false; // opened by OpenStream or OpenBytes: a seek never opens the file
     int m_LineNumber;
     unsigned char m_SymType;
     char m_SymText[DB_MAX_SYM + 1];
@@ -65,6 +68,10 @@ public:
     // Tokenizes a stream already open (bytes in memory, say), named in messages by name; a seek
     // then moves in that stream instead of opening the file again.
     int OpenStream(std::FILE* stream, const char* name) { return m_Scan.OpenStream(stream, name); }
+    int OpenBytes(const char* data, std::size_t size, const char* name) override
+    {
+        return m_Scan.OpenBytes(data, size, name);
+    }
     int GetSym() override { return m_Scan.GetSym(); }
     unsigned char GetSymType() override { return m_Scan.GetSymType(); }
     const char* GetSymText() override { return m_Scan.GetSymText(); }

@@ -4,7 +4,6 @@
 #include "config/DbTypes.h"
 #include "platform/PlatFs.h"
 
-#include <cstdio>
 #include <cstring>
 #include <set>
 #include <vector>
@@ -24,11 +23,8 @@ bool ReadSection(const std::string& text, std::string& name, std::vector<SPar>& 
     if (text.empty())
         return false;
     // The tokenizer reads the text itself: the file's bytes are the ones kept.
-    std::FILE* stream = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
-    if (!stream)
-        return false;
     CDbScanner lx;
-    lx.OpenStream(stream, "section");
+    lx.OpenBytes(text.data(), text.size(), "section");
     const auto next = [&lx] {
         lx.GetSym();
         return lx.GetSymType() != SYM_EOF;

@@ -1,10 +1,15 @@
 #pragma once
 // The tokenizer of configuration files (and of the phrase-file maker's source texts).
 
+#include <cstddef>
+
 class IDbLexer {
 public:
     virtual ~IDbLexer() = default;
     virtual int OpenFile(const char* name) = 0;
+    // Tokenizes bytes in memory that outlive the tokenizer (a file the caller read whole),
+    // named in messages by name.
+    virtual int OpenBytes(const char* data, std::size_t size, const char* name) = 0;
     virtual int GetSym() = 0;
     virtual unsigned char GetSymType() = 0;
     virtual const char* GetSymText() = 0;

@@ -62,7 +62,11 @@ private:
 class FuzzMemLexer : public CDbLexer {
 public:
     explicit FuzzMemLexer(std::map<std::string, std::string>& files) : m_Files(files) {}
-    int OpenFile(const char* name) override { return OpenStream(FuzzReadStream(m_Files[name]), name); }
+    int OpenFile(const char* name) override
+    {
+        const std::string& bytes = m_Files[name];
+        return OpenBytes(bytes.data(), bytes.size(), name);
+    }
 
 private:
     std::map<std::string, std::string>& m_Files;

@@ -2,8 +2,8 @@
 // separator byte (0x1E), then the second source; an input without that byte is paired with
 // itself. Both are made into a phrase file of a scratch program folder, plain and hidden, by
 // the program's maker reading its sources and saving its output in memory (its tokenizers come
-// from the factory, as in the program). Either making ends by the prescribed fatal exit (and
-// then saves nothing), or both succeed and save their one phrase file each: the hidden file
+// from the program's factory and walk the bytes it read). Either making ends by the prescribed
+// fatal exit (and then saves nothing), or both succeed and save their one phrase file each: the hidden file
 // reads back to the plain one (less its carriage returns), and the plain one is no larger than
 // what the sources can give. Nothing on disk is touched: the scratch folder, the maker's
 // current folder, stays as it was (watched through inotify, which costs nothing per input).
@@ -47,12 +47,6 @@ std::vector<std::pair<std::string, std::string>> g_Saved; // what the makings sa
 int g_Watch = -1;                                         // inotify over the scratch folders
 int g_Back = -1;                                          // the fuzzer's own current folder
 
-// The program's factory, but the tokenizers read the sources from memory.
-class CFuzzFactory : public CLsnAFc {
-public:
-    IDbLexer* Create_IDbLexer() override { return new FuzzMemLexer(g_Files); }
-};
-
 // The program's maker, reading and saving in memory.
 class CMemMaker : public CAliceTxtMkr {
 protected:
@@ -75,7 +69,7 @@ void SetUpOnce()
 {
     if (!g_Top.empty())
         return;
-    g_pILsnAFc = new CFuzzFactory;
+    g_pILsnAFc = new CLsnAFc;
     FuzzInit();
     g_Top = FuzzScratchDir() + "/maker";
     g_Prog = g_Top + "/prog";

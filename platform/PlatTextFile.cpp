@@ -2,7 +2,9 @@
 
 #include "platform/PlatFs.h"
 
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 namespace plat {
 
@@ -20,18 +22,37 @@ bool CTextReader::Open(const std::string& path)
 bool CTextReader::Open(std::FILE* stream)
 {
     Close();
+    if (stream && !m_pBlock)
+        m_pBlock.reset(new (std::nothrow) char[m_BlockSize]);
+    if (stream && !m_pBlock) {
+        std::fclose(stream);
+        errno = ENOMEM;
+        return false;
+    }
     m_File = stream;
     m_Eof = false;
     const long at = m_File ? std::ftell(m_File) : 0L;
     m_Pos = at > 0 ? at : 0L;
     m_BlockPos = m_Pos;
-    m_pCur = m_pEnd = m_Block;
+    m_pBase = m_pCur = m_pEnd = m_pBlock.get();
     return m_File != nullptr;
+}
+
+bool CTextReader::Open(const char* data, std::size_t size)
+{
+    Close();
+    m_InMemory = true;
+    m_Eof = false;
+    m_Pos = m_BlockPos = 0;
+    m_pBase = m_pCur = data;
+    m_pEnd = data + size;
+    return true;
 }
 
 bool CTextReader::Close()
 {
-    m_pCur = m_pEnd = m_Block;
+    m_InMemory = false;
+    m_pBase = m_pCur = m_pEnd = m_pBlock.get();
     if (!m_File)
         return true;
     const int rc = std::fclose(m_File);
@@ -44,12 +65,13 @@ bool CTextReader::Refill()
     if (!m_File)
         return false;
     const std::size_t keep = static_cast<std::size_t>(m_pEnd - m_pCur);
-    std::memmove(m_Block, m_pCur, keep);
+    char* block = m_pBlock.get();
+    std::memmove(block, m_pCur, keep);
     m_BlockPos = m_Pos;
-    m_pCur = m_Block;
+    m_pCur = block;
     // A reader is never shared between threads: no stream lock.
-    const std::size_t n = fread_unlocked(m_Block + keep, 1, m_BlockSize - keep, m_File);
-    m_pEnd = m_Block + keep + n;
+    const std::size_t n = fread_unlocked(block + keep, 1, m_BlockSize - keep, m_File);
+    m_pEnd = block + keep + n;
     return m_pEnd > m_pCur;
 }
 
@@ -80,20 +102,28 @@ int CTextReader::GetCrOrRefill()
 
 bool CTextReader::Seek(long offset)
 {
-    if (!m_File)
+    if (!IsOpen())
         return false;
     m_Eof = false;
     // The tokenizer steps back over the character it just read, or to where a read found the
     // end: both within the block.
-    if (offset >= m_BlockPos && offset <= m_BlockPos + (m_pEnd - m_Block)) {
-        m_pCur = m_Block + (offset - m_BlockPos);
+    if (offset >= m_BlockPos && offset <= m_BlockPos + (m_pEnd - m_pBase)) {
+        m_pCur = m_pBase + (offset - m_BlockPos);
+        m_Pos = offset;
+        return true;
+    }
+    if (m_InMemory) {
+        // Past the end, as a file allows: the end is read there.
+        if (offset < 0)
+            return false;
+        m_pCur = m_pEnd;
         m_Pos = offset;
         return true;
     }
     if (std::fseek(m_File, offset, SEEK_SET) != 0)
         return false; // the position is as it was
     m_Pos = m_BlockPos = offset;
-    m_pCur = m_pEnd = m_Block;
+    m_pBase = m_pCur = m_pEnd = m_pBlock.get();
     return true;
 }
 

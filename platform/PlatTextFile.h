@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace plat {
@@ -20,9 +21,12 @@ public:
     ~CTextReader();
 
     bool Open(const std::string& path);
-    // Reads a stream already open (one over bytes in memory, say); the reader owns it from here.
+    // Reads a stream already open (one over bytes in memory, say); the reader owns it from here,
+    // and closes it at once when there is no memory for its block (errno ENOMEM).
     bool Open(std::FILE* stream);
-    bool IsOpen() const { return m_File != nullptr; }
+    // Reads bytes in memory that outlive the reader (a file read whole) in place, as one block.
+    bool Open(const char* data, std::size_t size);
+    bool IsOpen() const { return m_File != nullptr || m_InMemory; }
     // Returns false when closing failed; closing a reader that is not open succeeds.
     bool Close();
 
@@ -39,7 +43,7 @@ public:
     }
     bool Eof() const { return m_Eof; }
     // Byte offset of the next character; -1 when not open.
-    long Tell() const { return m_File ? m_Pos : -1L; }
+    long Tell() const { return IsOpen() ? m_Pos : -1L; }
     // Moves to a byte offset from the start and clears the end state: within the block read
     // ahead without touching the stream.
     bool Seek(long offset);
@@ -64,13 +68,16 @@ private:
     bool Refill();
 
     std::FILE* m_File = nullptr;
+    bool m_InMemory = false; // reading the bytes given to Open in place, with no stream
     bool m_Eof = false;
     long m_Pos = 0;       // the byte offset of the next character
-    long m_BlockPos = 0;  // the byte offset of m_Block[0]
+    long m_BlockPos = 0;  // the byte offset of m_pBase[0]
     std::size_t m_BlockSize;
-    const char* m_pCur = m_Block;
-    const char* m_pEnd = m_Block;
-    char m_Block[kBlock];
+    // The block, made at the first stream opened: a reader of bytes in place needs none.
+    std::unique_ptr<char[]> m_pBlock;
+    const char* m_pBase = nullptr; // the block's start: m_pBlock, or the bytes read in place
+    const char* m_pCur = nullptr;
+    const char* m_pEnd = nullptr;
 };
 
 // Appends text to the file (creating it), as one open-write-close; false on any failure.

@@ -146,13 +146,15 @@ TEST_F(DirTest, CrashInTheMiddleOfAWriteLeavesTheOldFile)
 }
 
 // Every block size meets the block's edge somewhere: in a CR LF, after a lone CR, at the end.
+// Block 0 stands for the same bytes read in place in memory.
 TEST_F(DirTest, TextReaderTurnsCrLfIntoOneLineEndAndKeepsByteOffsets)
 {
-    WriteFile("t.txt", std::string("a\r\nb\rc\r\n\r\n\xff", 11));
-    for (std::size_t block : {std::size_t{2}, std::size_t{3}, std::size_t{5}, plat::CTextReader::kBlock}) {
+    const std::string bytes("a\r\nb\rc\r\n\r\n\xff", 11);
+    WriteFile("t.txt", bytes);
+    for (std::size_t block : {std::size_t{2}, std::size_t{3}, std::size_t{5}, plat::CTextReader::kBlock, std::size_t{0}}) {
         SCOPED_TRACE(block);
         plat::CTextReader r(block);
-        ASSERT_TRUE(r.Open(Path("t.txt")));
+        ASSERT_TRUE(block ? r.Open(Path("t.txt")) : r.Open(bytes.data(), bytes.size()));
         EXPECT_EQ(r.GetC(), 'a');
         EXPECT_EQ(r.Tell(), 1);
         EXPECT_EQ(r.GetC(), '\n');
@@ -176,6 +178,10 @@ TEST_F(DirTest, TextReaderTurnsCrLfIntoOneLineEndAndKeepsByteOffsets)
         ASSERT_TRUE(r.Seek(r.Tell())); // where the end was found: the end again
         EXPECT_FALSE(r.Eof());
         EXPECT_EQ(r.GetC(), EOF);
+        ASSERT_TRUE(r.Seek(40)); // past the end: the end
+        EXPECT_EQ(r.Tell(), 40);
+        EXPECT_EQ(r.GetC(), EOF);
+        EXPECT_FALSE(r.Seek(-1));
         ASSERT_TRUE(r.Seek(0));
         EXPECT_FALSE(r.Eof());
         EXPECT_EQ(r.GetC(), 'a');

@@ -63,11 +63,16 @@ std::string Format(const char* format, ...)
     LogFatal("\nCAliceTxtMkr::UnfastenText(), File opening error [%s]", path.c_str());
 }
 
-// Opens a source for the tokenizer; the tokenizer itself ends the program when it cannot.
-void OpenInLexer(IDbLexer& lx, const std::string& path, const char* logLine)
+// Gives the tokenizer the source's bytes. A source that cannot be read is opened by the
+// tokenizer itself, which then ends the program and logs why, as when it opened every source.
+void OpenInLexer(IDbLexer& lx, const std::string& path, const std::string* bytes, const char* logLine)
 {
-    if (lx.OpenFile(path.c_str()) != 0)
-        LogFatal("%s", logLine);
+    if (!bytes) {
+        if (lx.OpenFile(path.c_str()) != 0)
+            LogFatal("%s", logLine);
+        FatalOpen(path);
+    }
+    lx.OpenBytes(bytes->data(), bytes->size(), path.c_str());
 }
 } // namespace
 
@@ -170,15 +175,13 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     if (!lx2)
         LogFatal("\nCAliceTxtMkr::UnfastenText(), error, pILxr_2nd == 0");
 
-    // Each source is walked symbol by symbol by its tokenizer and copied from its bytes, both
-    // in text mode: CR LF reads as LF, positions are byte offsets.
+    // Each source is read once, then walked symbol by symbol by its tokenizer and copied from
+    // the same bytes, both in text mode: CR LF reads as LF, positions are byte offsets.
     std::string copy1, copy2;
-    OpenInLexer(*lx1, path1, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
-    if (!ReadSource(path1, copy1))
-        FatalOpen(path1);
-    OpenInLexer(*lx2, path2, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
-    if (!ReadSource(path2, copy2))
-        FatalOpen(path2);
+    OpenInLexer(*lx1, path1, ReadSource(path1, copy1) ? &copy1 : nullptr,
+                "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
+    OpenInLexer(*lx2, path2, ReadSource(path2, copy2) ? &copy2 : nullptr,
+                "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
 
     std::unique_ptr<CSmrtFile> out;
     if (m_Mode == kNrmlOutput)

@@ -30,7 +30,7 @@ public:
     int MakeOneMixFile(const char* first, const char* second, const char* output);
 
 protected:
-    // Where a making reads its sources besides the tokenizers (which come from the factory)
+    // Where a making reads its sources (its tokenizers, from the factory, walk the same bytes)
     // and keeps what it made: the files of the program folder. A fuzz harness reads and
     // writes memory instead. ReadSource gives the whole file, false when it cannot be read;
     // SaveOutput replaces the file whole or leaves it as it was.

@@ -5,9 +5,12 @@
 #include "platform/PlatExit.h"
 #include "settings/CLsnAFc.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,12 +36,18 @@ std::string MakeScratch()
         base = t;
     else if (std::filesystem::is_directory("/dev/shm"))
         base = "/dev/shm";
-    std::string tmpl = base + "/lexido-fuzz-XXXXXX";
-    if (!mkdtemp(&tmpl[0])) {
-        std::perror("mkdtemp");
-        std::abort();
+    // The same name at every run, the harness's own and the first number free: paths under it
+    // reach the fuzzer's compare hooks, which feed its mutations, so a random name would change
+    // what a fixed seed runs. A name taken already, by anyone, is passed over.
+    for (int n = 1;; ++n) {
+        const std::string dir = base + "/" + program_invocation_short_name + "-" + std::to_string(n);
+        if (::mkdir(dir.c_str(), 0700) == 0)
+            return dir;
+        if (errno != EEXIST) {
+            std::perror("mkdir");
+            std::abort();
+        }
     }
-    return tmpl;
 }
 } // namespace
 

@@ -73,9 +73,10 @@ int CDbScanner::OpenStream(std::FILE* stream, const char* name)
 
 int CDbScanner::GetChar()
 {
-    m_PosBeforeChar = m_File.Tell();
+    m_PosBeforeChar = m_File.Pos();
     const int c = m_File.GetC();
-    if (m_File.Eof()) {
+    // Only the end reads as EOF: every byte is 0..255.
+    if (c == EOF) {
         m_EofState = kEofReached;
         UngetChar();
     } else {
@@ -126,7 +127,7 @@ void CDbScanner::TakeTextRun()
     m_SymLen += static_cast<int>(take);
     m_LastChar = static_cast<unsigned char>(ahead[k - 1]);
     m_File.Skip(k);
-    m_PosBeforeChar = m_File.Tell() - 1;
+    m_PosBeforeChar = m_File.Pos() - 1;
 }
 
 void CDbScanner::AppendChar(char c)

@@ -94,27 +94,35 @@ void SetUpOnce()
         FuzzFail("cannot hold the current folder");
 }
 
-bool Make(const char* output, bool plain)
+// As at start, the program folder is the current directory during the makings, so that even a
+// relative write would land inside it and be seen. The fuzzer's own folder is entered again
+// afterwards: its corpus and artifact paths may be relative.
+void EnterProgramFolder()
 {
-    // As at start, the program folder is the current directory, so that even a relative write
-    // would land inside it and be seen. The fuzzer's own folder is entered again afterwards:
-    // its corpus and artifact paths may be relative.
     if (::chdir(g_Prog.c_str()) != 0)
         FuzzFail("cannot enter the program folder");
-    const bool made = FuzzRun([&] {
+}
+
+void LeaveProgramFolder()
+{
+    if (::fchdir(g_Back) != 0)
+        FuzzFail("cannot leave the program folder");
+}
+
+bool Make(const char* output, bool plain)
+{
+    return FuzzRun([&] {
         CMemMaker maker;
         if (plain)
             maker.SetNrmlOutput();
         FUZZ_CHECK(maker.MakeOneMixFile(kFirst, kSecond, output) == 0);
     });
-    if (::fchdir(g_Back) != 0)
-        FuzzFail("cannot leave the program folder");
-    return made;
 }
 
 std::string ReadHidden(const std::string& bytes)
 {
     std::string text;
+    text.reserve(bytes.size());
     CSmrtFile_HideText f;
     FUZZ_CHECK(f.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
     // A character read is never past the end: the end is asked only when the value is EOF,
@@ -138,9 +146,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& second = g_Files[g_Prog + kSecond];
     g_Saved.clear();
 
+    EnterProgramFolder();
     const bool madePlain = Make(kPlain, true);
     const std::size_t savedByPlain = g_Saved.size();
     const bool madeHidden = Make(kHidden, false);
+    LeaveProgramFolder();
     // The output mode changes only how the bytes are stored.
     FUZZ_CHECK(madePlain == madeHidden);
     // A failed making saves nothing; a making that succeeds saves its one file.

@@ -44,6 +44,8 @@ public:
     bool Eof() const { return m_Eof; }
     // Byte offset of the next character; -1 when not open.
     long Tell() const { return IsOpen() ? m_Pos : -1L; }
+    // The same for a reader known to be open (0 before the first opening).
+    long Pos() const { return m_Pos; }
     // Moves to a byte offset from the start and clears the end state: within the block read
     // ahead without touching the stream.
     bool Seek(long offset);

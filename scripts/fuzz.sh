@@ -8,9 +8,11 @@
 #
 # With LEXIDO_FUZZ_RUNS=N each harness instead runs N inputs from the fixed seed
 # LEXIDO_FUZZ_SEED (1), from its seed folders alone into a corpus thrown away afterwards: the
-# same inputs, so the same outcome, on every run (the gate of ./test). The addresses are then
-# not randomized, as the fuzzer also learns from the values the code compares, pointers among
-# them; where that cannot be turned off, it learns from no compared values at all.
+# same inputs, so the same outcome, on every run of one build folder (the gate of ./test). The
+# addresses are then not randomized, as the fuzzer also learns from the values the code
+# compares, pointers among them; where that cannot be turned off, it learns from no compared
+# values at all. (A build in another folder passes longer or shorter paths, which moves the
+# stack, and so runs other inputs, as many.)
 #
 # Harnesses run two at a time (LEXIDO_JOBS). Extra libFuzzer options: LEXIDO_FUZZ_OPTS.
 set -euo pipefail
@@ -76,8 +78,16 @@ run_one() {
     # most 12 KiB each, read through buffers of at most 64 KiB), so a use after free within an
     # input, or in the next ones, is still caught, and the fuzzer does not touch fresh memory
     # at every input.
-    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:quarantine_size_mb=8} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
-    "${fixed[@]}" "$prog" "${limit[@]}" -max_len="$(max_len "$name")" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
+    local envs=(env ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:quarantine_size_mb=8}"
+        UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}")
+    # In the gate the harness sees these variables alone: the environment lies on the stack,
+    # whose addresses the fuzzer learns from too, so the caller's other variables would change
+    # the inputs it runs.
+    if [ -n "$runs" ]; then
+        envs=(env -i PATH=/usr/bin:/bin "${envs[@]:1}")
+        [ -n "${TMPDIR:-}" ] && envs+=(TMPDIR="$TMPDIR")
+    fi
+    "${fixed[@]}" "${envs[@]}" "$prog" "${limit[@]}" -max_len="$(max_len "$name")" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
         -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/$name-" ${LEXIDO_FUZZ_OPTS:-} \
         "$corpus" "${dirs[@]}" >"$build/fuzz-logs/$name.log" 2>&1 || rc=$?
     local execs units rate

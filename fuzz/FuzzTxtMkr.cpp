@@ -3,9 +3,9 @@
 // itself. Both are made into a phrase file of a scratch program folder, plain and hidden, by
 // the program's maker reading its sources and saving its output in memory (its tokenizers come
 // from the program's factory and walk the bytes it read). Either making ends by the prescribed
-// fatal exit (and then saves nothing), or both succeed and save their one phrase file each: the hidden file
-// reads back to the plain one (less its carriage returns), and the plain one is no larger than
-// what the sources can give. Nothing on disk is touched: the scratch folder, the maker's
+// fatal exit (and then saves nothing), or both succeed and save their one phrase file each:
+// the hidden file reads back to the plain one (less its carriage returns), and the plain one is
+// no larger than what the sources can give. Nothing on disk is touched: the scratch folder, the maker's
 // current folder, stays as it was (watched through inotify, which costs nothing per input).
 
 #include "base/Globals.h"

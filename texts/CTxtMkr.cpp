@@ -63,18 +63,19 @@ std::string Format(const char* format, ...)
     LogFatal("\nCAliceTxtMkr::UnfastenText(), File opening error [%s]", path.c_str());
 }
 
-// Gives the tokenizer the source's bytes. A source that cannot be read is opened by the
-// tokenizer itself, which then ends the program and logs why, as when it opened every source.
-void OpenInLexer(IDbLexer& lx, const std::string& path, const std::string* bytes, const char* logLine)
-{
-    if (!bytes) {
-        if (lx.OpenFile(path.c_str()) != 0)
-            LogFatal("%s", logLine);
-        FatalOpen(path);
-    }
-    lx.OpenBytes(bytes->data(), bytes->size(), path.c_str());
-}
 } // namespace
+
+void CTxtMkr::OpenSource(IDbLexer& lx, const std::string& path, std::string& bytes, const char* logLine)
+{
+    if (ReadSource(path, bytes)) {
+        lx.OpenBytes(bytes.data(), bytes.size(), path.c_str());
+        return;
+    }
+    // The tokenizer's own open of a source that cannot be read ends the program and logs why.
+    if (lx.OpenFile(path.c_str()) != 0)
+        LogFatal("%s", logLine);
+    FatalOpen(path);
+}
 
 bool CTxtMkr::ReadSource(const std::string& path, std::string& bytes)
 {
@@ -178,10 +179,8 @@ int CTxtMkr::MakeOneMixFile(const char* first, const char* second, const char* o
     // Each source is read once, then walked symbol by symbol by its tokenizer and copied from
     // the same bytes, both in text mode: CR LF reads as LF, positions are byte offsets.
     std::string copy1, copy2;
-    OpenInLexer(*lx1, path1, ReadSource(path1, copy1) ? &copy1 : nullptr,
-                "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
-    OpenInLexer(*lx2, path2, ReadSource(path2, copy2) ? &copy2 : nullptr,
-                "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
+    OpenSource(*lx1, path1, copy1, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_1st->OpenFile()");
+    OpenSource(*lx2, path2, copy2, "\nCAliceTxtMkr::UnfastenText(), error, afetr pILxr_2nd->OpenFile()");
 
     std::unique_ptr<CSmrtFile> out;
     if (m_Mode == kNrmlOutput)

@@ -38,6 +38,10 @@ protected:
     virtual bool SaveOutput(const std::string& path, const std::string& bytes);
 
 private:
+    // Reads the source whole into bytes and gives them to the tokenizer, which walks them in
+    // place; a source that cannot be read ends the program (logLine when the tokenizer's own
+    // open of it returns at all).
+    void OpenSource(IDbLexer& lx, const std::string& path, std::string& bytes, const char* logLine);
     // Writes one character of the output and counts it (the count checks the file on disk).
     void Put(int c);
     void Write(const char* bytes, std::size_t n);

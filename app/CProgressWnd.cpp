@@ -167,7 +167,7 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
         m_pTable->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(hist::FormatTime(row.last, false))));
         for (int c = 2; c < 4; ++c) {
             auto* item =
-                new QTableWidgetItem(c == 2 ? QString::number(row.passes) : QString::number(row.knownPercent) + " %");
+                new QTableWidgetItem(c == 2 ? LclNumberText(row.passes) : QString::number(row.knownPercent) + " %");
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_pTable->setItem(i, c, item);
         }

@@ -12,6 +12,9 @@
 #include <QStringList>
 
 namespace {
+// The forms of the nouns counted in the question about results never saved.
+constexpr int kPasses = 440, kMarkedPhrases = 441;
+
 // "Mix- Files (*.mix)|*.mix|All Files (*.*)|*.*||" as Qt's "Mix- Files (*.mix);;All Files (*)".
 QString QtFilter(const char* filter)
 {
@@ -89,7 +92,8 @@ void CViewDialogs::ShowFileProblem(FileProblem problem, const char* path)
 std::unique_ptr<QMessageBox> CViewDialogs::MakeUnsavedBox(QWidget* parent, int passes, int marked)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, ProductTitle(),
-                                             LclText(119, "Save the results of this run?").arg(passes).arg(marked),
+                                             LclText(119, "Save the results of this run?")
+                                                 .arg(LclCountText(passes, kPasses), LclCountText(marked, kMarkedPhrases)),
                                              QMessageBox::NoButton, parent);
     box->addButton(LclText(120, "&Save..."), QMessageBox::AcceptRole)->setObjectName("Save");
     box->addButton(LclText(121, "&Discard"), QMessageBox::DestructiveRole)->setObjectName("Discard");

@@ -1,6 +1,7 @@
 #include "app/WindowTexts.h"
 
 #include "locale/CLocal.h"
+#include "locale/LclCount.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
@@ -67,7 +68,7 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
         {ID_SLFILE_SAVERESULTSAS,
          {"Сохранить результаты итераций просмотра файла", "Ergebnisse der Iterationen speichern"}},
         {ID_FILE_SAVE, {"Сохранить результаты\nСохранить", "Ergebnisse speichern\nSpeichern"}},
-        {ID_SLFILE_SETTINGS, {"Изменить установки программы", "Programmeinstellungen ändern"}},
+        {ID_SLFILE_SETTINGS, {"Изменить настройки программы", "Programmeinstellungen ändern"}},
         {ID_SLFILE_EXIT, {"Выйти из программы", "Programm beenden"}},
         {ID_KEYBOARD_KEYBOARDONLY, {"Включить управление с клавиатуры", "Steuerung mit der Tastatur"}},
         {ID_KEYBOARD_KEYBOARDMOUSE, {"Включить управление мышью", "Steuerung mit der Maus"}},
@@ -81,8 +82,8 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
         {ID_MODE_TIMEOUTWORDBYWORD,
          {"Показывать фразы слово за словом с таймаутом", "Sätze Wort für Wort mit Timeout zeigen"}},
         {ID_MODE_WHICHLETTER,
-         {"Идти вперёд, подсказывая первую букву каждого слова",
-          "Weiter mit dem ersten Buchstaben jedes Wortes als Hinweis"}},
+         {"Идти вперёд, вводя первую букву каждого слова",
+          "Weiter durch Eingabe des ersten Buchstabens jedes Wortes"}},
         {ID_MODE_OPENBRACKETSWHOLEWORD,
          {"Открывать скобки, вводя слово целиком", "Klammern öffnen durch Eingabe des ganzen Wortes"}},
         {ID_MODE_OPENBRACKETS1LETTER,
@@ -95,7 +96,7 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
          {"Открывать скобки, вводя первую букву каждого слова, в тексте без перевода",
           "Klammern öffnen durch Eingabe des ersten Buchstabens jedes Wortes, im Text ohne Übersetzung"}},
         {ID_MODE_ADDBRACKETS,
-         {"Сделать доступным меню «Добавить скобки»", "Das Menü „Klammern hinzufuegen“ freigeben"}},
+         {"Сделать доступным меню «Добавить скобки»", "Das Menü „Klammern hinzufügen“ freigeben"}},
         {ID_RUN_FIRSTITERATION, {"Начать первую итерацию просмотра файла", "Erste Iteration über die Datei beginnen"}},
         {ID_TB_FIRSTITERATION,
          {"Начать первую итерацию просмотра файла\nПервая итерация",
@@ -110,10 +111,10 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
          {"Начать первую итерацию для следующего файла\nСледующий файл",
           "Erste Iteration der nächsten Datei beginnen\nNächste Datei"}},
         {ID_RUN_PREVIOUSFILE,
-         {"Начать первую итерацию для предыдущего файла", "Erste Iteration der vorigen Datei beginnen"}},
+         {"Начать первую итерацию для предыдущего файла", "Erste Iteration der vorherigen Datei beginnen"}},
         {ID_TB_PREVIOUSFILE,
          {"Начать первую итерацию для предыдущего файла\nПредыдущий файл",
-          "Erste Iteration der vorigen Datei beginnen\nVorige Datei"}},
+          "Erste Iteration der vorherigen Datei beginnen\nVorherige Datei"}},
         {ID_ADDBRACKETS_WORDBYWORD,
          {"Начать просмотр файла слово за словом с добавлением скобок",
           "Datei Wort für Wort zeigen und Klammern hinzufügen"}},
@@ -178,6 +179,19 @@ QString LclText(int index, const char* fallback)
 {
     const char* t = g_pILocal ? g_pILocal->GetText(index) : nullptr;
     return FromCodePage(t && *t ? t : fallback, CLocal::CodePage(CurrentLanguage()));
+}
+
+QString LclNumberText(long long n)
+{
+    const int language = CurrentLanguage();
+    return FromCodePage(LclNumber(n, language).c_str(), CLocal::CodePage(language));
+}
+
+QString LclCountText(long long n, int formsIndex)
+{
+    const int language = CurrentLanguage();
+    const char* forms = g_pILocal ? g_pILocal->GetText(formsIndex) : nullptr;
+    return FromCodePage(LclCount(n, forms, language).c_str(), CLocal::CodePage(language));
 }
 
 QString ProductTitle()

@@ -28,6 +28,19 @@ int CLocal::InterfaceCodePage()
     return CodePage(g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH);
 }
 
+const char* CLocal::OwnName(int language)
+{
+    // Texts 61, 62 and 63 name English, Russian and German: the text of a language's number
+    // plus 61, read in its own table.
+    constexpr int kNames = 61;
+    switch (language) {
+    case LANGUAGE_ENGLISH: return CLocal_English().GetText(kNames + language);
+    case LANGUAGE_RUSSIAN: return CLocal_Russian().GetText(kNames + language);
+    case LANGUAGE_GERMAN: return CLocal_German().GetText(kNames + language);
+    default: return nullptr;
+    }
+}
+
 int CLocal::FindMenuItem(ILclMenu* menu, const char* caption, int codePage)
 {
     if (!menu || !caption || !*caption)

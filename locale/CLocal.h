@@ -18,6 +18,10 @@ public:
     static int CodePage(int language);
     // The code page of the interface language's texts (English while there is no localisation).
     static int InterfaceCodePage();
+    // The name of a language in that language ("English", "Русский", "Deutsch") as bytes of its
+    // own code page, the way a learner looks for it where the interface language is chosen;
+    // null for a number that is no language.
+    static const char* OwnName(int language);
 
     // Position of the first item of menu whose caption, read in codePage, is not empty and
     // equals caption byte for byte; -1 when there is none (or no menu, or no caption).

@@ -1,6 +1,7 @@
 #include "locale/ImportTexts.h"
 
 #include "locale/ILocal.h"
+#include "locale/LclCount.h"
 #include "locale/LclFill.h"
 
 #include <string>
@@ -9,11 +10,14 @@ namespace {
 
 constexpr int kSummary = 191, kCut = 192, kMarkers = 193, kCannotRead = 194, kNotText = 195, kBadXml = 196,
               kUnknownForm = 197, kNoPhrases = 198, kCannotWrite = 199;
+// The forms of "phrase", counted in the summary.
+constexpr int kPhrases = 443;
 
-// The text with "%1" and "%2" replaced by the numbers.
+// The text with "%1" and "%2" replaced by the numbers, as the language writes them.
 std::string Fill(ILocal& language, int index, int one, int two = 0)
 {
-    return FillText(language.GetText(index), {std::to_string(one), std::to_string(two)});
+    const int l = language.GetLanguage();
+    return FillText(language.GetText(index), {LclNumber(one, l), LclNumber(two, l)});
 }
 
 int ProblemText(imp::Problem problem)
@@ -36,7 +40,8 @@ std::string ImportOutcomeText(const imp::SResult& r, ILocal& language)
 {
     if (r.problem != imp::Problem::None)
         return Fill(language, ProblemText(r.problem), r.line);
-    std::string text = Fill(language, kSummary, r.imported, r.skipped);
+    const std::string imported = LclCount(r.imported, kPhrases, language);
+    std::string text = FillText(language.GetText(kSummary), {imported, LclNumber(r.skipped, language.GetLanguage())});
     if (r.cut)
         text += Fill(language, kCut, r.cut);
     if (r.markers)

@@ -1,6 +1,7 @@
 #include "locale/PassTexts.h"
 
 #include "locale/ILocal.h"
+#include "locale/LclCount.h"
 #include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 
@@ -12,6 +13,8 @@ constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed
               kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
 constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153, kRecent = 154, kBookKey = 155,
               kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
+// The forms of "marked phrase" as the object of the next iteration's text.
+constexpr int kMarkedPhrasesObject = 442;
 
 std::string Text(int index)
 {
@@ -21,7 +24,11 @@ std::string Text(int index)
 
 std::string Fill(int index, std::initializer_list<std::string> args) { return FillText(Text(index).c_str(), args); }
 
-std::string Num(int n) { return std::to_string(n); }
+int Language() { return g_pILocal ? g_pILocal->GetLanguage() : LANGUAGE_ENGLISH; }
+
+std::string Num(int n) { return LclNumber(n, Language()); }
+
+std::string Count(int n, int forms) { return LclCount(n, Text(forms).c_str(), Language()); }
 
 } // namespace
 
@@ -69,7 +76,7 @@ std::string PassSummaryText(const SPassProgress& p, const char* file, const char
 {
     std::string text = Fill(kSummary, {file ? file : "", Num(p.pass), Num(p.index), Num(p.marked)});
     text += ' ';
-    text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Num(p.marked)})
+    text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Count(p.marked, kMarkedPhrasesObject)})
                          : Fill(kNothingMarked, {nextFile ? nextFile : ""});
     return text;
 }

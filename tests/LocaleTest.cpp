@@ -1,5 +1,6 @@
 #include "base/Log.h"
 #include "locale/CLocal.h"
+#include "locale/LclCount.h"
 #include "platform/PlatCodePage.h"
 #include "tests/LocaleFixture.h"
 
@@ -86,7 +87,8 @@ TEST_F(LocaleTest, TextsOutsideTheTableAndText67AreNullInEveryLanguage)
         for (int index = 1; index <= LCL_MAX_TEXT; ++index) {
             const bool used = index <= 49 || (index >= 54 && index <= 98 && index != 67) || index == 101 ||
                               index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
-                              (index >= 170 && index <= 184) || index >= 190;
+                              (index >= 170 && index <= 184) || (index >= 190 && index <= 199) ||
+                              (index >= 440 && index <= 443);
             const char* text = local->GetText(index);
             if (index == 67)
                 continue;
@@ -100,20 +102,20 @@ TEST_F(LocaleTest, TextsAreTheBytesOfTheirCodePage)
 {
     auto en = Make(LANGUAGE_ENGLISH), ru = Make(LANGUAGE_RUSSIAN), de = Make(LANGUAGE_GERMAN);
     EXPECT_STREQ(en->GetText(2), "&Open...\tCtrl+O");
-    EXPECT_STREQ(en->GetText(104), "There were changes in Lexido settings, \n do you want to save them?");
-    EXPECT_STREQ(en->GetText(73), "View Mode (Without  interpretation)");
+    EXPECT_STREQ(en->GetText(104), "The Lexido settings have been changed.\nDo you want to save them?");
+    EXPECT_STREQ(en->GetText(73), "View Mode (Without Interpretation)");
     EXPECT_STREQ(de->GetText(34), "Sprachf\xFChrer");
-    EXPECT_STREQ(de->GetText(35), "English <---> Franz\xF6sisch");
+    EXPECT_STREQ(de->GetText(35), "Englisch <---> Franz\xF6sisch");
     EXPECT_STREQ(de->GetText(45), "Russisch <---> Franz\xF6sisch");
-    EXPECT_STREQ(de->GetText(62), "Russish");
+    EXPECT_STREQ(de->GetText(62), "Russisch");
     EXPECT_STREQ(ru->GetText(1), "\xD4\xE0\xE9\xEB");                 // Файл
     EXPECT_STREQ(ru->GetText(2), "&\xCE\xF2\xEA\xF0\xFB\xF2\xFC...\tCtrl+O"); // &Открыть...
     EXPECT_STREQ(ru->GetText(82), "\xCC\xE0\xEA\xF1.");               // Макс.
     EXPECT_STREQ(ru->GetText(95), "\xCC\xE0\xEA\xF1.");               // Макс.
-    EXPECT_STREQ(ru->GetText(76), "\xD6\xE5\xFB\xEC\xE8 \xF4\xF0\xE0\xE7\xE0\xEC\xE8"); // Цеыми фразами
+    EXPECT_STREQ(ru->GetText(76), "\xD6\xE5\xEB\xFB\xEC\xE8 \xF4\xF0\xE0\xE7\xE0\xEC\xE8"); // Целыми фразами
     EXPECT_STREQ(ru->GetText(98), "Lexido");
     EXPECT_EQ(CodePageToUtf8(ru->GetText(104), plat::kCpCyrillic),
-              "Lexido конфигурация была изменена, \nВы хотите сохранить изменения?");
+              "Настройки Lexido были изменены.\nСохранить изменения?");
     EXPECT_EQ(CodePageToUtf8(ru->GetText(97), plat::kCpCyrillic), "Lexido (Лексический тренажёр)");
 }
 
@@ -163,10 +165,10 @@ TEST_F(LocaleTest, EnglishToGermanRetitlesThePhraseBookAndBack)
     EXPECT_EQ(bar.Utf8(7), "Sprachführer");
     EXPECT_EQ(bar.GetItemCaption(7, plat::kCpWestern), "Sprachf\xFChrer");
     const char* items[] = {
-        "English <---> Französisch", "English <---> Deutch", "English <---> Russisch", "",
-        "Französisch <---> English", "Französisch <---> Deutch", "Französisch <---> Russisch", "",
-        "Deutch <---> English", "Deutch <---> Französisch", "Deutch <---> Russisch", "",
-        "Russisch <---> English", "Russisch <---> Französisch", "Russisch <---> Deutch",
+        "Englisch <---> Französisch", "Englisch <---> Deutsch", "Englisch <---> Russisch", "",
+        "Französisch <---> Englisch", "Französisch <---> Deutsch", "Französisch <---> Russisch", "",
+        "Deutsch <---> Englisch", "Deutsch <---> Französisch", "Deutsch <---> Russisch", "",
+        "Russisch <---> Englisch", "Russisch <---> Französisch", "Russisch <---> Deutsch",
     };
     FakeMenu& book = bar.Sub(7);
     ASSERT_EQ(book.GetItemCount(), 15);
@@ -200,7 +202,7 @@ TEST_F(LocaleTest, EveryLanguageReachesEveryOtherAndComesBack)
     Switch(LANGUAGE_RUSSIAN);
     EXPECT_EQ(m_Wnd.bar.Utf8(0), "Файл");
     EXPECT_EQ(m_Wnd.bar.GetItemCaption(0, plat::kCpCyrillic), "\xD4\xE0\xE9\xEB");
-    EXPECT_EQ(m_Wnd.bar.Sub(0).Utf8(2), "&Спасти результат как...\tCtrl+S");
+    EXPECT_EQ(m_Wnd.bar.Sub(0).Utf8(2), "&Сохранить результаты как...\tCtrl+S");
 }
 
 TEST_F(LocaleTest, SwitchingToTheLanguageShownRewritesEveryCaptionWithItself)
@@ -282,7 +284,7 @@ TEST_F(LocaleTest, ATopLevelCaptionThatCannotBeChangedIsOnlyLogged)
     EXPECT_EQ(g_pILocal->GetLanguage(), LANGUAGE_GERMAN);
     EXPECT_EQ(m_Wnd.bar.Utf8(5), "Run");
     EXPECT_EQ(m_Wnd.bar.Sub(5).Utf8(0), "Erste Iteration");
-    EXPECT_EQ(m_Wnd.bar.Utf8(6), "Klammern hinzufuegen");
+    EXPECT_EQ(m_Wnd.bar.Utf8(6), "Klammern hinzufügen");
 }
 
 TEST_F(LocaleTest, MenusOutOfStepWithTheTableEndTheProgram)
@@ -338,4 +340,51 @@ TEST_F(LocaleTest, RefusedLanguagesAndAMissingOrFailingHelpEndTheProgram)
     EXPECT_EQ(Log(), "\nCLocal::SetLanguage(), error, g_pISetHelp == 0");
     // Nothing of this reached the window of the parent process.
     EXPECT_EQ(m_Wnd.bar.Utf8(0), "File");
+}
+
+// Counts in each language: digits grouped its way, the noun in the form the number asks for
+// (the forms of "pass", text 440).
+TEST_F(LocaleTest, CountsTakeTheGroupingAndPluralFormOfTheLanguage)
+{
+    const struct {
+        int language;
+        long long n;
+        const char* count;
+    } cases[] = {
+        {LANGUAGE_ENGLISH, 0, "0 passes"}, {LANGUAGE_ENGLISH, 1, "1 pass"}, {LANGUAGE_ENGLISH, 2, "2 passes"},
+        {LANGUAGE_ENGLISH, 21, "21 passes"}, {LANGUAGE_ENGLISH, 999, "999 passes"},
+        {LANGUAGE_ENGLISH, 1000, "1,000 passes"}, {LANGUAGE_ENGLISH, 2380000, "2,380,000 passes"},
+        {LANGUAGE_GERMAN, 0, "0 Durchgänge"}, {LANGUAGE_GERMAN, 1, "1 Durchgang"}, {LANGUAGE_GERMAN, 2, "2 Durchgänge"},
+        {LANGUAGE_GERMAN, 101, "101 Durchgänge"}, {LANGUAGE_GERMAN, 2380000, "2.380.000 Durchgänge"},
+        {LANGUAGE_RUSSIAN, 0, "0 проходов"}, {LANGUAGE_RUSSIAN, 1, "1 проход"}, {LANGUAGE_RUSSIAN, 2, "2 прохода"},
+        {LANGUAGE_RUSSIAN, 4, "4 прохода"}, {LANGUAGE_RUSSIAN, 5, "5 проходов"}, {LANGUAGE_RUSSIAN, 11, "11 проходов"},
+        {LANGUAGE_RUSSIAN, 12, "12 проходов"}, {LANGUAGE_RUSSIAN, 14, "14 проходов"}, {LANGUAGE_RUSSIAN, 20, "20 проходов"},
+        {LANGUAGE_RUSSIAN, 21, "21 проход"}, {LANGUAGE_RUSSIAN, 22, "22 прохода"}, {LANGUAGE_RUSSIAN, 25, "25 проходов"},
+        {LANGUAGE_RUSSIAN, 111, "111 проходов"}, {LANGUAGE_RUSSIAN, 112, "112 проходов"},
+        {LANGUAGE_RUSSIAN, 1001, "1\u00A0001 проход"}, {LANGUAGE_RUSSIAN, 2380000, "2\u00A0380\u00A0000 проходов"},
+    };
+    for (const auto& c : cases) {
+        auto local = Make(c.language);
+        EXPECT_EQ(CodePageToUtf8(LclCount(c.n, 440, *local).c_str(), CLocal::CodePage(c.language)), c.count)
+            << c.language << " " << c.n;
+    }
+    EXPECT_EQ(LclNumber(-1234567, LANGUAGE_ENGLISH), "-1,234,567");
+    EXPECT_EQ(LclNumber(LLONG_MIN, LANGUAGE_GERMAN), "-9.223.372.036.854.775.808");
+    EXPECT_EQ(LclCount(5, "a|b", LANGUAGE_RUSSIAN), "5 b"); // fewer forms than the language has
+    EXPECT_EQ(LclCount(5, nullptr, LANGUAGE_ENGLISH), "5");
+}
+
+// Slips once found in the tables stay out of them.
+TEST_F(LocaleTest, NoTextHoldsAKnownSlip)
+{
+    const char* slips[] = {"Mach case", "Ietration", "Interprete", "(es)", "(s)", "Deutch", "Russish", "fuer",
+                           "oeffn", "Oeffn", "aechst", "Ueber", "Regime", "Registerausweitung",
+                           "Resultat", "Letzte Datei", "Спасти", "Цеыми", " ?", "( ", " )", ")(", "s(", "  "};
+    for (int language : kLanguages)
+        for (int index = 1; index <= LCL_MAX_TEXT; ++index) {
+            const char* bytes = Make(language)->GetText(index);
+            const std::string t = CodePageToUtf8(bytes ? bytes : "", CLocal::CodePage(language));
+            for (const char* slip : slips)
+                EXPECT_EQ(t.find(slip), std::string::npos) << language << " " << index << " " << slip;
+        }
 }

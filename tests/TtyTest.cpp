@@ -126,8 +126,8 @@ TEST(TtyView, ScrollingStaysWithinTheShownFile)
 TEST(TtyStatus, CaptionsComeFromTheMenus)
 {
     EXPECT_EQ(tty::ModeCaption(0), "In Whole");
-    EXPECT_EQ(tty::ModeCaption(2), "Which Letter ?");
-    EXPECT_EQ(tty::ModeCaption(10), "Add Brackets (Time Out )");
+    EXPECT_EQ(tty::ModeCaption(2), "Which Letter?");
+    EXPECT_EQ(tty::ModeCaption(10), "Add Brackets (Time Out)");
     EXPECT_EQ(tty::ModeCaption(11), "?");
     EXPECT_EQ(tty::CommandCaption(32772), "Open...");
 }

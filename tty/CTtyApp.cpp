@@ -13,6 +13,7 @@
 #include "engine/RecentFiles.h"
 #include "engine/IterationGlobals.h"
 #include "locale/CLocal.h"
+#include "locale/LclCount.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
 #include "platform/PlatWindow.h"
@@ -181,8 +182,8 @@ std::string CTtyApp::StatusLine(int cols)
             status += " | [*] " + CodePageToUtf8(PassMarkText(), cp);
         return Fit(status, cols);
     }
-    status += " | pass " + std::to_string(pass);
-    status += " | " + std::to_string(m_Phrases) + " phrases";
+    status += " | pass " + LclNumber(pass, LANGUAGE_ENGLISH);
+    status += " | " + LclCount(m_Phrases, "phrase|phrases", LANGUAGE_ENGLISH);
     if (PassRunning())
         status += " | running";
     else if (g_pIItrtnSrvc->GetIterationStatus() == ITERATION_STATUS_NEXT)
@@ -509,13 +510,15 @@ bool CTtyApp::AskSavePath(const char* defaultExt, const char* initialName, const
 bool CTtyApp::ConfirmOverwrite(const std::vector<std::string>& existing)
 {
     std::string answer;
-    const std::string label = std::to_string(existing.size()) + " file(s) exist, replace them? (y/n)";
+    const long long n = static_cast<long long>(existing.size());
+    const std::string label = LclCount(n, "file exists, replace it?|files exist, replace them?", LANGUAGE_ENGLISH) + " (y/n)";
     return Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
 }
 
 UnsavedAnswer CTtyApp::AskUnsavedResults(int passes, int marked)
 {
-    const std::string counts = " (" + std::to_string(passes) + " pass(es), " + std::to_string(marked) + " marked)";
+    const std::string counts = " (" + LclCount(passes, "pass|passes", LANGUAGE_ENGLISH) + ", " +
+                               LclNumber(marked, LANGUAGE_ENGLISH) + " marked)";
     for (;;) {
         if (TakeMessages() || CTtyTerminal::QuitRequested())
             return UnsavedAnswer::Cancel; // the end that follows keeps them

@@ -1,6 +1,8 @@
 #include "tty/TtyHistory.h"
 
 #include "engine/PassHistory.h"
+#include "locale/ILocal.h"
+#include "locale/LclCount.h"
 #include "texts/CUtltsFile.h"
 #include "tty/TtyOptions.h"
 
@@ -20,11 +22,14 @@ std::string Canonical(const std::string& path)
     return ec ? path : p.string();
 }
 
+// A count in a table column, its digits grouped.
+std::string Num(int n) { return LclNumber(n, LANGUAGE_ENGLISH); }
+
 void PrintFiles(const std::vector<hist::SPassRecord>& records, std::FILE* out)
 {
     std::fprintf(out, "%-10s  %6s  %5s  %s\n", "Last date", "Passes", "Known", "File");
     for (const hist::SFileSummary& row : hist::SummariseFiles(records))
-        std::fprintf(out, "%-10s  %6d  %4d%%  %s\n", hist::FormatTime(row.last, false).c_str(), row.passes,
+        std::fprintf(out, "%-10s  %6s  %4d%%  %s\n", hist::FormatTime(row.last, false).c_str(), Num(row.passes).c_str(),
             row.knownPercent, row.file.c_str());
 }
 
@@ -32,8 +37,8 @@ void PrintPasses(const std::vector<hist::SPassRecord>& passes, std::FILE* out)
 {
     std::fprintf(out, "%-16s  %4s  %9s  %9s  %5s  %6s\n", "Ended", "Mode", "Direction", "Iteration", "Shown", "Marked");
     for (const hist::SPassRecord& r : passes)
-        std::fprintf(out, "%-16s  %4d  %9d  %9d  %5d  %6d\n", hist::FormatTime(r.time, true).c_str(), r.mode,
-            r.direction, r.iteration, r.shown, r.marked);
+        std::fprintf(out, "%-16s  %4d  %9d  %9s  %5s  %6s\n", hist::FormatTime(r.time, true).c_str(), r.mode,
+            r.direction, Num(r.iteration).c_str(), Num(r.shown).c_str(), Num(r.marked).c_str());
 }
 
 } // namespace

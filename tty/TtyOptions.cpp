@@ -30,7 +30,7 @@ const char* Usage()
            "       lexido-tty --history [FILE]\n"
            "       lexido-tty --import IN OUT.mix\n"
            "       lexido-tty --help | --version\n"
-           "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
+           "  N: 0 In Whole, 1 Word By Word, 2 Which Letter?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
            "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
            "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out)\n"

@@ -1,5 +1,6 @@
 #include "settings/sheet/CZelPrprtPages.h"
 
+#include "locale/ILocal.h"
 #include "settings/sheet/CZelTmOutBox.h"
 #include "settings/sheet/ZelText.h"
 
@@ -38,7 +39,9 @@ CZelPrprtPg_01::CZelPrprtPg_01(QWidget* parent)
     kbLabel->setBuddy(m_KBoard);
     QLabel* lnLabel = Label(1057, 60, this);
     m_Language = List(1017, this);
-    m_Language->addItems({ZelText(61), ZelText(62), ZelText(63)});
+    // Each language by its own name, so that a learner finds his own in any interface language.
+    for (int language : {LANGUAGE_ENGLISH, LANGUAGE_RUSSIAN, LANGUAGE_GERMAN})
+        m_Language->addItem(ZelLanguageName(language));
     lnLabel->setBuddy(m_Language);
     auto* lists = new QGridLayout;
     lists->addWidget(kbLabel, 0, 0);

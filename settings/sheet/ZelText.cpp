@@ -11,3 +11,9 @@ QString ZelText(int index)
     const char* text = g_pILocal->GetText(index);
     return text ? FromCodePage(text, CLocal::InterfaceCodePage()) : QString();
 }
+
+QString ZelLanguageName(int language)
+{
+    const char* name = CLocal::OwnName(language);
+    return name ? FromCodePage(name, CLocal::CodePage(language)) : QString();
+}

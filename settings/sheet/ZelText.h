@@ -5,3 +5,6 @@
 
 // Text index of g_pILocal in its language's code page; empty when there is none.
 QString ZelText(int index);
+
+// The name of an interface language in that language ("English", "Русский", "Deutsch").
+QString ZelLanguageName(int language);

@@ -188,7 +188,7 @@ private slots:
         folder.dialogs.saveAnswers = {folder.Path("Text/words.mix").toStdString(), folder.Path("Text/list.mix").toStdString()};
         QVERIFY(Trigger(res::ID_SLFILE_IMPORT));
         QCOMPARE(folder.Read("Text/words.mix"), QByteArray("*house\n=Haus\n"));
-        QCOMPARE(folder.dialogs.importOutcomes.back(), std::string("1 phrases imported, 1 skipped (empty side)"));
+        QCOMPARE(folder.dialogs.importOutcomes.back(), std::string("1 phrase imported, 1 skipped (empty side)"));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
         QVERIFY(IsEnabled(res::ID_RUN_FIRSTITERATION));
         // A file of no known form is told; nothing is written and the opened file stays.

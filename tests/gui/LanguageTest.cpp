@@ -182,7 +182,7 @@ private slots:
             QCOMPARE(Shown(items[k], plat::kCpWestern), QByteArray(de.GetText(35 + k)));
             QCOMPARE(items[k]->data().toInt(), res::ID_PHRASEBOOK_FIRST + k); // the commands stay
         }
-        QCOMPARE(Shown(Items(kPhraseBook)[0], plat::kCpWestern), QByteArray("English <---> Franz\xf6sisch"));
+        QCOMPARE(Shown(Items(kPhraseBook)[0], plat::kCpWestern), QByteArray("Englisch <---> Franz\xf6sisch"));
         ExpectWholeMenuIn(LANGUAGE_GERMAN);
         // The frame's own texts follow.
         QCOMPARE(g_pMainWnd->Action(res::ID_MODE_INWHOLE)->statusTip(), QString("Ganze S\u00e4tze zeigen"));

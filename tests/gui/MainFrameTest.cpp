@@ -50,8 +50,8 @@ private slots:
         QCOMPARE(cancel->toolTip(), QString("Cancel"));
         QCOMPARE(frame.Action(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(frame.Action(res::ID_CONTEXT_HELP)->shortcut(), QKeySequence("Shift+F1"));
-        QCOMPARE(frame.Action(res::ID_TB_NEXTITERATION)->toolTip(), QString("Next Ietration"));
-        QCOMPARE(frame.Action(res::ID_DIRECTION_2ND1ST)->statusTip(), QString("Interprete phrases from 2-nd language into  1-st"));
+        QCOMPARE(frame.Action(res::ID_TB_NEXTITERATION)->toolTip(), QString("Next Iteration"));
+        QCOMPARE(frame.Action(res::ID_DIRECTION_2ND1ST)->statusTip(), QString("Translate phrases from the 2nd language into the 1st"));
         for (int id = res::ID_PHRASEBOOK_FIRST; id <= res::ID_PHRASEBOOK_LAST; ++id)
             QVERIFY2(frame.Action(id), qPrintable(QString::number(id)));
         auto* tools = frame.findChild<QToolBar*>("ToolBar");

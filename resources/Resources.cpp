@@ -97,7 +97,7 @@ const char* Prompt(int id)
         {ID_TB_PREVIOUSFILE, "Begin the first iteration over the previous file\nPrevious File"},
         {ID_ADDBRACKETS_WORDBYWORD, "Show the file word by word and add brackets"},
         {ID_ADDBRACKETS_TIMEOUT, "Show the file with a time-out and add brackets"},
-        {ID_FILE_NEW, "Cancel the current iteration\nCancel"},
+        {ID_FILE_NEW, "Cancel current iteration\nCancel"},
         {ID_SPEAK, "Say the text revealed last in its language\nSpeak"},
         // The framework's own commands, in our words.
         {ID_APP_ABOUT, "Show the program's name, version and maker\nAbout"},

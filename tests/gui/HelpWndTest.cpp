@@ -126,7 +126,7 @@ private slots:
         QVERIFY(QWhatsThis::inWhatsThisMode());
         QWhatsThis::leaveWhatsThisMode();
         const QString about = g_pMainWnd->Action(res::ID_MODE_WHICHLETTER)->whatsThis();
-        QVERIFY2(about.contains("Go forward suggesting first letter of each word"), qPrintable(about));
+        QVERIFY2(about.contains("Go forward by typing the first letter of each word"), qPrintable(about));
         QVERIFY2(about.contains("href=\"help:mode-which-letter\""), qPrintable(about));
         // The toolbar's buttons carry their action's text.
         QVERIFY(g_pMainWnd->Action(res::ID_TB_NEXTFILE)->whatsThis().contains("help:menu-run"));

@@ -42,7 +42,7 @@ private slots:
         QAction* open = frame.findChild<QAction*>(QString::number(res::ID_SLFILE_FIRSTFILEOPEN));
         QVERIFY(open);
         QCOMPARE(open->text(), QString("&Open...\tCtrl+O"));
-        QCOMPARE(open->statusTip(), QString("Open File to work with"));
+        QCOMPARE(open->statusTip(), QString("Open a phrase file to work with"));
         QAction* cancel = frame.Action(res::ID_FILE_NEW);
         QVERIFY(cancel);
         QCOMPARE(cancel->shortcut(), QKeySequence("Ctrl+N"));

@@ -8,14 +8,14 @@ source "$(dirname "$0")/tmux.sh"
 
 topic="01 Food and drink.mix"
 table=(
-    "C-b c Enter#$topic | In Whole | 1-st --> 2-nd | pass 0"
-    "F8#Next File#02 At the hotel.mix | In Whole | 1-st --> 2-nd | Phrase 1 of 32 · 0 marked · pass 1" # with its first pass
+    "C-b c Enter#$topic | In Whole | 1st --> 2nd | pass 0"
+    "F8#Next File#02 At the hotel.mix | In Whole | 1st --> 2nd | Phrase 1 of 32 · 0 marked · pass 1" # with its first pass
     "F7#Previous File#$topic | In Whole"
-    "C-n#$topic | In Whole | 1-st --> 2-nd | pass 1 | 32 phrases | iterations over"
+    "C-n#$topic | In Whole | 1st --> 2nd | pass 1 | 32 phrases | iterations over"
     "F2#Mode (Up/Down#> a  In Whole"
     "b#Mode: Word By Word#$topic | Word By Word"
-    "F3#Direction: 2-nd --> 1-st#Word By Word | 2-nd --> 1-st"
-    "F3#Direction: 1-st --> 2-nd"
+    "F3#Direction: 2nd --> 1st#Word By Word | 2nd --> 1st"
+    "F3#Direction: 1st --> 2nd"
     "F2 j#Mode: Add Brackets"
     "F9#Add Brackets (Word By Word)   Space: bracket the word#| Phrase 1 of 32 · 0 marked · pass 1"
     "Escape#| iterations over"

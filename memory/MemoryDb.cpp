@@ -15,28 +15,27 @@ namespace memory {
 namespace {
 
 // The migrations: step i brings a database of version i to version i + 1.
-const char* const kMigrations[] = {
+const std::string kMigrations[] = {
     // 1: reviews are the truth; a card's state is derived from its reviews.
-    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
-    "CREATE TABLE sources(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE);"
-    "CREATE TABLE cards(id INTEGER PRIMARY KEY, text1 TEXT NOT NULL, text2 TEXT NOT NULL,"
-    " direction INTEGER NOT NULL, source_id INTEGER NOT NULL REFERENCES sources(id),"
-    " stability REAL NOT NULL, difficulty REAL NOT NULL, last_day INTEGER NOT NULL,"
-    " due_day INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
-    " UNIQUE(text1, text2, direction));"
-    "CREATE INDEX cards_due ON cards(direction, due_day);"
-    "CREATE INDEX cards_source ON cards(direction, source_id, stability);"
-    "CREATE TABLE passes(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, mode INTEGER NOT NULL,"
-    " direction INTEGER NOT NULL, iteration INTEGER NOT NULL, shown INTEGER NOT NULL,"
-    " marked INTEGER NOT NULL, completed INTEGER NOT NULL, file TEXT NOT NULL);"
-    "CREATE INDEX passes_time ON passes(time);"
-    // elapsed: days since the card's review before (-1 at the first); scheduled: the interval
-    // the card had been given then (0 at the first), so that a review of a due card is known.
-    "CREATE TABLE reviews(id INTEGER PRIMARY KEY, card_id INTEGER NOT NULL REFERENCES cards(id),"
-    " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
-    " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
-    " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
-    "CREATE INDEX reviews_day ON reviews(day);",
+    std::string("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
+                "CREATE TABLE sources(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE);"
+                "CREATE TABLE cards(id INTEGER PRIMARY KEY, text1 TEXT NOT NULL, text2 TEXT NOT NULL,"
+                " direction INTEGER NOT NULL, source_id INTEGER NOT NULL REFERENCES sources(id),"
+                " stability REAL NOT NULL, difficulty REAL NOT NULL, last_day INTEGER NOT NULL,"
+                " due_day INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
+                " mature INTEGER NOT NULL, UNIQUE(text1, text2, direction));") +
+        kCardIndexes +
+        "CREATE TABLE passes(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, mode INTEGER NOT NULL,"
+        " direction INTEGER NOT NULL, iteration INTEGER NOT NULL, shown INTEGER NOT NULL,"
+        " marked INTEGER NOT NULL, completed INTEGER NOT NULL, file TEXT NOT NULL);"
+        "CREATE INDEX passes_time ON passes(time);"
+        // elapsed: days since the card's review before (-1 at the first); scheduled: the interval
+        // the card had been given then (0 at the first), so that a review of a due card is known.
+        "CREATE TABLE reviews(id INTEGER PRIMARY KEY, card_id INTEGER NOT NULL REFERENCES cards(id),"
+        " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
+        " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
+        " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
+        "CREATE INDEX reviews_day ON reviews(day);",
 };
 static_assert(sizeof kMigrations / sizeof kMigrations[0] == kSchemaVersion, "one migration per version");
 
@@ -181,12 +180,14 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
             return result;
         }
     }
-    if (!Exec(db, "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON", &result.error))
+    // A larger page cache than the default 2 MB: a pass touches cards all over the file.
+    if (!Exec(db, "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA cache_size=-32768", &result.error))
         return result;
     for (int v = version; v < kSchemaVersion; ++v) {
         const std::string bump = "PRAGMA user_version=" + std::to_string(v + 1);
-        if (!InTransaction(db, &result.error,
-                [&] { return Exec(db, kMigrations[v], &result.error) && Exec(db, bump.c_str(), &result.error); }))
+        if (!InTransaction(db, &result.error, [&] {
+                return Exec(db, kMigrations[v].c_str(), &result.error) && Exec(db, bump.c_str(), &result.error);
+            }))
             return result;
     }
     if (sqlite3_create_function(

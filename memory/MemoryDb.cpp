@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace memory {
@@ -81,6 +82,24 @@ EProbe Probe(sqlite3* db, int& version, std::string& error)
                                                                                       : EProbe::kFailed;
 }
 
+// Whether the file is a database of a later schema, looked at through a read-only connection,
+// so that not even a checkpoint of its journal changes it. Any other finding is left to Open.
+bool IsNewer(const std::string& path)
+{
+    if (!Exists(path))
+        return false;
+    sqlite3* db = nullptr;
+    int version = 0;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        CStatement st;
+        if (st.Prepare(db, "PRAGMA user_version") && st.Step() == SQLITE_ROW)
+            version = static_cast<int>(st.ColInt(0));
+    }
+    sqlite3_close_v2(db);
+    return version > kSchemaVersion;
+}
+
 // A free name beside path for a damaged file: path.damaged-YYYYMMDD-HHMM, then -2, -3, ...
 std::string SetAsideName(const std::string& path)
 {
@@ -141,8 +160,11 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
     std::lock_guard<std::mutex> lock(m_lock);
     m_impl.reset();
     SOpenResult result;
-    auto impl = std::make_unique<SImpl>();
-    impl->schedule.retention = ClampRetention(desiredRetention);
+    if (IsNewer(path)) {
+        result.status = EOpen::kNewer;
+        return result;
+    }
+    std::unique_ptr<SImpl> impl;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     int version = 0;
     for (int attempt = 0;; ++attempt) {
@@ -196,7 +218,7 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
         return result;
     // Due days made with another retention (or none yet) are made again.
     const std::string stored = impl->Meta("retention");
-    if (stored.empty() || std::fabs(std::atof(stored.c_str()) - impl->schedule.retention) > 1e-9) {
+    if (stored.empty() || std::strtod(stored.c_str(), nullptr) != impl->schedule.retention) {
         SImpl* p = impl.get();
         if (!InTransaction(db, &result.error, [&] { return p->RecomputeDueDays(&result.error); }))
             return result;
@@ -240,7 +262,7 @@ bool CMemoryDb::SetRetention(double desiredRetention, std::string* error)
 bool CMemoryDb::SImpl::RecomputeDueDays(std::string* error)
 {
     char value[32];
-    std::snprintf(value, sizeof value, "%.6f", schedule.retention);
+    std::snprintf(value, sizeof value, "%.17g", schedule.retention);
     if (!Exec(db, "UPDATE cards SET due_day = last_day + memory_interval(stability)", error))
         return false;
     if (SetMeta("retention", value))

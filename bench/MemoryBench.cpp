@@ -102,7 +102,7 @@ void MakeDatabase()
     // The log in time order: review k of every card, then review k + 1.
     for (int k = 0; k < kReviewsPerCard; ++k)
         for (int c = 0; c < kCards; ++c) {
-            const long long day = g_Today - 400 + k * 36 + c % 30;
+            const long long day = g_Today - 360 + k * 36 + c % 30; // the last ones within 36 days
             sqlite3_bind_int(review, 1, c + 1);
             sqlite3_bind_int64(review, 2, day * 86400 + 12 * 3600);
             sqlite3_bind_int64(review, 3, day);

@@ -36,7 +36,8 @@ const std::string kMigrations[] = {
         " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
         " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
         " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
-        "CREATE INDEX reviews_day ON reviews(day);",
+        // The true retention of recent days is read from this index alone.
+        "CREATE INDEX reviews_day ON reviews(day, scheduled, elapsed, grade);",
 };
 static_assert(sizeof kMigrations / sizeof kMigrations[0] == kSchemaVersion, "one migration per version");
 

@@ -12,6 +12,7 @@ constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed
               kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
 constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153, kRecent = 154, kBookKey = 155,
               kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
+constexpr int kStoppedPhrases = 340, kStoppedScreens = 341, kTakenBack = 342;
 
 std::string Text(int index)
 {
@@ -44,7 +45,11 @@ std::string FillText(const char* format, std::initializer_list<std::string> args
 
 std::string PassProgressText(const SPassProgress& p)
 {
-    return Fill(p.screens ? kScreenOf : kPhraseOf, {Num(p.index), Num(p.total), Num(p.marked), Num(p.pass)});
+    std::string text =
+        Fill(p.screens ? kScreenOf : kPhraseOf, {Num(p.index), Num(p.total), Num(p.Marks()), Num(p.pass)});
+    if (p.takenBack)
+        text += " \xB7 " + Text(kTakenBack);
+    return text;
 }
 
 std::string PassLegendText(int mode)
@@ -67,10 +72,15 @@ std::string PassLegendText(int mode)
 
 std::string PassSummaryText(const SPassProgress& p, const char* file, const char* nextIteration, const char* nextFile)
 {
-    std::string text = Fill(kSummary, {file ? file : "", Num(p.pass), Num(p.index), Num(p.marked)});
-    text += ' ';
-    text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Num(p.marked)})
-                         : Fill(kNothingMarked, {nextFile ? nextFile : ""});
+    const std::string name = file ? file : "";
+    // A stopped pass tells how far it got; that nothing was marked in it says nothing.
+    std::string text = p.completed ? Fill(kSummary, {name, Num(p.pass), Num(p.index), Num(p.marked)})
+                                   : Fill(p.screens ? kStoppedScreens : kStoppedPhrases,
+                                         {name, Num(p.pass), Num(p.index), Num(p.total), Num(p.marked)});
+    if (p.marked > 0)
+        text += ' ' + Fill(kNextIteration, {nextIteration ? nextIteration : "", Num(p.marked)});
+    else if (p.completed)
+        text += ' ' + Fill(kNothingMarked, {nextFile ? nextFile : ""});
     return text;
 }
 

@@ -24,7 +24,6 @@ class CTimeOutScript : public ITimeOutObserver {
 public:
     bool OnTimeOutWait(int ms) override;
     void KeyAt(int wait, char key) { m_Keys[wait] = std::string(1, key); }
-    // Several keys typed one after the other in the wait.
     void KeysAt(int wait, const std::string& keys) { m_Keys[wait] = keys; }
     std::vector<int> Waits();
     // The screen text as it stood when each wait began.

@@ -125,8 +125,7 @@ TEST_F(TimeOutTest, AddBracketsTimeOutBackDicMakesTheSecondTextTheQuestion)
     EXPECT_EQ(Results(1), "*Ich bin ein Student\n=I am a <student> \n");
 }
 
-// Every key typed during a wait is judged as it comes, in order; a stopped pass is no completed
-// one, in its progress and in the history.
+// Keys typed in a wait are judged in order; a stopped pass is no completed one, anywhere.
 TEST_F(TimeOutTest, EveryKeyOfAWaitIsJudgedInOrderAndAStoppedPassIsNoCompletedOne)
 {
     const struct {

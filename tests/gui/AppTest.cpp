@@ -464,8 +464,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Backspace);
         QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1") + takenBack);
         QCOMPARE(folder.Read("current.cut"), QByteArray());
-        // The shown phrase's mark counts at once, and goes at once.
-        QTest::keyClick(view, Qt::Key_Space);
+        QTest::keyClick(view, Qt::Key_Space); // the shown phrase's mark counts at once
         QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 1 marked · pass 1"));
         QTest::keyClick(view, Qt::Key_Backspace);
         QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1") + takenBack);

@@ -166,8 +166,9 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
         m_pTable->setItem(i, 0, file);
         m_pTable->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(hist::FormatTime(row.last, false))));
         for (int c = 2; c < 4; ++c) {
-            auto* item =
-                new QTableWidgetItem(c == 2 ? LclNumberText(row.passes) : QString::number(row.knownPercent) + " %");
+            // A file none of whose passes went to its end has no known share.
+            const QString known = row.knownPercent < 0 ? QString("\u2013") : QString::number(row.knownPercent) + " %";
+            auto* item = new QTableWidgetItem(c == 2 ? LclNumberText(row.passes) : known);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_pTable->setItem(i, c, item);
         }

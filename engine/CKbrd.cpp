@@ -92,7 +92,7 @@ int CKbrd::DropKeys()
     return 0;
 }
 
-int CKbrd::GetKbHit()
+int CKbrd::WaitKbHit(int ms)
 {
     // The change request is not reset here: one raised just before the wait would be lost, and
     // the window thread, which then waits for the manager's lock, could never deliver the key
@@ -104,10 +104,12 @@ int CKbrd::GetKbHit()
                 return KBHIT_KEY;
             m_hKeyEvent.Reset();
         }
-        if (plat::CEvent* observer = s_pWaitObserver)
+        // A time-out wait (one with a limit) is none of the key waits the observer counts.
+        if (plat::CEvent* observer = s_pWaitObserver; observer && ms < 0)
             observer->Set();
         plat::CEvent* events[] = {&m_hKeyEvent, g_KbToChgEvent, CThread::StopEventHere()};
-        switch (plat::CEvent::WaitAny(events, 3)) {
+        switch (plat::CEvent::WaitAny(events, 3, ms < 0 ? plat::kInfinite : ms)) {
+        case plat::kWaitTimeout: return kKbHitTimeOut;
         case 0:
             break; // take the key delivered
         case 1:

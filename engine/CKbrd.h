@@ -18,7 +18,9 @@ public:
 
     int Init() override { return 0; }
     int GetKbrdType() override { return m_KbrdType; }
-    int GetKbHit() override;
+    int GetKbHit() override { return WaitKbHit(-1); }
+    // Also answers KBHIT_CHANGE and KBHIT_STOP; ms -1 waits without a limit.
+    int WaitKbHit(int ms) override;
     char32_t GetKey() override;
     int IsKeyHit() override;
     int ClearKeyHit() override;

@@ -7,6 +7,7 @@
 #include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 
+#include <chrono>
 #include <mutex>
 #include <new>
 
@@ -44,15 +45,22 @@ int CKbrd_Main::PutKey(int code)
     return m_pIKbrd->PutKey(code);
 }
 
-int CKbrd_Main::GetKbHit()
+int CKbrd_Main::WaitKbHit(int ms)
 {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms < 0 ? 0 : ms);
     for (;;) {
         if (CThread::IsStopRequestedHere())
             return 0;
+        int left = -1;
+        if (ms >= 0) {
+            const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+            left = rest > 0 ? static_cast<int>(rest) : 0;
+        }
         int r;
         {
             Guard lk(m_Lock);
-            r = m_pIKbrd->GetKbHit();
+            r = m_pIKbrd->WaitKbHit(left);
             if (r == CKbrd::KBHIT_CHANGE)
                 g_KbChgIsOverEvent->Reset(); // before the lock is left: SetKbrdType sets it under the lock
         }
@@ -60,6 +68,7 @@ int CKbrd_Main::GetKbHit()
         case CKbrd::KBHIT_KEY:
         case CKbrd::KBHIT_STOP:
             return 0;
+        case kKbHitTimeOut: return kKbHitTimeOut;
         case CKbrd::KBHIT_CHANGE:
             if (plat::CEvent* stop = CThread::StopEventHere())
                 plat::CEvent::WaitAny(*g_KbChgIsOverEvent, *stop);

@@ -16,7 +16,9 @@ public:
     int Init() override { return 0; }
     int GetKbrdType() override;
     int PutKey(int code) override;
-    int GetKbHit() override;
+    int GetKbHit() override { return WaitKbHit(-1); }
+    // ms -1 waits without a limit; a change of source in between goes on waiting on the new one.
+    int WaitKbHit(int ms) override;
     char32_t GetKey() override;
     int IsKeyHit() override;
     int ClearKeyHit() override;

@@ -23,29 +23,45 @@ void CPassProgress::Step()
     std::lock_guard<std::mutex> lk(m_Lock);
     if (m_State.running) {
         ++m_State.index;
-        m_State.shownMarked = false;
+        m_State.shownMarked = m_State.shownWritten = m_State.takenBack = false;
     }
 }
 
 void CPassProgress::MarkShown(bool marked)
 {
     std::lock_guard<std::mutex> lk(m_Lock);
-    if (m_State.running)
-        m_State.shownMarked = marked;
+    if (!m_State.running)
+        return;
+    m_State.takenBack = m_State.shownMarked && !marked;
+    m_State.shownMarked = marked;
 }
 
 void CPassProgress::Mark()
 {
     std::lock_guard<std::mutex> lk(m_Lock);
-    if (m_State.running)
-        ++m_State.marked;
+    if (!m_State.running)
+        return;
+    ++m_State.marked;
+    m_State.shownWritten = m_State.shownMarked; // the shown phrase's mark is this record
+    m_State.takenBack = false;
 }
 
 void CPassProgress::Unmark()
 {
     std::lock_guard<std::mutex> lk(m_Lock);
-    if (m_State.running && m_State.marked > 0)
-        --m_State.marked;
+    if (!m_State.running || m_State.marked <= 0)
+        return;
+    --m_State.marked;
+    if (m_State.shownWritten)
+        m_State.shownMarked = m_State.shownWritten = false;
+    m_State.takenBack = true;
+}
+
+void CPassProgress::ReachEnd()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (m_State.running)
+        m_State.completed = true;
 }
 
 void CPassProgress::End()

@@ -13,9 +13,16 @@ struct SPassProgress {
     int total = 0;        // phrases or screens of the pass's input
     int marked = 0;       // phrases or screens written to the pass's results
     bool shownMarked = false; // the phrase or screen shown now is marked (it is written at its end)
+    bool shownWritten = false; // its mark is one of `marked` already
+    bool takenBack = false;    // the last thing done to a mark took one back
+    bool completed = false;    // the pass went through its whole input (not stopped)
     int pass = 0;         // the pass's iteration number
     std::string file;     // the name of the file the pass goes over
     int serial = 0;       // counts the passes of the process: tells one pass from the next
+
+    // The marks as the learner counts them: those written and the shown phrase's, which is
+    // written at its end.
+    int Marks() const { return marked + (shownMarked && !shownWritten ? 1 : 0); }
 };
 
 class CPassProgress {
@@ -30,6 +37,8 @@ public:
     void MarkShown(bool marked = true);
     // A mark taken back: its record left the pass's results.
     void Unmark();
+    // The pass read the last of its input: it ends as completed, not stopped.
+    void ReachEnd();
     void End();
     SPassProgress Get() const;
 

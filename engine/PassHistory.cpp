@@ -11,7 +11,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <unordered_map>
 
 namespace hist {
@@ -47,6 +49,13 @@ bool ParseLine(const char* p, const char* end, SPassRecord& r)
             return false;
     if (v[5] > v[4] || p == end)
         return false;
+    // The completed field, which older lines lack: their path, absolute, follows at once.
+    long long completed = 1;
+    if (*p != '/' && !ParseNumber(p, end, 0, 1, completed))
+        return false;
+    if (p == end)
+        return false;
+    r.completed = completed != 0;
     r.time = v[0];
     r.mode = static_cast<int>(v[1]);
     r.direction = static_cast<int>(v[2]);
@@ -82,8 +91,8 @@ long long LocalDay(long long time)
 std::string FormatRecord(const SPassRecord& r)
 {
     char numbers[128];
-    std::snprintf(numbers, sizeof numbers, "%lld\t%d\t%d\t%d\t%d\t%d\t", r.time, r.mode, r.direction, r.iteration,
-        r.shown, r.marked);
+    std::snprintf(numbers, sizeof numbers, "%lld\t%d\t%d\t%d\t%d\t%d\t%d\t", r.time, r.mode, r.direction, r.iteration,
+        r.shown, r.marked, r.completed ? 1 : 0);
     std::string line = numbers;
     for (const char c : r.file) {
         if (c == '\\')
@@ -134,7 +143,16 @@ std::vector<SPassRecord> ReadHistory(const std::string& path)
     std::string bytes;
     if (!plat::ReadFileWhole(path, bytes))
         return {};
-    return ParseRecords(bytes);
+    std::vector<SPassRecord> records = ParseRecords(bytes);
+    // Lines written before files were recorded by their canonical paths name them so too.
+    std::unordered_map<std::string, std::string> canonical;
+    for (SPassRecord& r : records) {
+        auto it = canonical.find(r.file);
+        if (it == canonical.end())
+            it = canonical.emplace(r.file, CanonicalPath(r.file)).first;
+        r.file = it->second;
+    }
+    return records;
 }
 
 std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records)
@@ -145,15 +163,18 @@ std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records
     for (const SPassRecord& r : records) {
         const auto [it, added] = index.emplace(r.file, rows.size());
         if (added) {
-            rows.push_back(SFileSummary{r.file, 0, 0, 0});
+            rows.push_back(SFileSummary{r.file, 0, 0, -1});
             firstSeen.push_back(false);
         }
         SFileSummary& row = rows[it->second];
         row.last = std::max(row.last, r.time);
         ++row.passes;
+        // A stopped pass knows nothing of the phrases it did not show.
+        if (!r.completed || r.shown <= 0)
+            continue;
         const bool first = r.iteration == 1;
-        if ((first || !firstSeen[it->second]) && r.shown > 0)
-            row.knownPercent = (r.shown - r.marked) * 100 / r.shown;
+        if (first || !firstSeen[it->second])
+            row.knownPercent = static_cast<int>(((r.shown - r.marked) * 200LL + r.shown) / (2LL * r.shown));
         firstSeen[it->second] = firstSeen[it->second] || first;
     }
     std::stable_sort(
@@ -161,10 +182,19 @@ std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records
     return rows;
 }
 
+std::string CanonicalPath(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
+    return ec || p.empty() ? std::filesystem::path(path).lexically_normal().string() : p.string();
+}
+
 std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file)
 {
-    records.erase(std::remove_if(records.begin(), records.end(), [&](const SPassRecord& r) { return r.file != file; }),
-                  records.end());
+    const std::string canonical = CanonicalPath(file);
+    records.erase(std::remove_if(records.begin(), records.end(),
+                      [&](const SPassRecord& r) { return r.file != file && r.file != canonical; }),
+        records.end());
     return records;
 }
 
@@ -212,7 +242,8 @@ void NotePassEnded(int mode, int direction)
     r.iteration = p.pass > 0 ? p.pass : 1;
     r.shown = p.index;
     r.marked = std::min(p.marked, p.index);
-    r.file = g_pIUtltsFile->GetFilePath();
+    r.completed = p.completed;
+    r.file = CanonicalPath(g_pIUtltsFile->GetFilePath());
     const std::string path = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + kFileName;
     if (!AppendRecord(path, r))
         LogMsg("\nhist::NotePassEnded(), error, cannot append to %s", path.c_str());

@@ -18,14 +18,17 @@ struct SPassRecord {
     int iteration = 0;  // the pass's iteration number, from 1
     int shown = 0;      // phrases (or screens) shown
     int marked = 0;     // of them marked
-    std::string file;   // the full path of the opened phrase file
+    std::string file;   // the canonical path of the opened phrase file
+    bool completed = true; // the pass went through its whole input; false: it was stopped
 };
 
 struct SFileSummary {
     std::string file;
     long long last = 0; // time of its last pass
     int passes = 0;
-    int knownPercent = 0; // phrases known in its last first iteration (or, lacking one, last pass)
+    // Phrases known, rounded, in its last completed first iteration (or, lacking one, its last
+    // completed pass); -1 when no pass of it was completed.
+    int knownPercent = -1;
 };
 
 struct SDayTotal {
@@ -34,20 +37,27 @@ struct SDayTotal {
     int marked = 0;
 };
 
-// One record as a line with its end: the numbers, then the path, tab-separated; a backslash
-// and a line end in the path are written as "\\" and "\n".
+// One record as a line with its end: the numbers, whether the pass was completed (1 or 0),
+// then the path, tab-separated; a backslash and a line end in the path are written as "\\"
+// and "\n". A line without the completed field (the path, which is absolute, follows the
+// numbers) is a completed pass.
 std::string FormatRecord(const SPassRecord& r);
 // Appends one record as one whole line. A cut line left by a crash before it is ended first,
 // so that it stays a line of its own that the reader skips. False when it cannot be written.
 bool AppendRecord(const std::string& path, const SPassRecord& r);
 // Every whole, well-formed line of bytes, in order; cut or malformed lines are skipped.
 std::vector<SPassRecord> ParseRecords(const std::string& bytes);
-// The history file read; an absent or unreadable history holds no pass.
+// The history file read, each file named by its canonical path; an absent or unreadable
+// history holds no pass.
 std::vector<SPassRecord> ReadHistory(const std::string& path);
 
 // One row per file, the most recently practised first.
 std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records);
-// The records of one file, in order; taken out of records, which a caller is done with.
+// The path a file is recorded by: absolute and without links where the file exists, lexically
+// normalised otherwise.
+std::string CanonicalPath(const std::string& path);
+// The records of one file (by its canonical path), in order; taken out of records, which a
+// caller is done with.
 std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file);
 // The passes' shown and marked phrases added up per local day, in time order.
 std::vector<SDayTotal> DayTotals(const std::vector<SPassRecord>& passes);

@@ -171,6 +171,9 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    {340, "%1 · pass %2 stopped after %3 of %4 phrases, %5 marked."},
+    {341, "%1 · pass %2 stopped after %3 of %4 screens, %5 marked."},
+    {342, "Mark taken back"},
     // The forms of counted nouns, one | another (see LclCount).
     {440, "pass|passes"},
     {441, "marked phrase|marked phrases"},

@@ -170,6 +170,9 @@ const SLclText kTexts[] = {
     {143, "die eigene Stimme der Sprache"},
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
+    {340, "%1 · Durchgang %2 abgebrochen nach %3 von %4 Sätzen, %5 markiert."},
+    {341, "%1 · Durchgang %2 abgebrochen nach %3 von %4 Bildschirmen, %5 markiert."},
+    {342, "Markierung zurückgenommen"},
     // The forms of counted nouns, one | another (see LclCount).
     {440, "Durchgang|Durchgänge"},
     {441, "markierter Satz|markierte Sätze"},

@@ -15,6 +15,7 @@ constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153
               kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
 // The forms of "marked phrase" as the object of the next iteration's text.
 constexpr int kMarkedPhrasesObject = 442;
+constexpr int kStoppedPhrases = 340, kStoppedScreens = 341, kTakenBack = 342;
 
 std::string Text(int index)
 {
@@ -51,7 +52,11 @@ std::string FillText(const char* format, std::initializer_list<std::string> args
 
 std::string PassProgressText(const SPassProgress& p)
 {
-    return Fill(p.screens ? kScreenOf : kPhraseOf, {Num(p.index), Num(p.total), Num(p.marked), Num(p.pass)});
+    std::string text =
+        Fill(p.screens ? kScreenOf : kPhraseOf, {Num(p.index), Num(p.total), Num(p.Marks()), Num(p.pass)});
+    if (p.takenBack)
+        text += " \xB7 " + Text(kTakenBack);
+    return text;
 }
 
 std::string PassLegendText(int mode)
@@ -74,10 +79,15 @@ std::string PassLegendText(int mode)
 
 std::string PassSummaryText(const SPassProgress& p, const char* file, const char* nextIteration, const char* nextFile)
 {
-    std::string text = Fill(kSummary, {file ? file : "", Num(p.pass), Num(p.index), Num(p.marked)});
-    text += ' ';
-    text += p.marked > 0 ? Fill(kNextIteration, {nextIteration ? nextIteration : "", Count(p.marked, kMarkedPhrasesObject)})
-                         : Fill(kNothingMarked, {nextFile ? nextFile : ""});
+    const std::string name = file ? file : "";
+    // A stopped pass tells how far it got; that nothing was marked in it says nothing.
+    std::string text = p.completed ? Fill(kSummary, {name, Num(p.pass), Num(p.index), Num(p.marked)})
+                                   : Fill(p.screens ? kStoppedScreens : kStoppedPhrases,
+                                         {name, Num(p.pass), Num(p.index), Num(p.total), Num(p.marked)});
+    if (p.marked > 0)
+        text += ' ' + Fill(kNextIteration, {nextIteration ? nextIteration : "", Count(p.marked, kMarkedPhrasesObject)});
+    else if (p.completed)
+        text += ' ' + Fill(kNothingMarked, {nextFile ? nextFile : ""});
     return text;
 }
 

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-// "Phrase 7 of 32 · 3 marked · pass 2" ("Screen 3 of 12 ..." for a pass over plain text).
+// "Phrase 7 of 32 · 3 marked · pass 2" ("Screen 3 of 12 ..." for a pass over plain text); the
+// marks include the shown phrase's, and a mark just taken back is said.
 std::string PassProgressText(const SPassProgress& progress);
 // The keys of mode 0 to 10 (9 and 10 the two Add Brackets passes); empty for another.
 std::string PassLegendText(int mode);
-// The end of a pass: file, pass number, phrases shown and marked, then what comes next, named
-// by nextIteration or nextFile (a key or a command caption, in the same code page).
+// The end of a pass: file, pass number, phrases shown (of how many, for a stopped pass) and
+// marked, then what comes next, named by nextIteration or nextFile (a key or a command caption,
+// in the same code page).
 std::string PassSummaryText(const SPassProgress& progress, const char* file, const char* nextIteration,
                             const char* nextFile);
 // The badge beside a question whose phrase is marked ("Marked").

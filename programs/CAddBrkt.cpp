@@ -67,17 +67,16 @@ int CAddBrktTo::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
         while (m_pIPrStr->NextWord()) {
             g_pOScreen->PutStr(m_pIPrStr->GetWord());
             g_pOScreen->PutStr(" ");
-            g_pIKbrd->ClearKeyHit();
-            WaitTimeOut();
-            const int verdict = ProcessKey();
+            const int verdict = TimeOutWait(3);
             if (verdict == 0)
                 return 0;
             m_pIPrStr->AppendWord(verdict == 3 ? 1 : 0, m_pIPrStr->GetWord());
         }
         if (m_PhraseMarked)
             m_pOFile->WritePair(m_pIPrStr->GetQuestion(), m_pIPrStr->GetBuiltText());
-        WaitTimeOut();
-        WaitTimeOut();
+        // A pause of two waits; Escape in it ends the pass.
+        if (WaitTimeOut() || WaitTimeOut())
+            return 0;
     }
     return 0;
 }

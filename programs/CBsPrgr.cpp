@@ -7,7 +7,6 @@
 #include "config/IDbVars.h"
 #include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
-#include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
@@ -21,6 +20,7 @@
 #include "texts/IUtltsFile.h"
 
 #include <atomic>
+#include <chrono>
 #include <new>
 
 namespace {
@@ -117,15 +117,8 @@ int CBsPrgr::SetTimeOut(int ms)
 
 int CBsPrgr::WaitTimeOut()
 {
-    // A key answers the time-out wait it is typed in: what came before (a second key of the
-    // last wait, a key in a pause that judges none) is no answer to this one.
-    g_pIKbrd->DropKeys();
-    // A pass being retired does not sleep on: the stop request ends the wait, and the keyboard
-    // then reports Escape.
-    if (ITimeOutObserver* observer = s_pTimeOutObserver)
-        observer->OnTimeOutWait(m_TimeOut);
-    CThread::SleepUnlessStopped(m_TimeOut);
-    return 0;
+    // A pause: the keys pressed in it are taken; 1 when one was Escape.
+    return TimeOutWait(-1, false) == 0 ? 1 : 0;
 }
 
 int CBsPrgr::SetBackDic()
@@ -232,8 +225,9 @@ void CBsPrgr::TakeBackMark()
         m_PhraseMarked = 0;
         PassProgress().MarkShown(false);
         g_pOScreen->Refresh();
-    } else
-        m_pOFile->TakeBackLast();
+    } else if (m_pOFile->TakeBackLast()) {
+        g_pOScreen->Refresh(); // the front-ends show the mark going, the text stays
+    }
 }
 
 void CBsPrgr::WaitPastBackspaces()
@@ -280,24 +274,44 @@ int CBsPrgr::TimedKeyVerdict(int markVerdict, int idleVerdict, bool takesBack)
     return verdict;
 }
 
-bool CBsPrgr::WaitAndJudge()
+int CBsPrgr::TimeOutWait(int markVerdict, bool judges)
 {
-    WaitTimeOut();
-    return ProcessKey() != 0;
+    ITimeOutObserver* observer = s_pTimeOutObserver;
+    const bool answered = observer && observer->OnTimeOutWait(m_TimeOut);
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(m_TimeOut);
+    int verdict = -1;
+    for (;;) {
+        // Keys typed ahead (since the last wait, or several in this one) are judged in order.
+        // A pass being retired sees Escape here, so it does not wait on.
+        while (g_pIKbrd->IsKeyHit()) {
+            int v = judges ? ProcessKey() : g_pIKbrd->GetKey() != KEY_ESCAPE;
+            if (!judges)
+                g_pIKbrd->ClearKeyHit();
+            if (v == 0)
+                return 0;
+            if (verdict != markVerdict)
+                verdict = v;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        if (answered || left <= 0 || g_pIKbrd->WaitKbHit(static_cast<int>(left)) == kKbHitTimeOut)
+            break;
+    }
+    if (verdict >= 0)
+        return verdict;
+    return judges ? ProcessKey() : 1; // the verdict of no key
 }
 
 int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wrongDirection)
 {
     while (m_pOFile->ReadRecord()) {
         StartPhraseScreen(DicOrBackDicInd, wrongDirection);
-        g_pIKbrd->ClearKeyHit();
         if (!WaitAndJudge())
             return 0;
         if (wordByWord) {
             while (m_pIPrStr->NextWord()) {
                 g_pOScreen->PutStr(m_pIPrStr->GetWord());
                 g_pOScreen->PutStr(" ");
-                g_pIKbrd->ClearKeyHit();
                 if (!WaitAndJudge())
                     return 0;
             }
@@ -306,7 +320,6 @@ int CBsPrgr::TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wr
                 return 0;
         } else {
             g_pOScreen->PutStr(m_pIPrStr->GetText());
-            g_pIKbrd->ClearKeyHit();
             if (!WaitAndJudge())
                 return 0;
         }

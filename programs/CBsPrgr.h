@@ -23,7 +23,9 @@ constexpr const char* TIME_OUT_END_LINE = "\n\n\n\n\n---------------------------
 class ITimeOutObserver {
 public:
     virtual ~ITimeOutObserver() = default;
-    virtual void OnTimeOutWait(int ms) = 0;
+    // True when the observer has given every key of this wait (a script): the wait then ends
+    // as soon as they are judged, instead of lasting ms.
+    virtual bool OnTimeOutWait(int ms) = 0;
 };
 
 class CBsPrgr : public IBsPrgr {
@@ -84,9 +86,13 @@ protected:
     // marks the phrase and gives markVerdict; no key or another key gives idleVerdict, Backspace
     // too after taking back a mark when takesBack is set.
     int TimedKeyVerdict(int markVerdict, int idleVerdict, bool takesBack = false);
-    // One step of the modes paced by a clock: the wait, then the verdict on what was pressed
-    // during it; false when that was Escape.
-    bool WaitAndJudge();
+    // One wait of the modes paced by a clock. Every key pressed during it is judged by
+    // ProcessKey as it comes, in order, as at a key wait; Escape ends the wait at once. Returns
+    // 0 for Escape, else markVerdict when a key of the wait gave it, else the last verdict. A
+    // pause (judges false) only looks for Escape: other keys are taken and change nothing.
+    int TimeOutWait(int markVerdict, bool judges = true);
+    // A judged wait; false when Escape ended it.
+    bool WaitAndJudge() { return TimeOutWait(-1) != 0; }
     // The whole loop of the time-out In Whole and Word By Word modes; wrongDirection as for
     // StartPhraseScreen.
     int TimeOutPhrases(int DicOrBackDicInd, bool wordByWord, const char* wrongDirection);

@@ -57,8 +57,11 @@ int CWrkFile::ReadRecord()
 {
     const int one = ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, m_Dic);
     const int two = ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, m_BackDic);
-    if (!(one && two))
+    if (!(one && two)) {
+        if (m_Stored < 0)
+            PassProgress().ReachEnd();
         return 0;
+    }
     PassProgress().Step();
     return 1;
 }
@@ -136,6 +139,8 @@ int CWrkFile::ReadLines(char* dst, int lines)
     const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines, plat::IsUtf8Coding(m_Coding));
     if (read)
         PassProgress().Step();
+    else
+        PassProgress().ReachEnd();
     return read;
 }
 

@@ -278,3 +278,20 @@ TEST_F(IterationTest, HistoryRecordsRoundTripAndCutOrMalformedLinesAreSkipped)
     EXPECT_EQ(days[0].shown, 25);
     EXPECT_EQ(days[0].marked, 6);
 }
+
+// A line without the completed field (an older one) is a completed pass; only completed passes
+// give the known share, rounded; a file is one row by its canonical path.
+TEST_F(IterationTest, HistoryKnowsStoppedPassesRoundsSharesAndNamesFilesCanonically)
+{
+    const hist::SPassRecord stopped{1765000700, 0, 0, 1, 1, 0, "/t/a.mix", false};
+    const auto read = hist::ParseRecords("1765000000\t0\t0\t1\t3\t1\t/t/a.mix\n" + hist::FormatRecord(stopped));
+    ASSERT_TRUE(read.size() == 2 && read[0].completed && !read[1].completed);
+    EXPECT_EQ(hist::SummariseFiles(read)[0].knownPercent, 67); // two of three: the stopped pass counts not
+    EXPECT_EQ(hist::SummariseFiles({stopped})[0].knownPercent, -1);
+    EXPECT_EQ(hist::CanonicalPath("/nowhere/sub/../b.mix"), "/nowhere/b.mix");
+    Topics();
+    for (const char* file : {"Guide/04 Travel.mix", "Guide/../Guide/04 Travel.mix"})
+        ASSERT_TRUE(hist::AppendRecord(Path(hist::kFileName), {1765000000, 0, 0, 1, 1, 0, Path(file)}));
+    EXPECT_EQ(hist::SummariseFiles(hist::ReadHistory(Path(hist::kFileName))).size(), 1u);
+    EXPECT_EQ(hist::PassesOf(hist::ReadHistory(Path(hist::kFileName)), Path("./Guide/04 Travel.mix")).size(), 2u);
+}

@@ -18,9 +18,9 @@
 #include <chrono>
 #include <thread>
 
-void CTimeOutScript::OnTimeOutWait(int ms)
+bool CTimeOutScript::OnTimeOutWait(int ms)
 {
-    char key = 0;
+    std::string keys;
     char text[SCREEN_TEXT_SIZE];
     const int n = g_pOScreen->CopyText(text, sizeof text);
     {
@@ -30,10 +30,11 @@ void CTimeOutScript::OnTimeOutWait(int ms)
         m_Screens.emplace_back(text, static_cast<std::size_t>(n));
         const auto it = m_Keys.find(index);
         if (it != m_Keys.end())
-            key = it->second;
+            keys = it->second;
     }
-    if (key)
+    for (const char key : keys)
         g_pIKbrd->PutKey(static_cast<unsigned char>(key));
+    return false; // the wait lasts its time: keys typed meanwhile are judged as they come
 }
 
 std::vector<std::string> CTimeOutScript::Screens()

@@ -22,15 +22,16 @@ constexpr char ENTER = 13;
 // and records the length of every wait. Called on the worker thread.
 class CTimeOutScript : public ITimeOutObserver {
 public:
-    void OnTimeOutWait(int ms) override;
-    void KeyAt(int wait, char key) { m_Keys[wait] = key; }
+    bool OnTimeOutWait(int ms) override;
+    void KeyAt(int wait, char key) { m_Keys[wait] = std::string(1, key); }
+    void KeysAt(int wait, const std::string& keys) { m_Keys[wait] = keys; }
     std::vector<int> Waits();
     // The screen text as it stood when each wait began.
     std::vector<std::string> Screens();
 
 private:
     std::mutex m_Lock;
-    std::map<int, char> m_Keys;
+    std::map<int, std::string> m_Keys;
     std::vector<int> m_Waits;
     std::vector<std::string> m_Screens;
 };

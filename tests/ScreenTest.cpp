@@ -26,6 +26,7 @@ public:
         m_Key = m_Next < m_Keys.size() ? m_Keys[m_Next++] : static_cast<char>(KEY_ENTER);
         return 0;
     }
+    int WaitKbHit(int) override { return GetKbHit(); }
     char32_t GetKey() override { return static_cast<unsigned char>(m_Key); }
     int IsKeyHit() override { return 1; }
     int ClearKeyHit() override { return 0; }

@@ -42,6 +42,7 @@ struct RecordingKbrd : IKbrd {
     int GetKbrdType() override { return types.empty() ? KBRD_TYPE_KEYBOARD : types.back(); }
     int PutKey(int) override { return 0; }
     int GetKbHit() override { return 0; }
+    int WaitKbHit(int) override { return 0; }
     char32_t GetKey() override { return 0; }
     int IsKeyHit() override { return 0; }
     int ClearKeyHit() override { return 0; }

@@ -1,8 +1,10 @@
 // The programs run by a clock: Time Out (In Whole), Time Out (Word By Word) and Add Brackets
 // (Time Out). Waits of a few milliseconds; keys are placed inside chosen waits.
+#include "engine/CPassProgress.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
+#include "engine/PassHistory.h"
 #include "tests/ProgramTest.h"
 
 using Screens = std::vector<std::string>;
@@ -121,4 +123,28 @@ TEST_F(TimeOutTest, AddBracketsTimeOutBackDicMakesTheSecondTextTheQuestion)
     FirstIteration(10, 1);
     WaitForEnd();
     EXPECT_EQ(Results(1), "*Ich bin ein Student\n=I am a <student> \n");
+}
+
+// Keys typed in a wait are judged in order; a stopped pass is no completed one, anywhere.
+TEST_F(TimeOutTest, EveryKeyOfAWaitIsJudgedInOrderAndAStoppedPassIsNoCompletedOne)
+{
+    const struct {
+        int mode;
+        std::vector<std::pair<int, std::string>> keys; // the keys typed in a wait
+        std::size_t waits;
+        const char* results;
+    } cases[] = {{3, {{0, " \x1b"}}, 1, ""}, {3, {{1, " \b"}}, 6, ""}, {3, {{1, " \b "}}, 6, "*I am\n=Ich bin\n"},
+        {4, {{1, " \x1b"}}, 2, ""}, {10, {{1, " x"}, {3, "\x1b"}}, 4, "*I am\n=<Ich> bin \n"}};
+    for (const auto& c : cases) {
+        Open("Lesson.mix", kTwo);
+        const std::size_t before = m_TimeOuts.Waits().size();
+        for (const auto& [wait, keys] : c.keys)
+            m_TimeOuts.KeysAt(static_cast<int>(before) + wait, keys);
+        FirstIteration(c.mode);
+        WaitForEnd();
+        EXPECT_EQ(m_TimeOuts.Waits().size() - before, c.waits) << c.mode;
+        EXPECT_EQ(Results(1), c.results) << c.mode;
+        EXPECT_EQ(PassProgress().Get().completed, c.waits == 6) << c.mode;
+        EXPECT_TRUE(c.mode > 8 || hist::ReadHistory(m_Dir + "/History.txt").back().completed == (c.waits == 6));
+    }
 }

@@ -127,9 +127,10 @@ TEST_F(TtyBatchTest, TimeOutInWholeMarksDuringAWaitAndEscapeAtTheEndLineKeepsThe
     EXPECT_FALSE(Exists("DfltRslts/two_2.mix"));
 }
 
+// The waits last no time: one that would never end gives the results of any other.
 TEST_F(TtyBatchTest, TimeOutWordByWordShowsAWordAWaitAndSpaceAfterTheLastWordMarks)
 {
-    SetSetting("To_WbW", "TimeOut", 5);
+    SetSetting("To_WbW", "TimeOut", 999999999);
     WriteFile("g.mix", "*Good morning\n=Guten  Morgen\n*Thank you\n=Danke\n");
     // n + 2 waits a phrase; the answer is re-spaced on the screen but stored as the file has it.
     // The next iteration runs over the marked phrase with keys that change nothing.

@@ -67,9 +67,10 @@ void CTtyBatch::PrintScreen()
     std::fflush(m_Out);
 }
 
-void CTtyBatch::OnTimeOutWait(int)
+bool CTtyBatch::OnTimeOutWait(int)
 {
     ShowScreenAndPutKey();
+    return true;
 }
 
 void CTtyBatch::ShowScreenAndPutKey()

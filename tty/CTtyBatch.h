@@ -27,8 +27,9 @@ public:
     void ShowFileProblem(FileProblem problem, const char* path) override;
 
 private:
-    // On the worker thread, as a time-out wait begins: the screen, then the key of this wait.
-    void OnTimeOutWait(int ms) override;
+    // On the worker thread, as a time-out wait begins: the screen, then the key of this wait,
+    // which is all the wait takes: it lasts no longer.
+    bool OnTimeOutWait(int ms) override;
     // The screen as the learner sees it, then the key he presses; for either kind of wait.
     void ShowScreenAndPutKey();
     void PrintScreen();

@@ -14,31 +14,30 @@ namespace tty {
 
 namespace {
 
-// The path as the history names it: absolute, without "." and ".." steps or links.
-std::string Canonical(const std::string& path)
-{
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : p.string();
-}
-
 // A count in a table column, its digits grouped.
 std::string Num(int n) { return LclNumber(n, LANGUAGE_ENGLISH); }
 
 void PrintFiles(const std::vector<hist::SPassRecord>& records, std::FILE* out)
 {
-    std::fprintf(out, "%-10s  %6s  %5s  %s\n", "Last date", "Passes", "Known", "File");
-    for (const hist::SFileSummary& row : hist::SummariseFiles(records))
-        std::fprintf(out, "%-10s  %6s  %4d%%  %s\n", hist::FormatTime(row.last, false).c_str(), Num(row.passes).c_str(),
-            row.knownPercent, row.file.c_str());
+    std::fprintf(out, "%-10s  %6s  %5s  %s
+", "Last date", "Passes", "Known", "File");
+    for (const hist::SFileSummary& row : hist::SummariseFiles(records)) {
+        // No pass of the file went to its end: nothing is known of it.
+        const std::string known = row.knownPercent < 0 ? "-" : std::to_string(row.knownPercent) + "%";
+        std::fprintf(out, "%-10s  %6s  %5s  %s
+", hist::FormatTime(row.last, false).c_str(), Num(row.passes).c_str(),
+            known.c_str(), row.file.c_str());
+    }
 }
 
 void PrintPasses(const std::vector<hist::SPassRecord>& passes, std::FILE* out)
 {
     std::fprintf(out, "%-16s  %4s  %9s  %9s  %5s  %6s\n", "Ended", "Mode", "Direction", "Iteration", "Shown", "Marked");
     for (const hist::SPassRecord& r : passes)
-        std::fprintf(out, "%-16s  %4d  %9d  %9s  %5s  %6s\n", hist::FormatTime(r.time, true).c_str(), r.mode,
-            r.direction, Num(r.iteration).c_str(), Num(r.shown).c_str(), Num(r.marked).c_str());
+        std::fprintf(out, "%-16s  %4d  %9d  %9s  %5s  %6s%s
+", hist::FormatTime(r.time, true).c_str(), r.mode,
+            r.direction, Num(r.iteration).c_str(), Num(r.shown).c_str(), Num(r.marked).c_str(),
+            r.completed ? "" : "  stopped");
 }
 
 } // namespace
@@ -54,12 +53,7 @@ int PrintHistory(const std::string& file, std::FILE* out)
     }
     std::error_code ec;
     const std::string absolute = AbsolutePath(file, std::filesystem::current_path(ec).string());
-    const std::string canonical = Canonical(absolute);
-    std::vector<hist::SPassRecord> passes;
-    for (const hist::SPassRecord& r : records)
-        if (r.file == absolute || r.file == canonical)
-            passes.push_back(r);
-    PrintPasses(passes, out);
+    PrintPasses(hist::PassesOf(records, absolute), out);
     return 0;
 }
 

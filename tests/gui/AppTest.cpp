@@ -457,12 +457,20 @@ private slots:
         QVERIFY(ScreenShows("Bread"));
         QTest::keyClicks(view, " n n");
         QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 2 marked · pass 1"));
+        const QString takenBack = QString::fromUtf8(" · Mark taken back");
         QTest::keyClick(view, Qt::Key_Backspace);
-        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 1 marked · pass 1"));
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 1 marked · pass 1") + takenBack);
         QCOMPARE(folder.Read("current.cut"), QByteArray("*Bread\n=\xd5\xeb\xe5\xe1\n")); // rewritten whole
         QTest::keyClick(view, Qt::Key_Backspace);
-        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1"));
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1") + takenBack);
         QCOMPARE(folder.Read("current.cut"), QByteArray());
+        QTest::keyClick(view, Qt::Key_Space); // the shown phrase's mark counts at once
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 1 marked · pass 1"));
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString::fromUtf8("Phrase 3 of 3 · 0 marked · pass 1") + takenBack);
+        QTest::keyClick(view, Qt::Key_Escape); // a stopped pass says how far it got
+        QTRY_COMPARE(g_pMainWnd->PassText(),
+            QString::fromUtf8("01 Food and drink.mix · pass 1 stopped after 3 of 3 phrases, 0 marked."));
         QVERIFY(Trigger(res::ID_FILE_NEW));
     }
 

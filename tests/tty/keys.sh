@@ -25,7 +25,9 @@ table=(
     "F5#First Iteration   Space: don't know · Enter: next · Esc: stop#| Phrase 1 of 32 · 0 marked · pass 1"
     "x#Я голоден.#| Phrase 1 of 32 · 0 marked"
     "Space#| Phrase 2 of 32 · 1 marked · pass 1"
-    "Escape#| next iteration possible#$topic · pass 1 over: 2 shown, 1 marked. F6 drills the 1 marked phrase again"
+    "Space#| Phrase 2 of 32 · 2 marked · pass 1"
+    "BSpace#| Phrase 2 of 32 · 1 marked · pass 1 · Mark"
+    "Escape#| next iteration possible#$topic · pass 1 stopped after 2 of 32 phrases, 1 marked. F6 drills"
     "C-s#Save results as: ${topic%.mix}_"
 )
 start

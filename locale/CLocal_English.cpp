@@ -171,6 +171,11 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    {300, "The results cannot be saved: the disk is full (no file was changed):"},
+    {301, "The results cannot be saved: writing is not permitted here (no file was changed):"},
+    {302, "The results cannot be saved: a link stands at this name, and links are not written through (no file was changed):"},
+    {303, "Folder for saved results:"},
+    {304, "empty: your Documents folder"},
 };
 
 const CLclTextTable& Table()

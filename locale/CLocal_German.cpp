@@ -170,6 +170,11 @@ const SLclText kTexts[] = {
     {143, "die eigene Stimme der Sprache"},
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
+    {300, "Die Ergebnisse können nicht gespeichert werden: der Datenträger ist voll (keine Datei wurde geändert):"},
+    {301, "Die Ergebnisse können nicht gespeichert werden: hier darf nicht geschrieben werden (keine Datei wurde geändert):"},
+    {302, "Die Ergebnisse können nicht gespeichert werden: unter diesem Namen steht eine Verknüpfung, und durch Verknüpfungen wird nicht geschrieben (keine Datei wurde geändert):"},
+    {303, "Ordner für gespeicherte Ergebnisse:"},
+    {304, "leer: Ihr Dokumentenordner"},
 };
 
 const CLclTextTable& Table()

@@ -213,7 +213,8 @@ int CUtltsFile::CopyFromDirToDir(const char* srcDir, const char* dstDir, const c
     }
     for (std::size_t k = 0; k < staged.size(); ++k) {
         if (::rename(staged[k].from.c_str(), staged[k].to.c_str()) != 0) {
-            const int error = errno;
+            // Past the first rename some files were replaced: no reason that says none was.
+            const int error = k == 0 ? errno : 0;
             staged.erase(staged.begin(), staged.begin() + static_cast<std::ptrdiff_t>(k));
             return fail(staged.front().to, error, false);
         }

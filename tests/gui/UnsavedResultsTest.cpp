@@ -10,8 +10,7 @@
 #include "resources/Resources.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
+#include <QtWidgets>
 #include <QtTest>
 
 #include <csignal>

@@ -26,8 +26,9 @@ table=(
     "x#Я голоден.#| Phrase 1 of 32 · 0 marked"
     "Space#| Phrase 2 of 32 · 1 marked · pass 1"
     "Escape#| next iteration possible#$topic · pass 1 over: 2 shown, 1 marked. F6 drills the 1 marked phrases again"
-    "C-s#Save results as: ${topic%.mix}_"
+    "C-s#Save results as: $dir/${topic%.mix}_"
 )
+export XDG_DOCUMENTS_DIR="$dir" # the documents folder Ctrl+S proposes
 start
 expect "F1: keys"
 for row in "${table[@]}"; do

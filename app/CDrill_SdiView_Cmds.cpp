@@ -132,16 +132,18 @@ void CDrill_SdiView::OnRecentFile(int index)
         LogFatal("\n,CDrill_SdiView::OnRecentFile(), error after g_pIUtltsFile->OpenPath()");
 }
 
-// File > Import: the material and the phrase file it becomes are asked for, the outcome is
-// told, and the new phrase file is opened as File > Open opens a file.
+// File > Import: the material is asked for and judged; only material that can be imported is
+// given the dialog of the phrase file it becomes. The outcome is told, and the new phrase file
+// is opened as File > Open opens a file.
 void CDrill_SdiView::OnSlfileImport()
 {
-    std::string in, out;
+    std::string in, out, phrases;
     if (!Dialogs().AskImportSource(g_pIUtltsFile->GetFileDir(), in))
         return;
-    if (!Dialogs().AskImportTarget(imp::PhraseFileFor(in).c_str(), out))
+    imp::SResult result = imp::ReadInput(in, phrases);
+    if (result.problem == imp::Problem::None && !Dialogs().AskImportTarget(imp::PhraseFileFor(in).c_str(), out))
         return;
-    const imp::SResult result = imp::ImportFile(in, out);
+    imp::WritePhrases(out, phrases, result);
     const bool imported = result.problem == imp::Problem::None;
     if (!imported)
         LogMsg("\nCDrill_SdiView::OnSlfileImport(), the file could not be imported");

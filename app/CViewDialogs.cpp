@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -50,17 +52,26 @@ bool CViewDialogs::AskOpen(const QString& title, const char* initialPath, const 
 
 bool CViewDialogs::AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path)
 {
-    return AskSave(PlainCaption(LclText(3, "&Save Results As...")), defaultExt, initialName, filter, path);
+    // The results are written under numbered names, which the caller asks about.
+    return Ask(*MakeSaveDialog(
+                   m_Parent, PlainCaption(LclText(3, "&Save Results As...")), defaultExt, initialName, filter, false),
+        path);
 }
 
-bool CViewDialogs::AskSave(
-    const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path)
+std::unique_ptr<QFileDialog> CViewDialogs::MakeSaveDialog(QWidget* parent, const QString& title, const char* defaultExt,
+    const char* initialName, const char* filter, bool confirmOverwrite)
 {
-    QFileDialog dialog(m_Parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QtFilter(filter));
-    dialog.setDefaultSuffix(QString::fromLatin1(defaultExt ? defaultExt : ""));
-    dialog.selectFile(FromPath(initialName));
+    auto dialog = std::make_unique<QFileDialog>(parent, title);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+    dialog->setNameFilter(QtFilter(filter));
+    dialog->setDefaultSuffix(QString::fromLatin1(defaultExt ? defaultExt : ""));
+    dialog->selectFile(FromPath(initialName));
+    return dialog;
+}
+
+bool CViewDialogs::Ask(QFileDialog& dialog, std::string& path)
+{
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
@@ -85,13 +96,62 @@ void CViewDialogs::ShowFileProblem(FileProblem problem, const char* path)
     case FileProblem::CannotOpen: text = WndText(EWndText::CannotOpen); break;
     case FileProblem::CannotSave: text = WndText(EWndText::CannotSave); break;
     case FileProblem::PathTooLong: text = WndText(EWndText::PathTooLong); break;
+    case FileProblem::NoSpace:
+        text = LclText(300, "The results cannot be saved: the disk is full (no file was changed):");
+        break;
+    case FileProblem::NoPermission:
+        text = LclText(301, "The results cannot be saved: writing is not permitted here (no file was changed):");
+        break;
+    case FileProblem::LinkRefused:
+        text = LclText(302,
+            "The results cannot be saved: a link stands at this name, and links are not written "
+            "through (no file was changed):");
+        break;
     }
     QMessageBox::warning(m_Parent, ProductTitle(), text + "\n" + FromPath(path));
 }
 
+namespace {
+// The question about results never saved comes up while the learner drills: the keys he
+// meant for the pass (Space, a letter) press none of its buttons, and Enter is Cancel. A button
+// is pressed by the mouse or with Alt and its letter; Escape is Cancel too.
+class CUnsavedBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+    // The keys reach the box's own handling also where a button holds the focus.
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress && Take(static_cast<QKeyEvent*>(e)))
+            return true;
+        return QMessageBox::eventFilter(watched, e);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (!Take(e))
+            QMessageBox::keyPressEvent(e);
+    }
+
+private:
+    // True when the key was dealt with here: Enter presses Cancel, a key without Alt or Ctrl
+    // other than Escape presses nothing.
+    bool Take(QKeyEvent* e)
+    {
+        if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier) || e->key() == Qt::Key_Escape)
+            return false;
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && defaultButton())
+            defaultButton()->click();
+        e->accept();
+        return true;
+    }
+};
+} // namespace
+
 std::unique_ptr<QMessageBox> CViewDialogs::MakeUnsavedBox(QWidget* parent, int passes, int marked)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, ProductTitle(),
+    auto box = std::make_unique<CUnsavedBox>(QMessageBox::Question, ProductTitle(),
                                              LclText(119, "Save the results of this run?")
                                                  .arg(LclCountText(passes, kPasses), LclCountText(marked, kMarkedPhrases)),
                                              QMessageBox::NoButton, parent);
@@ -100,7 +160,11 @@ std::unique_ptr<QMessageBox> CViewDialogs::MakeUnsavedBox(QWidget* parent, int p
     QPushButton* cancel = box->addButton(LclText(122, "Cancel"), QMessageBox::RejectRole);
     cancel->setObjectName("Cancel");
     box->setEscapeButton(cancel);
-    box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().first()));
+    box->setDefaultButton(cancel);
+    for (QAbstractButton* b : box->buttons()) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->installEventFilter(box.get());
+    }
     return box;
 }
 
@@ -135,7 +199,14 @@ bool CViewDialogs::AskImportSource(const char* initialPath, std::string& path)
 
 bool CViewDialogs::AskImportTarget(const char* initialName, std::string& path)
 {
-    return AskSave(PlainCaption(LclText(190, "&Import...")), "mix", initialName, kPhraseFileFilter, path);
+    return Ask(*MakeSaveDialog(
+                   m_Parent, PlainCaption(LclText(190, "&Import...")), "mix", initialName, kPhraseFileFilter, true),
+        path);
+}
+
+std::string CViewDialogs::DocumentsFolder()
+{
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString();
 }
 
 std::unique_ptr<QMessageBox> CViewDialogs::MakeImportOutcomeBox(QWidget* parent, bool imported, const char* text,

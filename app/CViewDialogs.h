@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QFileDialog;
 class QMessageBox;
 class QString;
 class QWidget;
@@ -23,9 +24,16 @@ public:
     bool AskImportSource(const char* initialPath, std::string& path) override;
     bool AskImportTarget(const char* initialName, std::string& path) override;
     void ShowImportOutcome(bool imported, const char* text, const char* path) override;
+    std::string DocumentsFolder() override;
+
+    // A save dialog as it is shown: at initialName (a folder and a name, or a name), asking
+    // about the chosen name only when confirmOverwrite.
+    static std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& title, const char* defaultExt,
+        const char* initialName, const char* filter, bool confirmOverwrite);
 
     // The question about results never saved, as it is shown (its buttons named "Save",
     // "Discard" and "Cancel").
+    // Space presses none of its buttons and Enter presses Cancel.
     static std::unique_ptr<QMessageBox> MakeUnsavedBox(QWidget* parent, int passes, int marked);
 
     // The message of what an import came to, as it is shown.
@@ -34,8 +42,7 @@ public:
 
 private:
     bool AskOpen(const QString& title, const char* initialPath, const char* filter, std::string& path);
-    bool AskSave(
-        const QString& title, const char* defaultExt, const char* initialName, const char* filter, std::string& path);
+    static bool Ask(QFileDialog& dialog, std::string& path);
 
     QWidget* m_Parent;
 };

@@ -89,18 +89,29 @@ SResult ImportBytes(const std::string& bytes, const std::string& name, std::stri
     return result;
 }
 
-SResult ImportFile(const std::string& in, const std::string& out)
+SResult ReadInput(const std::string& in, std::string& phrases)
 {
     std::string bytes;
     if (!plat::ReadFileWhole(in, bytes)) {
+        phrases.clear();
         SResult result;
         result.problem = Problem::CannotRead;
         return result;
     }
-    std::string phrases;
-    SResult result = ImportBytes(bytes, in, phrases);
+    return ImportBytes(bytes, in, phrases);
+}
+
+void WritePhrases(const std::string& out, const std::string& phrases, SResult& result)
+{
     if (result.problem == Problem::None && !plat::WriteFileAtomic(out, phrases))
         result.problem = Problem::CannotWrite;
+}
+
+SResult ImportFile(const std::string& in, const std::string& out)
+{
+    std::string phrases;
+    SResult result = ReadInput(in, phrases);
+    WritePhrases(out, phrases, result);
     return result;
 }
 

@@ -36,8 +36,15 @@ struct SResult {
 // the form where the content does not. phrases is empty unless the result has no problem.
 SResult ImportBytes(const std::string& bytes, const std::string& name, std::string& phrases);
 
-// Reads the file in, imports it and writes the phrase file out through the atomic writer;
-// nothing is written when there is a problem.
+// Reads the file in and judges it: phrases is the phrase file it becomes, empty with a problem.
+// The window asks where to write only what can be imported.
+SResult ReadInput(const std::string& in, std::string& phrases);
+// Writes what ReadInput made to out through the atomic writer; the problem is CannotWrite when
+// it cannot be written.
+void WritePhrases(const std::string& out, const std::string& phrases, SResult& result);
+
+// Both: reads the file in, imports it and writes the phrase file out; nothing is written when
+// there is a problem.
 SResult ImportFile(const std::string& in, const std::string& out);
 
 // The phrase file an input becomes unless the learner names another: its path with the

@@ -67,6 +67,8 @@ int CSttngs_Gnrl::SetDefault()
     if (rslts::HasSection()) {
         const IntDefault keep[] = {{rslts::kSection, "WhenDropped", rslts::kAsk}};
         WriteDefaults(keep, failure);
+        if (!rslts::WriteResultsFolder(""))
+            LogFatal("%s", failure);
     }
     return 0;
 }

@@ -105,6 +105,7 @@ void CZelPgVal_01::Load()
     Read(*p_ISttngs, kGnrl, "InterfaceLanguage", m_InterfaceLanguage);
     // A section an older program folder may lack: its default then, never a fatal read.
     m_WhenDropped.m_Value = rslts::WhenDropped();
+    m_ResultsFolder = rslts::ResultsFolder();
 }
 
 void CZelPgVal_01::Font()
@@ -120,6 +121,9 @@ void CZelPgVal_01::Store()
     p_ISttngs->WrValue(kGnrl, "InterfaceLanguage", m_InterfaceLanguage.m_Value);
     if (rslts::HasSection())
         p_ISttngs->WrValue(rslts::kSection, "WhenDropped", m_WhenDropped.m_Value);
+    // A folder the settings file could not hold is not stored; the one before stays.
+    if (rslts::HasSection() && !rslts::WriteResultsFolder(m_ResultsFolder))
+        LogMsg("\nCZelPgVal_01::Store(), error, the results folder cannot be stored");
 }
 
 void CZelPgVal_01::AfterStore()

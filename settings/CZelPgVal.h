@@ -8,6 +8,7 @@
 #include "settings/SpeechSettings.h"
 
 #include <memory>
+#include <string>
 
 // A value the window shows as one of count radio buttons or list items, item i standing for
 // the stored value first + i. A stored value that no item stands for shows no item and is
@@ -89,8 +90,8 @@ private:
     const char* m_DefaultFailure;
 };
 
-// General: logging, answer input, interface language, what happens to results never saved
-// (its own section, "KeepRslts"); the font.
+// General: logging, answer input, interface language, what happens to results never saved and
+// the folder results are saved into (their own section, "KeepRslts"); the font.
 class CZelPgVal_01 : public CZelPgVal {
 public:
     CZelPgVal_01();
@@ -102,6 +103,7 @@ public:
     CZelChoice m_KBoard{2};
     CZelChoice m_InterfaceLanguage{3};
     CZelChoice m_WhenDropped{3}; // rslts::kAsk, kSaveIntoFolder, kNeverAsk
+    std::string m_ResultsFolder; // empty: the learner's documents folder is proposed
 
 protected:
     void Store() override;

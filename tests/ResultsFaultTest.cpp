@@ -11,13 +11,17 @@
 #include "tests/Permissions.h"
 #include "texts/CUtltsFile.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
+#include <sys/mount.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -221,5 +225,57 @@ TEST_F(ResultsFaultTest, AReadOnlyProgramOrResultsFolderEndsThePassWithItsLineAn
         if (*c.readOnly)
             before["current.cut"] = m_Reference.at(1);
         EXPECT_EQ(after, before);
+    }
+}
+
+// Save Results As killed at many moments of a large save: the learner's file of that name is
+// the old one or the new one, whole, never a cut mix.
+TEST_F(ResultsFaultTest, AKillDuringALargeSaveLeavesTheTargetOldOrNewWhole)
+{
+    const std::string marks(16u << 20, 'x'), old = "*earlier results\n=kept whole\n";
+    RunPass(marks);
+    WriteFile("Mine/all_1.txt", old);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t pid = fork();
+        for (; pid == 0; m_pFiles->SaveResultsAs(&m_View))
+            m_View.dialogs.saveAnswers.push_back(Path("Mine/all.txt"));
+        usleep(static_cast<useconds_t>(2000 + round * 6100));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        const std::string now = ReadFile("Mine/all_1.txt");
+        EXPECT_TRUE(now == old || now == marks) << "round " << round << ": " << now.size() << " bytes";
+    }
+}
+
+// A save that fails leaves every file as it was, the earlier results of the name too, and says
+// which file and why: a full disk (a tmpfs of 1 MB), a read-only one, a link at a target's name.
+TEST_F(ResultsFaultTest, AFailedSaveLeavesEveryFileAsItWasAndSaysWhichAndWhy)
+{
+    const std::string disk = Path("Disk");
+    fs::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(disk.c_str(), MNT_DETACH); });
+    RunPass("*a small first pass\n=fits\n");
+    RunPass(std::string(20000 * 20, 'x')); // as large as a pass of 20 000 phrases
+    const std::pair<FileProblem, const char*> cases[] = {{FileProblem::NoSpace, "res_2.txt"},
+        {FileProblem::NoPermission, "res_1.txt"}, {FileProblem::LinkRefused, "res_2.txt"}};
+    for (const auto& [problem, file] : cases) {
+        WriteFile("Disk/res_1.txt", "*earlier results\n=of the same name\n");
+        if (problem == FileProblem::NoSpace)
+            WriteFile("Disk/fill", std::string((1u << 20) - (120u << 10), 'x'));
+        if (problem == FileProblem::LinkRefused)
+            fs::create_symlink(Path("Text/Lesson.mix"), disk + "/res_2.txt");
+        if (problem == FileProblem::NoPermission)
+            ::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1m");
+        const auto before = Files(disk);
+        m_View.dialogs.saveAnswers.push_back(disk + "/res.txt");
+        m_pFiles->SaveResultsAs(&m_View);
+        EXPECT_TRUE(Files(disk) == before) << file; // compared whole, reported short
+        const auto& told = m_View.dialogs.problems;
+        EXPECT_EQ(std::count(told.begin(), told.end(), std::make_pair(problem, disk + "/" + file)), 1);
+        ::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT, "size=1m");
+        fs::remove(Path("Disk/fill"));
+        fs::remove(Path("Disk/res_2.txt"));
     }
 }

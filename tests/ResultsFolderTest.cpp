@@ -5,6 +5,7 @@
 #include "platform/PlatFs.h"
 #include "tests/FileTestSupport.h"
 #include "texts/CUtltsFile.h"
+#include "texts/RsltsKeeping.h"
 
 #include <filesystem>
 #include <string>
@@ -119,7 +120,6 @@ TEST_F(ResultsFolderTest, SaveResultsAsAfterThreePassesWritesName1To3)
     fs::create_directories(Path("Mine"));
     m_View.dialogs.saveAnswers.push_back(Path("Mine/food.mix"));
     EXPECT_EQ(m_pFiles->SaveResultsAs(&m_View), 0);
-    EXPECT_EQ(m_View.dialogs.saveInitial, std::vector<std::string>{"Lesson"});
     EXPECT_EQ(m_View.dialogs.lastDefaultExt, "mix");
     EXPECT_EQ(Names("Mine"), (std::vector<std::string>{"food_1.mix", "food_2.mix", "food_3.mix"}));
     for (int k = 1; k <= 3; ++k)
@@ -205,4 +205,28 @@ TEST_F(ResultsFolderTest, SaveResultsAsBeforeAnyFileWasOpenedCopiesNothing)
     EXPECT_EQ(m_pFiles->SaveResultsAs(&m_View), 0);
     EXPECT_TRUE(Names("Mine").empty());
     EXPECT_TRUE(m_View.dialogs.problems.empty());
+}
+
+// The Save dialog proposes a folder of the learner's, with the opened file's name: the results
+// folder of the settings, else the documents folder, else his home; never a folder of the
+// shipped texts, where saved results would stand among the phrase-book's topics.
+TEST_F(ResultsFolderTest, SaveResultsAsProposesAFolderOfTheLearnersNeverTheShippedTexts)
+{
+    OpenAndRunPasses(1);
+    for (const char* dir : {"Mine", "Docs", "Home/Documents", "Home2", "Text/Guide"})
+        fs::create_directories(Path(dir));
+    // The setting, XDG_DOCUMENTS_DIR, HOME, and the folder proposed.
+    const char* const cases[][4] = {{"Mine", "Docs", "Home", "Mine"}, {"", "Docs", "Home", "Docs"},
+        {"", "", "Home", "Home/Documents"}, {"Text/Guide", "Text", "Home2", "Home2"}};
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    for (const auto& c : cases) {
+        ::setenv("XDG_DOCUMENTS_DIR", *c[1] ? Path(c[1]).c_str() : "", 1);
+        ::setenv("HOME", Path(c[2]).c_str(), 1);
+        ASSERT_TRUE(rslts::WriteResultsFolder(*c[0] ? Path(c[0]) : ""));
+        m_View.dialogs.saveInitial.clear();
+        m_pFiles->SaveResultsAs(&m_View); // cancelled
+        EXPECT_EQ(m_View.dialogs.saveInitial, std::vector<std::string>{Path(c[3]) + "/Lesson"});
+    }
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    ::setenv("HOME", home.c_str(), 1);
 }

@@ -219,4 +219,22 @@ TEST_F(TtyBatchTest, AReadOnlyProgramFolderEndsTheStartWithStatus1AndWritesNothi
     EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
 }
 
+// Earlier results (NAME_n.EXT) are replaced only with --replace; else no pass runs, and they are named.
+TEST_F(TtyBatchTest, SaveResultsReplacesEarlierNumberedFilesOnlyWithReplace)
+{
+    WriteFile("two.mix", kTwoPhrases);
+    for (const std::string replace : {"", "--replace "}) {
+        WriteFile("out/r_1.mix", "earlier\n");
+        WriteFile("out/r_12.mix", "older\n");
+        EXPECT_EQ(
+            Run("--mode 0 --direction 0 " + replace + "--save-results out/r.mix two.mix", "x xx"), replace.empty());
+        EXPECT_EQ(ReadFile("out/r_1.mix"), replace.empty() ? "earlier\n" : "*Hello\n=Hallo\n");
+        EXPECT_EQ(m_Out.empty(), replace.empty());
+        EXPECT_EQ(m_Err.find("replaced (give --replace to replace them): " + Path("out/r_1.mix") + ", " +
+                      Path("out/r_12.mix") + "\n") != std::string::npos,
+            replace.empty())
+            << m_Err;
+    }
+}
+
 } // namespace

@@ -10,8 +10,10 @@
 #include "texts/FileCoding.h"
 #include "texts/IFileView.h"
 #include "texts/ISmrtFile.h"
+#include "texts/RsltsKeeping.h"
 #include "texts/SmrtFileOps.h"
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -317,8 +319,12 @@ int CUtltsFile::SaveResultsAs(IFileView* view)
         LogMsg("\nCUtltsFile::SaveResultsAs(), error, view == 0");
         return 0;
     }
+    // A folder of the learner's is proposed, never the opened file's: results saved beside a
+    // shipped topic would stand among the topics.
+    const std::string folder = rslts::ProposedFolder(view->Dialogs());
+    const std::string initial = folder.empty() ? m_FileNameNoExt.str() : folder + "/" + m_FileNameNoExt.str();
     std::string chosen;
-    if (!view->Dialogs().AskSavePath("mix", m_FileNameNoExt.c_str(), kFilter, chosen))
+    if (!view->Dialogs().AskSavePath("mix", initial.c_str(), kFilter, chosen))
         return 0;
     chosen = plat::NormalizeSeparators(chosen);
     std::string dir, name;
@@ -352,6 +358,18 @@ int CUtltsFile::SaveResultsAs(IFileView* view)
         return 0;
     }
     if (g_pIItrtnSrvc->SaveRslts() != 0)
-        view->Dialogs().ShowFileProblem(FileProblem::CannotSave, dir.c_str());
+        TellCopyFailure(view->Dialogs(), dir);
     return 0;
+}
+
+void CUtltsFile::TellCopyFailure(IFileDialogs& dialogs, const std::string& dir)
+{
+    const SCopyFailure& f = m_CopyFailure;
+    const int e = f.error;
+    const FileProblem problem = f.path.empty()     ? FileProblem::CannotSave
+        : e == ENOSPC || e == EDQUOT || e == EFBIG ? FileProblem::NoSpace
+        : e == EACCES || e == EPERM || e == EROFS  ? FileProblem::NoPermission
+        : e == ELOOP                               ? FileProblem::LinkRefused
+                                                   : FileProblem::CannotSave;
+    dialogs.ShowFileProblem(problem, problem == FileProblem::CannotSave ? dir.c_str() : f.path.c_str());
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class IFileDialogs;
 class IFileView;
 class ISmrtFile;
 
@@ -79,10 +80,19 @@ private:
         std::string from;
         std::string to;
     };
+    // Why the last CopyFromDirToDir failed: the file it could not write and the system's
+    // error; an empty path when it did not fail so.
+    struct SCopyFailure {
+        std::string path;
+        int error = 0;
+    };
 
     int SetField(CPathField& field, const char* s, const char* op);
     int OpenChosenFile(IFileView& view, const char* initialPath);
     void SetCaption(IFileView& view);
+    // The message of a save that failed: the file and the reason where these are known, else
+    // the folder.
+    void TellCopyFailure(IFileDialogs& dialogs, const std::string& dir);
     void ShowFile(IFileView& view, ISmrtFile& file);
     // What CopyFromDirToDir writes: the files of srcDir in pass order, each with its target.
     // False when a target does not fit or the base name or extension would leave dstDir.
@@ -104,4 +114,5 @@ private:
     CPathField m_CurrentFileName;
     plat::CCriticalSection m_CurrentLock; // the writes of m_CurrentFileName and its copies
     CNxtPrFlSrvc m_NxtPrFl;
+    SCopyFailure m_CopyFailure;
 };

@@ -8,9 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,42 +75,20 @@ std::string WithSeparator(const char* folder)
     return dir;
 }
 
-// Copies one file; the target is opened without following a link, so that a link placed in
-// the chosen folder cannot make the copy write elsewhere. 0, 1 when a file cannot be opened,
-// 2 when the copy fails on the way (the cut target is removed).
-int CopyOneFile(const std::string& from, const std::string& to)
+// Where a copy is written before it takes its name: a hidden name beside the target, so that a
+// save that fails half-way has replaced nothing.
+std::string StagedName(const std::string& to)
 {
-    std::FILE* in = std::fopen(from.c_str(), "rb");
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    std::FILE* out = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
-    if (!in || !out) {
-        if (in)
-            std::fclose(in);
-        if (out)
-            std::fclose(out);
-        else if (fd >= 0)
-            ::close(fd);
-        return 1;
-    }
-    char buf[64 * 1024];
-    bool ok = true;
-    for (;;) {
-        const std::size_t n = std::fread(buf, 1, sizeof buf, in);
-        if (n > 0 && std::fwrite(buf, 1, n, out) != n) {
-            ok = false;
-            break;
-        }
-        if (n < sizeof buf)
-            break;
-    }
-    ok = ok && !std::ferror(in);
-    std::fclose(in);
-    ok = (std::fclose(out) == 0) && ok;
-    if (!ok) {
-        ::unlink(to.c_str());
-        return 2;
-    }
-    return 0;
+    const std::size_t slash = to.rfind('/');
+    return to.substr(0, slash + 1) + "." + to.substr(slash + 1) + ".new";
+}
+
+constexpr std::size_t kStagedExtra = 5; // "." and ".new"
+
+// A failure that tells of the disk rather than of the target's name.
+bool IsWriteError(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO;
 }
 } // namespace
 
@@ -181,7 +157,7 @@ bool CUtltsFile::PlanCopy(const char* srcDir, const char* dstDir, const char* ba
     const std::string dst = WithSeparator(dstDir);
     for (std::size_t k = 0; k < files.size(); ++k) {
         std::string to = dst + baseName + "_" + std::to_string(k + 1) + "." + ext;
-        if (to.size() >= plat::kMaxPath)
+        if (to.size() + kStagedExtra >= plat::kMaxAtomicPath)
             return false;
         plan.push_back(CopyStep{files[k], std::move(to)});
     }
@@ -190,6 +166,7 @@ bool CUtltsFile::PlanCopy(const char* srcDir, const char* dstDir, const char* ba
 
 int CUtltsFile::CopyFromDirToDir(const char* srcDir, const char* dstDir, const char* baseName, const char* ext)
 {
+    m_CopyFailure = SCopyFailure();
     std::vector<CopyStep> plan;
     bool listed = true;
     const bool fits = PlanCopy(srcDir, dstDir, baseName, ext, plan, listed);
@@ -199,20 +176,47 @@ int CUtltsFile::CopyFromDirToDir(const char* srcDir, const char* dstDir, const c
         LogMsg("\nCUtltsFile::CopyFromDirToDir(), error, target path too long");
         return 1;
     }
+    // Every copy is first written whole under its staged name; only when all were written do
+    // they take their names, each by a rename. A failure (a full disk) leaves every file of the
+    // folder as it was, and a crash leaves each target old or new, never cut.
+    std::vector<CopyStep> staged;
+    const auto fail = [&](const std::string& path, int error, bool opening) {
+        if (opening)
+            LogMsg("\nCUtltsFile::CopyFromDirToDir(), error, m_in = ....== NULL)");
+        else
+            LogMsg("\nCUtltsFile::CopyFromDirToDir(), error, writing [%s]", path.c_str());
+        for (const CopyStep& s : staged)
+            ::unlink(s.from.c_str());
+        m_CopyFailure = SCopyFailure{path, error};
+        return 1;
+    };
     for (const CopyStep& step : plan) {
         struct stat a, b;
-        // Saving into the results folder itself: a file copied onto itself would be emptied.
-        if (::stat(step.from.c_str(), &a) == 0 && ::stat(step.to.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-            a.st_ino == b.st_ino)
+        const bool exists = ::lstat(step.to.c_str(), &b) == 0;
+        // Saving into the results folder itself: the file is already there.
+        if (exists && ::stat(step.from.c_str(), &a) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino)
             continue;
-        const int rc = CopyOneFile(step.from, step.to);
-        if (rc == 1) {
-            LogMsg("\nCUtltsFile::CopyFromDirToDir(), error, m_in = ....== NULL)");
-            return 1;
+        // A link placed at a target's name is never written through, nor replaced.
+        if (exists && S_ISLNK(b.st_mode))
+            return fail(step.to, ELOOP, true);
+        if (exists && !S_ISREG(b.st_mode))
+            return fail(step.to, EISDIR, true);
+        std::string bytes;
+        if (!plat::ReadFileWhole(step.from, bytes))
+            return fail(step.from, errno, true);
+        const std::string stage = StagedName(step.to);
+        if (!plat::WriteFileAtomic(stage, bytes)) {
+            const int error = errno;
+            return fail(step.to, error, !IsWriteError(error));
         }
-        if (rc == 2) {
-            LogMsg("\nCUtltsFile::CopyFromDirToDir(), error, writing [%s]", step.to.c_str());
-            return 1;
+        staged.push_back(CopyStep{stage, step.to});
+    }
+    for (std::size_t k = 0; k < staged.size(); ++k) {
+        if (::rename(staged[k].from.c_str(), staged[k].to.c_str()) != 0) {
+            // Past the first rename some files were replaced: no reason that says none was.
+            const int error = k == 0 ? errno : 0;
+            staged.erase(staged.begin(), staged.begin() + static_cast<std::ptrdiff_t>(k));
+            return fail(staged.front().to, error, false);
         }
     }
     return 0;

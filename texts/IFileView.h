@@ -4,6 +4,7 @@
 
 #include "platform/PlatUtf8.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ enum class FileProblem {
     CannotOpen,  // the picked file cannot be read (removed, no permission, a folder)
     CannotSave,  // the results cannot be written into the chosen folder
     PathTooLong, // the path does not fit its field and is refused
+    // A results file cannot be written, and no file was changed (the path is the file's):
+    NoSpace,      // the disk is full
+    NoPermission, // writing is not permitted
+    LinkRefused,  // a link stands at its name; links are never written through
 };
 
 // The learner's answer when results never saved would go.
@@ -23,8 +28,10 @@ public:
     // The Open dialog, starting at initialPath; true with the chosen full path, false when
     // cancelled. filter is "Mix- Files (*.mix)|*.mix|...||".
     virtual bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) = 0;
-    // The Save dialog with its own overwrite prompt for the chosen name; true with the full
-    // path (the default extension added when none was typed), false when cancelled.
+    // The Save dialog of the results, starting at initialName (a name, or a folder and a name);
+    // true with the full path (the default extension added when none was typed), false when
+    // cancelled. It asks nothing about the chosen name: the files written are numbered after
+    // it, and the caller asks about those (ConfirmOverwrite).
     virtual bool AskSavePath(const char* defaultExt, const char* initialName, const char* filter, std::string& path) = 0;
     // Saving numbers the results name_1.ext, name_2.ext ...: before any of these existing files
     // is replaced the learner confirms; false leaves everything as it is.
@@ -45,6 +52,14 @@ public:
     {
         (void)folder;
         return false;
+    }
+    // The learner's documents folder, proposed for saved results when the settings name none;
+    // the window asks the desktop.
+    virtual std::string DocumentsFolder()
+    {
+        const char* xdg = std::getenv("XDG_DOCUMENTS_DIR");
+        const char* home = std::getenv("HOME");
+        return xdg && *xdg ? std::string(xdg) : home && *home ? std::string(home) + "/Documents" : std::string();
     }
     // The results never saved at the last end of the program were kept in this folder.
     virtual void ShowKeptResults(const char* folder) { (void)folder; }

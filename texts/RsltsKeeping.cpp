@@ -12,6 +12,8 @@
 #include "texts/IUtltsFile.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sys/stat.h>
@@ -58,27 +60,22 @@ std::string MakeStampedDir(std::string root)
     return std::string();
 }
 
-std::string ReadFolder()
-{
-    char folder[DB_VALUE_SIZE] = {};
-    if (!g_pIDbVars || g_pIDbVars->TryRdVal(kSection, "Folder", PAR_TYPE_STRING_ANY, folder) != 0)
-        return std::string();
-    folder[DB_VALUE_SIZE - 1] = '\0';
-    return folder;
-}
-
 void StoreFolder(const std::string& folder)
 {
-    char value[DB_VALUE_SIZE] = {};
-    std::strncpy(value, folder.c_str(), DB_VALUE_SIZE - 1);
-    g_pIDbVars->WrVal(kSection, "Folder", PAR_TYPE_STRING_ANY, value);
-    g_pIDbVars->Save(kSection);
+    if (WriteResultsFolder(folder))
+        g_pIDbVars->Save(kSection);
+}
+
+std::string RealPath(const std::string& path)
+{
+    char real[PATH_MAX];
+    return !path.empty() && ::realpath(path.c_str(), real) ? std::string(real) : std::string();
 }
 
 // The setting's way: the results saved into the folder chosen once; false when they were not.
 bool SaveIntoChosenFolder(IFileDialogs& dialogs)
 {
-    std::string folder = ReadFolder();
+    std::string folder = ResultsFolder();
     if (folder.empty()) {
         if (!dialogs.AskResultsFolder(folder) || folder.empty())
             return false;
@@ -96,6 +93,41 @@ bool SaveIntoChosenFolder(IFileDialogs& dialogs)
     return true;
 }
 } // namespace
+
+std::string ResultsFolder()
+{
+    char folder[DB_VALUE_SIZE] = {};
+    if (!g_pIDbVars || g_pIDbVars->TryRdVal(kSection, "Folder", PAR_TYPE_STRING_ANY, folder) != 0)
+        return std::string();
+    folder[DB_VALUE_SIZE - 1] = '\0';
+    return folder;
+}
+
+bool WriteResultsFolder(const std::string& folder)
+{
+    if (!g_pIDbVars || !HasSection() || folder.size() > DB_MAX_STR_VAL)
+        return false;
+    char value[DB_VALUE_SIZE] = {};
+    std::strncpy(value, folder.c_str(), DB_VALUE_SIZE - 1);
+    return g_pIDbVars->WrVal(kSection, "Folder", PAR_TYPE_STRING_ANY, value) == 0;
+}
+
+std::string ProposedFolder(IFileDialogs& dialogs)
+{
+    const std::string texts = RealPath(PrgrmDir() + "/Text");
+    const char* home = std::getenv("HOME");
+    for (std::string folder : {ResultsFolder(), dialogs.DocumentsFolder(), std::string(home ? home : "")}) {
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        const std::string real = RealPath(folder);
+        if (real.empty() || !plat::IsDirectory(real))
+            continue;
+        if (!texts.empty() && (real == texts || real.compare(0, texts.size() + 1, texts + "/") == 0))
+            continue;
+        return folder;
+    }
+    return std::string();
+}
 
 int WhenDropped()
 {

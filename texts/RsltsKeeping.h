@@ -5,6 +5,7 @@
 
 #include <string>
 
+class IFileDialogs;
 class IFileView;
 
 namespace rslts {
@@ -20,6 +21,17 @@ int WhenDropped();
 // Whether the settings hold the section (an older program folder that could not be given it
 // has none).
 bool HasSection();
+
+// "KeepRslts"/"Folder": the folder results are saved into, chosen once on the settings' General
+// page or when they are always saved there; empty when none was chosen.
+std::string ResultsFolder();
+// Writes it into the settings (saved with them at the end); false when it cannot be stored.
+bool WriteResultsFolder(const std::string& folder);
+
+// The folder Save Results As proposes: the results folder of the settings, else the learner's
+// documents folder, else his home; never one of the program's shipped texts (Text/), where the
+// saved results would stand among the phrase-book's topics. Empty when none exists.
+std::string ProposedFolder(IFileDialogs& dialogs);
 
 // Before a command empties the results folder: true when it may go on (nothing unsaved, saved
 // or discarded), false when the learner cancelled. A cancelled or failed save asks again.

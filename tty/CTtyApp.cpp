@@ -509,9 +509,10 @@ bool CTtyApp::AskSavePath(const char* defaultExt, const char* initialName, const
 
 bool CTtyApp::ConfirmOverwrite(const std::vector<std::string>& existing)
 {
-    std::string answer;
-    const long long n = static_cast<long long>(existing.size());
-    const std::string label = LclCount(n, "file exists, replace it?|files exist, replace them?", LANGUAGE_ENGLISH) + " (y/n)";
+    std::string answer, names;
+    for (const std::string& e : existing)
+        names += (names.empty() ? "" : ", ") + e.substr(e.rfind('/') + 1);
+    const std::string label = names + (existing.size() > 1 ? " exist" : " exists") + ", replace? (y/n)";
     return Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
 }
 
@@ -562,6 +563,11 @@ void CTtyApp::ShowFileProblem(FileProblem problem, const char* path)
     case FileProblem::CannotOpen: Say("Cannot open " + where); break;
     case FileProblem::CannotSave: Say("Cannot save the results to " + where); break;
     case FileProblem::PathTooLong: Say("The path is too long: " + where); break;
+    case FileProblem::NoSpace:
+    case FileProblem::NoPermission:
+    case FileProblem::LinkRefused:
+        Say("Cannot save the results to " + where + ": " + SaveFailureReason(problem));
+        break;
     }
 }
 

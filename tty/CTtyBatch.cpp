@@ -9,6 +9,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "platform/PlatEvent.h"
+#include "platform/PlatFs.h"
 #include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
@@ -39,19 +40,55 @@ bool CTtyBatch::AskSavePath(const char* defaultExt, const char*, const char*, st
     return true;
 }
 
-// The script asked for this name; replacing what lies there is what it wants.
-bool CTtyBatch::ConfirmOverwrite(const std::vector<std::string>&)
+// Earlier results of the name given are replaced only with --replace.
+bool CTtyBatch::ConfirmOverwrite(const std::vector<std::string>& existing)
 {
-    return true;
+    if (m_Replace)
+        return true;
+    std::string names;
+    for (const std::string& e : existing)
+        names += (names.empty() ? "" : ", ") + e;
+    std::fprintf(stderr,
+        "lexido-tty: these files exist already and would be replaced (give --replace to replace them): %s\n",
+        names.c_str());
+    m_Problem = true;
+    return false;
 }
 
 void CTtyBatch::ShowFileProblem(FileProblem problem, const char* path)
 {
-    const char* what = problem == FileProblem::CannotOpen   ? "cannot open"
-                       : problem == FileProblem::CannotSave ? "cannot save the results to"
-                                                            : "path too long:";
-    std::fprintf(stderr, "lexido-tty: %s %s\n", what, path ? path : "");
+    const char* what = problem == FileProblem::CannotOpen ? "cannot open"
+        : problem == FileProblem::PathTooLong             ? "path too long:"
+                                                          : "cannot save the results to";
+    const char* why = SaveFailureReason(problem);
+    std::fprintf(stderr, "lexido-tty: %s %s%s%s\n", what, path ? path : "", why ? ": " : "", why ? why : "");
     m_Problem = true;
+}
+
+std::vector<std::string> CTtyBatch::EarlierResults() const
+{
+    std::string dir, name = m_SavePath;
+    const std::size_t slash = name.rfind('/');
+    if (slash != std::string::npos) {
+        dir = name.substr(0, slash + 1);
+        name = name.substr(slash + 1);
+    }
+    std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        name += ".mix"; // as the Save dialog adds its default extension
+        dot = name.rfind('.');
+    }
+    const std::string base = name.substr(0, dot) + "_", ext = name.substr(dot);
+    std::vector<std::string> names, earlier;
+    plat::ListDir(dir, "*", names);
+    for (const std::string& n : names) {
+        const std::size_t digits = n.size() - base.size() - ext.size();
+        if (n.size() > base.size() + ext.size() && n.compare(0, base.size(), base) == 0 &&
+            n.compare(n.size() - ext.size(), ext.size(), ext) == 0 &&
+            n.find_first_not_of("0123456789", base.size()) == base.size() + digits)
+            earlier.push_back(dir + n);
+    }
+    return earlier;
 }
 
 void CTtyBatch::PrintScreen()
@@ -123,6 +160,13 @@ int CTtyBatch::Run(const Options& options)
     const std::string startDir = getcwd(cwd, sizeof cwd) ? cwd : ".";
     m_OpenPath = AbsolutePath(options.file, startDir);
     m_SavePath = AbsolutePath(options.saveResults, startDir);
+    m_Replace = options.replace;
+    // Refused before the first pass, so that a script's passes are not run for nothing.
+    if (!options.saveResults.empty()) {
+        const std::vector<std::string> earlier = EarlierResults();
+        if (!earlier.empty() && !ConfirmOverwrite(earlier))
+            return 1;
+    }
 
     CTtyView view(*this, [] {});
     if (!Install(view))

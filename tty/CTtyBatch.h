@@ -11,6 +11,8 @@
 #include <atomic>
 #include <cstdio>
 #include <mutex>
+#include <string>
+#include <vector>
 
 namespace tty {
 
@@ -18,7 +20,8 @@ class CTtyBatch : public IFileDialogs, private ITimeOutObserver {
 public:
     CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
     // The exit code: 0 when the passes ran and the results were saved as asked, 1 when the file
-    // could not be opened or the results could not be saved.
+    // could not be opened, the results could not be saved or would replace earlier ones
+    // without --replace.
     int Run(const Options& options);
 
     bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
@@ -35,11 +38,14 @@ private:
     void PrintScreen();
     int NextKey();
     void StartFirstPass(int mode);
+    // The files of the save path's folder named as its results would be (NAME_n.EXT).
+    std::vector<std::string> EarlierResults() const;
 
     std::FILE* m_In;
     std::FILE* m_Out;
     std::string m_OpenPath;
     std::string m_SavePath;
+    bool m_Replace = false;
     bool m_Problem = false;
     std::atomic<bool> m_InputEnded{false};
     std::mutex m_ScriptLock; // the script and the printing, shared with the time-out waits

@@ -10,6 +10,17 @@
 
 namespace tty {
 
+const char* SaveFailureReason(FileProblem problem)
+{
+    switch (problem) {
+    case FileProblem::NoSpace: return "the disk is full (no file was changed)";
+    case FileProblem::NoPermission: return "writing is not permitted here (no file was changed)";
+    case FileProblem::LinkRefused:
+        return "a link stands at this name, and links are not written through (no file was changed)";
+    default: return nullptr;
+    }
+}
+
 CTtyView::CTtyView(IFileDialogs& dialogs, std::function<void()> wake)
     : m_Dialogs(dialogs), m_Wake(std::move(wake))
 {

@@ -14,6 +14,10 @@
 
 namespace tty {
 
+// Why a save of the results failed, for the three failures that say why ("the disk is full (no
+// file was changed)"); null for the others.
+const char* SaveFailureReason(FileProblem problem);
+
 class CTtyView : public IScrnView, public plat::IWindow, public IFileView {
 public:
     // wake is called (from any thread) after a repaint request or a message was queued.

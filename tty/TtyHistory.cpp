@@ -19,13 +19,11 @@ std::string Num(int n) { return LclNumber(n, LANGUAGE_ENGLISH); }
 
 void PrintFiles(const std::vector<hist::SPassRecord>& records, std::FILE* out)
 {
-    std::fprintf(out, "%-10s  %6s  %5s  %s
-", "Last date", "Passes", "Known", "File");
+    std::fprintf(out, "%-10s  %6s  %5s  %s\n", "Last date", "Passes", "Known", "File");
     for (const hist::SFileSummary& row : hist::SummariseFiles(records)) {
         // No pass of the file went to its end: nothing is known of it.
         const std::string known = row.knownPercent < 0 ? "-" : std::to_string(row.knownPercent) + "%";
-        std::fprintf(out, "%-10s  %6s  %5s  %s
-", hist::FormatTime(row.last, false).c_str(), Num(row.passes).c_str(),
+        std::fprintf(out, "%-10s  %6s  %5s  %s\n", hist::FormatTime(row.last, false).c_str(), Num(row.passes).c_str(),
             known.c_str(), row.file.c_str());
     }
 }
@@ -34,8 +32,7 @@ void PrintPasses(const std::vector<hist::SPassRecord>& passes, std::FILE* out)
 {
     std::fprintf(out, "%-16s  %4s  %9s  %9s  %5s  %6s\n", "Ended", "Mode", "Direction", "Iteration", "Shown", "Marked");
     for (const hist::SPassRecord& r : passes)
-        std::fprintf(out, "%-16s  %4d  %9d  %9s  %5s  %6s%s
-", hist::FormatTime(r.time, true).c_str(), r.mode,
+        std::fprintf(out, "%-16s  %4d  %9d  %9s  %5s  %6s%s\n", hist::FormatTime(r.time, true).c_str(), r.mode,
             r.direction, Num(r.iteration).c_str(), Num(r.shown).c_str(), Num(r.marked).c_str(),
             r.completed ? "" : "  stopped");
 }

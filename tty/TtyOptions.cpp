@@ -25,7 +25,7 @@ bool ParseInt(const char* text, int low, int high, int& value)
 
 const char* Usage()
 {
-    return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
+    return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT [--replace]] [FILE]\n"
            "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
            "       lexido-tty --history [FILE]\n"
            "       lexido-tty --import IN OUT.mix\n"
@@ -39,6 +39,8 @@ const char* Usage()
            "passes over FILE with the keys read from standard input, printing the screen at every\n"
            "key wait followed by a line holding a form feed; in the time-out modes every wait\n"
            "prints the screen and takes the next byte as the key pressed during it.\n"
+           "--save-results saves the results of pass n as DIR/NAME_n.EXT; where such files exist\n"
+           "already it refuses before the first pass, unless --replace is given.\n"
            "--speak-to writes the speech of TEXT in the language CODE (en, fr, de, ru, ...)\n"
            "as a WAV file and ends.\n"
            "--history prints every file practised with its last date and share of known phrases,\n"
@@ -62,6 +64,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.help = true;
         } else if (!std::strcmp(arg, "--version")) {
             options.version = true;
+        } else if (!std::strcmp(arg, "--replace")) {
+            options.replace = true;
         } else if (!std::strcmp(arg, "--history")) {
             options.history = true;
         } else if (!std::strcmp(arg, "--mode")) {
@@ -107,6 +111,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             error = "only one FILE";
             return false;
         }
+    }
+    if (options.replace && options.saveResults.empty()) {
+        error = "--replace is for --save-results";
+        return false;
     }
     if (!options.speakTo.empty() && options.language.empty()) {
         error = "--speak-to needs --language CODE";

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of the terminal front-end:
-//   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
+//   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT [--replace]] [FILE]
 //   lexido-tty --speak-to FILE.wav --language CODE TEXT
 //   lexido-tty --history [FILE]
 //   lexido-tty --import IN OUT.mix
@@ -15,6 +15,7 @@ struct Options {
     int direction = -1; // 0 or 1; -1 keeps the stored direction
     std::string file;     // with --speak-to: the TEXT to say
     std::string saveResults;
+    bool replace = false; // --save-results may replace earlier DIR/NAME_n.EXT files
     bool help = false;
     std::string speakTo;  // the WAV file the speech of the text goes to; empty: no speech
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)

@@ -1,13 +1,16 @@
 #include "settings/sheet/CZelPrprtPages.h"
 
+#include "config/DbTypes.h"
 #include "locale/ILocal.h"
 #include "settings/sheet/CZelTmOutBox.h"
 #include "settings/sheet/ZelText.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -62,6 +65,17 @@ CZelPrprtPg_01::CZelPrprtPg_01(QWidget* parent)
     QVBoxLayout* dv = Column(dropped);
     for (int item = 0; item < 3; ++item)
         dv->addWidget(m_WhenDropped.Add(1101 + item, 116 + item, dropped));
+    // The folder Save Results As proposes, and the one results are always saved into.
+    QLabel* folderLabel = Label(1104, 303, dropped);
+    m_ResultsFolder = new QLineEdit(dropped);
+    m_ResultsFolder->setObjectName("1105");
+    m_ResultsFolder->setPlaceholderText(ZelText(304));
+    m_ResultsFolder->setMaxLength(DB_MAX_STR_VAL);
+    folderLabel->setBuddy(m_ResultsFolder);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderLabel);
+    folderRow->addWidget(m_ResultsFolder, 1);
+    dv->addLayout(folderRow);
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(logging);
@@ -81,6 +95,7 @@ void CZelPrprtPg_01::DataToControls()
     ShowItem(m_KBoard, m_Val.m_KBoard.Shown());
     ShowItem(m_Language, m_Val.m_InterfaceLanguage.Shown());
     m_WhenDropped.Show(m_Val.m_WhenDropped.Shown());
+    m_ResultsFolder->setText(QFile::decodeName(QByteArray::fromStdString(m_Val.m_ResultsFolder)));
 }
 
 void CZelPrprtPg_01::ControlsToData()
@@ -89,6 +104,7 @@ void CZelPrprtPg_01::ControlsToData()
     m_Val.m_KBoard.Pick(PickedItem(m_KBoard));
     m_Val.m_InterfaceLanguage.Pick(PickedItem(m_Language));
     m_Val.m_WhenDropped.Pick(m_WhenDropped.Picked());
+    m_Val.m_ResultsFolder = QFile::encodeName(m_ResultsFolder->text().trimmed()).toStdString();
 }
 
 void CZelPrprtPg_01::OnButtonFont() { m_Val.Font(); }

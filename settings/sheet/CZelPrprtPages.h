@@ -5,9 +5,11 @@
 #include "settings/sheet/CZelPrprtPg.h"
 
 class CZelTmOutBox;
+class QLineEdit;
 
 // General (template 103): logging, answer input, interface language, results never saved
-// (1100: ask 1101, save into a folder 1102, never ask 1103), the font.
+// (1100: ask 1101, save into a folder 1102, never ask 1103) and the folder of saved results
+// (1105, its label 1104), the font.
 class CZelPrprtPg_01 : public CZelPrprtPg {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ private:
     CZelRadios m_WhenDropped;
     QComboBox* m_KBoard;
     QComboBox* m_Language;
+    QLineEdit* m_ResultsFolder;
 };
 
 // View Mode (template 104): direction, and the ten modes as one choice.

@@ -196,6 +196,7 @@ private slots:
         QVERIFY(QString::fromStdString(folder.dialogs.importOutcomes.back()).startsWith("The file is of no known form"));
         QVERIFY(!QFile::exists(folder.Path("Text/list.mix")));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
+        QCOMPARE(folder.dialogs.saveAnswers.size(), std::size_t(1)); // judged before a save dialog
     }
 
     void pageDownShowsTheNextPartOfTheOpenedFile()

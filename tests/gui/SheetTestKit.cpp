@@ -15,7 +15,7 @@ const Ctl kControls[] = {
     {0, 1055, kGroup, 56},  {0, 1009, kRadio, 57},  {0, 1010, kRadio, 58},  {0, 1056, kLabel, 59},
     {0, 1016, kList, 0},    {0, 1004, kButton, 64}, {0, 1057, kLabel, 60},  {0, 1017, kList, 0},
     {0, 1001, kButton, 66}, {0, 1100, kGroup, 115}, {0, 1101, kRadio, 116}, {0, 1102, kRadio, 117},
-    {0, 1103, kRadio, 118},
+    {0, 1103, kRadio, 118}, {0, 1104, kLabel, 303},
     {1, 1057, kGroup, 69},  {1, 1058, kGroup, 12},  {1, 1007, kRadio, 13},  {1, 1008, kRadio, 14},
     {1, 1059, kGroup, 70},  {1, 1060, kGroup, 71},  {1, 1061, kGroup, 72},  {1, 1062, kGroup, 73},
     {1, 1063, kGroup, 74},  {1, 1090, kRadio, 16},  {1, 1091, kRadio, 17},  {1, 1094, kRadio, 20},

@@ -4,11 +4,13 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSessionEnd.h"
+#include "app/CViewDialogs.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "resources/Resources.h"
 
 #include <QDir>
+#include <QtWidgets>
 #include <QtTest>
 
 #include <csignal>
@@ -104,6 +106,42 @@ private slots:
         QCOMPARE(folder.dialogs.asked, (std::vector<std::pair<int, int>>{{1, 1}}));
         QCOMPARE(folder.quitCode, 0);
         QCOMPARE(folder.Read("out/kept_1.mix"), QByteArray("*Bread\n=Brot\n"));
+    }
+
+    // The question comes up while the learner drills: Space and the letters press none of its
+    // buttons, Enter and Escape press Cancel.
+    void theQuestionTakesNoKeyMeantForTheDrill()
+    {
+        const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_Space, ""}, {Qt::Key_S, ""}, {Qt::Key_D, ""},
+            {Qt::Key_Return, "Cancel"}, {Qt::Key_Enter, "Cancel"}, {Qt::Key_Escape, "Cancel"}};
+        for (const auto& [key, pressed] : keys) {
+            const std::unique_ptr<QMessageBox> box = CViewDialogs::MakeUnsavedBox(nullptr, 1, 1);
+            box->show();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box.get(), key);
+            QCOMPARE(box->clickedButton() ? box->clickedButton()->objectName() : QString(), pressed);
+        }
+    }
+
+    // Save Results As opens at the folder proposed and asks nothing about the name chosen: the
+    // files written are numbered after it, and the question before replacing names those.
+    void theSaveDialogOpensAtTheProposedFolderWithoutAQuestionOfItsOwn()
+    {
+        QTemporaryDir docs;
+        QFileDialog* shown = nullptr;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if ((shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))) {
+                poll.stop();
+                shown->reject();
+                QCOMPARE(shown->directory().absolutePath(), docs.path());
+                QVERIFY(shown->testOption(QFileDialog::DontConfirmOverwrite));
+            }
+        });
+        poll.start(10);
+        std::string path;
+        QVERIFY(!CViewDialogs(nullptr).AskSavePath(
+            "mix", QFile::encodeName(docs.path() + "/Lesson").constData(), "", path));
+        QVERIFY(shown);
     }
 
     // Exit without a question: nothing unsaved, or the setting says so.

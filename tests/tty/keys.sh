@@ -28,8 +28,9 @@ table=(
     "Space#| Phrase 2 of 32 · 2 marked · pass 1"
     "BSpace#| Phrase 2 of 32 · 1 marked · pass 1 · Mark"
     "Escape#| next iteration possible#$topic · pass 1 stopped after 2 of 32 phrases, 1 marked. F6 drills"
-    "C-s#Save results as: ${topic%.mix}_"
+    "C-s#Save results as: $dir/${topic%.mix}_"
 )
+export XDG_DOCUMENTS_DIR="$dir" # the documents folder Ctrl+S proposes
 start
 expect "F1: keys"
 for row in "${table[@]}"; do

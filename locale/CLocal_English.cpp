@@ -171,6 +171,11 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    {420, "The pass could not start: the system is short of resources. Close some programs and try again."},
+    {421, "%1 holds no phrase: there is nothing to practise."},
+    {422, "Results saved: %1"},
+    {423, "There are no results to save yet: run a pass first."},
+    {424, "No voice for \"%1\": the language stays as it was."},
 };
 
 const CLclTextTable& Table()

@@ -17,8 +17,9 @@ namespace tty {
 class CTtyBatch : public IFileDialogs, private ITimeOutObserver {
 public:
     CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
-    // The exit code: 0 when the passes ran and the results were saved as asked, 1 when the file
-    // could not be opened or the results could not be saved.
+    // The exit code: 0 when the passes ran (a file without phrases, said on standard error,
+    // too) and the results were saved as asked, 1 when the file could not be opened, a pass
+    // could not start or the results could not be saved.
     int Run(const Options& options);
 
     bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
@@ -33,7 +34,7 @@ private:
     void ShowScreenAndPutKey();
     void PrintScreen();
     int NextKey();
-    void StartFirstPass(int mode);
+    int StartFirstPass(int mode); // 0, or nonzero when the pass could not start
 
     std::FILE* m_In;
     std::FILE* m_Out;

@@ -89,8 +89,7 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
 
     m_Note = new QLabel(this);
     m_Note->setObjectName("SpeechNote");
-    m_Note->setWordWrap(true);
-    m_Note->hide();
+    m_Note->setWordWrap(true); // empty until a typed code finds no voice
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(grid);
@@ -139,7 +138,7 @@ void CZelPrprtPg_07_Speech::TakeTyped(QComboBox* list)
     if (item >= 0) {
         list->setCurrentIndex(item);
         list->setEditText(list->itemText(item));
-        m_Note->hide();
+        m_Note->clear();
         return;
     }
     // No voice says it: the language stays, and the note says why.
@@ -148,5 +147,4 @@ void CZelPrprtPg_07_Speech::TakeTyped(QComboBox* list)
     const std::string note =
         FillText(g_pILocal ? g_pILocal->GetText(424) : nullptr, {ToCodePage(typed, cp).toStdString()});
     m_Note->setText(FromCodePage(note.c_str(), cp));
-    m_Note->show();
 }

@@ -30,8 +30,7 @@ protected:
         g_pIDbVars->WrVal("Gnrl", "Logging", PAR_TYPE_INT, &one);
     }
 
-    // Loads a database of the one file T.cfg and expects the process to end with the log line
-    // (and on standard error what the matcher takes).
+    // Loads a database of the one file T.cfg and expects the process to end with the log line.
     void ExpectLoadFails(const std::string& cfg, const std::string& logLine,
                          const ::testing::Matcher<const std::string&>& told = ::testing::ContainsRegex(""))
     {

@@ -175,8 +175,7 @@ TEST_F(PassDriverTest, AMissingProgramEndsTheProcessFromTheWorker)
     EXPECT_EQ(Log(), "entry into proc CThrdAp::ThreadFunc()\nCThrdAp::CreateIBsPrgr(), Error after g_pILsnAFc->Create_IBsPrgr()");
 }
 
-// A pass whose thread the system refuses is a failure: logged, no worker left, nothing run; the
-// next start that gets its thread runs as usual.
+// A refused thread fails the pass: logged, no worker left, nothing run; the next start runs.
 TEST_F(PassDriverTest, APassWhoseThreadCannotStartIsAFailureAndLeavesNoWorker)
 {
     for (const auto& [start, op] : {std::pair{+[] { return g_pIMfcCmmnProc->StartFirstItrtn(); }, "StartFirstItrtn"},

@@ -7,6 +7,7 @@
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
+#include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "config/DbTypes.h"
@@ -24,6 +25,7 @@
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
 
+#include <QStatusBar>
 
 namespace {
 // The handler names of the Phrase-book commands, for their log lines; the folders are the
@@ -50,6 +52,13 @@ const SPhraseBook kPhraseBook[] = {
 void WriteInt(const char* sec, const char* par, int value)
 {
     g_pIDbVars->WrVal(sec, par, PAR_TYPE_INT, &value);
+}
+
+// A Run command whose pass could not start says so in the status bar (the driver logged it).
+void TellStart(CMainFrame* frame, int started)
+{
+    if (started != 0 && frame)
+        frame->statusBar()->showMessage(LclText(420, "The pass could not start."), 10000);
 }
 } // namespace
 
@@ -236,12 +245,12 @@ void CDrill_SdiView::OnRunFirstIteration()
         return;
     SetViewHandle();
     ResetScroll();
-    drill::RunFirstIteration();
+    TellStart(m_pFrame, drill::RunFirstIteration());
 }
 
 void CDrill_SdiView::OnRunNextIteration()
 {
-    drill::RunNextIteration();
+    TellStart(m_pFrame, drill::RunNextIteration());
 }
 
 void CDrill_SdiView::OnRunNextFile()
@@ -250,7 +259,7 @@ void CDrill_SdiView::OnRunNextFile()
         return;
     SetViewHandle();
     ResetScroll();
-    drill::RunNextFile();
+    TellStart(m_pFrame, drill::RunNextFile());
 }
 
 void CDrill_SdiView::OnRunPreviousFile()
@@ -259,7 +268,7 @@ void CDrill_SdiView::OnRunPreviousFile()
         return;
     SetViewHandle();
     ResetScroll();
-    drill::RunPreviousFile();
+    TellStart(m_pFrame, drill::RunPreviousFile());
 }
 
 void CDrill_SdiView::OnAddBrackets(int type)
@@ -268,7 +277,7 @@ void CDrill_SdiView::OnAddBrackets(int type)
         return;
     SetViewHandle();
     ResetScroll();
-    drill::RunAddBrackets(type);
+    TellStart(m_pFrame, drill::RunAddBrackets(type));
 }
 
 void CDrill_SdiView::OnCancelIteration()

@@ -5,6 +5,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "locale/CLocal.h"
+#include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
 #include "qttext/CodePageText.h"
@@ -35,8 +36,9 @@ bool CPassPane::Refresh()
         pane = FromCodePage(PassProgressText(p).c_str(), CLocal::InterfaceCodePage());
         legend = FromCodePage(PassLegendText(drill::GetMode()).c_str(), CLocal::InterfaceCodePage());
     } else if (p.ended && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == p.pass) {
-        // Shown until another file or pass begins.
-        const std::string text = PassSummaryText(p, kFileMark, Caption(28).c_str(), Caption(29).c_str());
+        // Shown until another file or pass begins. A pass over a file without phrases says so.
+        const std::string text = p.total == 0 ? FillText(g_pILocal ? g_pILocal->GetText(421) : nullptr, {kFileMark})
+                                              : PassSummaryText(p, kFileMark, Caption(28).c_str(), Caption(29).c_str());
         pane = FromCodePage(text.c_str(), CLocal::InterfaceCodePage()).replace(kFileMark, QString::fromLocal8Bit(p.file.c_str()));
     }
     if (pane != text()) {

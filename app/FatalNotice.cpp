@@ -3,7 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/WindowTexts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QSemaphore>
@@ -16,6 +16,8 @@ constexpr int kTakeUpMs = 3000;
 
 void ShowBox(const QString& text)
 {
+    // Before the main window exists (a settings file that cannot be read at the start) the box
+    // stands alone: the end is never silent.
     QMessageBox::critical(g_pMainWnd, ProductTitle(), text);
 }
 } // namespace
@@ -23,7 +25,7 @@ void ShowBox(const QString& text)
 void ShowFatalNotice(const char* reason)
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || !g_pMainWnd)
+    if (!qobject_cast<QApplication*>(app))
         return;
     const QString text = QString::fromUtf8(reason).trimmed();
     if (QThread::currentThread() == app->thread()) {

@@ -152,6 +152,8 @@ int CDbScanner::GetSym()
 
     // The first character after the blanks is read already.
     SkipBlanksAndRead();
+    if (m_EofState != kEofReached) // at the end the last symbol's line stays
+        m_SymLine = m_LineNumber;
     for (;;) {
         if (m_EofState == kEofReached) {
             CloseSym();

@@ -25,6 +25,7 @@ public:
     unsigned char GetSymType() const { return m_SymType; }
     const char* GetSymText() const { return m_SymText; }
     int GetLineNumber() const { return m_LineNumber; }
+    int GetSymLine() const { return m_SymLine; }
     int GetChar();
     int UngetChar();
     int SkipWhiteSpace();
@@ -52,6 +53,7 @@ private:
     plat::CTextReader m_File;
     bool m_OwnStream = false; // opened by OpenStream or OpenBytes: a seek never opens the file
     int m_LineNumber;
+    int m_SymLine = 1; // the line the last symbol (not the end) began on
     unsigned char m_SymType;
     char m_SymText[DB_MAX_SYM + 1];
     long m_PosBeforeChar;
@@ -76,6 +78,7 @@ public:
     unsigned char GetSymType() override { return m_Scan.GetSymType(); }
     const char* GetSymText() override { return m_Scan.GetSymText(); }
     int GetLineNumber() override { return m_Scan.GetLineNumber(); }
+    int GetSymLine() override { return m_Scan.GetSymLine(); }
     int GetChar() override { return m_Scan.GetChar(); }
     int UngetChar() override { return m_Scan.UngetChar(); }
     int SkipWhiteSpace() override { return m_Scan.SkipWhiteSpace(); }

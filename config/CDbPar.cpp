@@ -59,7 +59,8 @@ CDbPar::CDbPar(int type, const char* className)
 int CDbPar::ParseFile(IDbLexer* lexer)
 {
     lexer->GetSym();
-    if (lexer->GetSymType() == SYM_EOF)
+    // A name longer than its field is refused as the section's name is: cut, it is another name.
+    if (lexer->GetSymType() == SYM_EOF || std::strlen(lexer->GetSymText()) > DB_MAX_PAR_NAME)
         LogFatal("%s::ParseFile(), eror, should be par name", m_ClassName);
     CopyBounded(m_Name, lexer->GetSymText(), DB_MAX_PAR_NAME);
 

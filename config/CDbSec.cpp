@@ -6,6 +6,7 @@
 #include "config/CDbPar.h"
 #include "config/ICfgFile.h"
 #include "config/IDbLexer.h"
+#include "platform/PlatExit.h"
 #include "platform/PlatFs.h"
 #include "texts/IUtltsFile.h"
 
@@ -32,6 +33,11 @@ int CDbSec::ParseFile(const char* path)
         LogFatal("CDbSec::ParseFile(), error, pIDbLexer == 0");
     if (lexer->OpenFile(path) != 0)
         LogFatal("CDbSec::ParseFile(), error after OpenFile()");
+    // A fatal end while the file is read names the file and the line it stopped at.
+    const plat::CFatalPlace place([&lexer, path] {
+        const std::string file = path[0] == '/' ? std::string(path) : plat::CurrentDir() + "/" + path;
+        return file + ", line " + std::to_string(lexer->GetSymLine());
+    });
 
     lexer->GetSym();
     if (lexer->GetSymType() == SYM_EOF) {
@@ -44,10 +50,10 @@ int CDbSec::ParseFile(const char* path)
     if (lexer->GetSymType() == SYM_EOF || std::strcmp(lexer->GetSymText(), DB_KEY_ASSIGN) != 0)
         LogFatal("CDbSec::ParseFile(), error, should be = marker");
     lexer->GetSym();
-    if (lexer->GetSymType() == SYM_EOF)
+    // A name longer than its field is no section name: cut, it would name another file.
+    if (lexer->GetSymType() == SYM_EOF || std::strlen(lexer->GetSymText()) > DB_MAX_SEC_NAME)
         LogFatal("CDbSec::ParseFile(), error, should be section name");
-    std::strncpy(m_Name, lexer->GetSymText(), DB_MAX_SEC_NAME);
-    m_Name[DB_MAX_SEC_NAME] = 0;
+    std::memcpy(m_Name, lexer->GetSymText(), std::strlen(lexer->GetSymText()) + 1);
 
     lexer->GetSym();
     if (lexer->GetSymType() == SYM_EOF) {

@@ -19,4 +19,7 @@ public:
     virtual int SkipWhiteSpace() = 0;
     virtual int Set_fseek(long position) = 0;
     virtual long GetPosAfterSym() = 0;
+    // The line the last symbol began on, the end of the file not counted as one (the line number
+    // already counts a line end after it).
+    virtual int GetSymLine() = 0;
 };

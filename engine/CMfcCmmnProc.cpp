@@ -9,6 +9,17 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 
+namespace {
+// A worker whose thread could not start ran nothing: it goes, and the pass is a failure.
+int NotStarted(const char* op)
+{
+    LogMsg("\nCMfcCmmnProc::%s(), error, the thread of the pass could not start", op);
+    delete g_pCThrdAp;
+    g_pCThrdAp = nullptr;
+    return 1;
+}
+} // namespace
+
 int CMfcCmmnProc::RetirePass()
 {
     if (!g_pCThrdAp)
@@ -32,8 +43,7 @@ int CMfcCmmnProc::StartFirstItrtn()
     g_pCThrdAp = g_pILsnAFc->Create_CThread(mode);
     if (!g_pCThrdAp)
         LogFatal("\nCMfcCmmnProc::StartFirstItrtn(), error after g_pILsnAFc->Create_CThread()");
-    g_pCThrdAp->Start();
-    return 0;
+    return g_pCThrdAp->Start() ? 0 : NotStarted("StartFirstItrtn");
 }
 
 int CMfcCmmnProc::StartADdBrkts(int type)
@@ -44,6 +54,5 @@ int CMfcCmmnProc::StartADdBrkts(int type)
     g_pCThrdAp = g_pILsnAFc->Create_CThread_AddBr(type);
     if (!g_pCThrdAp)
         LogFatal("\nCMfcCmmnProc::StartADdBrkts(), error after Create_CThread_AddBr()");
-    g_pCThrdAp->Start();
-    return 0;
+    return g_pCThrdAp->Start() ? 0 : NotStarted("StartADdBrkts");
 }

@@ -8,6 +8,7 @@
 namespace {
 thread_local CThread* t_pHere = nullptr;
 std::atomic<unsigned> s_NextThreadId{1};
+std::atomic<bool> s_RefuseStarts{false};
 } // namespace
 
 CThread::CThread(bool suspended, int priority)
@@ -53,6 +54,8 @@ int CThread::Start()
     m_hStopEvent.Reset();
     m_ResumeEvent.Reset();
     m_EndedEvent.Reset();
+    if (s_RefuseStarts)
+        return 0;
     try {
         m_hThread = std::make_unique<std::thread>(&CThread::Entry, this);
     } catch (const std::system_error&) {
@@ -60,6 +63,11 @@ int CThread::Start()
     }
     m_ThreadId = s_NextThreadId++;
     return 1;
+}
+
+void CThread::RefuseStartsForTests(bool refuse)
+{
+    s_RefuseStarts = refuse;
 }
 
 void CThread::SignalStop()

@@ -22,6 +22,8 @@ public:
 
     // 1 if a thread was made; 0 if there is one already, OnStart refused or creation failed.
     int Start();
+    // A seam for tests: while set, Start makes no thread, as when the system refuses one.
+    static void RefuseStartsForTests(bool refuse);
     // Releases a suspended thread and raises the stop request; does not wait.
     void SignalStop();
     // Raises the stop request and waits for the thread's end. Returns its exit code, -1 without

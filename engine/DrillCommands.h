@@ -23,7 +23,8 @@ int SelectKbrdType(int type);
 int GetMode();
 int GetDirection();
 
-// Run commands. Each retires the running pass before it touches the file or iteration state.
+// Run commands. Each retires the running pass before it touches the file or iteration state;
+// 1 when the pass's thread could not start (logged; the front-end tells the learner).
 int RunFirstIteration();
 // The pass starts from the status the retired one ended with: nothing starts when that pass
 // marked nothing and so ended the iterations.

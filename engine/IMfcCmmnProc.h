@@ -5,7 +5,7 @@ class IMfcCmmnProc {
 public:
     virtual ~IMfcCmmnProc() = default;
     // Retires the running pass, drops the keys typed before, then starts one of the mode of
-    // "ViewMode"/"Mode".
+    // "ViewMode"/"Mode". 0, or 1 (logged, no worker left) when the pass's thread cannot start.
     virtual int StartFirstItrtn() = 0;
     // The same for an Add Brackets pass: type 1 word by word, 2 time out.
     virtual int StartADdBrkts(int type) = 0;

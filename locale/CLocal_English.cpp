@@ -184,6 +184,11 @@ const SLclText kTexts[] = {
     {441, "marked phrase|marked phrases"},
     {442, "marked phrase|marked phrases"},
     {443, "phrase|phrases"},
+    {420, "The pass could not start: the system is short of resources. Close some programs and try again."},
+    {421, "%1 holds no phrase: there is nothing to practise."},
+    {422, "Results saved: %1"},
+    {423, "There are no results to save yet: run a pass first."},
+    {424, "No voice for \"%1\": the language stays as it was."},
 };
 
 const CLclTextTable& Table()

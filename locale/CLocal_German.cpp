@@ -183,6 +183,11 @@ const SLclText kTexts[] = {
     {441, "markierter Satz|markierte Sätze"},
     {442, "markierten Satz|markierte Sätze"},
     {443, "Phrase|Phrasen"},
+    {420, "Der Durchgang konnte nicht beginnen: dem System fehlen die Ressourcen. Schließen Sie einige Programme und versuchen Sie es erneut."},
+    {421, "%1 enthält keinen Satz: es gibt nichts zu üben."},
+    {422, "Ergebnisse gespeichert: %1"},
+    {423, "Es gibt noch keine Ergebnisse zum Speichern: führen Sie zuerst einen Durchgang aus."},
+    {424, "Für \"%1\" gibt es keine Stimme: die Sprache bleibt, wie sie war."},
 };
 
 const CLclTextTable& Table()

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 
 namespace plat {
 
@@ -11,6 +12,7 @@ namespace {
 std::atomic<ExitHook> g_ExitHook{nullptr};
 std::atomic<void (*)()> g_Cleanup{nullptr};
 std::atomic<FatalNotice> g_Notice{nullptr};
+thread_local CFatalPlace* t_pPlace = nullptr;
 
 // The reason without the line ends around it, on a line of its own.
 void WriteReason(const char* reason)
@@ -41,6 +43,21 @@ FatalNotice SetFatalNotice(FatalNotice notice)
     return g_Notice.exchange(notice);
 }
 
+CFatalPlace::CFatalPlace(std::function<std::string()> where) : m_Where(std::move(where)), m_pOuter(t_pPlace)
+{
+    t_pPlace = this;
+}
+
+CFatalPlace::~CFatalPlace()
+{
+    t_pPlace = m_pOuter;
+}
+
+std::string CFatalPlace::Here()
+{
+    return t_pPlace && t_pPlace->m_Where ? t_pPlace->m_Where() : std::string();
+}
+
 void ExitProcess(int code, const char* reason)
 {
     if (void (*cleanup)() = g_Cleanup.load())
@@ -49,10 +66,15 @@ void ExitProcess(int code, const char* reason)
     if (hook)
         hook(code);
     if (reason) {
-        WriteReason(reason);
+        const std::string place = CFatalPlace::Here();
+        const char* rest = reason;
+        while (!place.empty() && (*rest == '\n' || *rest == '\r'))
+            ++rest;
+        const std::string told = place.empty() ? std::string(reason) : place + ":\n" + rest;
+        WriteReason(told.c_str());
         std::fflush(stderr);
         if (const FatalNotice notice = g_Notice.load(); notice && !hook)
-            notice(reason);
+            notice(told.c_str());
     }
     std::fflush(nullptr);
     _exit(code);

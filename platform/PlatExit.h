@@ -1,6 +1,9 @@
 #pragma once
 // Ending the process on an unrecoverable error.
 
+#include <functional>
+#include <string>
+
 namespace plat {
 
 // Flushes the C streams and ends the process with the given status at once, from any thread.
@@ -26,5 +29,24 @@ void SetExitCleanup(void (*cleanup)());
 // message box); called from the thread that ends the process. Returns the notice it replaces.
 using FatalNotice = void (*)(const char* reason);
 FatalNotice SetFatalNotice(FatalNotice notice);
+
+// Where the calling thread is while it lives (a file and its line while the file is read): a
+// fatal end on the thread tells it before its reason on standard error and in the notice, on a
+// line of its own ending in ":". The log keeps the reason alone. Scopes nest; the innermost
+// tells.
+class CFatalPlace {
+public:
+    explicit CFatalPlace(std::function<std::string()> where);
+    ~CFatalPlace();
+    CFatalPlace(const CFatalPlace&) = delete;
+    CFatalPlace& operator=(const CFatalPlace&) = delete;
+
+    // The innermost place of the calling thread; empty outside every scope.
+    static std::string Here();
+
+private:
+    std::function<std::string()> m_Where;
+    CFatalPlace* m_pOuter;
+};
 
 } // namespace plat

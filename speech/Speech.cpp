@@ -1,5 +1,7 @@
 #include "speech/Speech.h"
 
+#include "speech/LanguageTags.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -41,21 +43,44 @@ bool PlainName(const std::string& name, bool spaces)
     });
 }
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Every voice of the installed voice data, in eSpeak's order; read once, as the data does not
+// change while the program runs. Called under EspeakLock.
+const std::vector<Voice>& AllVoices()
+{
+    static std::vector<Voice> voices;
+    static bool read = false;
+    if (read || EspeakStart() <= 0)
+        return voices;
+    read = true;
+    for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
+        if (!(*v)->languages || !(*v)->name || !(*v)->identifier)
+            continue;
+        Voice voice{std::string(), (*v)->name, (*v)->identifier, {}};
+        // The languages field: for each, a priority byte and the code; an empty code ends it.
+        for (const char* p = (*v)->languages; *p && p[1]; p += std::strlen(p + 1) + 2)
+            voice.languages.emplace_back(static_cast<unsigned char>(*p), Lower(p + 1));
+        if (!voice.languages.empty() && PlainName(voice.languages.front().second, false)) {
+            voice.code = voice.languages.front().second;
+            voices.push_back(std::move(voice));
+        }
+    }
+    return voices;
+}
+
 } // namespace
 
 std::vector<Voice> Languages()
 {
-    std::vector<Voice> voices;
     std::lock_guard<std::mutex> lock(EspeakLock());
-    if (EspeakStart() <= 0)
-        return voices;
-    for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
-        // The languages field: a priority byte, then the code; the first is the voice's own.
-        const char* code = (*v)->languages ? (*v)->languages + 1 : nullptr;
-        if (code && *code && (*v)->name && PlainName(code, false))
-            voices.push_back({code, (*v)->name});
-    }
-    std::sort(voices.begin(), voices.end(), [](const Voice& a, const Voice& b) { return a.code < b.code; });
+    std::vector<Voice> voices = AllVoices();
+    std::stable_sort(voices.begin(), voices.end(), [](const Voice& a, const Voice& b) { return a.code < b.code; });
     voices.erase(std::unique(voices.begin(), voices.end(), [](const Voice& a, const Voice& b) { return a.code == b.code; }),
                  voices.end());
     return voices;
@@ -214,16 +239,16 @@ void CSpeech::Synthesise(Job& job)
     std::lock_guard<std::mutex> lock(EspeakLock());
     const std::string& language = job.request.language;
     const std::string& variant = job.request.variant;
-    const std::string name = variant.empty() ? language : language + "+" + variant;
-    if (language.empty() || !PlainName(language, false) || !PlainName(variant, true)
-        || espeak_SetVoiceByName(name.c_str()) != EE_OK) {
-        audio.error = "no voice for the language \"" + name + "\"";
+    const Voice* voice = VoiceFor(language, AllVoices());
+    if (!voice || !PlainName(variant, true) ||
+        espeak_SetVoiceByName((variant.empty() ? voice->file : voice->file + "+" + variant).c_str()) != EE_OK) {
+        audio.error = "no voice for the language \"" + (variant.empty() ? language : language + "+" + variant) + "\"";
         return;
     }
     const int rate = job.request.rate > 0 ? std::clamp(job.request.rate, 80, 450) : espeakRATE_NORMAL;
     espeak_SetParameter(espeakRATE, rate, 0);
-    if (const espeak_VOICE* voice = espeak_GetCurrentVoice(); voice && voice->name)
-        audio.voiceName = voice->name;
+    if (const espeak_VOICE* current = espeak_GetCurrentVoice(); current && current->name)
+        audio.voiceName = current->name;
     espeak_SetSynthCallback(OnSynth);
     const std::string& text = job.request.text;
     const espeak_ERROR status = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace speech {
@@ -25,7 +26,7 @@ struct Audio {
 
 struct Request {
     std::string text;     // UTF-8, as it is to be said (see SpeechText.h)
-    std::string language; // an eSpeak voice by language code: en, fr, de, ru, ...
+    std::string language; // a language code: en, fr, de, ru, zh, pt-BR, ... (LanguageTags.h)
     // Called on the speech thread for each block of samples as it is made (may be empty).
     std::function<void(const std::int16_t* samples, int count)> onSamples;
     // Called once, when the request ends, is cancelled or fails: on the speech thread, or in
@@ -35,14 +36,18 @@ struct Request {
     std::string variant;  // a voice variant ("m3", "f2", as Variants names them); empty: none
 };
 
-// A language eSpeak NG has a voice for: its code and eSpeak's name of the voice.
+// A language eSpeak NG has a voice for: its code (the first language the voice lists, lower
+// case), eSpeak's name of the voice, its file, and the languages it lists with their priority
+// (a lower number is a better match).
 struct Voice {
     std::string code;
     std::string name;
+    std::string file;
+    std::vector<std::pair<int, std::string>> languages;
 };
 
-// The languages, sorted by code, and the voice variants, sorted by name; empty when eSpeak NG
-// cannot start.
+// The languages, sorted by code (one voice for each), and the voice variants, sorted by name;
+// empty when eSpeak NG cannot start.
 std::vector<Voice> Languages();
 std::vector<std::string> Variants();
 

@@ -5,10 +5,12 @@
 #include "config/DbTypes.h"
 #include "config/ICfgFile.h"
 #include "config/IDbVars.h"
+#include "platform/PlatExit.h"
 #include "platform/PlatFs.h"
 #include "settings/CLsnAFc.h"
 #include "tests/TestProgramFolder.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,12 +31,13 @@ protected:
     }
 
     // Loads a database of the one file T.cfg and expects the process to end with the log line.
-    void ExpectLoadFails(const std::string& cfg, const std::string& logLine)
+    void ExpectLoadFails(const std::string& cfg, const std::string& logLine,
+                         const ::testing::Matcher<const std::string&>& told = ::testing::ContainsRegex(""))
     {
         ClearSettings();
         WriteFile("Settings/T.cfg", cfg);
         g_pIDbVars = g_pILsnAFc->Create_IDbVars();
-        EXPECT_EXIT(g_pIDbVars->Open(g_pILogFile, m_Dir.c_str()), ::testing::ExitedWithCode(1), "") << cfg;
+        EXPECT_EXIT(g_pIDbVars->Open(g_pILogFile, m_Dir.c_str()), ::testing::ExitedWithCode(1), told) << cfg;
         EXPECT_EQ(Log(), logLine) << cfg;
         EXPECT_EQ(ReadFile("Settings/T.cfg"), cfg);
         MakeLog();
@@ -77,6 +80,27 @@ TEST_F(DatabaseFailureTest, NumbersMustBeOneNumberAndNothingElse)
     for (const char* bad : {"1.5x", "x", "1,5"})
         ExpectLoadFails(std::string("sn = T\npt_f N sv = ") + bad,
                         std::string("CDbPar_FLOAT::ParseFile(), Error, wrong filel value [") + bad + "] for par N" + tail);
+}
+
+// A damaged file, and a name longer than its field, end the program with the step's line in
+// the log; standard error and the front-end's notice name the file and the line first.
+TEST_F(DatabaseFailureTest, ADamagedFileIsNamedWithItsLineWhereTheLearnerSeesTheEnd)
+{
+    const struct { std::string cfg, line; int at; } kCases[] = {
+        {"\x8f\x03\xff garbage", "\nCDbSec::ParseFile(), error, should be sn marker", 1},
+        {"\n\nsn = T\n\npt_i N sv = 7\npt_i M sv = 1x\n",
+            "CDbPar_INT::ParseFile(), Error, wrong filel value [1x] for par M , CPds_Cfg_Nrml::SetAsciiToValue()", 6},
+        {"sn = T\npt_str_any S sv\n\n", "CDbPar_STRING_ANY::ParseFile(), eror, instead of EOF should be marker =", 2},
+        {"sn = " + std::string(128, 'n'), "CDbSec::ParseFile(), error, should be section name", 1},
+        {"sn = T\npt_i " + std::string(256, 'p') + " sv = 1", "CDbPar_INT::ParseFile(), eror, should be par name", 2}};
+    for (const auto& c : kCases) {
+        const std::string told =
+            m_Dir + "/Settings/T.cfg, line " + std::to_string(c.at) + ":\n" + c.line.substr(c.line[0] == '\n');
+        // The notice here writes what it was handed after what the exit wrote itself.
+        plat::SetFatalNotice([](const char* reason) { std::fprintf(stderr, "notice: %s", reason); });
+        ExpectLoadFails(c.cfg, c.line, ::testing::Eq<std::string>(told + "\nnotice: " + told));
+        plat::SetFatalNotice(nullptr);
+    }
 }
 
 TEST_F(DatabaseFailureTest, MissingSectionParameterOrTypeEndsTheProgram)

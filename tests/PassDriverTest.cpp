@@ -174,3 +174,21 @@ TEST_F(PassDriverTest, AMissingProgramEndsTheProcessFromTheWorker)
     EXPECT_WORKER_EXITS_WITH_1(g_pIMfcCmmnProc->StartADdBrkts(2));
     EXPECT_EQ(Log(), "entry into proc CThrdAp::ThreadFunc()\nCThrdAp::CreateIBsPrgr(), Error after g_pILsnAFc->Create_IBsPrgr()");
 }
+
+// A refused thread fails the pass: logged, no worker left, nothing run; the next start runs.
+TEST_F(PassDriverTest, APassWhoseThreadCannotStartIsAFailureAndLeavesNoWorker)
+{
+    for (const auto& [start, op] : {std::pair{+[] { return g_pIMfcCmmnProc->StartFirstItrtn(); }, "StartFirstItrtn"},
+             {+[] { return g_pIMfcCmmnProc->StartADdBrkts(1); }, "StartADdBrkts"}}) {
+        MakeLog();
+        CThread::RefuseStartsForTests(true);
+        EXPECT_EQ(start(), 1);
+        CThread::RefuseStartsForTests(false);
+        EXPECT_EQ(g_pCThrdAp, nullptr);
+        EXPECT_EQ(Log(), std::string("\nCMfcCmmnProc::") + op + "(), error, the thread of the pass could not start");
+        EXPECT_EQ(start(), 0);
+        ASSERT_TRUE(WaitForKeyWait());
+    }
+    EXPECT_EQ(Journal().Events(),
+        (Events{"created 0", "dic", "run", "key ESC", "end of run", "finish", "deleted 0", "created 9", "dic", "run"}));
+}

@@ -1,6 +1,7 @@
 // The speech service into memory: each language in its own voice, longer texts longer, a
 // cancel stopping the speaking, and texts said as the learner sees them.
 #include "platform/PlatCodePage.h"
+#include "speech/LanguageTags.h"
 #include "speech/Speech.h"
 #include "speech/SpeechLanguage.h"
 #include "speech/SpeechText.h"
@@ -47,6 +48,28 @@ TEST(Speech, EachLanguageIsSaidInItsVoiceAndALongerTextTakesLonger)
     for (const char* unknown : {"xx", "", "../en"}) {
         const speech::Audio none = speaker.SpeakNow("Hello", unknown);
         EXPECT_TRUE(!none.error.empty() && none.samples.empty()) << unknown;
+    }
+}
+
+// The usual codes, in any case and with "_", find the voices of the installed voice data and are
+// said in them; a code no voice says, or no code, finds none.
+TEST(Speech, UsualLanguageCodesAreSaidByTheirVoices)
+{
+    const struct { const char *code, *voice; } kCodes[] = {{"zh", "cmn"}, {"zh-CN", "cmn"}, {"ZH_tw", "cmn"},
+        {"zh-Hant-TW", "cmn"}, {"zh-HK", "yue"}, {"zh-Hant-HK", "yue"}, {"yue", "yue"}, {"pt-BR", "pt-br"},
+        {"pt_PT", "pt"}, {"pt", "pt"}, {"en-GB", "en-gb"}, {"en-US", "en-us"}, {"EN", "en-gb"}, {"en-AU", "en-gb"},
+        {"es-419", "es-419"}, {"es-MX", "es-419"}, {"es_ar", "es-419"}, {"es-ES", "es"}, {"fr-CA", "fr-fr"},
+        {"fr-fr", "fr-fr"}, {"sr-Latn", "sr"}, {"sr-Cyrl-RS", "sr"}, {"nb", "nb"}, {"no", "nb"}, {"nn", "nb"},
+        {"iw", "he"}, {"de-AT", "de"}, {" ru ", "ru"}, {"cmn-Latn-pinyin", "cmn-latn-pinyin"}, {"xx", ""}, {"", ""},
+        {"../en", ""}, {"en--gb", ""}, {"en-", ""}, {"zz-Latn", ""}};
+    const std::vector<speech::Voice> voices = speech::Languages();
+    speech::CSpeech speaker;
+    for (const auto& c : kCodes) {
+        const speech::Voice* voice = speech::VoiceFor(c.code, voices);
+        EXPECT_EQ(voice ? voice->code : "", c.voice) << c.code;
+        const speech::Audio said = speaker.SpeakNow("1", c.code);
+        EXPECT_EQ(said.error.empty() ? said.voiceName : said.error,
+                  voice ? voice->name : "no voice for the language \"" + std::string(c.code) + "\"");
     }
 }
 

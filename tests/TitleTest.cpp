@@ -124,3 +124,15 @@ TEST_F(TitleTest, ShuttingDownDuringTheTwoSecondsClosesTheTitleAtOnce)
     g_pITitlePctr = nullptr;
     EXPECT_LT(steady_clock::now() - start, milliseconds(1500));
 }
+
+// Without its timer the title would stay up and the window hidden: it closes at once.
+TEST_F(TitleTest, ATimerThatCannotStartClosesTheTitleAtOnce)
+{
+    g_pITitlePctr = g_pILsnAFc->Create_ITitlePctr(1);
+    g_pITitlePctr->CreateHeadBand();
+    CThread::RefuseStartsForTests(true);
+    g_pITitlePctr->DrawMovie();
+    CThread::RefuseStartsForTests(false);
+    EXPECT_TRUE(m_Maker.band.closed.IsSet());
+    EXPECT_EQ(Log(), "\nCTitlePctr_Static::DrawMovie(), error, the timer's thread could not start");
+}

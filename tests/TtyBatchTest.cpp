@@ -65,6 +65,29 @@ TEST_F(TtyBatchTest, AFileThatCannotBeOpenedIsReportedWithExitCode1)
     EXPECT_EQ(m_Out, "");
 }
 
+// A file without phrases runs a pass over nothing: said on standard error, an ordinary end.
+TEST_F(TtyBatchTest, AFileWithoutPhrasesIsSaidToHoldNone)
+{
+    for (const char* text : {"", "\n\n", "words, but no phrase\n"})
+        for (const char* mode : {"0", "5", "9"}) {
+            WriteFile("none.mix", text);
+            EXPECT_EQ(Run(std::string("--mode ") + mode + " none.mix", "x"), 0) << mode << text;
+            EXPECT_EQ(m_Err, "lexido-tty: none.mix holds no phrase\n");
+        }
+}
+
+// A pass whose thread the system refuses (no process left to the user; root has no such limit,
+// so the program runs as nobody) is told, with status 1.
+TEST_F(TtyBatchTest, APassThatCannotStartIsToldWithStatus1)
+{
+    WriteFile("two.mix", kTwoPhrases);
+    const std::string as = getuid() ? "" : "chown -R nobody: . && chmod 755 . && setpriv --reuid=nobody "
+                                           "--regid=nogroup --clear-groups ";
+    const std::string run = "cd '" + m_Dir + "' && " + as + "prlimit --nproc=1 ./lexido-tty two.mix </dev/null 2>out/e";
+    ASSERT_EQ(std::system(run.c_str()), 256);
+    EXPECT_EQ(ReadFile("out/e"), "lexido-tty: the pass could not start: the system could not make its thread\n");
+}
+
 TEST_F(TtyBatchTest, ABadCommandLineIsRefusedBeforeAnythingStarts)
 {
     EXPECT_EQ(Run("--mode 12 two.mix", ""), 2);

@@ -26,7 +26,7 @@ std::uint32_t Le(const std::string& bytes, std::size_t at, int size)
 TEST_F(TtyBatchTest, SpeakToWritesAWavFileOfTheTextInEachPhraseBookLanguage)
 {
     const struct { const char *language, *text; } kPhrases[] = {{"en", "Thank you very much"}, {"fr", "Merci beaucoup"},
-                    {"de", "Vielen Dank"}, {"ru", "Большое спасибо"}};
+                    {"de", "Vielen Dank"}, {"ru", "Большое спасибо"}, {"zh", "非常感谢"}, {"pt_BR", "Muito obrigado"}};
     for (const auto& p : kPhrases) {
         SCOPED_TRACE(p.language);
         ASSERT_EQ(Run(std::string("--speak-to out/s.wav --language ") + p.language + " '" + p.text + "'", ""), 0) << m_Err;

@@ -27,7 +27,12 @@ int CTitlePctr_Static::DrawMovie()
             g_pILogFile->RequestShutDown();
         return 0;
     }
-    m_pCThrd_TtlTimeOut->Start();
+    // Without its timer the title would never close and the window never show: it goes at once.
+    if (!m_pCThrd_TtlTimeOut->Start()) {
+        LogMsg("\nCTitlePctr_Static::DrawMovie(), error, the timer's thread could not start");
+        if (m_hHeadBand)
+            m_hHeadBand->PostClose();
+    }
     return 0;
 }
 

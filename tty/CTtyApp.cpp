@@ -10,10 +10,11 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "engine/RecentFiles.h"
 #include "engine/IterationGlobals.h"
+#include "engine/RecentFiles.h"
 #include "locale/CLocal.h"
 #include "locale/LclCount.h"
+#include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
 #include "platform/PlatWindow.h"
@@ -28,6 +29,7 @@
 #include "tty/TtyText.h"
 #include "tty/TtyWelcome.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -140,6 +142,18 @@ std::unique_ptr<speech::ISpeaker> CTtyApp::MakeSpeaker()
     return std::make_unique<speech::CSpeaker>(std::make_unique<CPulseAudioOut>());
 }
 
+std::string CTtyApp::Text(int index, const std::string& value)
+{
+    // The value (a file name, a path) is the file system's bytes: it goes in after the text is
+    // in UTF-8.
+    const std::string filled = FillText(g_pILocal ? g_pILocal->GetText(index) : nullptr, {"\x01"});
+    std::string said = CodePageToUtf8(filled, CLocal::InterfaceCodePage());
+    const std::size_t at = said.find('\x01');
+    if (at != std::string::npos)
+        said.replace(at, 1, value);
+    return said;
+}
+
 void CTtyApp::Speak(const spch::SSaying& saying)
 {
     if (!m_Voice.Say(saying))
@@ -202,7 +216,10 @@ void CTtyApp::FollowPass()
         const std::string legend = CodePageToUtf8(PassLegendText(drill::GetMode()), CLocal::InterfaceCodePage());
         Say(m_Started.empty() ? legend : m_Started + "   " + legend);
     }
-    if (p.ended && p.serial != m_SummaryPass) {
+    if (p.ended && p.serial != m_SummaryPass && p.total == 0) {
+        m_SummaryPass = p.serial;
+        Say(Text(421, p.file));
+    } else if (p.ended && p.serial != m_SummaryPass) {
         m_SummaryPass = p.serial;
         // The file name is the file system's bytes: it goes in after the text is in UTF-8.
         const std::string text = PassSummaryText(p, "\x01", "F6", "F8");
@@ -291,7 +308,41 @@ void CTtyApp::Run(bool enabled, int (*command)(), const char* what, bool dropsRe
         return;
     Say(what);
     m_Started = what;
-    command();
+    if (command() != 0) { // the driver logged it
+        Say(Text(420));
+        m_Started.clear();
+    }
+}
+
+void CTtyApp::SaveResults()
+{
+    const char* folder = g_pIItrtnSrvc->GetRsltsDir();
+    std::vector<std::string> all;
+    if (folder && *folder)
+        g_pIUtltsFile->MakeListOfAllDfltRsltsFiles(folder, all);
+    const auto files = std::count_if(all.begin(), all.end(), [](const std::string& path) {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    });
+    if (files == 0) {
+        Say(Text(423));
+        return;
+    }
+    m_SavedAs.clear();
+    m_SaveRefused = false;
+    if (g_pIUtltsFile->SaveResultsAs(m_pView) != 0)
+        LogFatal("\nCDrill_SdiView::OnSlfileSaveresultsas(), error after g_pIUtltsFile->SaveResultsAs()");
+    if (m_SavedAs.empty() || m_SaveRefused)
+        return; // cancelled, or the problem was said
+    // The k-th results file of the run went to NAME_k.EXT beside the name chosen.
+    const std::size_t slash = m_SavedAs.rfind('/');
+    const std::size_t dot = m_SavedAs.rfind('.');
+    const std::string base = m_SavedAs.substr(0, dot), ext = m_SavedAs.substr(dot);
+    const std::string name = base.substr(slash + 1);
+    std::string saved = base + "_1" + ext;
+    if (files > 1)
+        saved += " … " + name + "_" + std::to_string(files) + ext;
+    Say(Text(422, saved));
 }
 
 void CTtyApp::Scroll(int code)
@@ -383,8 +434,7 @@ void CTtyApp::HandleKey(const Key& key)
     } else if (key.text.size() == 1 && c == Ctrl('b')) {
         OpenPhraseBook();
     } else if (key.text.size() == 1 && c == Ctrl('s')) {
-        if (g_pIUtltsFile->SaveResultsAs(m_pView) != 0)
-            LogFatal("\nCDrill_SdiView::OnSlfileSaveresultsas(), error after g_pIUtltsFile->SaveResultsAs()");
+        SaveResults();
     } else if (key.text.size() == 1 && c == Ctrl('n')) {
         drill::CancelIteration();
     } else if (m_Welcome && key.text.size() == 1 && c >= '1' && c < '1' + recent::kCount) {
@@ -504,6 +554,7 @@ bool CTtyApp::AskSavePath(const char* defaultExt, const char* initialName, const
         value += std::string(".") + defaultExt;
     char cwd[4096];
     path = value[0] == '/' || !getcwd(cwd, sizeof cwd) ? value : std::string(cwd) + "/" + value;
+    m_SavedAs = path;
     return true;
 }
 
@@ -513,7 +564,9 @@ bool CTtyApp::ConfirmOverwrite(const std::vector<std::string>& existing)
     for (const std::string& e : existing)
         names += (names.empty() ? "" : ", ") + e.substr(e.rfind('/') + 1);
     const std::string label = names + (existing.size() > 1 ? " exist" : " exists") + ", replace? (y/n)";
-    return Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
+    const bool replace = Prompt(label, answer) && (answer == "y" || answer == "Y" || answer == "yes");
+    m_SaveRefused = m_SaveRefused || !replace;
+    return replace;
 }
 
 UnsavedAnswer CTtyApp::AskUnsavedResults(int passes, int marked)
@@ -559,6 +612,7 @@ void CTtyApp::ShowKeptResults(const char* folder)
 void CTtyApp::ShowFileProblem(FileProblem problem, const char* path)
 {
     const std::string where = path ? path : "";
+    m_SaveRefused = true;
     switch (problem) {
     case FileProblem::CannotOpen: Say("Cannot open " + where); break;
     case FileProblem::CannotSave: Say("Cannot save the results to " + where); break;

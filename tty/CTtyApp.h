@@ -47,6 +47,10 @@ private:
     bool Choose(const std::string& title, const std::vector<std::string>& items, int& choice);
     void ShowKeys();
     void Say(const std::string& message) { m_Message = message; }
+    // The interface text of index in UTF-8, its %1 filled with value (file system bytes).
+    static std::string Text(int index, const std::string& value = std::string());
+    // Ctrl+S: Save Results As, then what was saved where, or that there is nothing to save.
+    void SaveResults();
     // Runs a command that is enabled, or says why nothing happens. A command that empties the
     // results folder asks first about results never saved.
     void Run(bool enabled, int (*command)(), const char* what, bool dropsResults = false);
@@ -77,6 +81,8 @@ private:
     long m_Phrases = 0;
     // How many lines a running pass's screen is shown above its end; 0 keeps the end in sight.
     long m_PassBack = 0;
+    std::string m_SavedAs;      // the name Save Results As was given last
+    bool m_SaveRefused = false; // the save was declined or failed, and said
     spch::CSpeechVoice m_Voice{[] { return MakeSpeaker(); }};
     spch::CSpeechCue m_SpeechCue;
 };

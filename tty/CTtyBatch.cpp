@@ -2,6 +2,7 @@
 
 #include "base/Globals.h"
 #include "engine/CKbrd.h"
+#include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
 #include "engine/CThread.h"
 #include "engine/DrillCommands.h"
@@ -144,14 +145,13 @@ int CTtyBatch::NextKey()
     return TypedKey(bytes, plat::TextCoding::Utf8, key) ? static_cast<int>(key) : 0xFFFD;
 }
 
-void CTtyBatch::StartFirstPass(int mode)
+int CTtyBatch::StartFirstPass(int mode)
 {
     if (mode == 10 || (mode < 0 && drill::GetMode() == drill::kModeAddBrackets))
-        drill::RunAddBrackets(mode == 10 ? 2 : 1);
-    else if (mode == 9)
-        drill::RunAddBrackets(1);
-    else
-        drill::RunFirstIteration();
+        return drill::RunAddBrackets(mode == 10 ? 2 : 1);
+    if (mode == 9)
+        return drill::RunAddBrackets(1);
+    return drill::RunFirstIteration();
 }
 
 int CTtyBatch::Run(const Options& options)
@@ -185,8 +185,9 @@ int CTtyBatch::Run(const Options& options)
     plat::CEvent keyWait;
     CKbrd::SetWaitObserver(&keyWait);
     CBsPrgr::SetTimeOutObserver(this);
-    StartFirstPass(options.mode);
-    for (;;) {
+    int status = 0;
+    bool started = StartFirstPass(options.mode) == 0;
+    for (; started;) {
         if (keyWait.Wait(kPollMs) == 0) {
             keyWait.Reset();
             ShowScreenAndPutKey();
@@ -195,7 +196,7 @@ int CTtyBatch::Run(const Options& options)
         if (g_pCThrdAp && g_pCThrdAp->IsActive())
             continue;
         if (!m_InputEnded && drill::CanRunNextIteration()) {
-            drill::RunNextIteration();
+            started = drill::RunNextIteration() == 0;
             continue;
         }
         break;
@@ -204,7 +205,15 @@ int CTtyBatch::Run(const Options& options)
     CBsPrgr::SetTimeOutObserver(nullptr);
     CKbrd::SetWaitObserver(nullptr);
 
-    int status = 0;
+    // A pass that could not start is a failure; a file without phrases is not, but it is said,
+    // as a script would otherwise see an ordinary end with nothing done.
+    const SPassProgress pass = PassProgress().Get();
+    if (!started) {
+        std::fprintf(stderr, "lexido-tty: the pass could not start: the system could not make its thread\n");
+        status = 1;
+    } else if (pass.ended && pass.total == 0) {
+        std::fprintf(stderr, "lexido-tty: %s holds no phrase\n", options.file.c_str());
+    }
     if (!options.saveResults.empty()) {
         g_pIUtltsFile->SaveResultsAs(&view);
         if (m_Problem)

@@ -19,9 +19,10 @@ namespace tty {
 class CTtyBatch : public IFileDialogs, private ITimeOutObserver {
 public:
     CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
-    // The exit code: 0 when the passes ran and the results were saved as asked, 1 when the file
-    // could not be opened, the results could not be saved or would replace earlier ones
-    // without --replace.
+    // The exit code: 0 when the passes ran (a file without phrases, said on standard error,
+    // too) and the results were saved as asked, 1 when the file could not be opened, a pass
+    // could not start, the results could not be saved or would replace earlier ones without
+    // --replace.
     int Run(const Options& options);
 
     bool AskOpenPath(const char* initialPath, const char* filter, std::string& path) override;
@@ -37,7 +38,7 @@ private:
     void ShowScreenAndPutKey();
     void PrintScreen();
     int NextKey();
-    void StartFirstPass(int mode);
+    int StartFirstPass(int mode); // 0, or nonzero when the pass could not start
     // The files of the save path's folder named as its results would be (NAME_n.EXT).
     std::vector<std::string> EarlierResults() const;
 

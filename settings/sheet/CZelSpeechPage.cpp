@@ -1,20 +1,35 @@
 #include "settings/sheet/CZelSpeechPage.h"
 
+#include "locale/CLocal.h"
+#include "locale/LclFill.h"
+#include "locale/LocaleGlobals.h"
+#include "qttext/CodePageText.h"
 #include "settings/sheet/ZelText.h"
-#include "speech/Speech.h"
+#include "speech/LanguageTags.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
 
-// Shows the item holding value, adding it at the end when no item holds it.
-void ShowValue(QComboBox* list, const QString& value)
+// The item of the language code: the one holding it, or that of the voice saying it; -1 for none.
+int ItemFor(const QComboBox* list, const QString& code, const std::vector<speech::Voice>& voices)
 {
-    int item = list->findData(value);
+    const int item = list->findData(code);
+    if (item >= 0)
+        return item;
+    const speech::Voice* voice = speech::VoiceFor(code.toStdString(), voices);
+    return voice ? list->findData(QString::fromStdString(voice->code)) : -1;
+}
+
+// Shows the item of value, adding it at the end when no item holds it.
+void ShowValue(QComboBox* list, const QString& value, const std::vector<speech::Voice>& voices = {})
+{
+    int item = ItemFor(list, value, voices);
     if (item < 0) {
         list->addItem(value, value);
         item = list->count() - 1;
@@ -33,11 +48,16 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
 {
     m_First = List(1111, this);
     m_Second = List(1113, this);
-    const std::vector<speech::Voice> voices = speech::Languages();
+    m_Voices = speech::Languages();
     for (QComboBox* list : {m_First, m_Second}) {
         list->addItem(ZelText(140), QString(spch::kGuess));
-        for (const speech::Voice& v : voices)
+        for (const speech::Voice& v : m_Voices)
             list->addItem(QString::fromStdString(v.name + " (" + v.code + ")"), QString::fromStdString(v.code));
+        // A code is typed whole: completing it to a voice's name would pick another language.
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        connect(list->lineEdit(), &QLineEdit::editingFinished, this, [this, list] { TakeTyped(list); });
     }
     m_Rate = List(1115, this);
     for (int rate : {80, 100, 125, 150, 175, 200, 225, 250, 300, 350, 450})
@@ -67,8 +87,13 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
     m_Questions = new QCheckBox(ZelText(145), this);
     m_Questions->setObjectName("1119");
 
+    m_Note = new QLabel(this);
+    m_Note->setObjectName("SpeechNote");
+    m_Note->setWordWrap(true); // empty until a typed code finds no voice
+
     auto* v = new QVBoxLayout(this);
     v->addLayout(grid);
+    v->addWidget(m_Note);
     v->addSpacing(8);
     v->addWidget(m_Answers);
     v->addWidget(m_Questions);
@@ -79,8 +104,8 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
 void CZelPrprtPg_07_Speech::DataToControls()
 {
     const spch::SSettings& s = m_Val.m_Speech;
-    ShowValue(m_First, QString::fromStdString(s.first));
-    ShowValue(m_Second, QString::fromStdString(s.second));
+    ShowValue(m_First, QString::fromStdString(s.first), m_Voices);
+    ShowValue(m_Second, QString::fromStdString(s.second), m_Voices);
     ShowValue(m_Rate, QString::number(s.rate));
     ShowValue(m_Variant, QString::fromStdString(s.variant));
     m_Answers->setChecked(s.speakAnswers);
@@ -90,6 +115,8 @@ void CZelPrprtPg_07_Speech::DataToControls()
 void CZelPrprtPg_07_Speech::ControlsToData()
 {
     spch::SSettings& s = m_Val.m_Speech;
+    TakeTyped(m_First);
+    TakeTyped(m_Second);
     s.first = Picked(m_First, s.first);
     s.second = Picked(m_Second, s.second);
     if (m_Rate->currentIndex() >= 0)
@@ -97,4 +124,27 @@ void CZelPrprtPg_07_Speech::ControlsToData()
     s.variant = Picked(m_Variant, s.variant);
     s.speakAnswers = m_Answers->isChecked();
     s.speakQuestions = m_Questions->isChecked();
+}
+
+void CZelPrprtPg_07_Speech::TakeTyped(QComboBox* list)
+{
+    const int current = list->currentIndex();
+    const QString typed = list->currentText().trimmed();
+    if (current >= 0 && typed == list->itemText(current))
+        return;
+    int item = list->findText(typed, Qt::MatchFixedString);
+    if (item < 0)
+        item = ItemFor(list, typed, m_Voices);
+    if (item >= 0) {
+        list->setCurrentIndex(item);
+        list->setEditText(list->itemText(item));
+        m_Note->clear();
+        return;
+    }
+    // No voice says it: the language stays, and the note says why.
+    list->setEditText(current >= 0 ? list->itemText(current) : QString());
+    const int cp = CLocal::InterfaceCodePage();
+    const std::string note =
+        FillText(g_pILocal ? g_pILocal->GetText(424) : nullptr, {ToCodePage(typed, cp).toStdString()});
+    m_Note->setText(FromCodePage(note.c_str(), cp));
 }

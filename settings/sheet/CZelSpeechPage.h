@@ -4,10 +4,16 @@
 
 #include "settings/sheet/CZelPrprtPg.h"
 
+#include "speech/Speech.h"
+
+#include <vector>
+
 class QCheckBox;
 
-// Speech (template 137): the lists hold the languages and variants eSpeak NG has; a stored value
-// none of them holds is shown as it is and written back unchanged.
+// Speech (template 137): the lists hold the languages and variants eSpeak NG has. A language may
+// also be typed as a usual code (zh, pt-BR, en_GB): the list then shows the voice that says it,
+// or a note that none does. A stored value no voice says is shown as it is and written back
+// unchanged.
 class CZelPrprtPg_07_Speech : public CZelPrprtPg {
     Q_OBJECT
 public:
@@ -19,7 +25,12 @@ protected:
     void ControlsToData() override;
 
 private:
+    // Takes what the learner typed into a language list: the item of its voice, or the note.
+    void TakeTyped(QComboBox* list);
+
     CZelPgVal_07_Speech m_Val;
+    std::vector<speech::Voice> m_Voices;
+    QLabel* m_Note;
     QComboBox* m_First;
     QComboBox* m_Second;
     QComboBox* m_Rate;

@@ -9,6 +9,7 @@
 #include "app/FatalNotice.h"
 #include "base/Globals.h"
 #include "engine/CScreen.h"
+#include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
@@ -17,7 +18,6 @@
 #include "platform/PlatEvent.h"
 #include "platform/PlatLock.h"
 #include "platform/PlatWindow.h"
-#include "resources/Resources.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 
@@ -338,6 +338,23 @@ private slots:
         QVERIFY(ScreenShows("σας 早上好"));
         view->viewport()->grab().save(qEnvironmentVariable("LEXIDO_SCREENSHOTS", "/tmp") + "/screen-utf8-pass.png");
         QTest::keyClick(view, Qt::Key_Escape);
+    }
+
+    // A pass whose thread cannot start, and one over a file without phrases, are told.
+    void aPassThatCannotStartOrFindsNoPhraseIsTold()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/none.mix", "no phrase here\n");
+        folder.Start();
+        folder.dialogs.openAnswers.push_back(folder.Path("Text/none.mix").toStdString());
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
+        CThread::RefuseStartsForTests(true);
+        QVERIFY(Trigger(res::ID_RUN_FIRSTITERATION));
+        CThread::RefuseStartsForTests(false);
+        QCOMPARE(g_pMainWnd->statusBar()->currentMessage(),
+            QString("The pass could not start: the system is short of resources. Close some programs and try again."));
+        QVERIFY(Trigger(res::ID_RUN_FIRSTITERATION));
+        QTRY_COMPARE(g_pMainWnd->PassText(), QString("none.mix holds no phrase: there is nothing to practise."));
     }
 
     void typedCharactersReachThePassAsCodePageBytes()

@@ -31,7 +31,7 @@ const Ctl kControls[] = {
     {4, 1065, kGroup, 92},  {4, 1022, kGroup, 93},  {4, 1029, kList, 0},    {4, 1030, kList, 0},
     {4, 1031, kSlider, 0},  {4, 1032, kLabel, 0},   {4, 1068, kLabel, 94},  {4, 1070, kLabel, 95},
     {4, 1024, kLabel, 96},  {4, 1017, kButton, 66},
-    {5, 1110, kLabel, 138}, {5, 1111, kList, 0},    {5, 1112, kLabel, 139}, {5, 1113, kList, 0},
+    {5, 1110, kLabel, 138}, {5, 1111, kTypedList, 0}, {5, 1112, kLabel, 139}, {5, 1113, kTypedList, 0},
     {5, 1114, kLabel, 141}, {5, 1115, kList, 0},    {5, 1116, kLabel, 142}, {5, 1117, kList, 0},
     {5, 1118, kCheck, 144}, {5, 1119, kCheck, 145}, {5, 1017, kButton, 66},
 };
@@ -58,6 +58,7 @@ bool IsKind(QWidget* w, Kind k)
     case kButton: return qobject_cast<QPushButton*>(w);
     case kSlider: return qobject_cast<QSlider*>(w);
     case kCheck: return qobject_cast<QCheckBox*>(w);
+    case kTypedList: return qobject_cast<QComboBox*>(w) && static_cast<QComboBox*>(w)->isEditable();
     }
     return false;
 }

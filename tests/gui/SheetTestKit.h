@@ -52,7 +52,7 @@ void WhenModalIsUp(std::function<void(Dialog*)> what)
     poll->start(10);
 }
 
-enum Kind { kGroup, kRadio, kLabel, kList, kButton, kSlider, kCheck };
+enum Kind { kGroup, kRadio, kLabel, kList, kButton, kSlider, kCheck, kTypedList };
 struct Ctl {
     int page;
     int id;

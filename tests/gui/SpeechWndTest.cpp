@@ -14,6 +14,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -130,7 +132,9 @@ private slots:
         folder.Stop();
     }
 
-    // OK writes the page to Settings/Speech.cfg at once; the next start shows it.
+    // OK writes the page to Settings/Speech.cfg at once; the next start shows it. A language is
+    // typed, or stored, as a usual code too, and shows the voice saying it; a code no voice says
+    // leaves the language as it was, with a note.
     void theSpeechPageIsSavedAtOkAndShownAtTheNextStart()
     {
         GuiProgramFolder folder;
@@ -140,19 +144,27 @@ private slots:
             sheet.Tabs()->setCurrentIndex(5);
             auto* first = sheet.findChild<QComboBox*>("1111");
             first->setCurrentIndex(first->findData("fr-fr"));
+            auto* second = sheet.findChild<QComboBox*>("1113");
+            for (const char* typed : {"ZH_hk", "xx"}) {
+                second->setEditText(typed);
+                emit second->lineEdit()->editingFinished();
+            }
+            QCOMPARE(sheet.findChild<QLabel*>("SpeechNote")->text(), QString("No voice for \"xx\": the language stays as it was."));
             auto* rate = sheet.findChild<QComboBox*>("1115");
             rate->setCurrentIndex(rate->findData("250"));
             sheet.findChild<QCheckBox*>("1118")->setChecked(true);
             sheet.findChild<QPushButton*>("1")->click();
         }
-        const QByteArray cfg = folder.Read("Settings/Speech.cfg");
-        QVERIFY2(cfg.contains("FirstLanguage sv = \"fr-fr\"") && cfg.contains("Rate sv = 250"), cfg.constData());
+        QByteArray cfg = folder.Read("Settings/Speech.cfg");
+        QVERIFY2(cfg.contains("FirstLanguage sv = \"fr-fr\"") && cfg.contains("SecondLanguage sv = \"yue\"") &&
+                cfg.contains("Rate sv = 250"), cfg.constData());
         folder.Stop();
+        folder.Write("Settings/Speech.cfg", cfg.replace("\"fr-fr\"", "\"pt_BR\""));
         folder.Start();
         CZelPrprtSheet sheet(nullptr);
         sheet.Tabs()->setCurrentIndex(5);
-        QCOMPARE(sheet.findChild<QComboBox*>("1111")->currentData().toString(), QString("fr-fr"));
-        QCOMPARE(sheet.findChild<QComboBox*>("1113")->currentData().toString(), QString("guess"));
+        QCOMPARE(sheet.findChild<QComboBox*>("1111")->currentData().toString(), QString("pt-br"));
+        QCOMPARE(sheet.findChild<QComboBox*>("1113")->currentData().toString(), QString("yue"));
         QCOMPARE(sheet.findChild<QComboBox*>("1115")->currentText(), QString("250"));
         QVERIFY(sheet.findChild<QCheckBox*>("1118")->isChecked());
         QVERIFY(!sheet.findChild<QCheckBox*>("1119")->isChecked());

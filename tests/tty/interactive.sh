@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # An interactive session of lexido-tty inside tmux, as a learner drives it: open a phrase-book
 # topic, run In Whole, ask for speech without a sound server, mark a phrase, Next Iteration,
-# Exit; the terminal must be restored.
+# Exit; the terminal must be restored. Ctrl+S tells what it saved.
 # Usage: interactive.sh PROGRAM_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/tmux.sh"
@@ -47,4 +47,8 @@ n|:|EXITED rc=0|-
 Escape|:|Nothing was dropped.|-
 y|keys -N 40 BSpace; keys out/food Enter|EXITED rc=0|food_1.mix
 TABLE
+# Ctrl+S says that there is nothing to save before a pass, and after one what was saved where.
+stop_server; start; expect "F1: keys"; keys C-s; expect "There are no results to save yet: run a pass first."
+keys C-b; expect "English <---> Russian"; keys c; expect "English_Russian/01 Food"; keys Enter; keys F5; keys x Space Escape
+expect "next iteration possible"; keys C-s; keys -N 40 BSpace; keys out/meal Enter; expect "Results saved: $dir/out/meal_1.mix"
 echo "interactive session passed"

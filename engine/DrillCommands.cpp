@@ -8,6 +8,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/MemoryKeeper.h"
 #include "engine/RecentFiles.h"
 #include "texts/IUtltsFile.h"
 
@@ -160,5 +161,8 @@ bool CanRunNextIteration() { return g_pIItrtnSrvc->CanStartNextIteration() == 1;
 bool CanRunNextFile() { return g_pIUtltsFile->HasNextFile() == 1; }
 bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
 bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
+bool CanRunReviewDue() { return keeper::IsOpen(); }
+
+int RunReviewDue() { return kNothingDue; }
 
 } // namespace drill

@@ -163,6 +163,6 @@ bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
 bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
 bool CanRunReviewDue() { return keeper::IsOpen(); }
 
-int RunReviewDue() { return kNothingDue; }
+int RunReviewDue(IFileView*) { return kNothingDue; }
 
 } // namespace drill

@@ -171,6 +171,19 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    {460, "%1 phrase due today"},
+    {461, "%1 phrases due today"},
+    {462, "%1 phrases due today"},
+    {463, "Nothing is due today."},
+    {464, "Review &Due\tCtrl+R"},
+    {465, "The memory database was damaged. It was set aside as %1, and a new one was started."},
+    {466, "The memory database %1 is from a newer Lexido. It is left as it is, and practice goes on without the memory across days."},
+    {467, "The memory database cannot be opened (%1). Practice goes on without the memory across days."},
+    {468, "The reviews of this pass were not stored (%1). Its results are kept."},
+    {469, "and %1 more file"},
+    {470, "and %1 more files"},
+    {471, "and %1 more files"},
+    {472, "Ctrl+R reviews them."},
 };
 
 const CLclTextTable& Table()

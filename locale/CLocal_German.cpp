@@ -170,6 +170,19 @@ const SLclText kTexts[] = {
     {143, "die eigene Stimme der Sprache"},
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
+    {460, "%1 Phrase heute fällig"},
+    {461, "%1 Phrasen heute fällig"},
+    {462, "%1 Phrasen heute fällig"},
+    {463, "Heute ist nichts fällig."},
+    {464, "&Fällige wiederholen\tCtrl+R"},
+    {465, "Die Gedächtnisdatenbank war beschädigt. Sie wurde als %1 beiseitegelegt, und eine neue wurde angelegt."},
+    {466, "Die Gedächtnisdatenbank %1 stammt von einem neueren Lexido. Sie bleibt unverändert, und geübt wird ohne das Gedächtnis über die Tage."},
+    {467, "Die Gedächtnisdatenbank lässt sich nicht öffnen (%1). Geübt wird ohne das Gedächtnis über die Tage."},
+    {468, "Die Wiederholungen dieses Durchgangs wurden nicht gespeichert (%1). Seine Ergebnisse bleiben erhalten."},
+    {469, "und %1 weitere Datei"},
+    {470, "und %1 weitere Dateien"},
+    {471, "und %1 weitere Dateien"},
+    {472, "Ctrl+R wiederholt sie."},
 };
 
 const CLclTextTable& Table()

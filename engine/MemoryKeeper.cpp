@@ -85,20 +85,17 @@ hist::SPassRecord ToRecord(const memory::SPassRow& row)
 void ImportOldHistory(const std::string& folder)
 {
     memory::CMemoryDb& db = K().db;
-    if (db.HistoryImported())
-        return;
     const std::string path = folder + "/" + hist::kFileName;
-    const bool present = plat::FileExists(path);
+    if (!plat::FileExists(path) || db.HistoryImported())
+        return;
     std::vector<memory::SPassRow> rows;
-    for (const hist::SPassRecord& r : present ? hist::ReadHistory(path) : std::vector<hist::SPassRecord>())
+    for (const hist::SPassRecord& r : hist::ReadHistory(path))
         rows.push_back(ToRow(r));
     std::string error;
     if (!db.ImportHistory(rows, &error)) {
         LogMsg("\nkeeper::Open(), error, cannot import %s: %s", path.c_str(), error.c_str());
         return;
     }
-    if (!present)
-        return;
     const std::string kept = path + kImportedSuffix;
     if (plat::RenameFile(path, kept))
         LogMsg("\nkeeper::Open(), %zu passes of %s imported, the file kept as %s", rows.size(), path.c_str(),

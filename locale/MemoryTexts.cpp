@@ -60,21 +60,7 @@ std::string NoticeText(const keeper::SNotice& notice, ILocal& language)
     return FillText(language.GetText(index), {notice.detail});
 }
 
-std::vector<std::string> DueWelcomeLines(const keeper::SDueToday& due, ILocal& language, bool keyHint,
-                                         std::size_t topFiles)
+std::string MoreFilesText(long long count, ILocal& language)
 {
-    std::vector<std::string> lines;
-    if (due.total <= 0)
-        return lines;
-    lines.push_back(DueTodayText(due.total, language) +
-                    (keyHint ? std::string(" ") + language.GetText(kLclReviewKey) : std::string()));
-    for (std::size_t i = 0; i < due.files.size() && i < topFiles; ++i) {
-        const std::string& path = due.files[i].file;
-        const std::size_t slash = path.find_last_of('/');
-        lines.push_back(GroupedCount(due.files[i].count, language.GetLanguage()) + "  " +
-                        (slash == std::string::npos ? path : path.substr(slash + 1)));
-    }
-    if (due.files.size() > topFiles)
-        lines.push_back(Plural(kLclMoreFiles, static_cast<long long>(due.files.size() - topFiles), language));
-    return lines;
+    return Plural(kLclMoreFiles, count, language);
 }

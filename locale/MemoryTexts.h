@@ -6,7 +6,6 @@
 #include "engine/MemoryKeeper.h"
 
 #include <string>
-#include <vector>
 
 class ILocal;
 
@@ -21,10 +20,8 @@ std::string DueTodayText(long long count, ILocal& language);
 std::string NothingDueText(ILocal& language);
 // The notice worded for the learner.
 std::string NoticeText(const keeper::SNotice& notice, ILocal& language);
-// The welcome page's block: the due line with the key that reviews them (keyHint), the top
-// files (their counts and names) and how many more files there are. Empty when nothing is due.
-std::vector<std::string> DueWelcomeLines(const keeper::SDueToday& due, ILocal& language, bool keyHint,
-                                         std::size_t topFiles = 3);
+// "and 4 more files", below the top files of the welcome page.
+std::string MoreFilesText(long long count, ILocal& language);
 
 // The numbers of the memory texts, for the front-ends that show them (the menu caption of
 // Review Due among them).

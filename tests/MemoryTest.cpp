@@ -1,0 +1,1 @@
+// The memory database: reviews, cards, passes and the queries over them.

@@ -46,10 +46,12 @@ void Notify(ENotice kind, const std::string& detail)
     K().notices.push_back(SNotice{kind, detail});
 }
 
+// The old history file: in the keeper's folder, or the program folder before one is opened.
 std::string HistoryPath()
 {
     std::lock_guard<std::mutex> lk(K().lock);
-    return K().folder + "/" + hist::kFileName;
+    const std::string folder = !K().folder.empty() || !g_pIUtltsFile ? K().folder : g_pIUtltsFile->GetPrgrmDir();
+    return folder + "/" + hist::kFileName;
 }
 
 memory::SPassRow ToRow(const hist::SPassRecord& r)

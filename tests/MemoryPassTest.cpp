@@ -84,7 +84,7 @@ TEST_F(MemoryPassTest, EachModeGradesTheVerdictsItGaveAndNothingElse)
     } cases[] = {
         {0, " xxx\x1b", false, false, "AG-"},  {0, " x\bxxxx", false, false, "GGG"},
         {1, " xxx\x1b", false, false, "AG-"},  {2, " xbx\x1b", false, false, "AG-"},
-        {2, " x\bbxcx", false, false, "GGG"},  {3, " .....\x1b", true, false, "AG-"},
+        {2, " \bxbxcx", false, false, "GGG"},  {3, " .....\x1b", true, false, "AG-"},
         {3, " ..\b", true, false, "GGG"},      {4, " .....\x1b", true, false, "AG-"},
         {5, " kb\rk\x1b", false, true, "AG-"}, {6, " kbk\x1b", false, true, "AG-"},
         {7, "kk", false, false, "---"},        {8, "kk", false, false, "---"},

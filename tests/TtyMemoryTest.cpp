@@ -68,10 +68,10 @@ TEST_F(TtyBatchTest, ADatabaseTheTerminalCannotUseIsSaidAndThePassRuns)
     EXPECT_EQ(ReadFile("out/n_1.mix"), "*Hello\n=Hallo\n");
 
     // The folder as a normal end leaves it: the database alone, without its journal files.
-    ASSERT_EQ(std::system(("cp '" + Path("out/kept.db") + "' '" + Path("Memory.db") + "' && rm -f '" + Path("Memory.db") +
-                           "-wal' '" + Path("Memory.db") + "-shm'")
+    ASSERT_EQ(std::system(("cp '" + Path("out/kept.db") + "' '" + Path("Memory.db") + "' && rm -f '" +
+                  Path("Memory.db") + "-wal' '" + Path("Memory.db") + "-shm'")
                               .c_str()),
-              0);
+        0);
     WriteFile("out/keys", " xxx");
     chmod(m_Dir.c_str(), 0555);
     const std::string command = "cd '" + m_Dir +

@@ -1,6 +1,7 @@
 #include "app/CProgressWnd.h"
 
 #include "app/WindowTexts.h"
+#include "engine/MemoryKeeper.h"
 #include "engine/PassHistory.h"
 #include "qttext/CodePageText.h"
 
@@ -147,7 +148,8 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
     m_pTable->setHorizontalHeaderLabels(
         {LclText(176, "File"), LclText(177, "Last practised"), LclText(178, "Passes"), LclText(179, "Known")});
 
-    std::vector<hist::SPassRecord> records = hist::ReadHistory(historyPath);
+    // The memory's database holds the history; the file at historyPath only without one.
+    std::vector<hist::SPassRecord> records = keeper::IsOpen() ? keeper::History() : hist::ReadHistory(historyPath);
     const std::vector<hist::SFileSummary> rows = hist::SummariseFiles(records);
     const std::vector<hist::SPassRecord> passes =
         currentFile.empty() ? std::vector<hist::SPassRecord>() : hist::PassesOf(std::move(records), currentFile);

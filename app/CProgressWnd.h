@@ -16,8 +16,8 @@ class CProgressWnd : public QDialog {
 public:
     explicit CProgressWnd(QWidget* parent);
 
-    // Reads the history at historyPath and shows it; the charts follow currentFile (the full
-    // path of the open file, empty when none is open).
+    // Reads the history (the memory's, or without one the file at historyPath) and shows it;
+    // the charts follow currentFile (the full path of the open file, empty when none is open).
     void Load(const std::string& historyPath, const std::string& currentFile);
 
     QTableWidget* Table() const { return m_pTable; }

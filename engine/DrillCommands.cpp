@@ -8,8 +8,11 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/MemoryKeeper.h"
 #include "engine/RecentFiles.h"
 #include "texts/IUtltsFile.h"
+
+#include <string>
 
 namespace drill {
 
@@ -160,5 +163,28 @@ bool CanRunNextIteration() { return g_pIItrtnSrvc->CanStartNextIteration() == 1;
 bool CanRunNextFile() { return g_pIUtltsFile->HasNextFile() == 1; }
 bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
 bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
+bool CanRunReviewDue()
+{
+    return keeper::IsOpen();
+}
+
+int RunReviewDue(IFileView* view)
+{
+    if (!keeper::IsOpen())
+        return kNothingDue;
+    // The running pass ends first: its reviews count before what is due is asked.
+    g_pIMfcCmmnProc->RetirePass();
+    const std::string path = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + kReviewFileName;
+    const int written = keeper::WriteDueFile(GetDirection(), path);
+    if (written == 0)
+        return kNothingDue;
+    if (written < 0)
+        return 1;
+    g_pIUtltsFile->OpenPath(view, path.c_str()); // not one of the recent files: it is made anew each time
+    if (std::string(g_pIUtltsFile->GetFilePath()) != path)
+        return 1; // the file made could not be opened: the learner was told
+    g_pIUtltsFile->GoToOpenedFile();
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
 
 } // namespace drill

@@ -32,6 +32,14 @@ int RunNextIteration();
 int RunNextFile();      // nothing when there is no next file
 int RunPreviousFile();  // nothing when there is no previous file
 int RunAddBrackets(int type); // 1 word by word, 2 time out
+// Review Due: the phrases of the current direction due today or earlier, across all files and
+// the most overdue first, written to kReviewFileName in the program folder, which is opened as
+// the current file (shown in view, as Open shows it) and run at a first iteration in the
+// current mode. Not a failure: kNothingDue when nothing is due or no memory is kept (nothing
+// changes then), which the front-ends say.
+constexpr const char* kReviewFileName = "Review.mix";
+constexpr int kNothingDue = 2;
+int RunReviewDue(IFileView* view);
 // Escape to the running pass (in mouse control it wakes the pass with the last mouse key).
 int CancelIteration();
 
@@ -56,5 +64,7 @@ bool CanRunNextIteration();
 bool CanRunNextFile();
 bool CanRunPreviousFile();
 bool CanRunAddBrackets();
+// The memory is kept (the database is open); what is due is told by RunReviewDue.
+bool CanRunReviewDue();
 
 } // namespace drill

@@ -3,6 +3,7 @@
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "engine/CPassProgress.h"
+#include "engine/PassVerdicts.h"
 #include "platform/PlatFs.h"
 #include "platform/PlatTextFile.h"
 #include "texts/IUtltsFile.h"
@@ -149,7 +150,7 @@ std::vector<SPassRecord> ReadHistory(const std::string& path)
     for (SPassRecord& r : records) {
         auto it = canonical.find(r.file);
         if (it == canonical.end())
-            it = canonical.emplace(r.file, CanonicalPath(r.file)).first;
+            it = canonical.emplace(r.file, plat::CanonicalPath(r.file)).first;
         r.file = it->second;
     }
     return records;
@@ -182,16 +183,9 @@ std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records
     return rows;
 }
 
-std::string CanonicalPath(const std::string& path)
-{
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
-    return ec || p.empty() ? std::filesystem::path(path).lexically_normal().string() : p.string();
-}
-
 std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file)
 {
-    const std::string canonical = CanonicalPath(file);
+    const std::string canonical = plat::CanonicalPath(file);
     records.erase(std::remove_if(records.begin(), records.end(),
                       [&](const SPassRecord& r) { return r.file != file && r.file != canonical; }),
         records.end());
@@ -229,13 +223,12 @@ std::string FormatTime(long long time, bool withTime)
     return text;
 }
 
-void NotePassEnded(int mode, int direction)
+bool EndedPassRecord(int mode, int direction, SPassRecord& r)
 {
     const SPassProgress p = PassProgress().Get();
     if (mode > 8 || !p.ended || p.index <= 0 || !g_pIUtltsFile || !*g_pIUtltsFile->GetPrgrmDir() ||
         !*g_pIUtltsFile->GetFilePath())
-        return;
-    SPassRecord r;
+        return false;
     r.time = static_cast<long long>(std::time(nullptr));
     r.mode = mode;
     r.direction = direction;
@@ -243,10 +236,8 @@ void NotePassEnded(int mode, int direction)
     r.shown = p.index;
     r.marked = std::min(p.marked, p.index);
     r.completed = p.completed;
-    r.file = CanonicalPath(g_pIUtltsFile->GetFilePath());
-    const std::string path = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + kFileName;
-    if (!AppendRecord(path, r))
-        LogMsg("\nhist::NotePassEnded(), error, cannot append to %s", path.c_str());
+    r.file = plat::CanonicalPath(g_pIUtltsFile->GetFilePath());
+    return true;
 }
 
 } // namespace hist

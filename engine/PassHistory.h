@@ -53,9 +53,6 @@ std::vector<SPassRecord> ReadHistory(const std::string& path);
 
 // One row per file, the most recently practised first.
 std::vector<SFileSummary> SummariseFiles(const std::vector<SPassRecord>& records);
-// The path a file is recorded by: absolute and without links where the file exists, lexically
-// normalised otherwise.
-std::string CanonicalPath(const std::string& path);
 // The records of one file (by its canonical path), in order; taken out of records, which a
 // caller is done with.
 std::vector<SPassRecord> PassesOf(std::vector<SPassRecord> records, const std::string& file);
@@ -64,8 +61,8 @@ std::vector<SDayTotal> DayTotals(const std::vector<SPassRecord>& passes);
 // The local date (and with withTime the hour and minute) of a time, "2026-12-09 10:31".
 std::string FormatTime(long long time, bool withTime);
 
-// The running pass of this mode and direction has ended: its record is appended to the history
-// of the program folder when it showed anything (the Add Brackets modes make files and have none).
-void NotePassEnded(int mode, int direction);
+// The record of the running pass of this mode and direction, which has just ended; false when
+// it has none: it showed nothing, or is an Add Brackets pass (these make files and have none).
+bool EndedPassRecord(int mode, int direction, SPassRecord& r);
 
 } // namespace hist

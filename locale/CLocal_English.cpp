@@ -110,6 +110,9 @@ const SLclText kTexts[] = {
     {117, "Always save them into a folder chosen once"},
     {118, "Never ask"},
     {119, "Results never saved would be dropped with the results folder:\n%1, %2.\n\nSave them first?"},
+    {119,
+        "Results never saved would be dropped with the results folder:\n%1 pass(es), %2 marked phrase(s).\n\nSave them "
+        "first?"},
     {120, "&Save..."},
     {121, "&Discard"},
     {122, "Cancel"},
@@ -157,7 +160,9 @@ const SLclText kTexts[] = {
     {194, "The file cannot be read."},
     {195, "The file is not text: UTF-8, or UTF-16 with a byte-order mark, can be imported."},
     {196, "The file is not well-formed XML (line %1)."},
-    {197, "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE vocabulary (kvtml 2.0)."},
+    {197,
+        "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE "
+        "vocabulary (kvtml 2.0)."},
     {198, "The file holds no phrase with both sides."},
     {199, "The phrase file cannot be written."},
     {135, "Speak\tF4"},
@@ -189,6 +194,21 @@ const SLclText kTexts[] = {
     {422, "Results saved: %1"},
     {423, "There are no results to save yet: run a pass first."},
     {424, "No voice for \"%1\": the language stays as it was."},
+    {460, "%1 phrase due today"},
+    {461, "%1 phrases due today"},
+    {462, "%1 phrases due today"},
+    {463, "Nothing is due today."},
+    {464, "Review &Due\tCtrl+R"},
+    {465, "The memory database was damaged. It was set aside as %1, and a new one was started."},
+    {466,
+        "The memory database %1 is from a newer Lexido. It is left as it is, and practice goes on without the memory "
+        "across days."},
+    {467, "The memory database cannot be opened (%1). Practice goes on without the memory across days."},
+    {468, "The reviews of this pass were not stored (%1). Its results are kept."},
+    {469, "and %1 more file"},
+    {470, "and %1 more files"},
+    {471, "and %1 more files"},
+    {472, "Ctrl+R reviews them."},
 };
 
 const CLclTextTable& Table()

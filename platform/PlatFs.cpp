@@ -1,9 +1,11 @@
 #include "platform/PlatFs.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -144,6 +146,20 @@ bool IsDirectory(const std::string& path)
 {
     struct stat st;
     return ::stat(NormalizeSeparators(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string CanonicalPath(const std::string& path)
+{
+    // The links of the part that exists are resolved; the rest is normalised by its words.
+    const std::string normal = NormalizeSeparators(path);
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::weakly_canonical(normal, ec);
+    return ec || p.empty() ? std::filesystem::path(normal).lexically_normal().string() : p.string();
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return std::rename(NormalizeSeparators(from).c_str(), NormalizeSeparators(to).c_str()) == 0;
 }
 
 std::string NormalizeSeparators(const std::string& path)

@@ -29,6 +29,11 @@ std::string CurrentDir();
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// The path a file is known by: absolute and without links where the file exists, "." or ".."
+// steps normalised away where it does not (a file gone, an unreadable folder).
+std::string CanonicalPath(const std::string& path);
+// Renames from to to (replacing a file there); false when it cannot.
+bool RenameFile(const std::string& from, const std::string& to);
 
 // Turns every "\\" into "/": paths of the system's literals use either separator.
 std::string NormalizeSeparators(const std::string& path);

@@ -11,6 +11,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassVerdicts.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatScreenText.h"
 #include "platform/PlatUnicode.h"
@@ -65,6 +66,7 @@ CBsPrgr::CBsPrgr()
         m_pCScrnStr->SetCoding(m_Coding);
     if (g_pOScreen)
         g_pOScreen->SetCoding(m_Coding);
+    PassVerdicts().Begin(m_Coding);
 }
 
 CBsPrgr::~CBsPrgr()
@@ -216,6 +218,7 @@ void CBsPrgr::ShowMark()
 {
     // The front-ends show the mark beside the screen text at once; the text stays as it is.
     PassProgress().MarkShown();
+    PassVerdicts().Marked(true);
     g_pOScreen->Refresh();
 }
 
@@ -224,6 +227,7 @@ void CBsPrgr::TakeBackMark()
     if (m_PhraseMarked) {
         m_PhraseMarked = 0;
         PassProgress().MarkShown(false);
+        PassVerdicts().Marked(false);
         g_pOScreen->Refresh();
     } else if (m_pOFile->TakeBackLast()) {
         g_pOScreen->Refresh(); // the front-ends show the mark going, the text stays

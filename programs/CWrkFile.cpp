@@ -7,6 +7,7 @@
 #include "engine/CUnsavedRslts.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassVerdicts.h"
 #include "platform/PlatFs.h"
 #include "texts/FileCoding.h"
 #include "texts/ISmrtFile.h"
@@ -60,9 +61,11 @@ int CWrkFile::ReadRecord()
     if (!(one && two)) {
         if (m_Stored < 0)
             PassProgress().ReachEnd();
+        PassVerdicts().InputEnded();
         return 0;
     }
     PassProgress().Step();
+    PassVerdicts().Shown(m_Dic, m_BackDic);
     return 1;
 }
 
@@ -88,6 +91,7 @@ void CWrkFile::BeginRecord()
     m_WasWritten = 1;
     ++m_Marked;
     PassProgress().Mark();
+    PassVerdicts().Written();
 }
 
 int CWrkFile::TakeBackLast()
@@ -108,6 +112,7 @@ int CWrkFile::TakeBackLast()
     --m_Marked;
     m_WasWritten = m_Marked > 0 ? 1 : 0;
     PassProgress().Unmark();
+    PassVerdicts().TakenBack();
     return 1;
 }
 
@@ -141,6 +146,7 @@ int CWrkFile::ReadLines(char* dst, int lines)
         PassProgress().Step();
     else
         PassProgress().ReachEnd();
+        PassVerdicts().InputEnded();
     return read;
 }
 

@@ -288,7 +288,7 @@ TEST_F(IterationTest, HistoryKnowsStoppedPassesRoundsSharesAndNamesFilesCanonica
     ASSERT_TRUE(read.size() == 2 && read[0].completed && !read[1].completed);
     EXPECT_EQ(hist::SummariseFiles(read)[0].knownPercent, 67); // two of three: the stopped pass counts not
     EXPECT_EQ(hist::SummariseFiles({stopped})[0].knownPercent, -1);
-    EXPECT_EQ(hist::CanonicalPath("/nowhere/sub/../b.mix"), "/nowhere/b.mix");
+    EXPECT_EQ(plat::CanonicalPath("/nowhere/sub/../b.mix"), "/nowhere/b.mix");
     Topics();
     for (const char* file : {"Guide/04 Travel.mix", "Guide/../Guide/04 Travel.mix"})
         ASSERT_TRUE(hist::AppendRecord(Path(hist::kFileName), {1765000000, 0, 0, 1, 1, 0, Path(file)}));

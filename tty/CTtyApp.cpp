@@ -25,6 +25,7 @@
 #include "tty/CTtyView.h"
 #include "tty/TtyAudio.h"
 #include "tty/TtyInstall.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyStatus.h"
 #include "tty/TtyText.h"
 #include "tty/TtyWelcome.h"
@@ -66,23 +67,23 @@ std::string Fit(const std::string& text, int cols)
 
 std::string Move(int row) { return "\x1b[" + std::to_string(row) + ";1H"; }
 
-const char* const kKeys =
-    "Lexido in a terminal: keys\n"
-    "\n"
-    "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
-    "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
-    "  F2       mode                          F3       direction\n"
-    "  F4       speak the text shown last\n"
-    "  F5       first iteration               F6       next iteration\n"
-    "  F7       previous file                 F8       next file\n"
-    "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
-    "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
-    "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
-    "\n"
-    "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
-    "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
-    "\n"
-    "Any key closes this page.";
+const char* const kKeys = "Lexido in a terminal: keys\n"
+                          "\n"
+                          "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
+                          "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
+                          "  F2       mode                          F3       direction\n"
+                          "  F4       speak the text shown last\n"
+                          "  F5       first iteration               F6       next iteration\n"
+                          "  F7       previous file                 F8       next file\n"
+                          "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
+                          "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
+                          "  Ctrl+R   review the phrases due today\n"
+                          "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
+                          "\n"
+                          "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
+                          "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
+                          "\n"
+                          "Any key closes this page.";
 
 } // namespace
 
@@ -113,6 +114,8 @@ int CTtyApp::Run(const Options& options)
     while (!m_Quit && !CTtyTerminal::QuitRequested()) {
         if (TakeMessages())
             break;
+        if (const std::string notice = TakeNoticeLine(); !notice.empty())
+            Say(notice);
         Render();
         // After the frame is out, so that speech never delays it.
         if (PassRunning() && m_Overlay.empty())
@@ -437,6 +440,13 @@ void CTtyApp::HandleKey(const Key& key)
         SaveResults();
     } else if (key.text.size() == 1 && c == Ctrl('n')) {
         drill::CancelIteration();
+    } else if (key.text.size() == 1 && c == Ctrl('r')) {
+        if (!rslts::MayDrop(m_pView))
+            return;
+        m_Message.clear();
+        const int started = drill::RunReviewDue(m_pView);
+        m_Started = started == 0 ? "Review Due" : "";
+        Say(started == drill::kNothingDue ? NothingDueLine() : "Review Due");
     } else if (m_Welcome && key.text.size() == 1 && c >= '1' && c < '1' + recent::kCount) {
         m_Message.clear();
         drill::OpenRecentFile(m_pView, c - '1'); // the page's number keys reopen its files

@@ -9,12 +9,16 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
+#include "locale/ILocal.h"
+#include "locale/LocaleGlobals.h"
+#include "locale/MemoryTexts.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
 #include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyInstall.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyText.h"
 
 #include <unistd.h>
@@ -176,7 +180,9 @@ int CTtyBatch::Run(const Options& options)
     if (options.direction >= 0)
         drill::SelectDirection(options.direction);
 
-    g_pIUtltsFile->OpenFile(&view);
+    PrintNotices();
+    if (!options.reviewDue)
+        g_pIUtltsFile->OpenFile(&view);
     if (m_Problem) {
         Uninstall();
         return 1;
@@ -186,7 +192,17 @@ int CTtyBatch::Run(const Options& options)
     CKbrd::SetWaitObserver(&keyWait);
     CBsPrgr::SetTimeOutObserver(this);
     int status = 0;
-    bool started = StartFirstPass(options.mode) == 0;
+    bool started = true;
+    if (!options.reviewDue) {
+        started = StartFirstPass(options.mode) == 0;
+    } else if (const int due = drill::RunReviewDue(&view); due != 0) {
+        CBsPrgr::SetTimeOutObserver(nullptr);
+        CKbrd::SetWaitObserver(nullptr);
+        if (due == drill::kNothingDue)
+            std::fprintf(m_Out, "%s\n", NothingDueText(*g_pILocal).c_str());
+        Uninstall();
+        return due == drill::kNothingDue ? 0 : 1;
+    }
     for (; started;) {
         if (keyWait.Wait(kPollMs) == 0) {
             keyWait.Reset();
@@ -204,6 +220,7 @@ int CTtyBatch::Run(const Options& options)
     g_pIMfcCmmnProc->RetirePass();
     CBsPrgr::SetTimeOutObserver(nullptr);
     CKbrd::SetWaitObserver(nullptr);
+    PrintNotices();
 
     // A pass that could not start is a failure; a file without phrases is not, but it is said,
     // as a script would otherwise see an ordinary end with nothing done.

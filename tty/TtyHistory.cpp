@@ -1,9 +1,10 @@
 #include "tty/TtyHistory.h"
 
+#include "engine/MemoryKeeper.h"
 #include "engine/PassHistory.h"
 #include "locale/ILocal.h"
 #include "locale/LclCount.h"
-#include "texts/CUtltsFile.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyOptions.h"
 
 #include <filesystem>
@@ -41,9 +42,9 @@ void PrintPasses(const std::vector<hist::SPassRecord>& passes, std::FILE* out)
 
 int PrintHistory(const std::string& file, std::FILE* out)
 {
-    CUtltsFile files;
-    const std::string dir = files.FindPrgrmDir();
-    const std::vector<hist::SPassRecord> records = hist::ReadHistory(dir + "/" + hist::kFileName);
+    // From the memory's database, or from History.txt when there is none to use.
+    CMemoryQuery query;
+    const std::vector<hist::SPassRecord> records = keeper::History();
     if (file.empty()) {
         PrintFiles(records, out);
         return 0;

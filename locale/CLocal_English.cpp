@@ -171,6 +171,10 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    {380, "The Open Brackets modes ask for the words of the second text: direction set to %1"},
+    {381, "Not the first letter: try again"},
+    {382, "Not the word: try again"},
+    {383, "No brackets to fill in here: the mode \"%1\" puts words in brackets. Any key: next"},
 };
 
 const CLclTextTable& Table()

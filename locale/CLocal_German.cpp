@@ -170,6 +170,10 @@ const SLclText kTexts[] = {
     {143, "die eigene Stimme der Sprache"},
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
+    {380, "Beim Öffnen von Klammern wird nach den Wörtern des zweiten Textes gefragt: Richtung auf %1 umgestellt"},
+    {381, "Nicht der erste Buchstabe: noch einmal"},
+    {382, "Nicht das gesuchte Wort: noch einmal"},
+    {383, "Hier gibt es keine Klammern zu füllen: der Modus „%1“ setzt Wörter in Klammern. Beliebige Taste: weiter"},
 };
 
 const CLclTextTable& Table()

@@ -246,10 +246,8 @@ void CMainFrame::ShowPassState()
 {
     if (!m_pPassPane)
         return;
-    if (m_pPassPane->Refresh()) {
-        m_pLegend->setText(m_pPassPane->Legend());
+    if (m_pPassPane->Refresh())
         statusBar()->showMessage(IdleMessage());
-    }
     ArrangePanes();
 }
 
@@ -257,10 +255,14 @@ void CMainFrame::ArrangePanes()
 {
     if (!m_pPassPane)
         return;
+    // The bar's message (the keys of a pass, a prompt, a notice) is shown by the wrapping label
+    // rather than drawn on one line; "Ready" gives way to the summary of a pass.
     const QString message = statusBar()->currentMessage();
     const bool idle = message.isEmpty() || message == IdleMessage();
-    m_pLegend->setVisible(idle && !m_pLegend->text().isEmpty());
+    m_pLegend->setText(message.isEmpty() ? m_pPassPane->Legend() : message);
     m_pPassPane->setVisible(idle && !m_pPassPane->text().isEmpty());
+    m_pLegend->setVisible(!m_pLegend->text().isEmpty() &&
+                          (m_pPassPane->isHidden() || message != WndText(EWndText::Ready)));
     FitBarHeight();
 }
 

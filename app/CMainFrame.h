@@ -42,7 +42,8 @@ public:
     void ShowPassState();
     // The pass pane's text, empty when it is hidden.
     QString PassText() const;
-    // The keys of the running pass as the bar shows them, empty when they are hidden.
+    // The bar's message as it shows it (the keys of a pass, a prompt, a notice), wrapped; empty
+    // when it is hidden.
     QString LegendText() const;
     // Shows the window at its size, or smaller where the screen's free area is smaller, with
     // its frame within that area.
@@ -70,7 +71,7 @@ private:
     void ShowProgress();
     // The bar's message when no command prompt is shown: the mode's keys during a pass.
     QString IdleMessage() const;
-    // The keys and the pass pane wrap in the bar; a prompt or a notice hides them meanwhile.
+    // The message and the pass pane wrap in the bar; a prompt or a notice hides the pane.
     void ArrangePanes();
     void FitBarHeight();
 

@@ -173,7 +173,7 @@ const SLclText kTexts[] = {
     {380, "Beim Öffnen von Klammern wird nach den Wörtern des zweiten Textes gefragt: Richtung auf %1 umgestellt"},
     {381, "Nicht der erste Buchstabe: noch einmal"},
     {382, "Nicht das gesuchte Wort: noch einmal"},
-    {383, "Hier gibt es keine Klammern zu füllen: der Modus „%1“ setzt Wörter in Klammern. Beliebige Taste: weiter"},
+    {383, "Hier gibt es keine Klammern zu füllen: der Modus \"%1\" setzt Wörter in Klammern. Beliebige Taste: weiter"},
 };
 
 const CLclTextTable& Table()

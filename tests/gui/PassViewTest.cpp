@@ -187,7 +187,7 @@ private slots:
             for (int id : {res::ID_MODE_OPENBRACKETSWHOLEWORD, res::ID_MODE_OPENBRACKETS1LETTER}) {
                 g_pMainWnd->statusBar()->clearMessage();
                 QVERIFY(Trigger(id));
-                QCOMPARE(g_pMainWnd->statusBar()->currentMessage().contains(LclText(14, "?")), id == res::ID_MODE_OPENBRACKETSWHOLEWORD);
+                QTRY_COMPARE(g_pMainWnd->LegendText().contains(LclText(14, "?")), id == res::ID_MODE_OPENBRACKETSWHOLEWORD);
                 SaveShot(g_pMainWnd, QString("direction-%1-%2").arg(id).arg(language));
             }
             folder.dialogs.openAnswers = {folder.Path("Text/a phrase file with a long name.mix").toStdString()};

@@ -150,7 +150,7 @@ void CDrill_SdiView::OnInstallAll()
         QTimer::singleShot(100, this, [this] { OnInstallAll(); });
         return;
     }
-    g_pMainWnd->show();
+    g_pMainWnd->ShowWithinScreen();
     g_pMainWnd->raise();
     g_pMainWnd->activateWindow();
     setFocus();

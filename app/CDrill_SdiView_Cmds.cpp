@@ -19,6 +19,8 @@
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
+#include "locale/PassTexts.h"
+#include "qttext/CodePageText.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 #include "settings/sheet/CZelPrprtSheet.h"
@@ -225,9 +227,11 @@ void CDrill_SdiView::OnMode(int mode)
 
 void CDrill_SdiView::OnModeOpenBrackets(int mode)
 {
-    // The Open Brackets programs ask in the second language.
-    WriteInt("ViewMode", "Mode", mode);
-    WriteInt("ViewMode", "Direction", 1);
+    // The Open Brackets programs ask in the second language; a direction turned is told.
+    bool turned = false;
+    drill::SelectMode(mode, &turned);
+    if (turned)
+        m_pFrame->statusBar()->showMessage(FromCodePage(DirectionTurnedText().c_str(), InterfaceCodePage()), 10000);
 }
 
 // The Run commands (and Open and the phrase-book above) are shared with the terminal front-end

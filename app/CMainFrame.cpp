@@ -18,16 +18,21 @@
 #include "app/CDrill_SdiView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 CMainFrame* g_pMainWnd = nullptr;
 
@@ -77,8 +82,15 @@ bool ReadLed(int lock, bool& on)
 void CMainFrame::BuildStatusBar()
 {
     statusBar()->setObjectName("StatusBar");
+    // The keys and the pass's place are read whole: they wrap, and the bar grows in height.
+    m_pLegend = new QLabel(this);
+    m_pLegend->setObjectName("LegendPane");
+    m_pLegend->setWordWrap(true);
+    m_pLegend->hide();
+    statusBar()->addPermanentWidget(m_pLegend, 2);
     m_pPassPane = new CPassPane(this);
-    statusBar()->addPermanentWidget(m_pPassPane);
+    statusBar()->addPermanentWidget(m_pPassPane, 1);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this] { ArrangePanes(); });
     static const char* const kNames[] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
         m_pIndicator[i] = new QLabel(this);
@@ -124,6 +136,18 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
     // that no widget takes is passed on to each parent in turn and seen here each time: only
     // the first press after a release counts.
     const bool press = e->type() == QEvent::KeyPress;
+    // A menu or a dialog that closes gives the keys back to the view, so that a pass gets them:
+    // a menu closed with Escape would leave the menu bar waiting for Enter.
+    if (e->type() == QEvent::Hide && m_pView && watched->isWidgetType() &&
+        (qobject_cast<QMenu*>(watched) ||
+            (qobject_cast<QDialog*>(watched) && static_cast<QWidget*>(watched)->isWindow())))
+        QTimer::singleShot(0, m_pView, [view = m_pView] {
+            if (QApplication::activePopupWidget() || QApplication::activeModalWidget() || !view->isVisible())
+                return;
+            view->setFocus(Qt::OtherFocusReason);
+        });
+    if (e->type() == QEvent::Resize && m_pPassPane && (watched == m_pLegend || watched == m_pPassPane))
+        FitBarHeight();
     if ((press || e->type() == QEvent::KeyRelease) && watched->isWidgetType()) {
         const auto* k = static_cast<QKeyEvent*>(e);
         const int key = k->key();
@@ -220,13 +244,63 @@ bool CMainFrame::event(QEvent* e)
 
 void CMainFrame::ShowPassState()
 {
-    if (m_pPassPane && m_pPassPane->Refresh())
+    if (!m_pPassPane)
+        return;
+    if (m_pPassPane->Refresh())
         statusBar()->showMessage(IdleMessage());
+    ArrangePanes();
+}
+
+void CMainFrame::ArrangePanes()
+{
+    if (!m_pPassPane)
+        return;
+    // The bar's message (the keys of a pass, a prompt, a notice) is shown by the wrapping label
+    // rather than drawn on one line; "Ready" gives way to the summary of a pass.
+    const QString message = statusBar()->currentMessage();
+    const bool idle = message.isEmpty() || message == IdleMessage();
+    m_pLegend->setText(message.isEmpty() ? m_pPassPane->Legend() : message);
+    m_pPassPane->setVisible(idle && !m_pPassPane->text().isEmpty());
+    m_pLegend->setVisible(!m_pLegend->text().isEmpty() &&
+                          (m_pPassPane->isHidden() || message != WndText(EWndText::Ready)));
+    FitBarHeight();
+}
+
+void CMainFrame::FitBarHeight()
+{
+    // The bar is as tall as the panes' wrapped lines need at the widths they got; a new height
+    // keeps those widths, so this settles at once.
+    int need = 0;
+    for (const QLabel* pane : {static_cast<QLabel*>(m_pLegend), static_cast<QLabel*>(m_pPassPane)})
+        if (!pane->isHidden())
+            need = std::max(need, pane->heightForWidth(pane->width()));
+    const int height = need > 0 ? need + 7 : 0; // the bar's own spacing above and below its panes
+    if (statusBar()->minimumHeight() != height)
+        statusBar()->setMinimumHeight(height);
 }
 
 QString CMainFrame::PassText() const
 {
     return m_pPassPane && !m_pPassPane->isHidden() ? m_pPassPane->text() : QString();
+}
+
+QString CMainFrame::LegendText() const
+{
+    return m_pLegend && !m_pLegend->isHidden() ? m_pLegend->text() : QString();
+}
+
+void CMainFrame::ShowWithinScreen()
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect free = shown ? shown->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(size().boundedTo(free.size()));
+    show();
+    // The frame is known once the window is shown: the whole of it stays in the free area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(free.size() - frame));
+    QRect outer = frameGeometry();
+    outer.moveCenter(free.center());
+    move(std::max(outer.left(), free.left()), std::max(outer.top(), free.top()));
 }
 
 QString CMainFrame::IdleMessage() const
@@ -278,7 +352,7 @@ void CMainFrame::BuildMenus()
     for (const res::Popup& popup : res::MainMenu()) {
         QMenu* menu = bar->addMenu(FromCodePage(popup.caption, plat::kCpWestern));
         for (const res::MenuItem& item : popup.items) {
-            if (item.separator) {
+            if (res::DrawnAsSeparator(item)) {
                 menu->addSeparator();
                 continue;
             }
@@ -287,6 +361,15 @@ void CMainFrame::BuildMenus()
                 a->setEnabled(false);
             menu->addAction(a);
         }
+    }
+    // One of each choice holds: the items of a choice are radio items of one group.
+    for (const std::vector<int>& choice : res::Choices()) {
+        auto* group = new QActionGroup(this);
+        for (int id : choice)
+            if (QAction* a = m_Actions.value(id, nullptr)) {
+                a->setCheckable(true);
+                group->addAction(a);
+            }
     }
 }
 

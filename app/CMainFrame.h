@@ -42,6 +42,12 @@ public:
     void ShowPassState();
     // The pass pane's text, empty when it is hidden.
     QString PassText() const;
+    // The bar's message as it shows it (the keys of a pass, a prompt, a notice), wrapped; empty
+    // when it is hidden.
+    QString LegendText() const;
+    // Shows the window at its size, or smaller where the screen's free area is smaller, with
+    // its frame within that area.
+    void ShowWithinScreen();
     // Reads the state of a lock (0 Caps, 1 Num, 2 Scroll) into on; false when the system does
     // not tell it, and the lock keys are then followed as they are pressed. By default the
     // keyboard's lights; tests give a reader that knows nothing.
@@ -65,6 +71,9 @@ private:
     void ShowProgress();
     // The bar's message when no command prompt is shown: the mode's keys during a pass.
     QString IdleMessage() const;
+    // The message and the pass pane wrap in the bar; a prompt or a notice hides the pane.
+    void ArrangePanes();
+    void FitBarHeight();
 
     QHash<int, QAction*> m_Actions;
     CDrill_SdiView* m_pView = nullptr;
@@ -72,6 +81,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIndicator[3] = {};
     CPassPane* m_pPassPane = nullptr;
+    QLabel* m_pLegend = nullptr;
     CProgressWnd* m_pProgress = nullptr;
     bool m_LockOn[3] = {};
     // A lock key held down: its press is counted once, however far it is passed on.

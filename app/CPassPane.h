@@ -7,10 +7,10 @@
 class CPassPane : public QLabel {
 public:
     explicit CPassPane(QWidget* parent);
-    // Reads the pass's record and shows it; true when the keys of the mode changed. Cheap when
-    // nothing changed: it runs at every paint of the view.
+    // Reads the pass's record and takes its text; true when the keys of the mode changed. Cheap
+    // when nothing changed: it runs at every paint of the view. The frame shows or hides it.
     bool Refresh();
-    // The keys of the running mode; empty between passes.
+    // The keys of the running mode, with what the pass tells beside them; empty between passes.
     const QString& Legend() const { return m_Legend; }
 
 private:

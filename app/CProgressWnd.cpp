@@ -21,12 +21,34 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
 
 // Many points are drawn as lines only; a few also as dots, so that one pass or day shows.
 constexpr int kDotsUpTo = 60;
+
+// Passes and phrases are counted: an axis from low to high with ticks on whole numbers only, a
+// step of 1, 2 or 5 times a power of ten, at most about eight of them. With room above, the
+// axis ends a step or more above high, so that the highest point stands below the chart's edge.
+void WholeNumberAxis(QValueAxis* axis, double low, double high, bool roomAbove)
+{
+    static const double kSteps[] = {1, 2, 5};
+    double step = 1;
+    for (int i = 1; (high - low) / step > 8; ++i)
+        step = kSteps[i % 3] * std::pow(10.0, i / 3);
+    const double first = std::floor(low / step) * step;
+    double last = std::max(first + step, std::ceil(high / step) * step);
+    if (roomAbove && last <= high)
+        last += step;
+    axis->setRange(first, last);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(first);
+    axis->setTickInterval(step);
+    axis->setMinorTickCount(0);
+    axis->setLabelFormat("%d");
+}
 
 // A chart of two series, shown and marked, over the points given; x is a number or a time.
 QChart* MakeChart(const QList<QPointF>& shown, const QList<QPointF>& marked, QAbstractAxis* x, double top)
@@ -35,10 +57,9 @@ QChart* MakeChart(const QList<QPointF>& shown, const QList<QPointF>& marked, QAb
     const QString names[2] = {LclText(174, "Shown"), LclText(175, "Marked")};
     const QList<QPointF>* points[2] = {&shown, &marked};
     auto* y = new QValueAxis;
+    y->setObjectName("Phrases");
     y->setTitleText(LclText(182, "Phrases"));
-    y->setRange(0, std::max(1.0, top));
-    y->setLabelFormat("%d");
-    y->applyNiceNumbers();
+    WholeNumberAxis(y, 0, top, true);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (int i = 0; i < 2; ++i) {
@@ -75,10 +96,10 @@ QChart* PassChart(const std::vector<hist::SPassRecord>& passes)
         top = std::max(top, s / count);
     }
     auto* x = new QValueAxis;
+    x->setObjectName("Passes");
     x->setTitleText(LclText(180, "Pass"));
-    x->setRange(passes.size() > 1 ? 1 : 0, std::max<double>(2, double(passes.size())));
-    x->setLabelFormat("%d");
-    x->applyNiceNumbers();
+    // A single pass stands in the middle of the axis.
+    WholeNumberAxis(x, passes.size() > 1 ? 1 : 0, std::max<double>(2, double(passes.size())), false);
     return MakeChart(shown, marked, x, top);
 }
 

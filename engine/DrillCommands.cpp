@@ -40,11 +40,14 @@ int WriteInt(const char* section, const char* parameter, int value)
 
 } // namespace
 
-int SelectMode(int mode)
+int SelectMode(int mode, bool* turned)
 {
     WriteInt("ViewMode", "Mode", mode);
+    const bool turn = (mode == 5 || mode == 6) && GetDirection() != 1;
     if (mode == 5 || mode == 6)
         WriteInt("ViewMode", "Direction", 1);
+    if (turned)
+        *turned = turn;
     return 0;
 }
 

@@ -13,8 +13,9 @@ constexpr int kModeAddBrackets = 9;
 constexpr int kModeCount = 10;
 
 // The Mode menu: writes "Mode"; the two Open Brackets modes with an interpretation also turn
-// the direction to "2-nd --> 1-st", since their brackets are in the second text.
-int SelectMode(int mode);
+// the direction to "2-nd --> 1-st", since their brackets are in the second text. turned, when
+// given, tells whether the direction was changed, which the front-ends say.
+int SelectMode(int mode, bool* turned = nullptr);
 int SelectDirection(int direction);
 // Switches the keyboard manager (2 keyboard, 3 mouse control) and stores "Gnrl"/"KBoard";
 // the result is that of the write.

@@ -209,6 +209,10 @@ const SLclText kTexts[] = {
     {470, "and %1 more files"},
     {471, "and %1 more files"},
     {472, "Ctrl+R reviews them."},
+    {380, "The Open Brackets modes ask for the words of the second text: direction set to %1"},
+    {381, "Not the first letter: try again"},
+    {382, "Not the word: try again"},
+    {383, "No brackets to fill in here: the mode \"%1\" puts words in brackets. Any key: next"},
 };
 
 const CLclTextTable& Table()

@@ -208,6 +208,10 @@ const SLclText kTexts[] = {
     {470, "und %1 weitere Dateien"},
     {471, "und %1 weitere Dateien"},
     {472, "Ctrl+R wiederholt sie."},
+    {380, "Beim Öffnen von Klammern wird nach den Wörtern des zweiten Textes gefragt: Richtung auf %1 umgestellt"},
+    {381, "Nicht der erste Buchstabe: noch einmal"},
+    {382, "Nicht das gesuchte Wort: noch einmal"},
+    {383, "Hier gibt es keine Klammern zu füllen: der Modus \"%1\" setzt Wörter in Klammern. Beliebige Taste: weiter"},
 };
 
 const CLclTextTable& Table()

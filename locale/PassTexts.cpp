@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed = 128, kLegendLetter = 129,
               kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
+constexpr int kDirectionTurned = 380, kWrongLetter = 381, kWrongWord = 382, kNoBrackets = 383;
+constexpr int kSecondToFirst = 14, kAddBrackets = 25;
 constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153, kRecent = 154, kBookKey = 155,
               kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
 // The forms of "marked phrase" as the object of the next iteration's text.
@@ -75,6 +77,23 @@ std::string PassLegendText(int mode)
     case 10: return Text(kLegendBrackets);
     default: return std::string();
     }
+}
+
+std::string PassKeysText(int mode, EPassNote note)
+{
+    const std::string legend = PassLegendText(mode);
+    switch (note) {
+    case EPassNote::WrongLetter: return Text(kWrongLetter) + " \xb7 " + legend; // a middle dot in both code pages
+    case EPassNote::WrongWord: return Text(kWrongWord) + " \xb7 " + legend;
+    case EPassNote::NoBrackets: return Fill(kNoBrackets, {Text(kAddBrackets)});
+    case EPassNote::None: break;
+    }
+    return legend;
+}
+
+std::string DirectionTurnedText()
+{
+    return Fill(kDirectionTurned, {Text(kSecondToFirst)});
 }
 
 std::string PassSummaryText(const SPassProgress& p, const char* file, const char* nextIteration, const char* nextFile)

@@ -4,6 +4,7 @@
 // of the interface language's code page.
 
 #include "engine/CPassProgress.h"
+#include "engine/PassNote.h"
 
 #include <string>
 #include <vector>
@@ -13,6 +14,11 @@
 std::string PassProgressText(const SPassProgress& progress);
 // The keys of mode 0 to 10 (9 and 10 the two Add Brackets passes); empty for another.
 std::string PassLegendText(int mode);
+// The keys as the pass needs them now: after a wrong answer the note comes first; a text
+// without brackets has only its note, since nothing is typed into it.
+std::string PassKeysText(int mode, EPassNote note);
+// The Mode menu turned the direction for an Open Brackets mode: what the front-ends say.
+std::string DirectionTurnedText();
 // The end of a pass: file, pass number, phrases shown (of how many, for a stopped pass) and
 // marked, then what comes next, named by nextIteration or nextFile (a key or a command caption,
 // in the same code page).

@@ -6,6 +6,17 @@
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
 
+#include <string>
+
+namespace {
+// The word shown last, typed from at on, is put in brackets on the screen too.
+void BracketOnScreen(int at, const char* word)
+{
+    g_pOScreen->SetWritePos(at);
+    g_pOScreen->PutStr(("<" + std::string(word) + "> ").c_str());
+}
+} // namespace
+
 int CAddBrkt::ProcessKey()
 {
     const char32_t key = g_pIKbrd->GetKey();
@@ -27,6 +38,7 @@ int CAddBrkt::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
             return 0;
         m_pIPrStr->ClearBuild();
         while (m_pIPrStr->NextWord()) {
+            const int at = g_pOScreen->GetWritePos();
             g_pOScreen->PutStr(m_pIPrStr->GetWord());
             g_pOScreen->PutStr(" ");
             WaitForKey();
@@ -35,6 +47,7 @@ int CAddBrkt::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
                 return 0;
             if (verdict == 3) {
                 MarkPhrase();
+                BracketOnScreen(at, m_pIPrStr->GetWord());
                 m_pIPrStr->AppendWord(1, m_pIPrStr->GetWord());
             } else {
                 m_pIPrStr->AppendWord(0, m_pIPrStr->GetWord());
@@ -65,11 +78,14 @@ int CAddBrktTo::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
             return 0;
         m_pIPrStr->ClearBuild();
         while (m_pIPrStr->NextWord()) {
+            const int at = g_pOScreen->GetWritePos();
             g_pOScreen->PutStr(m_pIPrStr->GetWord());
             g_pOScreen->PutStr(" ");
             const int verdict = TimeOutWait(3);
             if (verdict == 0)
                 return 0;
+            if (verdict == 3)
+                BracketOnScreen(at, m_pIPrStr->GetWord());
             m_pIPrStr->AppendWord(verdict == 3 ? 1 : 0, m_pIPrStr->GetWord());
         }
         if (m_PhraseMarked)

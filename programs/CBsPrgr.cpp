@@ -11,6 +11,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassNote.h"
 #include "engine/PassVerdicts.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatScreenText.h"
@@ -47,6 +48,7 @@ CBsPrgr::CBsPrgr()
     m_pOFile = new (std::nothrow) CWrkFile(g_pIUtltsFile ? g_pIUtltsFile->GetCurrentFileName() : nullptr);
     if (!m_pOFile)
         LogMsg("\nCBsPrgr::CBsPrgr,error, m_pOFile == 0");
+    SetPassNote(EPassNote::None);
     PassProgress().Begin(g_pIItrtnSrvc ? g_pIItrtnSrvc->GetIterationNmb() : 0,
                          g_pIUtltsFile ? g_pIUtltsFile->GetFileName() : nullptr);
     if (m_pOFile)
@@ -366,6 +368,8 @@ int CBsPrgr::ReadIntSetting(const char* section, const char* parameter)
 bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int& marked)
 {
     IScrnStr* screen = question ? nullptr : m_pCScrnStr;
+    // A text without brackets is shown whole: the learner is told why nothing is asked.
+    SetPassNote(s.HasCrrntBrkt() ? EPassNote::None : EPassNote::NoBrackets);
     while (s.HasCrrntBrkt()) {
         g_pOScreen->ClrScr();
         if (question)
@@ -408,8 +412,11 @@ bool CBsPrgr::OpenAllBrackets(IStr& s, const char* question, bool wholeWord, int
                 s.UserOpenedCrrntBrck();
                 s.NextBrkt();
             }
-            // A wrong input is not reported: the same bracket is asked again.
+            // The same bracket is asked again; the keys of the mode say why.
+            SetPassNote(equal ? EPassNote::None : wholeWord ? EPassNote::WrongWord : EPassNote::WrongLetter);
+            continue;
         }
+        SetPassNote(EPassNote::None);
     }
     return true;
 }

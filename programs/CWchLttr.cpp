@@ -3,6 +3,7 @@
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
+#include "engine/PassNote.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
 
@@ -37,8 +38,11 @@ int CWchLttr::TypeDicOrBackDicFromFile(int DicOrBackDicInd)
                 // begins with "=" or "+" is then typed twice.
                 if (CompareKeyWith(key, m_pIPrStr->GetWord()) == 0) {
                     g_pOScreen->PutStr(m_pIPrStr->GetWord());
+                    SetPassNote(EPassNote::None);
                     break;
                 }
+                // A wrong letter leaves the screen as it is; the keys of the mode say it.
+                SetPassNote(revealed ? EPassNote::None : EPassNote::WrongLetter);
                 if (revealed)
                     break;
             }

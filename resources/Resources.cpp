@@ -62,6 +62,26 @@ const std::vector<Popup>& MainMenu()
     return menu;
 }
 
+bool DrawnAsSeparator(const MenuItem& item)
+{
+    if (item.separator)
+        return true;
+    const std::string caption = item.caption ? item.caption : "";
+    return item.id == ID_NONE && !caption.empty() && caption.find_first_not_of('-') == std::string::npos;
+}
+
+const std::vector<std::vector<int>>& Choices()
+{
+    static const std::vector<std::vector<int>> choices = {
+        {ID_DIRECTION_1ST2ND, ID_DIRECTION_2ND1ST},
+        {ID_KEYBOARD_KEYBOARDONLY, ID_KEYBOARD_KEYBOARDMOUSE},
+        {ID_MODE_INWHOLE, ID_MODE_WORDBYWORD, ID_MODE_WHICHLETTER, ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
+         ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER, ID_MODE_OPENBRACKETSWHOLEWORDNI,
+         ID_MODE_OPENBRACKETS1LETTERNI, ID_MODE_ADDBRACKETS},
+    };
+    return choices;
+}
+
 const char* Prompt(int id)
 {
     static const std::map<int, const char*> prompts = {

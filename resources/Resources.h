@@ -61,7 +61,7 @@ enum : int {
     ID_VIEW_PROGRESS = 32860, // the Progress window: passes over days
 };
 
-// The Mode menu's line of dashes: an item with no command, never translated.
+// The Mode menu's line of dashes: an item with no command, never translated, drawn as a separator.
 constexpr int ID_NONE = 0;
 constexpr const char* kModeDashes = "-------------------------------";
 
@@ -78,6 +78,10 @@ struct Popup {
 
 // The menu bar, top-level popups in order.
 const std::vector<Popup>& MainMenu();
+// A separator, or an item of nothing but dashes (the Mode menu's line), which is drawn as one.
+bool DrawnAsSeparator(const MenuItem& item);
+// The commands of each one-of choice (direction, keyboard, mode): one of them is checked.
+const std::vector<std::vector<int>>& Choices();
 
 // The status-bar prompt of a command ("prompt\ntool tip"), or nullptr.
 const char* Prompt(int id);

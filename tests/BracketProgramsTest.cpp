@@ -4,6 +4,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassNote.h"
 #include "tests/ProgramTest.h"
 
 #include <algorithm>
@@ -213,6 +214,26 @@ TEST_F(PlainTextBracketsTest, AScreenWithoutBracketsIsShownAndNotWritten)
     EXPECT_FALSE(HasResults(1));
 }
 
+// Beside its keys the pass tells a wrong answer and a text without brackets: notes[i] at the wait for keys[i].
+TEST_F(OpenBracketsTest, ThePassTellsAWrongAnswerAndATextWithoutBrackets)
+{
+    using N = EPassNote;
+    const std::tuple<int, const char*, std::string, std::vector<N>> cases[] = {
+        {2, "*Good day\n=Guten Tag\n", "xg", {N::None, N::WrongLetter, N::None}},
+        {5, kStudent, "x\r", {N::None, N::None, N::WrongWord}},
+        {8, "plain text\n", "", {N::NoBrackets}}};
+    for (const auto& [mode, file, keys, notes] : cases) {
+        Open(mode == 8 ? "Story.txt" : "Lesson.mix", file);
+        FirstIteration(mode);
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            ASSERT_TRUE(WaitForKeyWait());
+            EXPECT_EQ(GetPassNote(), notes[i]) << mode << " " << i;
+            g_pIKbrd->PutKey(i < keys.size() ? keys[i] : ESC);
+        }
+        WaitForEnd();
+    }
+}
+
 class AddBracketsTest : public ProgramTest {};
 
 TEST_F(AddBracketsTest, SpaceBracketsTheWordJustShown)
@@ -251,7 +272,8 @@ TEST_F(AddBracketsTest, ItsResultsRunThroughOpenBracketsIterations)
 {
     Open("Lesson.mix", "*I am a student\n=Ich bin ein Student\n*Good day\n=Guten Tag\n");
     FirstIteration(9);
-    Keys("ka a " "k a");
+    const Screens a = Keys("ka a " "k a");
+    EXPECT_EQ(a[3], Shown("I am a student", "Ich <bin> ein ")); // the word bracketed on the screen too
     EXPECT_EQ(Results(1), "*I am a student\n=Ich <bin> ein <Student> \n*Good day\n=<Guten> Tag \n");
     ASSERT_EQ(Status(), ITERATION_STATUS_NEXT);
 

@@ -89,8 +89,8 @@ TEST_F(LocaleTest, TextsOutsideTheTableAndText67AreNullInEveryLanguage)
                               index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
                               (index >= 170 && index <= 184) || (index >= 190 && index <= 199) ||
                               (index >= 300 && index <= 304) || (index >= 340 && index <= 342) ||
-                              (index >= 420 && index <= 424) || (index >= 440 && index <= 443) ||
-                              (index >= 460 && index <= 472);
+                              (index >= 380 && index <= 383) || (index >= 420 && index <= 424) ||
+                              (index >= 440 && index <= 443) || (index >= 460 && index <= 472);
             const char* text = local->GetText(index);
             if (index == 67)
                 continue;

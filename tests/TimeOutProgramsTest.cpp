@@ -107,6 +107,7 @@ TEST_F(TimeOutTest, AddBracketsTimeOutBracketsTheWordOfTheWait)
     EXPECT_EQ(m_TimeOuts.Waits(), (std::vector<int>(13, 1)));
     const Screens s = m_TimeOuts.Screens();
     EXPECT_EQ(s[4], Shown("I am a student", "Ich bin ein Student "));
+    EXPECT_EQ(s[5], Shown("I am a student", "Ich bin ein <Student> "));
     EXPECT_EQ(s[7], Shown("Thanks", ""));
     EXPECT_EQ(Results(1), "*I am a student\n=Ich bin ein <Student> \n*Thanks\n=Danke \n");
     EXPECT_EQ(Status(), ITERATION_STATUS_NEXT);

@@ -116,7 +116,7 @@ TEST_F(TtyBatchTest, AddBracketsWordByWordBracketsTheWordsMarkedWithSpace)
     const std::string g = "Good morning";
     const std::string t = "See you";
     EXPECT_EQ(m_Out, Printed({Q(i), Q(i, "Ich "), Q(i, "Ich bin "), Q(i, "Ich bin ein "), Q(i, "Ich bin ein Student "),
-                              Q(g), Q(g, "Guten "), Q(g, "Guten Morgen "), Q(t), Q(t, "Bis "), Q(t, "Bis bald ")}));
+                              Q(g), Q(g, "Guten "), Q(g, "Guten Morgen "), Q(t), Q(t, "Bis "), Q(t, "<Bis> bald ")}));
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*I am a student\n=Ich bin ein <Student> \n");
     EXPECT_FALSE(Exists("out/r_2.mix"));
 
@@ -138,7 +138,7 @@ TEST_F(TtyBatchTest, AddBracketsTimeOutWaitsAWordAndPausesTwoWaitsAfterEachPhras
     const std::string t = Q("See you");
     EXPECT_EQ(m_Out, Printed({i, i + "Ich ", i + "Ich bin ", i + "Ich bin ein ", i + "Ich bin ein Student ",
                               i + "Ich bin ein Student ", i + "Ich bin ein Student ", g, g + "Guten ",
-                              g + "Guten Morgen ", g + "Guten Morgen ", g + "Guten Morgen ", t, t + "Bis ", t + "Bis bald ",
+                              g + "<Guten> Morgen ", g + "<Guten> Morgen ", g + "<Guten> Morgen ", t, t + "Bis ", t + "Bis bald ",
                               t + "Bis bald ", t + "Bis bald "}));
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*I am a student\n=Ich bin ein Student \n*Good morning\n=<Guten> Morgen \n");
     EXPECT_FALSE(Exists("out/r_2.mix"));

@@ -39,11 +39,11 @@ const SCase kCases[] = {
     {"open brackets word N/I, Greek final sigma", "Ο <σκύλος> γαβγίζει.\n", 7, 0, "ΣΚΎΛΟΣ\rk", -1, 7,
         "Ο <σκύλος> γαβγίζει.\n" + kEnd, ""},
     {"open brackets letter N/I, Chinese", "我 <爱> 你\n", 8, 0, "爱k", -1, 1, "我 <爱> 你\n" + kEnd, ""},
-    {"add brackets, Greek", kGreek, 9, 0, "k a", -1, 2, Shown("Good morning", "Καλημέρα σας "),
+    {"add brackets, Greek", kGreek, 9, 0, "k a", -1, 2, Shown("Good morning", "<Καλημέρα> σας "),
         "*Good morning\n=<Καλημέρα> σας \n"},
     {"time out in whole, Chinese", kChinese, 3, 0, " ", 1, 1, Shown("I love you", "我 爱 你"), kChinese},
     {"time out word by word, Greek", kGreek, 4, 0, " ", 1, 2, Shown("Good morning", "Καλημέρα σας "), kGreek},
-    {"add brackets time out, Polish", kPolish, 10, 0, " ", 1, 2, Shown("Thank you", "Dziękuję bardzo "),
+    {"add brackets time out, Polish", kPolish, 10, 0, " ", 1, 2, Shown("Thank you", "<Dziękuję> bardzo "),
         kBom + "*Thank you\n=<Dziękuję> bardzo \n"},
 };
 } // namespace

@@ -11,6 +11,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassNote.h"
 #include "engine/RecentFiles.h"
 #include "locale/CLocal.h"
 #include "locale/LclCount.h"
@@ -67,23 +68,24 @@ std::string Fit(const std::string& text, int cols)
 
 std::string Move(int row) { return "\x1b[" + std::to_string(row) + ";1H"; }
 
-const char* const kKeys = "Lexido in a terminal: keys\n"
-                          "\n"
-                          "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
-                          "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
-                          "  F2       mode                          F3       direction\n"
-                          "  F4       speak the text shown last\n"
-                          "  F5       first iteration               F6       next iteration\n"
-                          "  F7       previous file                 F8       next file\n"
-                          "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
-                          "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
-                          "  Ctrl+R   review the phrases due today\n"
-                          "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
-                          "\n"
-                          "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
-                          "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
-                          "\n"
-                          "Any key closes this page.";
+const char* const kKeys =
+    "Lexido in a terminal: keys\n"
+    "\n"
+    "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
+    "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
+    "  F2       mode                          F3       direction\n"
+    "  F4       speak the text shown last\n"
+    "  F5       first iteration               F6       next iteration\n"
+    "  F7       previous file                 F8       next file\n"
+    "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
+    "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
+    "  Ctrl+R   review the phrases due today\n"
+    "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
+    "\n"
+    "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
+    "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
+    "\n"
+    "Up, Down, PgUp, PgDn, Home, End scroll this page; any other key closes it.";
 
 } // namespace
 
@@ -213,11 +215,14 @@ std::string CTtyApp::StatusLine(int cols)
 void CTtyApp::FollowPass()
 {
     const SPassProgress p = PassProgress().Get();
-    if (p.running && p.serial != m_LegendPass) {
+    const EPassNote note = GetPassNote();
+    if (p.running && (p.serial != m_LegendPass || note != m_Note)) {
+        // After what started the pass, so the command stays named; a note of the pass (a wrong
+        // answer, a text without brackets) as it comes and goes.
+        const std::string legend = CodePageToUtf8(PassKeysText(drill::GetMode(), note), CLocal::InterfaceCodePage());
+        Say(m_Started.empty() || p.serial == m_LegendPass ? legend : m_Started + "   " + legend);
         m_LegendPass = p.serial;
-        // After what started the pass, so the command stays named.
-        const std::string legend = CodePageToUtf8(PassLegendText(drill::GetMode()), CLocal::InterfaceCodePage());
-        Say(m_Started.empty() ? legend : m_Started + "   " + legend);
+        m_Note = note;
     }
     if (p.ended && p.serial != m_SummaryPass && p.total == 0) {
         m_SummaryPass = p.serial;
@@ -261,6 +266,10 @@ void CTtyApp::Render()
     std::size_t first = 0;
     if (!PassRunning())
         m_PassBack = 0;
+    if (!m_Overlay.empty()) { // a page longer than the screen scrolls
+        m_OverlayFirst = std::clamp(m_OverlayFirst, 0L, std::max(0L, static_cast<long>(lines.size()) - textRows));
+        first = static_cast<std::size_t>(m_OverlayFirst);
+    }
     if (m_Overlay.empty() && PassRunning() && lines.size() > static_cast<std::size_t>(textRows)) {
         const long over = static_cast<long>(lines.size()) - textRows;
         m_PassBack = std::min(m_PassBack, over);
@@ -381,8 +390,10 @@ void CTtyApp::ChooseMode()
     items.push_back("Add Brackets");
     int choice = drill::GetMode();
     if (Choose("Mode", items, choice)) {
-        drill::SelectMode(choice);
-        Say("Mode: " + items[static_cast<std::size_t>(choice)]);
+        bool turned = false;
+        drill::SelectMode(choice, &turned);
+        Say("Mode: " + items[static_cast<std::size_t>(choice)] +
+            (turned ? "   " + CodePageToUtf8(DirectionTurnedText(), CLocal::InterfaceCodePage()) : std::string()));
     }
 }
 
@@ -529,13 +540,24 @@ bool CTtyApp::Choose(const std::string& title, const std::vector<std::string>& i
 void CTtyApp::ShowKeys()
 {
     m_Overlay = kKeys;
-    Render();
+    m_OverlayFirst = 0;
     for (;;) {
+        Render();
         const Key key = m_Term.ReadKey(-1);
-        if (key.kind != KeyKind::Wake || CTtyTerminal::QuitRequested())
+        int rows = 24, cols = 80;
+        m_Term.Size(rows, cols);
+        const long page = std::max(1, rows - 3);
+        if (key.kind == KeyKind::Up || key.kind == KeyKind::Down)
+            m_OverlayFirst += key.kind == KeyKind::Up ? -1 : 1;
+        else if (key.kind == KeyKind::PageUp || key.kind == KeyKind::PageDown)
+            m_OverlayFirst += key.kind == KeyKind::PageUp ? -page : page;
+        else if (key.kind == KeyKind::Home || key.kind == KeyKind::End)
+            m_OverlayFirst = key.kind == KeyKind::Home ? 0 : static_cast<long>(SCREEN_TEXT_SIZE);
+        else if (key.kind != KeyKind::Wake || CTtyTerminal::QuitRequested())
             break;
     }
     m_Overlay.clear();
+    m_OverlayFirst = 0;
 }
 
 bool CTtyApp::AskOpenPath(const char* initialPath, const char*, std::string& path)

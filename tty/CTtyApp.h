@@ -3,6 +3,7 @@
 // window's commands do. Keys that are no command go to the running pass, as typed characters
 // reach it in the window.
 
+#include "engine/PassNote.h"
 #include "settings/SpeechCue.h"
 #include "speech/Speaker.h"
 #include "texts/IFileView.h"
@@ -71,8 +72,10 @@ private:
     std::string m_Message;
     std::string m_Started; // the command said last, which a pass it starts names with its keys
     int m_LegendPass = 0;  // the serial of the pass whose keys were said
+    EPassNote m_Note = EPassNote::None; // the note said with them
     int m_SummaryPass = 0; // the serial of the pass whose summary was said
     std::string m_Overlay; // drawn over the screen text while a list or the keys are shown
+    long m_OverlayFirst = 0; // the first line of the overlay shown, as it is scrolled
     bool m_Welcome = false; // the last frame showed the welcome page: its number keys work
     bool m_Quit = false;
     bool m_LearnerQuit = false; // Ctrl+Q or Ctrl+C, answered: nothing is kept at the end

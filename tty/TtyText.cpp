@@ -5,6 +5,8 @@
 #include "platform/PlatUnicode.h"
 #include "platform/PlatUtf8.h"
 
+#include <algorithm>
+
 namespace tty {
 
 std::string CodePageToUtf8(const std::string& bytes, int codePage)
@@ -65,6 +67,15 @@ std::vector<std::string> WrapLines(const std::string& utf8, int width)
     int columns = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char ch = utf8[pos];
+        // A line of dashes is a rule: it is drawn across the width, never wrapped onto a
+        // second row that would push the question off a small screen.
+        const std::size_t end = std::min(utf8.find('\n', pos), utf8.size());
+        if (columns == 0 && ch == '-' && utf8.find_first_not_of('-', pos) >= end &&
+            end - pos > static_cast<std::size_t>(width)) {
+            lines.back().assign(static_cast<std::size_t>(width), '-');
+            pos = end;
+            continue;
+        }
         if (ch == '\n') {
             lines.emplace_back();
             columns = 0;

@@ -31,7 +31,8 @@ bool TypedKey(const std::string& utf8, plat::TextCoding coding, char32_t& key);
 int CharCells(const std::string& utf8, std::size_t pos, std::size_t& bytes);
 
 // Splits text into display lines of at most width cells (line feeds end a line; a wide
-// character that would pass the edge begins the next line).
+// character that would pass the edge begins the next line; a line of nothing but dashes is cut
+// to the width, a rule across it).
 std::vector<std::string> WrapLines(const std::string& utf8, int width);
 
 // The cell of WrapLines' lines where the character after the first `at` screen bytes goes:

@@ -21,6 +21,7 @@
 #include "resources/Resources.h"
 
 #include <QAction>
+#include <QChartView>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -28,6 +29,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include <memory>
@@ -142,7 +144,7 @@ void ExpectWholeMenuIn(int language)
         QCOMPARE(items.size(), static_cast<int>(menu[t].items.size()));
         for (int k = 0; k < items.size(); ++k) {
             const res::MenuItem& item = menu[t].items[static_cast<std::size_t>(k)];
-            if (item.separator) {
+            if (res::DrawnAsSeparator(item)) {
                 QVERIFY(items[k]->isSeparator());
                 continue;
             }
@@ -363,6 +365,11 @@ private slots:
             QCOMPARE(w->Table()->rowCount(), 2);
             QCOMPARE(w->Table()->item(0, 0)->text(), QString("b.mix")); // the last practised first
             QCOMPARE(w->Table()->item(1, 3)->text(), QString("95 %")); // a.mix's last first iteration
+            for (QAbstractAxis* axis : static_cast<QChartView*>(w->Charts()->widget(0))->chart()->axes()) {
+                const auto* v = qobject_cast<QValueAxis*>(axis); // whole-number ticks; the phrases' axis above 20
+                QVERIFY(v->tickType() == QValueAxis::TicksDynamic && int(v->tickInterval()) == v->tickInterval());
+                QVERIFY(v->max() > (v->orientation() == Qt::Vertical ? 20 : 11));
+            }
             SaveShot(w, c.shot);
             w->Charts()->setCurrentIndex(1);
             SaveShot(w, QString(c.shot) + "-days");

@@ -4,6 +4,7 @@
 
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -12,6 +13,10 @@
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -21,6 +26,12 @@ CDrill_SdiView* View() { return g_pMainWnd->View(); }
 bool Painted(const std::function<bool()>& shown)
 {
     return QTest::qWaitFor([&] { return View()->viewport()->repaint(), shown(); }, 5000);
+}
+
+bool Whole(const QLabel* l) // the whole text within the window, wrapped where it must
+{
+    const QRect room = l->contentsRect(), need = l->fontMetrics().boundingRect(QRect(0, 0, room.width(), 9999), Qt::TextWordWrap, l->text());
+    return l->isVisible() && need.height() <= room.height() && l->window()->rect().contains(QRect(l->mapTo(l->window(), room.topLeft()), room.size()));
 }
 
 bool Shows(const std::string& text)
@@ -136,6 +147,64 @@ private slots:
             QVERIFY(Trigger(res::ID_FILE_NEW));
         }
     }
+
+    // A menu closed with Escape, then F5: the first Enter reveals, it opens no menu. The window
+    // lies within the screen (gui.ScaledScreen: at scale factor 2 on a 1280 x 900 screen).
+    void aClosedMenuGivesTheKeysBackToThePass()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/a.mix", "*Tea=Tee\n");
+        folder.Start();
+        QVERIFY(g_pMainWnd->screen()->availableGeometry().contains(g_pMainWnd->frameGeometry()));
+        SaveShot(g_pMainWnd, "window-in-screen-" + qEnvironmentVariable("QT_SCALE_FACTOR"));
+        folder.dialogs.openAnswers = {folder.Path("Text/a.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_FILE_OPEN));
+        g_pMainWnd->menuBar()->setActiveAction(g_pMainWnd->menuBar()->actions().at(4));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        g_pMainWnd->activateWindow(); // as the desktop does once the menu is gone
+        QVERIFY(QTest::qWaitForWindowActive(g_pMainWnd));
+        QTRY_VERIFY(View()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QVERIFY(Shows("---\n"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(Shows("Tee") && !QApplication::activePopupWidget());
+    }
+
+    // In every language: the Mode menu is one radio choice; Open Brackets says the direction it
+    // turned; the keys after a wrong letter at 420 pixels and a pass's end at 800 are read whole.
+    void theModesAndWhatTheBarSaysAreShownWhole()
+    {
+        for (int language : {LANGUAGE_ENGLISH, LANGUAGE_GERMAN, LANGUAGE_RUSSIAN}) {
+            GuiProgramFolder folder;
+            folder.Write("Text/a phrase file with a long name.mix", "*Good day=Guten Tag\n");
+            folder.Start();
+            g_pIDbVars->WrVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
+            g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
+            QTRY_COMPARE(g_pILocal->GetLanguage(), language);
+            QVERIFY(g_pMainWnd->menuBar()->actions().at(4)->menu()->actions().at(9)->isSeparator() &&
+                    g_pMainWnd->Action(res::ID_MODE_WHICHLETTER)->actionGroup()->isExclusive());
+            for (int id : {res::ID_MODE_OPENBRACKETSWHOLEWORD, res::ID_MODE_OPENBRACKETS1LETTER}) {
+                g_pMainWnd->statusBar()->clearMessage();
+                QVERIFY(Trigger(id));
+                QTRY_COMPARE(g_pMainWnd->LegendText().contains(LclText(14, "?")), id == res::ID_MODE_OPENBRACKETSWHOLEWORD);
+                SaveShot(g_pMainWnd, QString("direction-%1-%2").arg(id).arg(language));
+            }
+            folder.dialogs.openAnswers = {folder.Path("Text/a phrase file with a long name.mix").toStdString()};
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_WHICHLETTER) && Trigger(res::ID_RUN_FIRSTITERATION));
+            g_pMainWnd->resize(420, 500);
+            QVERIFY(Shows("---\n"));
+            QTest::keyClick(View(), 'x'); // a wrong letter, said before the keys
+            QTRY_VERIFY(Whole(g_pMainWnd->findChild<QLabel*>("LegendPane")) && g_pMainWnd->LegendText().contains(LclText(381, "?")));
+            SaveShot(g_pMainWnd, QString("keys-420-%1").arg(language));
+            for (char key : {' ', ' ', 'k'})
+                QTest::keyClick(View(), key);
+            g_pMainWnd->resize(800, 600);
+            QTRY_VERIFY(Whole(g_pMainWnd->findChild<QLabel*>("PassPane")) && g_pMainWnd->PassText().contains("long name"));
+            SaveShot(g_pMainWnd, QString("pass-over-800-%1").arg(language));
+        }
+    }
+
 };
 
 int RunPassViewTest(int argc, char** argv)

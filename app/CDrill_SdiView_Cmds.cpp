@@ -7,6 +7,8 @@
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
+#include "app/MemoryTexts.h"
+#include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "config/DbTypes.h"
@@ -14,15 +16,19 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
+#include "engine/MemoryKeeper.h"
 #include "import/Import.h"
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
+#include "qttext/CodePageText.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 #include "settings/sheet/CZelPrprtSheet.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
+
+#include <QStatusBar>
 
 
 namespace {
@@ -89,6 +95,7 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_RUN_NEXTFILE: OnRunNextFile(); break;
     case ID_TB_PREVIOUSFILE:
     case ID_RUN_PREVIOUSFILE: OnRunPreviousFile(); break;
+    case ID_RUN_REVIEWDUE: OnRunReviewDue(); break;
     case ID_ADDBRACKETS_WORDBYWORD: OnAddBrackets(1); break;
     case ID_ADDBRACKETS_TIMEOUT: OnAddBrackets(2); break;
     case ID_FILE_NEW: OnCancelIteration(); break;
@@ -258,6 +265,37 @@ void CDrill_SdiView::OnRunPreviousFile()
     SetViewHandle();
     ResetScroll();
     drill::RunPreviousFile();
+}
+
+// Review Due opens the phrases due today as its own file and runs them; with nothing due the
+// status bar says so and nothing changes.
+void CDrill_SdiView::OnRunReviewDue()
+{
+    if (!drill::CanRunReviewDue() || !ResultsMayGo())
+        return;
+    SetViewHandle();
+    ResetScroll();
+    const int result = drill::RunReviewDue(this);
+    if (result == drill::kNothingDue)
+        m_pFrame->statusBar()->showMessage(LclText(506, "Nothing is due today."), 10000);
+    else if (result != 0)
+        LogFatal("\nCDrill_SdiView::OnRunReviewDue(), error after drill::RunReviewDue()");
+}
+
+void CDrill_SdiView::ShowMemoryNotices()
+{
+    // A message box runs the event loop, and the frame's timer with it: no second round meanwhile.
+    if (!Installed() || m_InNotice || !m_pFrame->isVisible())
+        return;
+    m_InNotice = true;
+    for (const keeper::SNotice& notice : keeper::TakeNotices()) {
+        const std::string text = MemoryNoticeText(notice);
+        if (notice.kind == keeper::ENotice::kNotStored)
+            m_pFrame->statusBar()->showMessage(FromCodePage(text.c_str(), InterfaceCodePage()), 15000);
+        else
+            Dialogs().ShowMemoryNotice(text.c_str());
+    }
+    m_InNotice = false;
 }
 
 void CDrill_SdiView::OnAddBrackets(int type)

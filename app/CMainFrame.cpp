@@ -7,7 +7,6 @@
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
-#include "engine/PassHistory.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
 #include "qttext/QtTranslations.h"
@@ -153,8 +152,10 @@ void CMainFrame::SetView(CDrill_SdiView* view)
     // The toolbar's buttons follow the rules as the idle update of a frame keeps them.
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] {
-        if (m_pView)
+        if (m_pView) {
             m_pView->UpdateCommandUI();
+            m_pView->ShowMemoryNotices();
+        }
         UpdateIndicators();
         ShowPassState(); // the end of a pass, which paints nothing more
     });
@@ -187,7 +188,7 @@ void CMainFrame::ShowProgress()
         return;
     if (!m_pProgress)
         m_pProgress = new CProgressWnd(this);
-    m_pProgress->Load(std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + hist::kFileName, g_pIUtltsFile->GetFilePath());
+    m_pProgress->Load(g_pIUtltsFile->GetFilePath());
     m_pProgress->show();
     m_pProgress->raise();
     m_pProgress->activateWindow();

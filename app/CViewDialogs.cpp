@@ -146,3 +146,8 @@ void CViewDialogs::ShowImportOutcome(bool imported, const char* text, const char
 {
     MakeImportOutcomeBox(m_Parent, imported, text, path)->exec();
 }
+
+void CViewDialogs::ShowMemoryNotice(const char* text)
+{
+    QMessageBox::warning(m_Parent, ProductTitle(), FromCodePage(text, CLocal::InterfaceCodePage()));
+}

@@ -23,6 +23,7 @@ public:
     bool AskImportSource(const char* initialPath, std::string& path) override;
     bool AskImportTarget(const char* initialName, std::string& path) override;
     void ShowImportOutcome(bool imported, const char* text, const char* path) override;
+    void ShowMemoryNotice(const char* text) override;
 
     // The question about results never saved, as it is shown (its buttons named "Save",
     // "Discard" and "Cancel").

@@ -1,6 +1,7 @@
 #include "app/WindowTexts.h"
 
 #include "locale/CLocal.h"
+#include "locale/LclCount.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
@@ -142,6 +143,9 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
         {ID_VIEW_PROGRESS,
          {"Показать проходы по изученным файлам, день за днём\nПрогресс",
           "Die Durchgänge der geübten Dateien zeigen, Tag für Tag\nFortschritt"}},
+        {ID_RUN_REVIEWDUE,
+         {"Повторить фразы, которым подошёл срок, из всех изученных файлов\nПовторение на сегодня",
+          "Die heute fälligen Sätze aller geübten Dateien wiederholen\nFällige wiederholen"}},
     };
     return prompts;
 }
@@ -178,6 +182,19 @@ QString LclText(int index, const char* fallback)
 {
     const char* t = g_pILocal ? g_pILocal->GetText(index) : nullptr;
     return FromCodePage(t && *t ? t : fallback, CLocal::CodePage(CurrentLanguage()));
+}
+
+QString LclNumberText(long long n)
+{
+    const int language = CurrentLanguage();
+    return FromCodePage(LclNumber(n, language).c_str(), CLocal::CodePage(language));
+}
+
+QString LclCountText(long long n, int formsIndex)
+{
+    const int language = CurrentLanguage();
+    const char* forms = g_pILocal ? g_pILocal->GetText(formsIndex) : nullptr;
+    return FromCodePage(LclCount(n, forms, language).c_str(), CLocal::CodePage(language));
 }
 
 QString ProductTitle()

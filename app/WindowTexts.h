@@ -20,6 +20,11 @@ QString CommandPrompt(int id, int language);
 // Interface text index of the current language, as Qt shows it; fallback when there is none.
 QString LclText(int index, const char* fallback);
 
+// n in the current interface language: grouped ("2,380" / "2.380" / "2 380"), or grouped with
+// the form of the noun of interface text formsIndex that goes with it ("3 passes").
+QString LclNumberText(long long n);
+QString LclCountText(long long n, int formsIndex);
+
 // The window caption's product name (text 98), also the title of the message boxes.
 QString ProductTitle();
 

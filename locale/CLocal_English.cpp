@@ -171,6 +171,25 @@ const SLclText kTexts[] = {
     {143, "the language's own voice"},
     {144, "Speak each answer as it is revealed"},
     {145, "Speak each question as it is shown"},
+    // The memory across days: Review Due, the welcome page, the Memory page and its setting.
+    {500, "Review Due\tCtrl+R"},
+    {501, "phrase|phrases"},
+    {502, "%1 due today"},
+    {503, "Review them: Run > Review Due (Ctrl+R)"},
+    {504, "and %1 more"},
+    {505, "file|files"},
+    {506, "Nothing is due today."},
+    {507, "Memory"},
+    {508, "Due in the next 30 days, %1"},
+    {509, "Today"},
+    {510, "New"},
+    {511, "Learning"},
+    {512, "Mature"},
+    {513, "Remembered when due, last 30 days: %1 (%2)"},
+    {514, "review|reviews"},
+    {515, "Remembered when due, last 30 days: no reviews yet"},
+    {516, "Desired retention"},
+    {517, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
 };
 
 const CLclTextTable& Table()

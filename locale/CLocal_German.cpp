@@ -170,6 +170,25 @@ const SLclText kTexts[] = {
     {143, "die eigene Stimme der Sprache"},
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
+    // The memory across days: Review Due, the welcome page, the Memory page and its setting.
+    {500, "Fällige wiederholen\tCtrl+R"},
+    {501, "Satz|Sätze"},
+    {502, "%1 heute fällig"},
+    {503, "Jetzt wiederholen: Start > Fällige wiederholen (Ctrl+R)"},
+    {504, "und %1 weitere"},
+    {505, "Datei|Dateien"},
+    {506, "Heute ist nichts fällig."},
+    {507, "Gedächtnis"},
+    {508, "Fällig in den nächsten 30 Tagen, %1"},
+    {509, "Heute"},
+    {510, "Neu"},
+    {511, "Im Lernen"},
+    {512, "Gefestigt"},
+    {513, "Bei Fälligkeit gewusst, letzte 30 Tage: %1 (%2)"},
+    {514, "Wiederholung|Wiederholungen"},
+    {515, "Bei Fälligkeit gewusst, letzte 30 Tage: noch keine Wiederholungen"},
+    {516, "Gewünschte Erinnerungsquote"},
+    {517, "Lexido plant jeden Satz so, dass Sie ihn mit dieser Wahrscheinlichkeit noch wissen, wenn er fällig wird. Höher heißt: mehr Wiederholungen."},
 };
 
 const CLclTextTable& Table()

@@ -86,7 +86,8 @@ TEST_F(LocaleTest, TextsOutsideTheTableAndText67AreNullInEveryLanguage)
         for (int index = 1; index <= LCL_MAX_TEXT; ++index) {
             const bool used = index <= 49 || (index >= 54 && index <= 98 && index != 67) || index == 101 ||
                               index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
-                              (index >= 170 && index <= 184) || index >= 190;
+                              (index >= 170 && index <= 184) || (index >= 190 && index <= 199) ||
+                              (index >= 500 && index <= 517);
             const char* text = local->GetText(index);
             if (index == 67)
                 continue;

@@ -21,7 +21,7 @@
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
-#include "qttext/CodePageText.h"
+#include "locale/MemoryTexts.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 #include "settings/sheet/CZelPrprtSheet.h"
@@ -277,7 +277,7 @@ void CDrill_SdiView::OnRunReviewDue()
     ResetScroll();
     const int result = drill::RunReviewDue(this);
     if (result == drill::kNothingDue)
-        m_pFrame->statusBar()->showMessage(LclText(506, "Nothing is due today."), 10000);
+        m_pFrame->statusBar()->showMessage(LclText(kLclNothingDue, "Nothing is due today."), 10000);
     else if (result != 0)
         LogFatal("\nCDrill_SdiView::OnRunReviewDue(), error after drill::RunReviewDue()");
 }
@@ -289,11 +289,11 @@ void CDrill_SdiView::ShowMemoryNotices()
         return;
     m_InNotice = true;
     for (const keeper::SNotice& notice : keeper::TakeNotices()) {
-        const std::string text = MemoryNoticeText(notice);
+        const QString text = MemoryNoticeText(notice);
         if (notice.kind == keeper::ENotice::kNotStored)
-            m_pFrame->statusBar()->showMessage(FromCodePage(text.c_str(), InterfaceCodePage()), 15000);
+            m_pFrame->statusBar()->showMessage(text, 15000);
         else
-            Dialogs().ShowMemoryNotice(text.c_str());
+            Dialogs().ShowMemoryNotice(text.toUtf8().constData());
     }
     m_InNotice = false;
 }

@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr int kDueNext = 508, kToday = 509, kNew = 510, kLearning = 511, kMature = 512, kRetention = 513,
-              kReviewForms = 514, kNoReviews = 515;
+constexpr int kDueNext = 508, kToday = 509, kNew = 510, kLearning = 511, kMature = 512,
+              kRetention = 513, kNoReviews = 516;
 
 // The labels of the days from today: "Today", then the day of the month, and the month's short
 // name on its first day, so that every label is short and none repeats within a month's days.
@@ -148,7 +148,7 @@ void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
     if (page.trueRetention < 0 || page.retentionReviews <= 0)
         m_pRetention->setText(LclText(kNoReviews, "Remembered when due, last 30 days: no reviews yet"));
     else
-        m_pRetention->setText(LclText(kRetention, "Remembered when due, last 30 days: %1 (%2)")
-                                  .arg(QString::number(qRound(page.trueRetention * 100)) + " %",
-                                       LclCountText(page.retentionReviews, kReviewForms)));
+        m_pRetention->setText(LclPluralText(kRetention, page.retentionReviews,
+                                            {QString::number(qRound(page.trueRetention * 100)) + " %",
+                                             LclNumberText(page.retentionReviews)}));
 }

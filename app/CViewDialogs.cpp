@@ -149,5 +149,5 @@ void CViewDialogs::ShowImportOutcome(bool imported, const char* text, const char
 
 void CViewDialogs::ShowMemoryNotice(const char* text)
 {
-    QMessageBox::warning(m_Parent, ProductTitle(), FromCodePage(text, CLocal::InterfaceCodePage()));
+    QMessageBox::warning(m_Parent, ProductTitle(), QString::fromUtf8(text));
 }

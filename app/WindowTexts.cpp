@@ -1,7 +1,7 @@
 #include "app/WindowTexts.h"
 
 #include "locale/CLocal.h"
-#include "locale/LclCount.h"
+#include "locale/MemoryTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
@@ -187,14 +187,15 @@ QString LclText(int index, const char* fallback)
 QString LclNumberText(long long n)
 {
     const int language = CurrentLanguage();
-    return FromCodePage(LclNumber(n, language).c_str(), CLocal::CodePage(language));
+    return FromCodePage(GroupedCount(n, language).c_str(), CLocal::CodePage(language));
 }
 
-QString LclCountText(long long n, int formsIndex)
+QString LclPluralText(int first, long long n, const QStringList& args)
 {
-    const int language = CurrentLanguage();
-    const char* forms = g_pILocal ? g_pILocal->GetText(formsIndex) : nullptr;
-    return FromCodePage(LclCount(n, forms, language).c_str(), CLocal::CodePage(language));
+    QString text = LclText(first + PluralForm(n, CurrentLanguage()), "");
+    for (const QString& arg : args)
+        text = text.arg(arg);
+    return text;
 }
 
 QString ProductTitle()

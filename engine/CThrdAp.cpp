@@ -6,7 +6,7 @@
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/EngineGlobals.h"
-#include "engine/PassHistory.h"
+#include "engine/MemoryKeeper.h"
 #include "programs/IBsPrgr.h"
 
 #include <new>
@@ -52,7 +52,7 @@ int CThrdAp::ThreadFunc()
         LogFatal("\nCThrdAp::ThreadFunc(), Error, wrong g_MtrTngToFrgnInd");
     m_pIBsPrgr->Run();
     DeleteIBsPrgr();
-    hist::NotePassEnded(m_Number, g_MtrTngToFrgnInd);
+    keeper::NotePassEnded(m_Number, g_MtrTngToFrgnInd);
     return 1;
 }
 

@@ -12,6 +12,8 @@
 #include "engine/RecentFiles.h"
 #include "texts/IUtltsFile.h"
 
+#include <string>
+
 namespace drill {
 
 namespace {
@@ -163,6 +165,23 @@ bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
 bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
 bool CanRunReviewDue() { return keeper::IsOpen(); }
 
-int RunReviewDue(IFileView*) { return kNothingDue; }
+int RunReviewDue(IFileView* view)
+{
+    if (!keeper::IsOpen())
+        return kNothingDue;
+    // The running pass ends first: its reviews count before what is due is asked.
+    g_pIMfcCmmnProc->RetirePass();
+    const std::string path = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + kReviewFileName;
+    const int written = keeper::WriteDueFile(GetDirection(), path);
+    if (written == 0)
+        return kNothingDue;
+    if (written < 0)
+        return 1;
+    g_pIUtltsFile->OpenPath(view, path.c_str()); // not one of the recent files: it is made anew each time
+    if (std::string(g_pIUtltsFile->GetFilePath()) != path)
+        return 1; // the file made could not be opened: the learner was told
+    g_pIUtltsFile->GoToOpenedFile();
+    return g_pIMfcCmmnProc->StartFirstItrtn();
+}
 
 } // namespace drill

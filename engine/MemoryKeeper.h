@@ -93,6 +93,28 @@ struct SPhraseMemory {
 // (and error) when the file cannot be read.
 bool PhrasesOf(const std::string& path, int direction, std::vector<SPhraseMemory>& out, std::string& error);
 
+// A phrase's two card texts (engine/PassVerdicts' CardText), in the file's order.
+struct SCardTexts {
+    std::string text1, text2;
+};
+// Reads the phrases of a phrase file as card texts, in its order; false when it cannot be read.
+// The file side installs it at start-up (texts/PhraseList): the engine reads no phrase file.
+using PhraseLister = bool (*)(const std::string& path, std::vector<SCardTexts>& out);
+void SetPhraseLister(PhraseLister lister);
+
+// The clock of the reviews and of "today", seconds since 1970; tests and benchmarks set their
+// own (null: the system's).
+using Clock = long long (*)();
+void SetClock(Clock clock);
+long long Now();
+// Today's day number (memory::DayOf: the learner's day starts at 04:00).
+long long Today();
+
+// Writes the phrases of direction due today or earlier, the most overdue first, as a UTF-8
+// phrase file (with its byte-order mark) at path, through the atomic writer. Returns how many
+// were written: 0 when none is due or memory is not kept; -1 when the file cannot be written.
+int WriteDueFile(int direction, const std::string& path);
+
 // The history of passes in time order: from the database, or from History.txt without one.
 std::vector<hist::SPassRecord> History();
 

@@ -3,6 +3,7 @@
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "engine/CPassProgress.h"
+#include "engine/PassVerdicts.h"
 #include "platform/PlatFs.h"
 #include "platform/PlatTextFile.h"
 #include "texts/IUtltsFile.h"
@@ -199,23 +200,21 @@ std::string FormatTime(long long time, bool withTime)
     return text;
 }
 
-void NotePassEnded(int mode, int direction)
+bool EndedPassRecord(int mode, int direction, SPassRecord& r)
 {
     const SPassProgress p = PassProgress().Get();
     if (mode > 8 || !p.ended || p.index <= 0 || !g_pIUtltsFile || !*g_pIUtltsFile->GetPrgrmDir() ||
         !*g_pIUtltsFile->GetFilePath())
-        return;
-    SPassRecord r;
+        return false;
     r.time = static_cast<long long>(std::time(nullptr));
     r.mode = mode;
     r.direction = direction;
     r.iteration = p.pass > 0 ? p.pass : 1;
     r.shown = p.index;
     r.marked = std::min(p.marked, p.index);
+    r.completed = PassVerdicts().Completed();
     r.file = g_pIUtltsFile->GetFilePath();
-    const std::string path = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + kFileName;
-    if (!AppendRecord(path, r))
-        LogMsg("\nhist::NotePassEnded(), error, cannot append to %s", path.c_str());
+    return true;
 }
 
 } // namespace hist

@@ -55,8 +55,8 @@ std::vector<SDayTotal> DayTotals(const std::vector<SPassRecord>& passes);
 // The local date (and with withTime the hour and minute) of a time, "2026-12-09 10:31".
 std::string FormatTime(long long time, bool withTime);
 
-// The running pass of this mode and direction has ended: its record is appended to the history
-// of the program folder when it showed anything (the Add Brackets modes make files and have none).
-void NotePassEnded(int mode, int direction);
+// The record of the running pass of this mode and direction, which has just ended; false when
+// it has none: it showed nothing, or is an Add Brackets pass (these make files and have none).
+bool EndedPassRecord(int mode, int direction, SPassRecord& r);
 
 } // namespace hist

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -144,6 +145,18 @@ bool IsDirectory(const std::string& path)
 {
     struct stat st;
     return ::stat(NormalizeSeparators(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string CanonicalPath(const std::string& path)
+{
+    const std::string normal = NormalizeSeparators(path);
+    char resolved[PATH_MAX];
+    return ::realpath(normal.c_str(), resolved) ? std::string(resolved) : normal;
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    return std::rename(NormalizeSeparators(from).c_str(), NormalizeSeparators(to).c_str()) == 0;
 }
 
 std::string NormalizeSeparators(const std::string& path)

@@ -29,6 +29,11 @@ std::string CurrentDir();
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+// The absolute path without links, "." or ".."; the path itself when it cannot be resolved
+// (a file gone, an unreadable folder).
+std::string CanonicalPath(const std::string& path);
+// Renames from to to (replacing a file there); false when it cannot.
+bool RenameFile(const std::string& from, const std::string& to);
 
 // Turns every "\\" into "/": paths of the system's literals use either separator.
 std::string NormalizeSeparators(const std::string& path);

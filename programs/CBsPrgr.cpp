@@ -12,6 +12,7 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "engine/PassVerdicts.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatScreenText.h"
 #include "platform/PlatUnicode.h"
@@ -65,6 +66,7 @@ CBsPrgr::CBsPrgr()
         m_pCScrnStr->SetCoding(m_Coding);
     if (g_pOScreen)
         g_pOScreen->SetCoding(m_Coding);
+    PassVerdicts().Begin(m_Coding);
 }
 
 CBsPrgr::~CBsPrgr()
@@ -223,6 +225,7 @@ void CBsPrgr::ShowMark()
 {
     // The front-ends show the mark beside the screen text at once; the text stays as it is.
     PassProgress().MarkShown();
+    PassVerdicts().Marked(true);
     g_pOScreen->Refresh();
 }
 
@@ -231,6 +234,7 @@ void CBsPrgr::TakeBackMark()
     if (m_PhraseMarked) {
         m_PhraseMarked = 0;
         PassProgress().MarkShown(false);
+        PassVerdicts().Marked(false);
         g_pOScreen->Refresh();
     } else
         m_pOFile->TakeBackLast();

@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "engine/CPassProgress.h"
 #include "engine/CUnsavedRslts.h"
+#include "engine/PassVerdicts.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
@@ -57,9 +58,12 @@ int CWrkFile::ReadRecord()
 {
     const int one = ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, m_Dic);
     const int two = ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, m_BackDic);
-    if (!(one && two))
+    if (!(one && two)) {
+        PassVerdicts().InputEnded();
         return 0;
+    }
     PassProgress().Step();
+    PassVerdicts().Shown(m_Dic, m_BackDic);
     return 1;
 }
 
@@ -85,6 +89,7 @@ void CWrkFile::BeginRecord()
     m_WasWritten = 1;
     ++m_Marked;
     PassProgress().Mark();
+    PassVerdicts().Written();
 }
 
 int CWrkFile::TakeBackLast()
@@ -105,6 +110,7 @@ int CWrkFile::TakeBackLast()
     --m_Marked;
     m_WasWritten = m_Marked > 0 ? 1 : 0;
     PassProgress().Unmark();
+    PassVerdicts().TakenBack();
     return 1;
 }
 
@@ -136,6 +142,8 @@ int CWrkFile::ReadLines(char* dst, int lines)
     const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines, plat::IsUtf8Coding(m_Coding));
     if (read)
         PassProgress().Step();
+    else
+        PassVerdicts().InputEnded();
     return read;
 }
 

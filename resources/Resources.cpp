@@ -35,7 +35,7 @@ const std::vector<Popup>& MainMenu()
           {ID_RUN_NEXTITERATION, "Next Iteration", false},
           {ID_RUN_NEXTFILE, "Next File", false},
           {ID_RUN_PREVIOUSFILE, "Previous File", false},
-          {ID_RUN_REVIEWDUE, "Review Due\tCtrl+R", false},
+          {ID_RUN_REVIEWDUE, "Review &Due\tCtrl+R", false},
           {ID_NONE, "", true},
           {ID_SPEAK, "Speak\tF4", false}}},
         {"Add Brackets",

@@ -12,6 +12,7 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
+#include "engine/MemoryKeeper.h"
 #include "engine/RecentFiles.h"
 #include "locale/ILocal.h"
 #include "locale/ISetHelp.h"
@@ -19,9 +20,11 @@
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
 #include "settings/ILsnFont.h"
+#include "settings/MemorySettings.h"
 #include "settings/SpeechSettings.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
+#include "texts/PhraseList.h"
 #include "texts/RsltsKeeping.h"
 #include "title/ITitlePctr.h"
 
@@ -76,7 +79,7 @@ void AddMissingSection(bool present, const char* section, const char* shipped)
 
 void AddMissingSections()
 {
-    // The same texts as the shipped Settings/KeepRslts.cfg, Recent.cfg and Speech.cfg.
+    // The same texts as the shipped Settings/KeepRslts.cfg, Recent.cfg, Speech.cfg and Memory.cfg.
     AddMissingSection(rslts::HasSection(), rslts::kSection,
                       "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"");
     AddMissingSection(recent::HasSection(), recent::kSection,
@@ -85,6 +88,7 @@ void AddMissingSections()
     AddMissingSection(spch::HasSection(), spch::kSection,
                       "sn = Speech\n\npt_str_any FirstLanguage sv = \"guess\"\npt_str_any SecondLanguage sv = \"guess\"\n"
                       "pt_i Rate sv = 175\npt_str_any Variant sv = \"\"\npt_i SpeakAnswers sv = 0\npt_i SpeakQuestions sv = 0");
+    AddMissingSection(memcfg::HasSection(), memcfg::kSection, memcfg::kShipped);
 }
 } // namespace
 
@@ -128,6 +132,11 @@ int CLsnInst::InstallAll(IScrnView* pView)
         LogFatal("\nCLsnInst::InstallAll(), error, after g_pILsnFont-Init()");
 
     ReadOdb();
+
+    // The memory across days: a database that cannot be used is told to the learner and the
+    // practice goes on without it, so nothing here ends the start-up.
+    keeper::SetPhraseLister(&ListCardTexts);
+    keeper::Open(g_pIUtltsFile->GetPrgrmDir(), memcfg::ReadRetention());
 
     g_WritingToWindowIsOverEvent = new (std::nothrow) plat::CEvent(false);
     if (!g_WritingToWindowIsOverEvent)
@@ -236,6 +245,7 @@ int CLsnInst::DeInstallAll()
 
     if (g_SettingsChanged)
         SaveSettings();
+    keeper::Close();
 
     delete g_pOScreen;
     g_pOScreen = nullptr;
@@ -261,5 +271,7 @@ int CLsnInst::SaveSettings()
         LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", rslts::kSection);
     if (spch::HasSection() && !spch::Save())
         LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", spch::kSection);
+    if (memcfg::HasSection() && !memcfg::Save())
+        LogFatal("\nCLsnInst::SaveSettings(), error writting section [%s]", memcfg::kSection);
     return 0;
 }

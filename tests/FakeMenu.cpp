@@ -122,7 +122,7 @@ const std::vector<MenuTop>& EnglishMenuResource()
                       {24, "Open Brackets(1 Letter), N/I", 32786},
                       {-1, "-------------------------------", 0}, {25, "Add Brackets", 32803}}},
         {26, "Run", {{27, "First Iteration", 32801}, {28, "Next Iteration", 32790},
-                     {29, "Next File", 32794}, {30, "Previous File", 32793}, {500, "Review Due\tCtrl+R", 32880}, {0, "", 0},
+                     {29, "Next File", 32794}, {30, "Previous File", 32793}, {464, "Review &Due\tCtrl+R", 32880}, {0, "", 0},
                      {135, "Speak\tF4", 32840}}},
         {31, "Add Brackets", {{32, "Add Brackets (Word By Word)", 32782}, {33, "Add Brackets (Time Out )", 32780}}},
         {34, "Phrase-book", {{35, "English <---> French", 32818}, {36, "English <---> German", 32819},

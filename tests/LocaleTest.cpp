@@ -87,7 +87,7 @@ TEST_F(LocaleTest, TextsOutsideTheTableAndText67AreNullInEveryLanguage)
             const bool used = index <= 49 || (index >= 54 && index <= 98 && index != 67) || index == 101 ||
                               index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
                               (index >= 170 && index <= 184) || (index >= 190 && index <= 199) ||
-                              (index >= 500 && index <= 517);
+                              (index >= 460 && index <= 472) || (index >= 507 && index <= 518);
             const char* text = local->GetText(index);
             if (index == 67)
                 continue;

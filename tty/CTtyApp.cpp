@@ -25,6 +25,7 @@
 #include "tty/TtyInstall.h"
 #include "tty/TtyStatus.h"
 #include "tty/TtyText.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyWelcome.h"
 
 #include <unistd.h>
@@ -74,6 +75,7 @@ const char* const kKeys =
     "  F7       previous file                 F8       next file\n"
     "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
     "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
+    "  Ctrl+R   review the phrases due today\n"
     "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
     "\n"
     "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
@@ -110,6 +112,8 @@ int CTtyApp::Run(const Options& options)
     while (!m_Quit && !CTtyTerminal::QuitRequested()) {
         if (TakeMessages())
             break;
+        if (const std::string notice = TakeNoticeLine(); !notice.empty())
+            Say(notice);
         Render();
         // After the frame is out, so that speech never delays it.
         if (PassRunning() && m_Overlay.empty())
@@ -386,6 +390,13 @@ void CTtyApp::HandleKey(const Key& key)
             LogFatal("\nCDrill_SdiView::OnSlfileSaveresultsas(), error after g_pIUtltsFile->SaveResultsAs()");
     } else if (key.text.size() == 1 && c == Ctrl('n')) {
         drill::CancelIteration();
+    } else if (key.text.size() == 1 && c == Ctrl('r')) {
+        if (!rslts::MayDrop(m_pView))
+            return;
+        m_Message.clear();
+        const int started = drill::RunReviewDue(m_pView);
+        m_Started = started == 0 ? "Review Due" : "";
+        Say(started == drill::kNothingDue ? NothingDueLine() : "Review Due");
     } else if (m_Welcome && key.text.size() == 1 && c >= '1' && c < '1' + recent::kCount) {
         m_Message.clear();
         drill::OpenRecentFile(m_pView, c - '1'); // the page's number keys reopen its files

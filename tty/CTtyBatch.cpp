@@ -9,10 +9,14 @@
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
 #include "platform/PlatEvent.h"
+#include "locale/ILocal.h"
+#include "locale/LocaleGlobals.h"
+#include "locale/MemoryTexts.h"
 #include "settings/LsnLogFont.h"
 #include "texts/IUtltsFile.h"
 #include "tty/CTtyView.h"
 #include "tty/TtyInstall.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyText.h"
 
 #include <unistd.h>
@@ -131,7 +135,9 @@ int CTtyBatch::Run(const Options& options)
     if (options.direction >= 0)
         drill::SelectDirection(options.direction);
 
-    g_pIUtltsFile->OpenFile(&view);
+    PrintNotices();
+    if (!options.reviewDue)
+        g_pIUtltsFile->OpenFile(&view);
     if (m_Problem) {
         Uninstall();
         return 1;
@@ -140,7 +146,16 @@ int CTtyBatch::Run(const Options& options)
     plat::CEvent keyWait;
     CKbrd::SetWaitObserver(&keyWait);
     CBsPrgr::SetTimeOutObserver(this);
-    StartFirstPass(options.mode);
+    if (!options.reviewDue) {
+        StartFirstPass(options.mode);
+    } else if (const int started = drill::RunReviewDue(&view); started != 0) {
+        CBsPrgr::SetTimeOutObserver(nullptr);
+        CKbrd::SetWaitObserver(nullptr);
+        if (started == drill::kNothingDue)
+            std::fprintf(m_Out, "%s\n", NothingDueText(*g_pILocal).c_str());
+        Uninstall();
+        return started == drill::kNothingDue ? 0 : 1;
+    }
     for (;;) {
         if (keyWait.Wait(kPollMs) == 0) {
             keyWait.Reset();
@@ -158,6 +173,7 @@ int CTtyBatch::Run(const Options& options)
     g_pIMfcCmmnProc->RetirePass();
     CBsPrgr::SetTimeOutObserver(nullptr);
     CKbrd::SetWaitObserver(nullptr);
+    PrintNotices();
 
     int status = 0;
     if (!options.saveResults.empty()) {

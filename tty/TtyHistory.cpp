@@ -1,7 +1,7 @@
 #include "tty/TtyHistory.h"
 
-#include "engine/PassHistory.h"
-#include "texts/CUtltsFile.h"
+#include "engine/MemoryKeeper.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyOptions.h"
 
 #include <filesystem>
@@ -40,9 +40,9 @@ void PrintPasses(const std::vector<hist::SPassRecord>& passes, std::FILE* out)
 
 int PrintHistory(const std::string& file, std::FILE* out)
 {
-    CUtltsFile files;
-    const std::string dir = files.FindPrgrmDir();
-    const std::vector<hist::SPassRecord> records = hist::ReadHistory(dir + "/" + hist::kFileName);
+    // From the memory's database, or from History.txt when there is none to use.
+    CMemoryQuery query;
+    const std::vector<hist::SPassRecord> records = keeper::History();
     if (file.empty()) {
         PrintFiles(records, out);
         return 0;

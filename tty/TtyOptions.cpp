@@ -28,6 +28,9 @@ const char* Usage()
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]\n"
            "       lexido-tty --speak-to FILE.wav --language CODE TEXT\n"
            "       lexido-tty --history [FILE]\n"
+           "       lexido-tty --memory [--direction D] FILE\n"
+           "       lexido-tty --due [--direction D]\n"
+           "       lexido-tty --review-due [--mode N] [--direction D]\n"
            "       lexido-tty --import IN OUT.mix\n"
            "       lexido-tty --help | --version\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter ?, 3 Time Out (In Whole),\n"
@@ -43,6 +46,11 @@ const char* Usage()
            "as a WAV file and ends.\n"
            "--history prints every file practised with its last date and share of known phrases,\n"
            "or with FILE that file's passes, and ends.\n"
+           "--memory prints a line per phrase of FILE, tab-separated: the day it is due (or new),\n"
+           "its stability and difficulty, its reviews and lapses, and its first text.\n"
+           "--due prints the phrases due today per file (count and path), then the total.\n"
+           "--review-due runs the passes over the phrases due today from all files, as over FILE.\n"
+           "D defaults to the direction of the settings.\n"
            "--import makes the phrase file OUT.mix (UTF-8) of IN: tab-separated (.tsv, .txt) or\n"
            "comma-separated text (.csv), an Anki export of notes in plain text or a kvtml 2.0\n"
            "vocabulary, and prints how many phrases it holds.\n";
@@ -64,6 +72,12 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.version = true;
         } else if (!std::strcmp(arg, "--history")) {
             options.history = true;
+        } else if (!std::strcmp(arg, "--memory")) {
+            options.memory = true;
+        } else if (!std::strcmp(arg, "--due")) {
+            options.due = true;
+        } else if (!std::strcmp(arg, "--review-due")) {
+            options.reviewDue = true;
         } else if (!std::strcmp(arg, "--mode")) {
             if (!ParseInt(value, 0, 10, options.mode)) {
                 error = "--mode needs a number from 0 to 10";
@@ -118,6 +132,18 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     }
     if (!options.importFrom.empty() && (!options.file.empty() || !options.speakTo.empty())) {
         error = "--import takes no other FILE or TEXT";
+        return false;
+    }
+    if (options.memory + options.due + options.reviewDue + options.history > 1) {
+        error = "only one of --memory, --due, --review-due and --history";
+        return false;
+    }
+    if (options.memory && options.file.empty()) {
+        error = "--memory needs FILE";
+        return false;
+    }
+    if ((options.due || options.reviewDue) && !options.file.empty()) {
+        error = std::string(options.due ? "--due" : "--review-due") + " takes no FILE";
         return false;
     }
     if (!options.speakTo.empty() && options.file.empty()) {

@@ -3,6 +3,9 @@
 //   lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT] [FILE]
 //   lexido-tty --speak-to FILE.wav --language CODE TEXT
 //   lexido-tty --history [FILE]
+//   lexido-tty --memory [--direction D] FILE
+//   lexido-tty --due [--direction D]
+//   lexido-tty --review-due [--mode N] [--direction D]
 //   lexido-tty --import IN OUT.mix
 //   lexido-tty --help | --version
 
@@ -20,6 +23,9 @@ struct Options {
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
     bool version = false;
     bool history = false; // print the files practised (with FILE: its passes) and end
+    bool memory = false;    // print the memory of each phrase of FILE and end
+    bool due = false;       // print the files with phrases due today and end
+    bool reviewDue = false; // run the passes over the phrases due today
     std::string importFrom; // the material --import makes a phrase file of; empty: no import
     std::string importTo;   // that phrase file
 };

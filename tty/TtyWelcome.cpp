@@ -3,6 +3,7 @@
 #include "engine/RecentFiles.h"
 #include "locale/CLocal.h"
 #include "locale/PassTexts.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyText.h"
 
 #include <vector>
@@ -16,6 +17,9 @@ std::string WelcomePage()
     std::string page = "\n  " + CodePageToUtf8(lines.front(), cp) + "\n\n";
     for (std::size_t i = 1; i + 1 < lines.size(); ++i)
         page += "    " + CodePageToUtf8(lines[i], cp) + "\n";
+    const std::vector<std::string> due = DueWelcomeLinesUtf8();
+    for (std::size_t i = 0; i < due.size(); ++i)
+        page += (i == 0 ? "\n  " : "    ") + due[i] + "\n";
     const std::vector<std::string> recent = recent::List();
     if (!recent.empty())
         page += "\n  " + CodePageToUtf8(lines.back(), cp) + "\n\n";

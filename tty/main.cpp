@@ -5,6 +5,7 @@
 #include "tty/CTtyBatch.h"
 #include "tty/TtyHistory.h"
 #include "tty/TtyImport.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyOptions.h"
 #include "tty/TtySpeak.h"
 
@@ -33,12 +34,16 @@ int main(int argc, char** argv)
         return tty::SpeakToFile(options);
     if (options.history)
         return tty::PrintHistory(options.file, stdout);
+    if (options.memory)
+        return tty::PrintMemory(options, stdout);
+    if (options.due)
+        return tty::PrintDue(options, stdout);
     if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         tty::CTtyApp app;
         if (app.Terminal().Enter())
             return app.Run(options);
     }
-    if (options.file.empty()) {
+    if (options.file.empty() && !options.reviewDue) {
         std::fprintf(stderr, "lexido-tty: FILE is needed when the keys come from a script\n%s", tty::Usage());
         return 2;
     }

@@ -74,7 +74,11 @@ void CDrill_SdiView::DrawWelcome(QPainter& p)
     m_DueLines.clear();
     if (keeper::IsOpen())
         m_DueLines = WelcomeDueLines(keeper::DueToday(drill::GetDirection()));
+    // The page stands on the view's white, as the screen text does, in any palette: its ink too.
+    p.save();
+    p.setPen(QColorFromFontColour(g_FontColour));
     m_RecentRows = DrawWelcomePage(p, lines, m_DueLines, recent, viewport()->width());
+    p.restore();
     m_WelcomeShown = true;
 }
 

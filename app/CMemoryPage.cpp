@@ -3,17 +3,14 @@
 #include "app/WindowTexts.h"
 #include "qttext/CodePageText.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
-#include <QDate>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -21,25 +18,8 @@
 
 namespace {
 
-constexpr int kDueNext = 508, kToday = 509, kNew = 510, kLearning = 511, kMature = 512,
+constexpr int kDueNext = 508, kDaysAhead = 509, kNew = 510, kLearning = 511, kMature = 512,
               kRetention = 513, kNoReviews = 516;
-
-// The labels of the days from today: "Today", then the day of the month, and the month's short
-// name on its first day, so that every label is short and none repeats within a month's days.
-QStringList DayLabels(int days)
-{
-    const QLocale locale(CurrentLanguage() == 1 ? QLocale::Russian : CurrentLanguage() == 2 ? QLocale::German
-                                                                                          : QLocale::English);
-    QStringList labels;
-    const QDate today = QDate::currentDate();
-    for (int d = 0; d < days; ++d) {
-        const QDate day = today.addDays(d);
-        labels << (d == 0 ? LclText(kToday, "Today")
-                          : day.day() == 1 ? locale.standaloneMonthName(day.month(), QLocale::ShortFormat)
-                                           : QString::number(day.day()));
-    }
-    return labels;
-}
 
 // The step of an axis of whole numbers from 0 to most: 1, 2 or 5 times a power of ten, so that
 // there are at most ten steps.
@@ -109,12 +89,15 @@ void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
     series->setBarWidth(0.7);
     auto* chart = new QChart;
     chart->addSeries(series);
-    auto* days = new QBarCategoryAxis;
-    days->append(DayLabels(int(page.forecast.size())));
-    days->setTitleText(LclText(181, "Day"));
-    QFont small = days->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    days->setLabelsFont(small);
+    // Thirty dated labels side by side would be cut to "...": the axis counts the days from
+    // today, a label a week, the bars standing on whole days.
+    auto* days = new QValueAxis;
+    days->setRange(-0.5, std::max<qsizetype>(1, set->count()) - 0.5);
+    days->setTickType(QValueAxis::TicksDynamic);
+    days->setTickAnchor(0);
+    days->setTickInterval(7);
+    days->setLabelFormat("%d");
+    days->setTitleText(LclText(kDaysAhead, "Days from today"));
     chart->addAxis(days, Qt::AlignBottom);
     series->attachAxis(days);
     QValueAxis* counts = CountAxis(most);

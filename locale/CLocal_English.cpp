@@ -187,7 +187,7 @@ const SLclText kTexts[] = {
     // The window's memory across days: the Memory page and the desired retention.
     {507, "Memory"},
     {508, "Due in the next 30 days, %1"},
-    {509, "Today"},
+    {509, "Days from today"},
     {510, "New"},
     {511, "Learning"},
     {512, "Mature"},

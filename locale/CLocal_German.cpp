@@ -186,7 +186,7 @@ const SLclText kTexts[] = {
     // The window's memory across days: the Memory page and the desired retention.
     {507, "Gedächtnis"},
     {508, "Fällig in den nächsten 30 Tagen, %1"},
-    {509, "Heute"},
+    {509, "Tage ab heute"},
     {510, "Neu"},
     {511, "Im Lernen"},
     {512, "Gefestigt"},

@@ -186,7 +186,7 @@ const SLclText kTexts[] = {
     // The window's memory across days: the Memory page and the desired retention.
     {507, "Память"},
     {508, "К повторению в ближайшие 30 дней, %1"},
-    {509, "Сегодня"},
+    {509, "Дни от сегодняшнего дня"},
     {510, "Новые"},
     {511, "Изучаемые"},
     {512, "Усвоенные"},

@@ -7,6 +7,7 @@
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
+#include "engine/PassHistory.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
 #include "qttext/QtTranslations.h"
@@ -188,7 +189,7 @@ void CMainFrame::ShowProgress()
         return;
     if (!m_pProgress)
         m_pProgress = new CProgressWnd(this);
-    m_pProgress->Load(g_pIUtltsFile->GetFilePath());
+    m_pProgress->Load(std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + hist::kFileName, g_pIUtltsFile->GetFilePath());
     m_pProgress->show();
     m_pProgress->raise();
     m_pProgress->activateWindow();

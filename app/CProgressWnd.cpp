@@ -149,7 +149,7 @@ CProgressWnd::CProgressWnd(QWidget* parent)
     resize(720, 620);
 }
 
-void CProgressWnd::Load(const std::string& currentFile)
+void CProgressWnd::Load(const std::string& historyPath, const std::string& currentFile)
 {
     setWindowTitle(PlainCaption(LclText(171, "Progress")));
     m_pCharts->setTabText(0, LclText(172, "Pass by pass"));
@@ -157,7 +157,8 @@ void CProgressWnd::Load(const std::string& currentFile)
     m_pTable->setHorizontalHeaderLabels(
         {LclText(176, "File"), LclText(177, "Last practised"), LclText(178, "Passes"), LclText(179, "Known")});
 
-    std::vector<hist::SPassRecord> records = keeper::History();
+    // The memory's database holds the history; the file at historyPath only without one.
+    std::vector<hist::SPassRecord> records = keeper::IsOpen() ? keeper::History() : hist::ReadHistory(historyPath);
     const std::vector<hist::SFileSummary> rows = hist::SummariseFiles(records);
     const std::vector<hist::SPassRecord> passes =
         currentFile.empty() ? std::vector<hist::SPassRecord>() : hist::PassesOf(std::move(records), currentFile);

@@ -18,10 +18,10 @@ class CProgressWnd : public QDialog {
 public:
     explicit CProgressWnd(QWidget* parent);
 
-    // Reads the history of passes (the memory's, or History.txt without one) and shows it; the
-    // charts follow currentFile (the full path of the open file, empty when none is open). The
-    // Memory page shows the direction the next pass runs in.
-    void Load(const std::string& currentFile);
+    // Reads the history (the memory's, or without one the file at historyPath) and shows it;
+    // the charts follow currentFile (the full path of the open file, empty when none is open).
+    // The Memory page shows the direction the next pass runs in.
+    void Load(const std::string& historyPath, const std::string& currentFile);
 
     QTableWidget* Table() const { return m_pTable; }
     QTabWidget* Charts() const { return m_pCharts; }

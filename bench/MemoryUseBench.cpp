@@ -44,7 +44,7 @@ std::string MakeFolder(bool cards)
         const long long now = static_cast<long long>(std::time(nullptr));
         for (int i = 0; i < kCards; ++i)
             reviews.push_back({"card " + std::to_string(i) + " of the first language", "its second text", i % 2,
-                               i % 7 ? 3 : 1, 0, now - (i % 400) * 86400LL, dir + "/f" + std::to_string(i % 50) + ".mix"});
+                i % 7 ? 3 : 1, 0, now - (i % 400) * 86400LL, dir + "/f" + std::to_string(i % 50) + ".mix"});
         db.WritePass(reviews, nullptr);
     }
     return dir;
@@ -88,7 +88,10 @@ bool NextScreen(int fd)
     return false;
 }
 
-double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
+double Seconds(Clock::time_point from)
+{
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
 
 void BM_TtyWithMemory(benchmark::State& state)
 {
@@ -119,8 +122,7 @@ void BM_TtyWithMemory(benchmark::State& state)
         if (write(child.in, &key, 1) != 1)
             break;
         close(child.in);
-        while (NextScreen(child.out)) {
-        }
+        while (NextScreen(child.out)) {}
         int status = 0;
         waitpid(child.pid, &status, 0);
         close(child.out);
@@ -136,8 +138,8 @@ void BM_TtyWithMemory(benchmark::State& state)
     state.counters["end_ms"] = Percentile(ends, 0.5);
     std::printf("%s: start-up to the first screen %.1f ms; key to screen median %.0f us, 99th percentile %.0f us; "
                 "end of a %d-phrase pass and of the program %.1f ms\n",
-                cards ? "100 000 cards" : "no database", Percentile(starts, 0.5), Percentile(keys, 0.5),
-                Percentile(keys, 0.99), kPhrases, Percentile(ends, 0.5));
+        cards ? "100 000 cards" : "no database", Percentile(starts, 0.5), Percentile(keys, 0.5), Percentile(keys, 0.99),
+        kPhrases, Percentile(ends, 0.5));
 }
 BENCHMARK(BM_TtyWithMemory)->Arg(0)->Arg(1)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 

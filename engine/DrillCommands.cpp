@@ -163,7 +163,10 @@ bool CanRunNextIteration() { return g_pIItrtnSrvc->CanStartNextIteration() == 1;
 bool CanRunNextFile() { return g_pIUtltsFile->HasNextFile() == 1; }
 bool CanRunPreviousFile() { return g_pIUtltsFile->HasPreviousFile() == 1; }
 bool CanRunAddBrackets() { return g_pIUtltsFile->CanStartAddBrackets() != 0; }
-bool CanRunReviewDue() { return keeper::IsOpen(); }
+bool CanRunReviewDue()
+{
+    return keeper::IsOpen();
+}
 
 int RunReviewDue(IFileView* view)
 {

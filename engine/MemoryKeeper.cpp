@@ -101,15 +101,15 @@ void ImportOldHistory(const std::string& folder)
     const std::string kept = path + kImportedSuffix;
     if (plat::RenameFile(path, kept))
         LogMsg("\nkeeper::Open(), %zu passes of %s imported, the file kept as %s", rows.size(), path.c_str(),
-               kept.c_str());
+            kept.c_str());
     else
         LogMsg("\nkeeper::Open(), error, %s imported but not renamed to %s", path.c_str(), kept.c_str());
 }
 
 // The source of the reviews of a pass over the file opened: that file, by its canonical path;
 // over the due review's file, each phrase's own source.
-std::string SourceOf(const memory::CMemoryDb& db, const SVerdict& v, int direction, const std::string& opened,
-                     bool reviewFile)
+std::string SourceOf(
+    const memory::CMemoryDb& db, const SVerdict& v, int direction, const std::string& opened, bool reviewFile)
 {
     memory::SCardState card;
     if (reviewFile && db.FindCard(v.text1, v.text2, direction, card) && !card.source.empty())
@@ -141,7 +141,7 @@ void Open(const std::string& folder, int retentionPercent)
     case memory::EOpen::kCreated: break;
     case memory::EOpen::kSetAside:
         LogMsg("\nkeeper::Open(), error, %s was damaged: set aside as %s, a new one started", path.c_str(),
-               opened.setAsidePath.c_str());
+            opened.setAsidePath.c_str());
         Notify(ENotice::kSetAside, opened.setAsidePath);
         break;
     case memory::EOpen::kNewer:
@@ -176,7 +176,10 @@ EState State()
     return K().state;
 }
 
-bool IsOpen() { return State() == EState::kOpen; }
+bool IsOpen()
+{
+    return State() == EState::kOpen;
+}
 
 void SetRetention(int percent)
 {
@@ -226,7 +229,10 @@ long long Now()
     return clock ? clock() : static_cast<long long>(std::time(nullptr));
 }
 
-long long Today() { return memory::DayOf(Now()); }
+long long Today()
+{
+    return memory::DayOf(Now());
+}
 
 SDueToday DueToday(int direction)
 {
@@ -237,8 +243,8 @@ SDueToday DueToday(int direction)
         due.total += f.count;
         due.files.push_back(SFileDue{f.source, f.count});
     }
-    std::stable_sort(due.files.begin(), due.files.end(),
-                     [](const SFileDue& a, const SFileDue& b) { return a.count > b.count; });
+    std::stable_sort(
+        due.files.begin(), due.files.end(), [](const SFileDue& a, const SFileDue& b) { return a.count > b.count; });
     return due;
 }
 
@@ -275,7 +281,7 @@ SMemoryPage MemoryPage(int direction)
         page.files.push_back(f);
     }
     std::sort(page.files.begin(), page.files.end(),
-              [](const SFileMemory& a, const SFileMemory& b) { return a.file < b.file; });
+        [](const SFileMemory& a, const SFileMemory& b) { return a.file < b.file; });
     return page;
 }
 
@@ -367,8 +373,8 @@ void NotePassEnded(int mode, int direction)
     const memory::SPassRow row = ToRow(record);
     std::string error;
     if (!db.WritePass(reviews, &row, &error)) {
-        LogMsg("\nkeeper::NotePassEnded(), error, the reviews of the pass over %s not stored: %s",
-               record.file.c_str(), error.c_str());
+        LogMsg("\nkeeper::NotePassEnded(), error, the reviews of the pass over %s not stored: %s", record.file.c_str(),
+            error.c_str());
         Notify(ENotice::kNotStored, error);
     }
 }

@@ -24,10 +24,10 @@ enum class EState {
 
 // Something the learner is told once; the front-ends word it through locale/MemoryTexts.
 enum class ENotice {
-    kSetAside,   // a damaged database was set aside at detail; a new one started
-    kNewer,      // the database is from a newer Lexido: practice goes on without memory
-    kFailed,     // the database cannot be opened (detail: why): practice goes on without memory
-    kNotStored   // the reviews of a pass were not stored (detail: why); its results are kept
+    kSetAside, // a damaged database was set aside at detail; a new one started
+    kNewer,    // the database is from a newer Lexido: practice goes on without memory
+    kFailed,   // the database cannot be opened (detail: why): practice goes on without memory
+    kNotStored // the reviews of a pass were not stored (detail: why); its results are kept
 };
 
 struct SNotice {
@@ -71,10 +71,10 @@ struct SFileMemory {
 };
 
 struct SMemoryPage {
-    std::vector<int> forecast;       // due counts: [0] today (overdue included), then each day
-    std::vector<SFileMemory> files;  // every file with reviewed phrases, by its path
-    double trueRetention = -1;       // share of due reviews of the last 30 days passed; -1 none
-    int retentionReviews = 0;        // the number of those reviews
+    std::vector<int> forecast;      // due counts: [0] today (overdue included), then each day
+    std::vector<SFileMemory> files; // every file with reviewed phrases, by its path
+    double trueRetention = -1;      // share of due reviews of the last 30 days passed; -1 none
+    int retentionReviews = 0;       // the number of those reviews
 };
 
 // What the Memory page shows for a direction (30 days of forecast).
@@ -82,9 +82,9 @@ SMemoryPage MemoryPage(int direction);
 
 // One phrase of a file as --memory prints it.
 struct SPhraseMemory {
-    std::string text1;     // the first text, UTF-8
-    bool fresh = true;     // never reviewed in the direction
-    long long dueDay = 0;  // day number (memory::FormatDay writes it)
+    std::string text1;    // the first text, UTF-8
+    bool fresh = true;    // never reviewed in the direction
+    long long dueDay = 0; // day number (memory::FormatDay writes it)
     double stability = 0, difficulty = 0;
     int reviews = 0, lapses = 0;
 };

@@ -18,8 +18,8 @@ struct SPassRecord {
     int iteration = 0;  // the pass's iteration number, from 1
     int shown = 0;      // phrases (or screens) shown
     int marked = 0;     // of them marked
-    bool completed = true; // the pass reached its end (not stopped)
     std::string file;   // the full path of the opened phrase file
+    bool completed = true; // the pass reached its end (not stopped)
 };
 
 struct SFileSummary {

@@ -109,7 +109,9 @@ const SLclText kTexts[] = {
     {116, "Ask before they are dropped"},
     {117, "Always save them into a folder chosen once"},
     {118, "Never ask"},
-    {119, "Results never saved would be dropped with the results folder:\n%1 pass(es), %2 marked phrase(s).\n\nSave them first?"},
+    {119,
+        "Results never saved would be dropped with the results folder:\n%1 pass(es), %2 marked phrase(s).\n\nSave them "
+        "first?"},
     {120, "&Save..."},
     {121, "&Discard"},
     {122, "Cancel"},
@@ -157,7 +159,9 @@ const SLclText kTexts[] = {
     {194, "The file cannot be read."},
     {195, "The file is not text: UTF-8, or UTF-16 with a byte-order mark, can be imported."},
     {196, "The file is not well-formed XML (line %1)."},
-    {197, "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE vocabulary (kvtml 2.0)."},
+    {197,
+        "The file is of no known form: tab- or comma-separated text, an Anki export of notes in plain text, or KDE "
+        "vocabulary (kvtml 2.0)."},
     {198, "The file holds no phrase with both sides."},
     {199, "The phrase file cannot be written."},
     {135, "Speak\tF4"},
@@ -177,7 +181,9 @@ const SLclText kTexts[] = {
     {463, "Nothing is due today."},
     {464, "Review &Due\tCtrl+R"},
     {465, "The memory database was damaged. It was set aside as %1, and a new one was started."},
-    {466, "The memory database %1 is from a newer Lexido. It is left as it is, and practice goes on without the memory across days."},
+    {466,
+        "The memory database %1 is from a newer Lexido. It is left as it is, and practice goes on without the memory "
+        "across days."},
     {467, "The memory database cannot be opened (%1). Practice goes on without the memory across days."},
     {468, "The reviews of this pass were not stored (%1). Its results are kept."},
     {469, "and %1 more file"},

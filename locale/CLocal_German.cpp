@@ -108,7 +108,9 @@ const SLclText kTexts[] = {
     {116, "Fragen, bevor sie verworfen werden"},
     {117, "Immer in einen einmal gewählten Ordner speichern"},
     {118, "Nie fragen"},
-    {119, "Nie gespeicherte Ergebnisse würden mit dem Ergebnisordner verworfen:\nDurchgänge: %1, markierte Sätze: %2.\n\nZuerst speichern?"},
+    {119,
+        "Nie gespeicherte Ergebnisse würden mit dem Ergebnisordner verworfen:\nDurchgänge: %1, markierte Sätze: "
+        "%2.\n\nZuerst speichern?"},
     {120, "&Speichern..."},
     {121, "&Verwerfen"},
     {122, "Abbrechen"},
@@ -156,7 +158,9 @@ const SLclText kTexts[] = {
     {194, "Die Datei kann nicht gelesen werden."},
     {195, "Die Datei ist kein Text: importiert werden kann UTF-8 oder UTF-16 mit Byte-Order-Mark."},
     {196, "Die Datei ist kein wohlgeformtes XML (Zeile %1)."},
-    {197, "Die Datei hat keine bekannte Form: Text mit Tabulatoren oder Kommas getrennt, ein Anki-Export der Notizen als Klartext oder KDE-Vokabeln (kvtml 2.0)."},
+    {197,
+        "Die Datei hat keine bekannte Form: Text mit Tabulatoren oder Kommas getrennt, ein Anki-Export der Notizen als "
+        "Klartext oder KDE-Vokabeln (kvtml 2.0)."},
     {198, "Die Datei enthält keine Phrase mit beiden Seiten."},
     {199, "Die Phrasendatei kann nicht geschrieben werden."},
     {135, "Sprechen\tF4"},
@@ -176,7 +180,9 @@ const SLclText kTexts[] = {
     {463, "Heute ist nichts fällig."},
     {464, "&Fällige wiederholen\tCtrl+R"},
     {465, "Die Gedächtnisdatenbank war beschädigt. Sie wurde als %1 beiseitegelegt, und eine neue wurde angelegt."},
-    {466, "Die Gedächtnisdatenbank %1 stammt von einem neueren Lexido. Sie bleibt unverändert, und geübt wird ohne das Gedächtnis über die Tage."},
+    {466,
+        "Die Gedächtnisdatenbank %1 stammt von einem neueren Lexido. Sie bleibt unverändert, und geübt wird ohne das "
+        "Gedächtnis über die Tage."},
     {467, "Die Gedächtnisdatenbank lässt sich nicht öffnen (%1). Geübt wird ohne das Gedächtnis über die Tage."},
     {468, "Die Wiederholungen dieses Durchgangs wurden nicht gespeichert (%1). Seine Ergebnisse bleiben erhalten."},
     {469, "und %1 weitere Datei"},

@@ -25,7 +25,7 @@ std::string MoreFilesText(long long count, ILocal& language);
 
 // The numbers of the memory texts, for the front-ends that show them (the menu caption of
 // Review Due among them).
-constexpr int kLclDueToday = 460;   // three plural forms: 460 to 462
+constexpr int kLclDueToday = 460; // three plural forms: 460 to 462
 constexpr int kLclNothingDue = 463;
 constexpr int kLclReviewDueMenu = 464; // "Review &Due\tCtrl+R"
 constexpr int kLclSetAside = 465, kLclNewer = 466, kLclFailed = 467, kLclNotStored = 468;

@@ -28,7 +28,28 @@ int ClampGrade(int grade) { return grade >= kAgain && grade <= kEasy ? grade : k
 
 // The forgetting curve's decay (negative) and the factor that makes R(S, S) = 0.9.
 double Decay(const SParams& p) { return -p.w[20]; }
-double Factor(const SParams& p) { return Round8(std::exp(std::log(0.9) / Decay(p)) - 1); }
+// Both depend on the decay (and the retention) alone; the last values are kept, as a rebuild
+// asks for them a million times with the same weights.
+double Factor(const SParams& p)
+{
+    thread_local double decay = 0, factor = 0;
+    if (p.w[20] != decay) {
+        factor = Round8(std::exp(std::log(0.9) / Decay(p)) - 1);
+        decay = p.w[20];
+    }
+    return factor;
+}
+
+double IntervalModifier(double desiredRetention, const SParams& p)
+{
+    thread_local double decay = 0, retention = 0, modifier = 0;
+    if (p.w[20] != decay || desiredRetention != retention) {
+        modifier = Round8((std::pow(desiredRetention, 1 / Decay(p)) - 1) / Factor(p));
+        decay = p.w[20];
+        retention = desiredRetention;
+    }
+    return modifier;
+}
 
 double InitDifficulty(int grade, const SParams& p) { return Round8(p.w[4] - std::exp((grade - 1) * p.w[5]) + 1); }
 
@@ -110,8 +131,7 @@ double Retrievability(double elapsedDays, double stability, const SParams& p)
 
 int IntervalDays(double stability, double desiredRetention, const SParams& p)
 {
-    const double modifier = Round8((std::pow(desiredRetention, 1 / Decay(p)) - 1) / Factor(p));
-    const double days = RoundHalfUp(stability * modifier);
+    const double days = RoundHalfUp(stability * IntervalModifier(desiredRetention, p));
     if (!(days >= 1)) // also NaN
         return 1;
     return days > kMaxInterval ? kMaxInterval : static_cast<int>(days);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace memory {
@@ -15,28 +16,28 @@ namespace memory {
 namespace {
 
 // The migrations: step i brings a database of version i to version i + 1.
-const char* const kMigrations[] = {
+const std::string kMigrations[] = {
     // 1: reviews are the truth; a card's state is derived from its reviews.
-    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
-    "CREATE TABLE sources(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE);"
-    "CREATE TABLE cards(id INTEGER PRIMARY KEY, text1 TEXT NOT NULL, text2 TEXT NOT NULL,"
-    " direction INTEGER NOT NULL, source_id INTEGER NOT NULL REFERENCES sources(id),"
-    " stability REAL NOT NULL, difficulty REAL NOT NULL, last_day INTEGER NOT NULL,"
-    " due_day INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
-    " UNIQUE(text1, text2, direction));"
-    "CREATE INDEX cards_due ON cards(direction, due_day);"
-    "CREATE INDEX cards_source ON cards(direction, source_id, stability);"
-    "CREATE TABLE passes(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, mode INTEGER NOT NULL,"
-    " direction INTEGER NOT NULL, iteration INTEGER NOT NULL, shown INTEGER NOT NULL,"
-    " marked INTEGER NOT NULL, completed INTEGER NOT NULL, file TEXT NOT NULL);"
-    "CREATE INDEX passes_time ON passes(time);"
-    // elapsed: days since the card's review before (-1 at the first); scheduled: the interval
-    // the card had been given then (0 at the first), so that a review of a due card is known.
-    "CREATE TABLE reviews(id INTEGER PRIMARY KEY, card_id INTEGER NOT NULL REFERENCES cards(id),"
-    " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
-    " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
-    " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
-    "CREATE INDEX reviews_day ON reviews(day);",
+    std::string("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
+                "CREATE TABLE sources(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE);"
+                "CREATE TABLE cards(id INTEGER PRIMARY KEY, text1 TEXT NOT NULL, text2 TEXT NOT NULL,"
+                " direction INTEGER NOT NULL, source_id INTEGER NOT NULL REFERENCES sources(id),"
+                " stability REAL NOT NULL, difficulty REAL NOT NULL, last_day INTEGER NOT NULL,"
+                " due_day INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
+                " mature INTEGER NOT NULL, UNIQUE(text1, text2, direction));") +
+        kCardIndexes +
+        "CREATE TABLE passes(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, mode INTEGER NOT NULL,"
+        " direction INTEGER NOT NULL, iteration INTEGER NOT NULL, shown INTEGER NOT NULL,"
+        " marked INTEGER NOT NULL, completed INTEGER NOT NULL, file TEXT NOT NULL);"
+        "CREATE INDEX passes_time ON passes(time);"
+        // elapsed: days since the card's review before (-1 at the first); scheduled: the interval
+        // the card had been given then (0 at the first), so that a review of a due card is known.
+        "CREATE TABLE reviews(id INTEGER PRIMARY KEY, card_id INTEGER NOT NULL REFERENCES cards(id),"
+        " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
+        " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
+        " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
+        // The true retention of recent days is read from this index alone.
+        "CREATE INDEX reviews_day ON reviews(day, scheduled, elapsed, grade);",
 };
 static_assert(sizeof kMigrations / sizeof kMigrations[0] == kSchemaVersion, "one migration per version");
 
@@ -80,6 +81,24 @@ EProbe Probe(sqlite3* db, int& version, std::string& error)
     error = rc == SQLITE_ROW ? st.ColText(0) : ErrorText(db);
     return rc == SQLITE_ROW || IsDamage(rc) || IsDamage(sqlite3_extended_errcode(db)) ? EProbe::kDamaged
                                                                                       : EProbe::kFailed;
+}
+
+// Whether the file is a database of a later schema, looked at through a read-only connection,
+// so that not even a checkpoint of its journal changes it. Any other finding is left to Open.
+bool IsNewer(const std::string& path)
+{
+    if (!Exists(path))
+        return false;
+    sqlite3* db = nullptr;
+    int version = 0;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        CStatement st;
+        if (st.Prepare(db, "PRAGMA user_version") && st.Step() == SQLITE_ROW)
+            version = static_cast<int>(st.ColInt(0));
+    }
+    sqlite3_close_v2(db);
+    return version > kSchemaVersion;
 }
 
 // A free name beside path for a damaged file: path.damaged-YYYYMMDD-HHMM, then -2, -3, ...
@@ -142,8 +161,11 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
     std::lock_guard<std::mutex> lock(m_lock);
     m_impl.reset();
     SOpenResult result;
-    auto impl = std::make_unique<SImpl>();
-    impl->schedule.retention = ClampRetention(desiredRetention);
+    if (IsNewer(path)) {
+        result.status = EOpen::kNewer;
+        return result;
+    }
+    std::unique_ptr<SImpl> impl;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     int version = 0;
     for (int attempt = 0;; ++attempt) {
@@ -181,12 +203,14 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
             return result;
         }
     }
-    if (!Exec(db, "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON", &result.error))
+    // A larger page cache than the default 2 MB: a pass touches cards all over the file.
+    if (!Exec(db, "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA cache_size=-32768", &result.error))
         return result;
     for (int v = version; v < kSchemaVersion; ++v) {
         const std::string bump = "PRAGMA user_version=" + std::to_string(v + 1);
-        if (!InTransaction(db, &result.error,
-                [&] { return Exec(db, kMigrations[v], &result.error) && Exec(db, bump.c_str(), &result.error); }))
+        if (!InTransaction(db, &result.error, [&] {
+                return Exec(db, kMigrations[v].c_str(), &result.error) && Exec(db, bump.c_str(), &result.error);
+            }))
             return result;
     }
     if (sqlite3_create_function(
@@ -195,7 +219,7 @@ SOpenResult CMemoryDb::Open(const std::string& path, double desiredRetention)
         return result;
     // Due days made with another retention (or none yet) are made again.
     const std::string stored = impl->Meta("retention");
-    if (stored.empty() || std::fabs(std::atof(stored.c_str()) - impl->schedule.retention) > 1e-9) {
+    if (stored.empty() || std::strtod(stored.c_str(), nullptr) != impl->schedule.retention) {
         SImpl* p = impl.get();
         if (!InTransaction(db, &result.error, [&] { return p->RecomputeDueDays(&result.error); }))
             return result;
@@ -239,7 +263,7 @@ bool CMemoryDb::SetRetention(double desiredRetention, std::string* error)
 bool CMemoryDb::SImpl::RecomputeDueDays(std::string* error)
 {
     char value[32];
-    std::snprintf(value, sizeof value, "%.6f", schedule.retention);
+    std::snprintf(value, sizeof value, "%.17g", schedule.retention);
     if (!Exec(db, "UPDATE cards SET due_day = last_day + memory_interval(stability)", error))
         return false;
     if (SetMeta("retention", value))

@@ -66,8 +66,9 @@ struct SOpenResult {
 };
 
 // The database. Used from two threads but never at once (the worker writes at the end of a
-// pass, the window reads as it paints): every member takes one mutex inside. Reads on a closed
-// object return nothing, writes false.
+// pass, the window reads as it paints): every member takes the object's one mutex, and the
+// connection is opened without SQLite's own (SQLITE_OPEN_NOMUTEX); another process holding the
+// file is waited for up to 5 s. Reads on a closed object return nothing, writes false with why.
 class CMemoryDb {
 public:
     CMemoryDb();
@@ -87,7 +88,8 @@ public:
     bool WritePass(const std::vector<SReview>& reviews, const SPassRow* pass, std::string* error = nullptr);
 
     bool FindCard(const std::string& text1, const std::string& text2, int direction, SCardState& out) const;
-    // The cards of a direction due on today (due day today or before), the most overdue first.
+    // The cards of a direction due on today (due day today or before): the most overdue first,
+    // then in the order the cards were first reviewed.
     std::vector<SDuePhrase> Due(int direction, long long today) const;
     std::vector<SFileCount> DueByFile(int direction, long long today) const;
     // Due counts: [0] today, overdue included, then each next day.

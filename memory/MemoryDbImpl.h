@@ -15,6 +15,10 @@ namespace memory {
 constexpr int kSchemaVersion = 1;
 // Stability from which a card counts as mature, in days.
 constexpr double kMatureDays = 21;
+// The indexes of the cards' state: the due cards of a direction, and the cards of a file by
+// maturity (a flag, so that a review touches it only when the card crosses 21 days).
+constexpr const char* kCardIndexes = "CREATE INDEX cards_due ON cards(direction, due_day);"
+                                     "CREATE INDEX cards_files ON cards(direction, source_id, mature);";
 
 // The weights and the retention the due days are computed with.
 struct SSchedule {
@@ -28,7 +32,8 @@ struct CMemoryDb::SImpl {
     // Source paths by id, filled as they are met.
     std::unordered_map<std::string, long long> sourceIds;
 
-    CStatement findCard, cardState, insertCard, updateCard, insertReview, insertPass, findSource, insertSource;
+    CStatement findCard, cardState, insertCard, updateCard, updateCardFile, insertReview, insertPass, findSource,
+        insertSource;
     CStatement due, dueByFile, forecast, maturity, retained, passes, getMeta, setMeta;
 
     ~SImpl();

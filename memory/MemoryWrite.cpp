@@ -6,11 +6,20 @@
 #include "memory/ReviewDay.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <vector>
 
 namespace memory {
 
 namespace {
+
+constexpr const char* kUpdateCardFile = "UPDATE cards SET source_id = ?2, stability = ?3, difficulty = ?4,"
+                                        " last_day = ?5, due_day = ?6, reviews = ?7, lapses = ?8, mature = ?3 >= 21"
+                                        " WHERE id = ?1";
+
+bool IsMature(double stability)
+{
+    return stability >= kMatureDays;
+}
 
 // Refuses reviews the schedule has no meaning for, before anything is written.
 bool CheckReviews(const std::vector<SReview>& reviews, std::string* error)
@@ -60,7 +69,7 @@ bool CMemoryDb::SImpl::PrepareAll(std::string* error)
         const char* sql;
     } all[] = {
         {&findCard,
-            "SELECT id, stability, difficulty, last_day, due_day, reviews, lapses FROM cards"
+            "SELECT id, stability, difficulty, last_day, due_day, reviews, lapses, source_id FROM cards"
             " WHERE text1 = ?1 AND text2 = ?2 AND direction = ?3"},
         {&cardState,
             "SELECT c.due_day, c.last_day, c.stability, c.difficulty, c.reviews, c.lapses, s.path"
@@ -68,10 +77,12 @@ bool CMemoryDb::SImpl::PrepareAll(std::string* error)
             " WHERE c.text1 = ?1 AND c.text2 = ?2 AND c.direction = ?3"},
         {&insertCard,
             "INSERT INTO cards(text1, text2, direction, source_id, stability, difficulty, last_day, due_day,"
-            " reviews, lapses) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"},
+            " reviews, lapses, mature) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?5 >= 21)"},
+        // Most reviews leave the card's file and maturity as they were, and so the index over them.
         {&updateCard,
-            "UPDATE cards SET source_id = ?2, stability = ?3, difficulty = ?4, last_day = ?5, due_day = ?6,"
+            "UPDATE cards SET stability = ?3, difficulty = ?4, last_day = ?5, due_day = ?6,"
             " reviews = ?7, lapses = ?8 WHERE id = ?1"},
+        {&updateCardFile, kUpdateCardFile},
         {&insertReview,
             "INSERT INTO reviews(card_id, time, day, grade, mode, elapsed, scheduled, source_id, pass_id)"
             " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"},
@@ -91,8 +102,8 @@ bool CMemoryDb::SImpl::PrepareAll(std::string* error)
             "SELECT max(due_day, ?2) AS d, count(*) FROM cards WHERE direction = ?1 AND due_day < ?2 + ?3"
             " GROUP BY d"},
         {&maturity,
-            "SELECT s.path, m.learning, m.mature FROM (SELECT source_id, sum(stability < 21) AS learning,"
-            " sum(stability >= 21) AS mature FROM cards WHERE direction = ?1 GROUP BY source_id) m"
+            "SELECT s.path, m.learning, m.mature FROM (SELECT source_id, total(mature = 0) AS learning,"
+            " total(mature) AS mature FROM cards WHERE direction = ?1 GROUP BY source_id) m"
             " JOIN sources s ON s.id = m.source_id ORDER BY s.path"},
         {&retained,
             "SELECT count(*), total(grade >= 2) FROM reviews WHERE day > ?1 - ?2 AND day <= ?1"
@@ -152,8 +163,8 @@ long long CMemoryDb::SImpl::InsertPass(const SPassRow& pass)
 bool CMemoryDb::SImpl::ApplyReview(const SReview& review, long long passId)
 {
     SCardRow card;
-    card.sourceId = SourceId(review.source);
-    if (card.sourceId < 0)
+    const long long sourceId = SourceId(review.source);
+    if (sourceId < 0)
         return false;
     findCard.Reset().Bind(1, review.text1).Bind(2, review.text2).Bind(3, static_cast<long long>(review.direction));
     const int found = findCard.Step();
@@ -164,12 +175,16 @@ bool CMemoryDb::SImpl::ApplyReview(const SReview& review, long long passId)
         card.dueDay = findCard.ColInt(4);
         card.reviews = static_cast<int>(findCard.ColInt(5));
         card.lapses = static_cast<int>(findCard.ColInt(6));
+        card.sourceId = findCard.ColInt(7);
         findCard.Reset();
     } else if (found != SQLITE_DONE) {
         return false;
     }
     const long long day = DayOf(review.time);
     long long elapsed = 0, scheduled = 0;
+    const bool wasMature = IsMature(card.state.stability);
+    const bool sameFile = card.sourceId == sourceId;
+    card.sourceId = sourceId;
     ApplyGrade(card, review.grade, day, schedule.params, schedule.retention, elapsed, scheduled);
     if (card.id == 0) {
         insertCard.Reset()
@@ -187,7 +202,8 @@ bool CMemoryDb::SImpl::ApplyReview(const SReview& review, long long passId)
             return false;
         card.id = sqlite3_last_insert_rowid(db);
     } else {
-        updateCard.Reset()
+        CStatement& update = sameFile && wasMature == IsMature(card.state.stability) ? updateCard : updateCardFile;
+        update.Reset()
             .Bind(1, card.id)
             .Bind(2, card.sourceId)
             .Bind(3, card.state.stability)
@@ -196,7 +212,7 @@ bool CMemoryDb::SImpl::ApplyReview(const SReview& review, long long passId)
             .Bind(6, card.dueDay)
             .Bind(7, static_cast<long long>(card.reviews))
             .Bind(8, static_cast<long long>(card.lapses));
-        if (updateCard.Step() != SQLITE_DONE)
+        if (update.Step() != SQLITE_DONE)
             return false;
     }
     insertReview.Reset()
@@ -242,27 +258,34 @@ bool CMemoryDb::Rebuild(std::string* error)
         return NotOpen(error);
     SImpl* p = m_impl.get();
     return InTransaction(p->db, error, [&] {
-        // The log in the order it was written; each card's row kept in memory until the end.
-        std::unordered_map<long long, SCardRow> cards;
-        CStatement log, update;
-        if (!log.Prepare(p->db, "SELECT card_id, day, grade, source_id FROM reviews ORDER BY id") ||
-            !update.Prepare(p->db,
-                "UPDATE cards SET source_id = ?2, stability = ?3, difficulty = ?4, last_day = ?5,"
-                " due_day = ?6, reviews = ?7, lapses = ?8 WHERE id = ?1"))
+        // The log in the order it was written; every card's row kept in memory, by id, until the
+        // end. The indexes over the state are made anew after, at once instead of row by row.
+        CStatement count, log, update;
+        if (!count.Prepare(p->db, "SELECT max(id) FROM cards") || count.Step() != SQLITE_ROW)
+            return false;
+        std::vector<SCardRow> cards(static_cast<size_t>(std::max(0LL, count.ColInt(0))) + 1);
+        count.Reset();
+        if (!Exec(p->db, "DROP INDEX cards_due; DROP INDEX cards_files", error) ||
+            !log.Prepare(p->db, "SELECT card_id, day, grade, source_id FROM reviews ORDER BY id") ||
+            !update.Prepare(p->db, kUpdateCardFile))
             return false;
         int rc;
         long long elapsed = 0, scheduled = 0;
         while ((rc = log.Step()) == SQLITE_ROW) {
-            SCardRow& card = cards[log.ColInt(0)];
-            card.id = log.ColInt(0);
+            const long long id = log.ColInt(0);
+            if (id <= 0 || id >= static_cast<long long>(cards.size()))
+                continue; // the foreign key makes this impossible
+            SCardRow& card = cards[static_cast<size_t>(id)];
+            card.id = id;
             card.sourceId = log.ColInt(3);
             ApplyGrade(card, static_cast<int>(log.ColInt(2)), log.ColInt(1), p->schedule.params, p->schedule.retention,
                 elapsed, scheduled);
         }
         if (rc != SQLITE_DONE)
             return false;
-        for (const auto& entry : cards) {
-            const SCardRow& card = entry.second;
+        for (const SCardRow& card : cards) {
+            if (card.id == 0)
+                continue;
             update.Reset()
                 .Bind(1, card.id)
                 .Bind(2, card.sourceId)
@@ -275,7 +298,7 @@ bool CMemoryDb::Rebuild(std::string* error)
             if (update.Step() != SQLITE_DONE)
                 return false;
         }
-        return true;
+        return Exec(p->db, kCardIndexes, error);
     });
 }
 

@@ -16,7 +16,10 @@
 
 namespace {
 long long s_Now = 1765000000; // 2025-12-06, 05:46 UTC
-long long TestClock() { return s_Now; }
+long long TestClock()
+{
+    return s_Now;
+}
 } // namespace
 
 class MemoryPassTest : public ProgramTest {
@@ -52,8 +55,8 @@ protected:
             if (!db.FindCard(one, two, 0, card))
                 grades += '-';
             else
-                grades += card.stability == memory::FirstState(memory::kAgain, memory::DefaultParams()).stability ? 'A'
-                                                                                                                     : 'G';
+                grades +=
+                    card.stability == memory::FirstState(memory::kAgain, memory::DefaultParams()).stability ? 'A' : 'G';
         }
         return grades;
     }
@@ -82,13 +85,20 @@ TEST_F(MemoryPassTest, EachModeGradesTheVerdictsItGaveAndNothingElse)
         bool brackets;
         std::string grades;
     } cases[] = {
-        {0, " xxx\x1b", false, false, "AG-"},  {0, " x\bxxxx", false, false, "GGG"},
-        {1, " xxx\x1b", false, false, "AG-"},  {2, " xbx\x1b", false, false, "AG-"},
-        {2, " \bxbxcx", false, false, "GGG"},  {3, " .....\x1b", true, false, "AG-"},
-        {3, " ..\b", true, false, "GGG"},      {4, " .....\x1b", true, false, "AG-"},
-        {5, " kb\rk\x1b", false, true, "AG-"}, {6, " kbk\x1b", false, true, "AG-"},
-        {7, "kk", false, false, "---"},        {8, "kk", false, false, "---"},
-        {9, "x xxxx", false, false, "---"},    {10, "", true, false, "---"},
+        {0, " xxx\x1b", false, false, "AG-"},
+        {0, " x\bxxxx", false, false, "GGG"},
+        {1, " xxx\x1b", false, false, "AG-"},
+        {2, " xbx\x1b", false, false, "AG-"},
+        {2, " \bxbxcx", false, false, "GGG"},
+        {3, " .....\x1b", true, false, "AG-"},
+        {3, " ..\b", true, false, "GGG"},
+        {4, " .....\x1b", true, false, "AG-"},
+        {5, " kb\rk\x1b", false, true, "AG-"},
+        {6, " kbk\x1b", false, true, "AG-"},
+        {7, "kk", false, false, "---"},
+        {8, "kk", false, false, "---"},
+        {9, "x xxxx", false, false, "---"},
+        {10, "", true, false, "---"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -120,8 +130,8 @@ TEST_F(MemoryPassTest, OneCardAcrossCodingsIterationsAndTheDueReview)
     const struct {
         std::string single, utf8, one, two;
     } cases[] = {{"*Caf\xE9\n=caf\xE9\n", "\xEF\xBB\xBF*Caf\xC3\xA9\n=caf\xC3\xA9\n", "Caf\xC3\xA9", "caf\xC3\xA9"},
-                 {"*Hi\n=\xCF\xF0\xE8\xE2\xE5\xF2\n", "*Hi\n=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n", "Hi",
-                  "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"}};
+        {"*Hi\n=\xCF\xF0\xE8\xE2\xE5\xF2\n", "*Hi\n=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n", "Hi",
+            "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"}};
     for (const auto& c : cases) {
         Open("One.mix", c.single);
         FirstIteration(0);

@@ -26,9 +26,8 @@ TEST_F(TtyBatchTest, MemoryDueAndReviewDueReadAndFeedTheDatabase)
     const std::string fresh = "new\t-\t-\t0\t0\tHello\nnew\t-\t-\t0\t0\tThank you\n";
     const struct {
         std::string args, out;
-    } before[] = {{"--due", "0 due in 0 files\n"},
-                  {"--review-due", "Nothing is due today.\n"},
-                  {"--memory two.mix", fresh}};
+    } before[] = {
+        {"--due", "0 due in 0 files\n"}, {"--review-due", "Nothing is due today.\n"}, {"--memory two.mix", fresh}};
     for (const auto& c : before) {
         EXPECT_EQ(Run(c.args, ""), 0) << c.args << m_Err;
         EXPECT_EQ(m_Out, c.out) << c.args;
@@ -37,9 +36,9 @@ TEST_F(TtyBatchTest, MemoryDueAndReviewDueReadAndFeedTheDatabase)
         memory::CMemoryDb db;
         ASSERT_NE(db.Open(Path("Memory.db")).status, memory::EOpen::kFailed);
         const long long old = static_cast<long long>(std::time(nullptr)) - 40 * 86400;
-        ASSERT_TRUE(db.WritePass({{"Hello", "Hallo", 0, 3, 0, old, Path("two.mix")},
-                                  {"Thank you", "Danke", 0, 3, 0, old, Path("two.mix")}},
-                                 nullptr));
+        ASSERT_TRUE(db.WritePass(
+            {{"Hello", "Hallo", 0, 3, 0, old, Path("two.mix")}, {"Thank you", "Danke", 0, 3, 0, old, Path("two.mix")}},
+            nullptr));
     }
     EXPECT_EQ(Run("--due --direction 0", ""), 0);
     EXPECT_EQ(m_Out, "2\t" + Path("two.mix") + "\n2 due in 1 files\n");
@@ -72,8 +71,8 @@ TEST_F(TtyBatchTest, ADatabaseTheTerminalCannotUseIsSaidAndThePassRuns)
     WriteFile("out/keys", " xxx");
     chmod(m_Dir.c_str(), 0555);
     const std::string command = "cd '" + m_Dir +
-                                "' && ./lexido-tty --mode 0 --save-results out/r.mix two.mix <out/keys >out/stdout "
-                                "2>out/stderr";
+        "' && ./lexido-tty --mode 0 --save-results out/r.mix two.mix <out/keys >out/stdout "
+        "2>out/stderr";
     const pid_t pid = fork();
     if (pid == 0) {
         if (!GiveUpPermissionOverride(m_Dir, true))
@@ -90,8 +89,7 @@ TEST_F(TtyBatchTest, ADatabaseTheTerminalCannotUseIsSaidAndThePassRuns)
     EXPECT_EQ(WEXITSTATUS(st), 0) << ReadFile("out/stderr");
     EXPECT_EQ(ReadFile("out/r_1.mix"), "*Hello\n=Hallo\n");
     const std::string said = ReadFile("out/stderr");
-    EXPECT_TRUE(said.find("were not stored") != std::string::npos ||
-                said.find("cannot be opened") != std::string::npos)
+    EXPECT_TRUE(said.find("were not stored") != std::string::npos || said.find("cannot be opened") != std::string::npos)
         << said;
 }
 

@@ -10,8 +10,8 @@
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "engine/RecentFiles.h"
 #include "engine/IterationGlobals.h"
+#include "engine/RecentFiles.h"
 #include "locale/CLocal.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
@@ -23,9 +23,9 @@
 #include "tty/CTtyView.h"
 #include "tty/TtyAudio.h"
 #include "tty/TtyInstall.h"
+#include "tty/TtyMemory.h"
 #include "tty/TtyStatus.h"
 #include "tty/TtyText.h"
-#include "tty/TtyMemory.h"
 #include "tty/TtyWelcome.h"
 
 #include <unistd.h>
@@ -64,24 +64,23 @@ std::string Fit(const std::string& text, int cols)
 
 std::string Move(int row) { return "\x1b[" + std::to_string(row) + ";1H"; }
 
-const char* const kKeys =
-    "Lexido in a terminal: keys\n"
-    "\n"
-    "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
-    "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
-    "  F2       mode                          F3       direction\n"
-    "  F4       speak the text shown last\n"
-    "  F5       first iteration               F6       next iteration\n"
-    "  F7       previous file                 F8       next file\n"
-    "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
-    "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
-    "  Ctrl+R   review the phrases due today\n"
-    "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
-    "\n"
-    "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
-    "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
-    "\n"
-    "Any key closes this page.";
+const char* const kKeys = "Lexido in a terminal: keys\n"
+                          "\n"
+                          "  Ctrl+O   open a phrase file            Ctrl+B   phrase-book\n"
+                          "  Ctrl+S   save results as               Ctrl+Q   exit (also Ctrl+C)\n"
+                          "  F2       mode                          F3       direction\n"
+                          "  F4       speak the text shown last\n"
+                          "  F5       first iteration               F6       next iteration\n"
+                          "  F7       previous file                 F8       next file\n"
+                          "  F9       add brackets (word by word)   F10      add brackets (time out)\n"
+                          "  Ctrl+N   cancel the iteration          1 .. 5   reopen a recent file\n"
+                          "  Ctrl+R   review the phrases due today\n"
+                          "  Up, Down, PgUp, PgDn, Home, End   move through the pass or the opened file\n"
+                          "\n"
+                          "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
+                          "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
+                          "\n"
+                          "Any key closes this page.";
 
 } // namespace
 

@@ -86,7 +86,7 @@ int PrintMemory(const Options& options, std::FILE* out)
             std::fprintf(out, "new\t-\t-\t0\t0\t%s\n", p.text1.c_str());
         else
             std::fprintf(out, "%s\t%.4f\t%.4f\t%d\t%d\t%s\n", memory::FormatDay(p.dueDay).c_str(), p.stability,
-                         p.difficulty, p.reviews, p.lapses, p.text1.c_str());
+                p.difficulty, p.reviews, p.lapses, p.text1.c_str());
     }
     return 0;
 }
@@ -137,10 +137,11 @@ std::vector<std::string> DueWelcomeLinesUtf8()
     for (std::size_t i = 0; i < due.files.size() && i < kTopFiles; ++i) {
         const std::string& path = due.files[i].file;
         lines.push_back(CodePageToUtf8(GroupedCount(due.files[i].count, language.GetLanguage()), cp) + "  " +
-                        path.substr(path.rfind('/') + 1));
+            path.substr(path.rfind('/') + 1));
     }
     if (due.files.size() > kTopFiles)
-        lines.push_back(CodePageToUtf8(MoreFilesText(static_cast<long long>(due.files.size() - kTopFiles), language), cp));
+        lines.push_back(
+            CodePageToUtf8(MoreFilesText(static_cast<long long>(due.files.size() - kTopFiles), language), cp));
     return lines;
 }
 

@@ -23,8 +23,8 @@ struct Options {
     std::string language; // the language it is said in (an eSpeak voice: en, fr, de, ru, ...)
     bool version = false;
     bool history = false; // print the files practised (with FILE: its passes) and end
-    bool memory = false;    // print the memory of each phrase of FILE and end
-    bool due = false;       // print the files with phrases due today and end
+    bool memory = false;  // print the memory of each phrase of FILE and end
+    bool due = false;     // print the files with phrases due today and end
     bool reviewDue = false; // run the passes over the phrases due today
     std::string importFrom; // the material --import makes a phrase file of; empty: no import
     std::string importTo;   // that phrase file

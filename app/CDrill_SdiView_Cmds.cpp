@@ -30,7 +30,6 @@
 
 #include <QStatusBar>
 
-
 namespace {
 // The handler names of the Phrase-book commands, for their log lines; the folders are the
 // shared commands' (drill::PhraseBookFolder).

@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr int kDueNext = 508, kDaysAhead = 509, kNew = 510, kLearning = 511, kMature = 512,
-              kRetention = 513, kNoReviews = 516;
+constexpr int kDueNext = 508, kDaysAhead = 509, kNew = 510, kLearning = 511, kMature = 512, kRetention = 513,
+              kNoReviews = 516;
 
 // The step of an axis of whole numbers from 0 to most: 1, 2 or 5 times a power of ten, so that
 // there are at most ten steps.
@@ -75,8 +75,9 @@ QBarSet* CMemoryPage::Bars() const
 
 void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
 {
-    m_pTitle->setText(LclText(kDueNext, "Due in the next 30 days, %1")
-                          .arg(PlainCaption(LclText(direction ? 14 : 13, direction ? "2-nd --> 1-st" : "1-st --> 2-nd"))));
+    m_pTitle->setText(
+        LclText(kDueNext, "Due in the next 30 days, %1")
+            .arg(PlainCaption(LclText(direction ? 14 : 13, direction ? "2-nd --> 1-st" : "1-st --> 2-nd"))));
     auto* set = new QBarSet(LclText(182, "Phrases"));
     set->setColor(QColor(30, 90, 160));
     int most = 0;
@@ -109,8 +110,8 @@ void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
     m_pChart->setChart(chart);
     delete old;
 
-    m_pTable->setHorizontalHeaderLabels({LclText(176, "File"), LclText(kNew, "New"), LclText(kLearning, "Learning"),
-                                         LclText(kMature, "Mature")});
+    m_pTable->setHorizontalHeaderLabels(
+        {LclText(176, "File"), LclText(kNew, "New"), LclText(kLearning, "Learning"), LclText(kMature, "Mature")});
     m_pTable->setRowCount(int(page.files.size()));
     for (int i = 0; i < int(page.files.size()); ++i) {
         const keeper::SFileMemory& f = page.files[std::size_t(i)];
@@ -132,6 +133,5 @@ void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
         m_pRetention->setText(LclText(kNoReviews, "Remembered when due, last 30 days: no reviews yet"));
     else
         m_pRetention->setText(LclPluralText(kRetention, page.retentionReviews,
-                                            {QString::number(qRound(page.trueRetention * 100)) + " %",
-                                             LclNumberText(page.retentionReviews)}));
+            {QString::number(qRound(page.trueRetention * 100)) + " %", LclNumberText(page.retentionReviews)}));
 }

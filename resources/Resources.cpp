@@ -120,8 +120,8 @@ const std::vector<int>& ToolBar()
     static const std::vector<int> bar = {
         ID_FILE_NEW,        ID_SLFILE_FIRSTFILEOPEN, ID_SLFILE_SAVERESULTSAS, ID_TB_FIRSTITERATION,
         ID_TB_NEXTITERATION, ID_TB_PREVIOUSFILE,    ID_NONE,                 ID_TB_NEXTFILE,
-        ID_NONE,            ID_RUN_REVIEWDUE,        ID_NONE,                 ID_SPEAK,                ID_NONE,                 ID_APP_ABOUT,
-        ID_CONTEXT_HELP,
+        ID_NONE,            ID_RUN_REVIEWDUE,        ID_NONE,                 ID_SPEAK,
+        ID_NONE,            ID_APP_ABOUT,            ID_CONTEXT_HELP,
     };
     return bar;
 }

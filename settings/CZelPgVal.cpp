@@ -222,11 +222,14 @@ void CZelPgVal_07_Speech::AfterStore()
 
 CZelPgVal_08_Memory::CZelPgVal_08_Memory()
     : CZelPgVal(7, "\nCZelPrprtPg_08_Memory::OnInitDialog(), error after g_pILsnAFc->Create_ISttngs()",
-                "\nCZelPrprtPg_08_Memory::OnButton_Default(), error after p_ISttngs->SetDefault()")
+          "\nCZelPrprtPg_08_Memory::OnButton_Default(), error after p_ISttngs->SetDefault()")
 {
 }
 
-void CZelPgVal_08_Memory::Load() { m_Retention = memcfg::ReadRetention(); }
+void CZelPgVal_08_Memory::Load()
+{
+    m_Retention = memcfg::ReadRetention();
+}
 
 void CZelPgVal_08_Memory::Store()
 {

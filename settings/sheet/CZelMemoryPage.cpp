@@ -35,6 +35,12 @@ CZelPrprtPg_08_Memory::CZelPrprtPg_08_Memory(QWidget* parent) : CZelPrprtPg(138,
     v->addWidget(DefaultRow(1017));
 }
 
-void CZelPrprtPg_08_Memory::DataToControls() { m_Retention->setValue(m_Val.m_Retention); }
+void CZelPrprtPg_08_Memory::DataToControls()
+{
+    m_Retention->setValue(m_Val.m_Retention);
+}
 
-void CZelPrprtPg_08_Memory::ControlsToData() { m_Val.m_Retention = m_Retention->value(); }
+void CZelPrprtPg_08_Memory::ControlsToData()
+{
+    m_Val.m_Retention = m_Retention->value();
+}

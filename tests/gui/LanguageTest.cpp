@@ -349,8 +349,8 @@ private slots:
             for (int day = 0; day < 6; ++day)
                 for (int k = 0; k < 2; ++k)
                     history += hist::FormatRecord({1765000000LL + day * 86400 + k * 600, 0, 0, k + 1,
-                                                   k ? 8 - day : 20, k ? 2 : 6 - day, true, a});
-            history += hist::FormatRecord({1765900000LL, 2, 1, 1, 10, 1, true, "/x/b.mix"}) + "1766";
+                                                   k ? 8 - day : 20, k ? 2 : 6 - day, a});
+            history += hist::FormatRecord({1765900000LL, 2, 1, 1, 10, 1, "/x/b.mix"}) + "1766";
             folder.Write("History.txt", QByteArray::fromStdString(history));
             folder.Start();
             if (c.language != LANGUAGE_ENGLISH)

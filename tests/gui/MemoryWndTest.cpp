@@ -41,8 +41,8 @@ void Seed(GuiProgramFolder& folder)
     memory::CMemoryDb db;
     QVERIFY(db.Open(folder.Path("Memory.db").toStdString()).status == memory::EOpen::kCreated);
     QVERIFY(db.WritePass({{"Tea", "Tee", 0, 3, 0, now - 10 * kDay, a}, {"Milk", "Milch", 0, 3, 0, now - 10 * kDay, a},
-                          {"Bread", "Brot", 0, 4, 0, now - 3600, a}},
-                         nullptr));
+                             {"Bread", "Brot", 0, 4, 0, now - 3600, a}},
+        nullptr));
 }
 
 bool SwitchTo(int language)
@@ -53,7 +53,10 @@ bool SwitchTo(int language)
     return QTest::qWaitFor([&] { return g_pILocal && g_pILocal->GetLanguage() == language; }, 3000);
 }
 
-CDrill_SdiView* View() { return g_pMainWnd->View(); }
+CDrill_SdiView* View()
+{
+    return g_pMainWnd->View();
+}
 
 } // namespace
 
@@ -91,8 +94,8 @@ private slots:
             const char* due;
             const char* shot;
         } cases[] = {{LANGUAGE_ENGLISH, "2 phrases due today", "english"},
-                     {LANGUAGE_GERMAN, "2 Phrasen heute fällig", "german"},
-                     {LANGUAGE_RUSSIAN, "На сегодня к повторению: 2 фразы", "russian"}};
+            {LANGUAGE_GERMAN, "2 Phrasen heute fällig", "german"},
+            {LANGUAGE_RUSSIAN, "На сегодня к повторению: 2 фразы", "russian"}};
         for (const auto& c : cases) {
             GuiProgramFolder folder;
             Seed(folder);

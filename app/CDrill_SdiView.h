@@ -18,6 +18,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 #include <memory>
 #include <mutex>
@@ -61,6 +62,11 @@ public:
     void OnChar(char32_t key);
     void OnMouseKey(int code);
 
+    // The memory's notices queued since the last call, each told once: a message box for a
+    // database set aside or not used, the status bar for a pass whose reviews were not stored.
+    // The frame calls it as it keeps the toolbar's rules; nothing while the window is hidden.
+    void ShowMemoryNotices();
+
     // The application's start and end hooks (the frame ends the loop through them too).
     const AppHooks& Hooks() const { return m_Hooks; }
 
@@ -84,6 +90,8 @@ public:
     // rectangles when not shown), in the view's coordinates.
     bool WelcomeShown() const { return m_WelcomeShown; }
     const std::vector<QRect>& RecentRows() const { return m_RecentRows; }
+    // The welcome page's lines on what is due today (none while no memory is kept).
+    const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
     QRect Caret() const { return m_Caret; }
     // The printing of the screen text (its dialogs can be answered by tests).
@@ -136,6 +144,7 @@ private:
     void OnRunNextFile();
     void OnRunPreviousFile();
     void OnAddBrackets(int type);
+    void OnRunReviewDue();
     void OnCancelIteration();
     void OnPhrasebook(int id);
     void OnRecentFile(int index);
@@ -192,6 +201,8 @@ private:
     bool m_PassScroll = false;
     bool m_WelcomeShown = false;
     std::vector<QRect> m_RecentRows;
+    QStringList m_DueLines;
+    bool m_InNotice = false; // a notice's message box is open
     QRect m_MarkBadge, m_Caret;
 
     // The display font and its metrics for the screen object.

@@ -7,6 +7,7 @@
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
+#include "app/MemoryTexts.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/Log.h"
@@ -15,12 +16,14 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
+#include "engine/MemoryKeeper.h"
 #include "import/Import.h"
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
 #include "qttext/CodePageText.h"
+#include "locale/MemoryTexts.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 #include "settings/sheet/CZelPrprtSheet.h"
@@ -100,6 +103,7 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_RUN_NEXTFILE: OnRunNextFile(); break;
     case ID_TB_PREVIOUSFILE:
     case ID_RUN_PREVIOUSFILE: OnRunPreviousFile(); break;
+    case ID_RUN_REVIEWDUE: OnRunReviewDue(); break;
     case ID_ADDBRACKETS_WORDBYWORD: OnAddBrackets(1); break;
     case ID_ADDBRACKETS_TIMEOUT: OnAddBrackets(2); break;
     case ID_FILE_NEW: OnCancelIteration(); break;
@@ -273,6 +277,37 @@ void CDrill_SdiView::OnRunPreviousFile()
     SetViewHandle();
     ResetScroll();
     TellStart(m_pFrame, drill::RunPreviousFile());
+}
+
+// Review Due opens the phrases due today as its own file and runs them; with nothing due the
+// status bar says so and nothing changes.
+void CDrill_SdiView::OnRunReviewDue()
+{
+    if (!drill::CanRunReviewDue() || !ResultsMayGo())
+        return;
+    SetViewHandle();
+    ResetScroll();
+    const int result = drill::RunReviewDue(this);
+    if (result == drill::kNothingDue)
+        m_pFrame->statusBar()->showMessage(LclText(kLclNothingDue, "Nothing is due today."), 10000);
+    else if (result != 0)
+        LogFatal("\nCDrill_SdiView::OnRunReviewDue(), error after drill::RunReviewDue()");
+}
+
+void CDrill_SdiView::ShowMemoryNotices()
+{
+    // A message box runs the event loop, and the frame's timer with it: no second round meanwhile.
+    if (!Installed() || m_InNotice || !m_pFrame->isVisible())
+        return;
+    m_InNotice = true;
+    for (const keeper::SNotice& notice : keeper::TakeNotices()) {
+        const QString text = MemoryNoticeText(notice);
+        if (notice.kind == keeper::ENotice::kNotStored)
+            m_pFrame->statusBar()->showMessage(text, 15000);
+        else
+            Dialogs().ShowMemoryNotice(text.toUtf8().constData());
+    }
+    m_InNotice = false;
 }
 
 void CDrill_SdiView::OnAddBrackets(int type)

@@ -2,16 +2,19 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/CMainFrame.h"
+#include "app/MemoryTexts.h"
 #include "app/ScreenPainter.h"
 #include "app/ViewDecor.h"
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
+#include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
 #include "engine/IterationGlobals.h"
+#include "engine/MemoryKeeper.h"
 #include "engine/RecentFiles.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
@@ -67,7 +70,15 @@ void CDrill_SdiView::DrawWelcome(QPainter& p)
         const QFileInfo file(FromPath(path));
         recent << file.fileName() + "    " + file.absolutePath();
     }
-    m_RecentRows = DrawWelcomePage(p, lines, recent, viewport()->width());
+    // What is due today, while the memory is kept, in the direction the next pass runs in.
+    m_DueLines.clear();
+    if (keeper::IsOpen())
+        m_DueLines = WelcomeDueLines(keeper::DueToday(drill::GetDirection()));
+    // The page stands on the view's white, as the screen text does, in any palette: its ink too.
+    p.save();
+    p.setPen(QColorFromFontColour(g_FontColour));
+    m_RecentRows = DrawWelcomePage(p, lines, m_DueLines, recent, viewport()->width());
+    p.restore();
     m_WelcomeShown = true;
 }
 
@@ -120,6 +131,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     const SPassProgress progress = PassProgress().Get();
     m_WelcomeShown = false;
     m_RecentRows.clear();
+    m_DueLines.clear();
     m_MarkBadge = m_Caret = QRect();
     // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
     // what to do.

@@ -5,6 +5,7 @@
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/DrillCommands.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IItrtnSrvc.h"
 #include "engine/IKbrd.h"
@@ -65,6 +66,8 @@ void CDrill_SdiView::UpdateCommandUI()
     const bool prevFile = g_pIUtltsFile->HasPreviousFile() == 1;
     enable(ID_TB_PREVIOUSFILE, prevFile);
     enable(ID_RUN_PREVIOUSFILE, prevFile);
+    // Review Due while the memory is kept; what is due is told when it runs.
+    enable(ID_RUN_REVIEWDUE, drill::CanRunReviewDue());
     const bool addBr = g_pIUtltsFile->CanStartAddBrackets() != 0;
     enable(ID_ADDBRACKETS_WORDBYWORD, addBr);
     enable(ID_ADDBRACKETS_TIMEOUT, addBr);

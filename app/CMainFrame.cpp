@@ -177,8 +177,10 @@ void CMainFrame::SetView(CDrill_SdiView* view)
     // The toolbar's buttons follow the rules as the idle update of a frame keeps them.
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] {
-        if (m_pView)
+        if (m_pView) {
             m_pView->UpdateCommandUI();
+            m_pView->ShowMemoryNotices();
+        }
         UpdateIndicators();
         ShowPassState(); // the end of a pass, which paints nothing more
     });

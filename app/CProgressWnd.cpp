@@ -1,6 +1,8 @@
 #include "app/CProgressWnd.h"
 
+#include "app/CMemoryPage.h"
 #include "app/WindowTexts.h"
+#include "engine/DrillCommands.h"
 #include "engine/MemoryKeeper.h"
 #include "engine/PassHistory.h"
 #include "qttext/CodePageText.h"
@@ -138,13 +140,20 @@ void SetChart(QChartView* view, QChart* chart)
 
 CProgressWnd::CProgressWnd(QWidget* parent)
     : QDialog(parent), m_pTitle(new QLabel(this)), m_pCharts(new QTabWidget(this)), m_pByPass(new QChartView(this)),
-      m_pByDay(new QChartView(this)), m_pTable(new QTableWidget(this))
+      m_pByDay(new QChartView(this)), m_pTable(new QTableWidget(this)), m_pMemory(new CMemoryPage(this))
 {
     setObjectName("ProgressWnd");
     m_pByPass->setRenderHint(QPainter::Antialiasing);
     m_pByDay->setRenderHint(QPainter::Antialiasing);
     m_pCharts->addTab(m_pByPass, QString());
     m_pCharts->addTab(m_pByDay, QString());
+    m_pMemory->hide();
+    // The title and the table of files speak of the passes: the Memory page has its own.
+    connect(m_pCharts, &QTabWidget::currentChanged, this, [this](int index) {
+        const bool memory = m_pCharts->widget(index) == m_pMemory;
+        m_pTitle->setVisible(!memory);
+        m_pTable->setVisible(!memory);
+    });
     m_pTable->setColumnCount(4);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -198,4 +207,22 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
     }
     m_pTable->resizeColumnsToContents();
     m_pTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ShowMemory();
+}
+
+void CProgressWnd::ShowMemory()
+{
+    const int at = m_pCharts->indexOf(m_pMemory);
+    if (!keeper::IsOpen()) {
+        if (at >= 0)
+            m_pCharts->removeTab(at);
+        m_pMemory->hide();
+        return;
+    }
+    const int direction = drill::GetDirection();
+    m_pMemory->Show(keeper::MemoryPage(direction), direction);
+    if (at < 0)
+        m_pCharts->addTab(m_pMemory, LclText(507, "Memory"));
+    else
+        m_pCharts->setTabText(at, LclText(507, "Memory"));
 }

@@ -221,3 +221,8 @@ void CViewDialogs::ShowImportOutcome(bool imported, const char* text, const char
 {
     MakeImportOutcomeBox(m_Parent, imported, text, path)->exec();
 }
+
+void CViewDialogs::ShowMemoryNotice(const char* text)
+{
+    QMessageBox::warning(m_Parent, ProductTitle(), QString::fromUtf8(text));
+}

@@ -30,6 +30,7 @@ public:
     // about the chosen name only when confirmOverwrite.
     static std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& title, const char* defaultExt,
         const char* initialName, const char* filter, bool confirmOverwrite);
+    void ShowMemoryNotice(const char* text) override;
 
     // The question about results never saved, as it is shown (its buttons named "Save",
     // "Discard" and "Cancel").

@@ -79,6 +79,17 @@ void Draw(QPainter& p, int id)
         p.drawArc(QRectF(6, 2, 9, 11), -50 * 16, 100 * 16);
         break;
     }
+    case res::ID_RUN_REVIEWDUE: // a day's page of a calendar, its header red, with a check mark
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 2.5, 13, 11));
+        p.setBrush(QColor(200, 50, 40));
+        p.drawRect(QRectF(1.5, 2.5, 13, 3));
+        p.drawLine(QPointF(4.5, 1), QPointF(4.5, 3));
+        p.drawLine(QPointF(11.5, 1), QPointF(11.5, 3));
+        p.setPen(QPen(QColor(40, 160, 60), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({QPointF(4.5, 9), QPointF(7, 11.5), QPointF(11.5, 7)}));
+        break;
     case res::ID_APP_ABOUT: // "i" in a blue circle
         p.setBrush(QColor(50, 90, 200));
         p.drawEllipse(QRectF(1.5, 0.5, 13, 13));

@@ -10,7 +10,8 @@ constexpr int kMargin = 24;
 const QColor kMarkColour(214, 96, 0);
 } // namespace
 
-std::vector<QRect> DrawWelcomePage(QPainter& p, const QStringList& lines, const QStringList& recent, int width)
+std::vector<QRect> DrawWelcomePage(
+    QPainter& p, const QStringList& lines, const QStringList& due, const QStringList& recent, int width)
 {
     std::vector<QRect> rows;
     if (lines.isEmpty())
@@ -26,6 +27,21 @@ std::vector<QRect> DrawWelcomePage(QPainter& p, const QStringList& lines, const 
     p.drawText(kMargin, y + big.ascent(), lines.front());
     y += big.height() + line;
     p.restore();
+    if (!due.isEmpty()) {
+        // What is due stands first, in the colour of the page's rows, its headline bold.
+        const QRect box(kMargin, y - line / 4, std::max(width - 2 * kMargin, line), (int(due.size()) + 1) * line);
+        p.fillRect(box, QColor(238, 243, 250));
+        p.save();
+        QFont bold = p.font();
+        bold.setBold(true);
+        p.setFont(bold);
+        p.setPen(QColor(30, 90, 160));
+        p.drawText(kMargin + line / 2, y + line / 4 + normal.ascent(), due.front());
+        p.restore();
+        for (int i = 1; i < due.size(); ++i)
+            p.drawText(kMargin + line + line / 2, y + line / 4 + i * line + normal.ascent(), due[i]);
+        y += box.height() + line;
+    }
     for (int i = 1; i + 1 < lines.size(); ++i, y += line)
         p.drawText(kMargin + line, y + normal.ascent(), lines[i]);
     if (recent.isEmpty())

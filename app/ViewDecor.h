@@ -11,9 +11,11 @@
 class QPainter;
 
 // The welcome page: lines[0] the title, then the steps, the last line the heading of the
-// recent files, which follow numbered from 1. The rectangles of the recent files' rows, in
-// the painter's coordinates.
-std::vector<QRect> DrawWelcomePage(QPainter& p, const QStringList& lines, const QStringList& recent, int width);
+// recent files, which follow numbered from 1. Between the title and the steps what is due
+// today: due[0] its headline, then the lines below it (none drawn when due is empty). The
+// rectangles of the recent files' rows, in the painter's coordinates.
+std::vector<QRect> DrawWelcomePage(
+    QPainter& p, const QStringList& lines, const QStringList& due, const QStringList& recent, int width);
 // The badge at the top right of the view (width wide); its rectangle.
 QRect DrawMarkBadge(QPainter& p, const QString& text, int width);
 // The caret at the top of a line of this height; its rectangle.

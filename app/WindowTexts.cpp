@@ -2,6 +2,7 @@
 
 #include "locale/CLocal.h"
 #include "locale/LclCount.h"
+#include "locale/MemoryTexts.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatCodePage.h"
 #include "qttext/CodePageText.h"
@@ -143,6 +144,9 @@ const std::map<int, std::pair<const char*, const char*>>& Prompts()
         {ID_VIEW_PROGRESS,
          {"Показать проходы по изученным файлам, день за днём\nПрогресс",
           "Die Durchgänge der geübten Dateien zeigen, Tag für Tag\nFortschritt"}},
+        {ID_RUN_REVIEWDUE,
+         {"Повторить фразы, которым подошёл срок, из всех изученных файлов\nПовторение на сегодня",
+          "Die heute fälligen Sätze aller geübten Dateien wiederholen\nFällige wiederholen"}},
     };
     return prompts;
 }
@@ -192,6 +196,17 @@ QString LclCountText(long long n, int formsIndex)
     const int language = CurrentLanguage();
     const char* forms = g_pILocal ? g_pILocal->GetText(formsIndex) : nullptr;
     return FromCodePage(LclCount(n, forms, language).c_str(), CLocal::CodePage(language));
+}
+
+QString LclPluralText(int first, long long n, const QStringList& args)
+{
+    // Three texts a count: one, few and many; English and German know one and many only.
+    const int language = CurrentLanguage();
+    const int form = LclPluralForm(n, language);
+    QString text = LclText(first + (language != LANGUAGE_RUSSIAN && form == 1 ? 2 : form), "");
+    for (const QString& arg : args)
+        text = text.arg(arg);
+    return text;
 }
 
 QString ProductTitle()

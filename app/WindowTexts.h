@@ -4,6 +4,7 @@
 // tips of the commands in every interface language. The English prompts are the resource's.
 
 #include <QString>
+#include <QStringList>
 
 enum class EWndText {
     Ready, HelpTitle, HelpUnreadable, FilesExist, ReplaceThem, CannotOpen, CannotSave, PathTooLong,
@@ -24,6 +25,9 @@ QString LclText(int index, const char* fallback);
 // the form of the noun of interface text formsIndex that goes with it ("3 passes").
 QString LclNumberText(long long n);
 QString LclCountText(long long n, int formsIndex);
+// Interface text first, first + 1 or first + 2 (one, few, many) as goes with n, its
+// placeholders %1, %2 ... filled in turn with args.
+QString LclPluralText(int first, long long n, const QStringList& args);
 
 // The window caption's product name (text 98), also the title of the message boxes.
 QString ProductTitle();

@@ -12,9 +12,10 @@
 
 namespace {
 
-// The Run menu is retitled out of its order: Previous File before Next File, then Speak.
+// The Run menu is retitled out of its order: Previous File before Next File, then Review Due
+// and Speak.
 constexpr int kRunMenu = 26;
-const SLclMenuItem kRunRetitleOrder[] = {{27, 0}, {28, 0}, {30, 0}, {29, 0}, {135, 0}};
+const SLclMenuItem kRunRetitleOrder[] = {{27, 0}, {28, 0}, {30, 0}, {29, 0}, {464, 0}, {135, 0}};
 
 } // namespace
 

@@ -213,6 +213,19 @@ const SLclText kTexts[] = {
     {381, "Not the first letter: try again"},
     {382, "Not the word: try again"},
     {383, "No brackets to fill in here: the mode \"%1\" puts words in brackets. Any key: next"},
+    // The window's memory across days: the Memory page and the desired retention.
+    {507, "Memory"},
+    {508, "Due in the next 30 days, %1"},
+    {509, "Days from today"},
+    {510, "New"},
+    {511, "Learning"},
+    {512, "Mature"},
+    {513, "Remembered when due, last 30 days: %1 of %2 review"},
+    {514, "Remembered when due, last 30 days: %1 of %2 reviews"},
+    {515, "Remembered when due, last 30 days: %1 of %2 reviews"},
+    {516, "Remembered when due, last 30 days: no reviews yet"},
+    {517, "Desired retention"},
+    {518, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
 };
 
 const CLclTextTable& Table()

@@ -212,6 +212,19 @@ const SLclText kTexts[] = {
     {381, "Nicht der erste Buchstabe: noch einmal"},
     {382, "Nicht das gesuchte Wort: noch einmal"},
     {383, "Hier gibt es keine Klammern zu füllen: der Modus \"%1\" setzt Wörter in Klammern. Beliebige Taste: weiter"},
+    // The window's memory across days: the Memory page and the desired retention.
+    {507, "Gedächtnis"},
+    {508, "Fällig in den nächsten 30 Tagen, %1"},
+    {509, "Tage ab heute"},
+    {510, "Neu"},
+    {511, "Im Lernen"},
+    {512, "Gefestigt"},
+    {513, "Bei Fälligkeit gewusst, letzte 30 Tage: %1 von %2 Wiederholung"},
+    {514, "Bei Fälligkeit gewusst, letzte 30 Tage: %1 von %2 Wiederholungen"},
+    {515, "Bei Fälligkeit gewusst, letzte 30 Tage: %1 von %2 Wiederholungen"},
+    {516, "Bei Fälligkeit gewusst, letzte 30 Tage: noch keine Wiederholungen"},
+    {517, "Gewünschte Erinnerungsquote"},
+    {518, "Lexido plant jede Phrase so, dass Sie sie mit dieser Wahrscheinlichkeit noch wissen, wenn sie fällig wird. Höher heißt: mehr Wiederholungen."},
 };
 
 const CLclTextTable& Table()

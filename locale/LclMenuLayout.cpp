@@ -10,7 +10,8 @@ const SLclMenuItem kMode[] = {
     {16, 32776}, {17, 32777}, {18, 32778}, {19, 32779}, {20, 32781}, {21, 32783},
     {22, 32784}, {23, 32785}, {24, 32786}, {LCL_MENU_DASH_LINE, 0}, {25, 32803},
 };
-const SLclMenuItem kRun[] = {{27, 32801}, {28, 32790}, {29, 32794}, {30, 32793}, {LCL_MENU_SEPARATOR, 0}, {135, 32840}};
+const SLclMenuItem kRun[] = {{27, 32801}, {28, 32790}, {29, 32794}, {30, 32793},
+                             {464, 32880}, {LCL_MENU_SEPARATOR, 0}, {135, 32840}};
 const SLclMenuItem kAddBrackets[] = {{32, 32782}, {33, 32780}};
 const SLclMenuItem kPhraseBook[] = {
     {35, 32818}, {36, 32819}, {37, 32820}, {LCL_MENU_SEPARATOR, 0},

@@ -35,6 +35,7 @@ const std::vector<Popup>& MainMenu()
           {ID_RUN_NEXTITERATION, "Next Iteration", false},
           {ID_RUN_NEXTFILE, "Next File", false},
           {ID_RUN_PREVIOUSFILE, "Previous File", false},
+          {ID_RUN_REVIEWDUE, "Review &Due\tCtrl+R", false},
           {ID_NONE, "", true},
           {ID_SPEAK, "Speak\tF4", false}}},
         {"Add Brackets",
@@ -119,6 +120,7 @@ const char* Prompt(int id)
         {ID_ADDBRACKETS_TIMEOUT, "Show the file with a time-out and add brackets"},
         {ID_FILE_NEW, "Cancel current iteration\nCancel"},
         {ID_SPEAK, "Say the text revealed last in its language\nSpeak"},
+        {ID_RUN_REVIEWDUE, "Review the phrases due today, from every file practised\nReview Due"},
         // The framework's own commands, in our words.
         {ID_APP_ABOUT, "Show the program's name, version and maker\nAbout"},
         {ID_HELP_FINDER, "Show the contents of the help\nHelp Contents"},
@@ -137,8 +139,8 @@ const std::vector<int>& ToolBar()
     static const std::vector<int> bar = {
         ID_FILE_NEW,        ID_SLFILE_FIRSTFILEOPEN, ID_SLFILE_SAVERESULTSAS, ID_TB_FIRSTITERATION,
         ID_TB_NEXTITERATION, ID_TB_PREVIOUSFILE,    ID_NONE,                 ID_TB_NEXTFILE,
-        ID_NONE,            ID_SPEAK,                ID_NONE,                 ID_APP_ABOUT,
-        ID_CONTEXT_HELP,
+        ID_NONE,            ID_RUN_REVIEWDUE,        ID_NONE,                 ID_SPEAK,
+        ID_NONE,            ID_APP_ABOUT,            ID_CONTEXT_HELP,
     };
     return bar;
 }
@@ -150,6 +152,7 @@ const std::vector<Accel>& Accelerators()
         {'P', kCtrl, ID_FILE_PRINT},    {kKeyF1, kNone, ID_HELP},        {kKeyF1, kShift, ID_CONTEXT_HELP},
         {kKeyF5, kNone, ID_RUN_FIRSTITERATION},
         {kKeyF4, kNone, ID_SPEAK},
+        {'R', kCtrl, ID_RUN_REVIEWDUE},
     };
     return keys;
 }

@@ -84,6 +84,7 @@ ISttngs* CLsnAFc::Create_ISttngs(int type)
     case 4: return new (std::nothrow) CSttngs_OpBr;
     case 5: return new (std::nothrow) CSttngs_AddBr;
     case 6: return new (std::nothrow) CSttngs_Speech;
+    case 7: return new (std::nothrow) CSttngs_Memory;
     default: return nullptr;
     }
 }

@@ -4,7 +4,9 @@
 #include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/MemoryKeeper.h"
 #include "settings/ILsnFont.h"
+#include "settings/MemorySettings.h"
 #include "settings/SpeechSettings.h"
 #include "texts/RsltsKeeping.h"
 
@@ -101,6 +103,14 @@ int CSttngs_AddBr::SetDefault()
 {
     const IntDefault d[] = {{"AddBrTo", "MinTimeOut", 0}, {"AddBrTo", "MaxTimeOut", 2}, {"AddBrTo", "TimeOut", 500}};
     WriteDefaults(d, "\nCSttngs_AddBr::SetDefault(), error after g_pIOdb->PutParVal()");
+    return 0;
+}
+
+int CSttngs_Memory::SetDefault()
+{
+    // Reset in the settings and in the keeper at once, as the sheet's other groups reset.
+    if (memcfg::HasSection())
+        memcfg::WriteRetention(keeper::kRetentionDefault);
     return 0;
 }
 

@@ -44,3 +44,9 @@ class CSttngs_Speech : public CSttngs {
 public:
     int SetDefault() override;
 };
+
+// Memory: the desired retention.
+class CSttngs_Memory : public CSttngs {
+public:
+    int SetDefault() override;
+};

@@ -9,6 +9,7 @@
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatWindow.h"
 #include "settings/ILsnFont.h"
+#include "settings/MemorySettings.h"
 #include "texts/RsltsKeeping.h"
 
 #include <algorithm>
@@ -221,4 +222,27 @@ void CZelPgVal_07_Speech::AfterStore()
 {
     if (spch::HasSection() && !spch::Save())
         LogMsg("\nCZelPgVal_07_Speech::AfterStore(), error writing section [%s]", spch::kSection);
+}
+
+CZelPgVal_08_Memory::CZelPgVal_08_Memory()
+    : CZelPgVal(7, "\nCZelPrprtPg_08_Memory::OnInitDialog(), error after g_pILsnAFc->Create_ISttngs()",
+          "\nCZelPrprtPg_08_Memory::OnButton_Default(), error after p_ISttngs->SetDefault()")
+{
+}
+
+void CZelPgVal_08_Memory::Load()
+{
+    m_Retention = memcfg::ReadRetention();
+}
+
+void CZelPgVal_08_Memory::Store()
+{
+    if (memcfg::HasSection() && !memcfg::WriteRetention(m_Retention))
+        LogMsg("\nCZelPgVal_08_Memory::Store(), the retention was not stored");
+}
+
+void CZelPgVal_08_Memory::AfterStore()
+{
+    if (memcfg::HasSection() && !memcfg::Save())
+        LogMsg("\nCZelPgVal_08_Memory::AfterStore(), error writing section [%s]", memcfg::kSection);
 }

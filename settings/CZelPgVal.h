@@ -176,3 +176,17 @@ protected:
     void Store() override;
     void AfterStore() override;
 };
+
+// Memory: the desired retention in percent (keeper::kRetentionLow to kRetentionHigh). OK gives
+// it to the keeper, whose due days follow, and writes the section to its file at once.
+class CZelPgVal_08_Memory : public CZelPgVal {
+public:
+    CZelPgVal_08_Memory();
+    void Load() override;
+
+    int m_Retention = 90;
+
+protected:
+    void Store() override;
+    void AfterStore() override;
+};

@@ -66,11 +66,11 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, OnlyTypesOneToSixMakeAGroup)
+TEST_F(SettingsTest, OnlyTypesOneToSevenMakeAGroup)
 {
-    for (int t : {0, 7, -1, 100})
+    for (int t : {0, 8, -1, 100})
         EXPECT_EQ(g_pILsnAFc->Create_ISttngs(t), nullptr) << t;
-    for (int t = 1; t <= 6; ++t) {
+    for (int t = 1; t <= 7; ++t) {
         std::unique_ptr<ISttngs> s(g_pILsnAFc->Create_ISttngs(t));
         EXPECT_NE(s, nullptr) << t;
     }

@@ -81,6 +81,9 @@ public:
         (void)text;
         (void)path;
     }
+    // What became of the memory of phrases across days, as UTF-8: its database set aside, from a
+    // newer Lexido or not to be opened. Told once, in a message.
+    virtual void ShowMemoryNotice(const char* text) { (void)text; }
     static constexpr const char* kImportFilter =
         "Vocabulary (*.txt *.tsv *.csv *.kvtml)|*.txt;*.tsv;*.csv;*.kvtml|All Files (*.*)|*.*||";
     static constexpr const char* kPhraseFileFilter = "Mix- Files (*.mix)|*.mix||";

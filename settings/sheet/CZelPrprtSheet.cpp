@@ -5,6 +5,7 @@
 #include "qttext/QtTranslations.h"
 #include "settings/LsnLogFont.h"
 #include "settings/sheet/CQtFontChooser.h"
+#include "settings/sheet/CZelMemoryPage.h"
 #include "settings/sheet/CZelPrprtPages.h"
 #include "settings/sheet/CZelSpeechPage.h"
 #include "settings/sheet/ZelText.h"
@@ -36,7 +37,8 @@ CZelPrprtSheet::CZelPrprtSheet(QWidget* owner, std::function<void()> showHelp, s
     m_Tabs->setUsesScrollButtons(false);
     m_Tabs->setElideMode(Qt::ElideNone);
     CZelPrprtPg* pages[] = {new CZelPrprtPg_01, new CZelPrprtPg_02, new CZelPrprtPg_04_ToV,
-                            new CZelPrprtPg_05_OpBrV, new CZelPrprtPg_06_AddBr, new CZelPrprtPg_07_Speech};
+                            new CZelPrprtPg_05_OpBrV, new CZelPrprtPg_06_AddBr, new CZelPrprtPg_07_Speech,
+                            new CZelPrprtPg_08_Memory};
     for (CZelPrprtPg* p : pages)
         m_Tabs->addTab(p, p->windowTitle());
 

@@ -1,5 +1,5 @@
 #pragma once
-// The settings sheet: a modal dialog of six pages with OK, Cancel and Help. OK confirms every
+// The settings sheet: a modal dialog of seven pages with OK, Cancel and Help. OK confirms every
 // page opened during this showing; Cancel writes nothing (what "Default" or the font chooser did
 // stays in effect for the run).
 

@@ -41,6 +41,8 @@ public:
     bool AskResultsFolder(std::string& folder) override { return !(folder = folderAnswer).empty(); }
     std::vector<std::string> importOutcomes; // what each import was told to have come to
     void ShowImportOutcome(bool, const char* text, const char*) override { importOutcomes.push_back(text); }
+    std::vector<std::string> memoryNotices; // the memory's notices told in a message box
+    void ShowMemoryNotice(const char* text) override { memoryNotices.push_back(text); }
 };
 
 class GuiProgramFolder {

@@ -19,6 +19,7 @@ int RunScreenPainterTest(int argc, char** argv);
 int RunUnsavedResultsTest(int argc, char** argv);
 int RunPassViewTest(int argc, char** argv);
 int RunSpeechWndTest(int argc, char** argv);
+int RunMemoryWndTest(int argc, char** argv);
 
 namespace {
 struct Suite {
@@ -32,7 +33,7 @@ const Suite kSuites[] = {
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
     {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
     {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest},
-    {"SpeechWnd", RunSpeechWndTest}};
+    {"SpeechWnd", RunSpeechWndTest}, {"MemoryWnd", RunMemoryWndTest}};
 } // namespace
 
 int main(int argc, char** argv)

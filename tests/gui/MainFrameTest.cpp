@@ -56,9 +56,15 @@ private slots:
             QVERIFY2(frame.Action(id), qPrintable(QString::number(id)));
         auto* tools = frame.findChild<QToolBar*>("ToolBar");
         QVERIFY(tools);
-        QCOMPARE(tools->actions().size(), 13);
-        QCOMPARE(frame.Action(res::ID_SPEAK)->shortcut(), QKeySequence("F4"));
-        QVERIFY(tools->actions().contains(frame.Action(res::ID_SPEAK)));
+        QCOMPARE(tools->actions().size(), 15);
+        // The commands of the toolbar that have a key of their own as well.
+        const std::pair<int, const char*> keyed[] = {{res::ID_SPEAK, "F4"}, {res::ID_RUN_REVIEWDUE, "Ctrl+R"}};
+        for (const auto& [id, key] : keyed) {
+            QCOMPARE(frame.Action(id)->shortcut(), QKeySequence(key));
+            QVERIFY(tools->actions().contains(frame.Action(id)));
+            QCOMPARE(frame.Action(id)->objectName(), QString::number(id));
+        }
+        QCOMPARE(frame.Action(res::ID_RUN_REVIEWDUE)->toolTip(), QString("Review Due"));
     }
 
     void titleWindowShowsThePictureAndTellsTheViewWhenItCloses()

@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -173,10 +174,10 @@ private slots:
         CZelPrprtSheet sheet(nullptr);
         QCOMPARE(sheet.windowTitle(), ZelText(54));
         QVERIFY(!sheet.windowTitle().isEmpty());
-        QCOMPARE(sheet.PageCount(), 6);
-        const int titles[] = {55, 68, 78, 84, 91, 137};
-        const char* templates[] = {"103", "104", "134", "135", "136", "137"};
-        for (int p = 0; p < 6; ++p) {
+        QCOMPARE(sheet.PageCount(), 7);
+        const int titles[] = {55, 68, 78, 84, 91, 137, 507};
+        const char* templates[] = {"103", "104", "134", "135", "136", "137", "138"};
+        for (int p = 0; p < 7; ++p) {
             QCOMPARE(sheet.Tabs()->tabText(p), ZelText(titles[p]));
             QCOMPARE(sheet.Page(p)->objectName(), QString(templates[p]));
         }
@@ -449,6 +450,28 @@ private slots:
         QCOMPARE(Ctrl<QSlider>(sheet, 4, 1031)->maximum(), 3000);
         QCOMPARE(Ctrl<QLabel>(sheet, 4, 1032)->text(), QString("500"));
         QCOMPARE(g_SettingsChanged, 0); // "Default" is not OK
+    }
+
+    // The desired retention: OK stores it and writes its section at once; Default gives 90 %.
+    void theRetentionIsStoredOnOkAndDefaultResetsIt()
+    {
+        CZelPrprtSheet sheet(nullptr);
+        sheet.Tabs()->setCurrentIndex(6);
+        auto* retention = Ctrl<QSpinBox>(sheet, 6, 1121);
+        QCOMPARE(retention->value(), 90);
+        QCOMPARE(retention->minimum(), 70);
+        QCOMPARE(retention->maximum(), 97);
+        retention->setValue(80);
+        sheet.findChild<QPushButton*>("1")->click();
+        QCOMPARE(RdInt("Memory", "Retention"), 80);
+        QVERIFY(FileText("Memory").contains("Retention sv = 80"));
+
+        CZelPrprtSheet again(nullptr);
+        again.Tabs()->setCurrentIndex(6);
+        QCOMPARE(Ctrl<QSpinBox>(again, 6, 1121)->value(), 80);
+        Ctrl<QPushButton>(again, 6, 1017)->click();
+        QCOMPARE(Ctrl<QSpinBox>(again, 6, 1121)->value(), 90);
+        QCOMPARE(RdInt("Memory", "Retention"), 90);
     }
 
     void theFontButtonStoresTheChosenFontAndCancelKeepsIt()

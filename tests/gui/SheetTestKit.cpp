@@ -34,6 +34,7 @@ const Ctl kControls[] = {
     {5, 1110, kLabel, 138}, {5, 1111, kTypedList, 0}, {5, 1112, kLabel, 139}, {5, 1113, kTypedList, 0},
     {5, 1114, kLabel, 141}, {5, 1115, kList, 0},    {5, 1116, kLabel, 142}, {5, 1117, kList, 0},
     {5, 1118, kCheck, 144}, {5, 1119, kCheck, 145}, {5, 1017, kButton, 66},
+    {6, 1120, kLabel, 517}, {6, 1122, kLabel, 518}, {6, 1017, kButton, 66},
 };
 const int kControlCount = sizeof kControls / sizeof kControls[0];
 

@@ -60,7 +60,7 @@ struct Ctl {
     int text; // interface text; 0 for none
 };
 
-// Every control of the six pages with its kind and text.
+// Every control of the seven pages with its kind and text.
 extern const Ctl kControls[];
 extern const int kControlCount;
 

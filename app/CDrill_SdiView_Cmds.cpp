@@ -60,10 +60,16 @@ void WriteInt(const char* sec, const char* par, int value)
 }
 
 // A Run command whose pass could not start says so in the status bar (the driver logged it).
+// A pass that could not start is said; one that starts clears what an earlier command said,
+// so that the bar shows the pass.
 void TellStart(CMainFrame* frame, int started)
 {
-    if (started != 0 && frame)
+    if (!frame)
+        return;
+    if (started != 0)
         frame->statusBar()->showMessage(LclText(420, "The pass could not start."), 10000);
+    else
+        frame->statusBar()->clearMessage();
 }
 } // namespace
 

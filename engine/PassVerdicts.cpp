@@ -26,7 +26,6 @@ void CPassVerdicts::Begin(plat::TextCoding coding)
     m_Coding = coding;
     m_Phrases.clear();
     m_Written.clear();
-    m_Completed = false;
 }
 
 void CPassVerdicts::Shown(const char* dic, const char* backDic)
@@ -43,7 +42,6 @@ void CPassVerdicts::InputEnded()
     std::lock_guard<std::mutex> lk(m_Lock);
     if (!m_Phrases.empty())
         m_Phrases.back().finished = true;
-    m_Completed = true;
 }
 
 void CPassVerdicts::Marked(bool marked)
@@ -83,12 +81,6 @@ std::vector<SVerdict> CPassVerdicts::Verdicts() const
         if (p.marked || p.written || p.finished)
             verdicts.push_back(SVerdict{p.text1, p.text2, p.marked || p.written});
     return verdicts;
-}
-
-bool CPassVerdicts::Completed() const
-{
-    std::lock_guard<std::mutex> lk(m_Lock);
-    return m_Completed;
 }
 
 CPassVerdicts& PassVerdicts()

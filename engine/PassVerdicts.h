@@ -25,16 +25,16 @@ public:
     void Begin(plat::TextCoding coding);
     // A phrase record was read and is shown now: the one before it is finished.
     void Shown(const char* dic, const char* backDic);
-    // The input is at its end: the phrase shown last is finished, and the pass complete.
+    // The input is at its end: the phrase shown last is finished (the pass's progress knows the
+    // pass complete).
     void InputEnded();
     // The learner marked the phrase shown now (false: took that mark back).
     void Marked(bool marked);
     // A record went to the results (the phrase shown now), or the last one written was taken back.
     void Written();
     void TakenBack();
-    // The verdicts given, in the order shown; whether the pass reached its end.
+    // The verdicts given, in the order shown.
     std::vector<SVerdict> Verdicts() const;
-    bool Completed() const;
 
 private:
     struct SPhrase {
@@ -45,7 +45,6 @@ private:
     plat::TextCoding m_Coding = plat::TextCoding::SingleByte;
     std::vector<SPhrase> m_Phrases;
     std::vector<int> m_Written; // the phrase of each record written, -1 for a screen of text
-    bool m_Completed = false;
 };
 
 // The one record of the process.

@@ -110,9 +110,6 @@ const SLclText kTexts[] = {
     {117, "Always save them into a folder chosen once"},
     {118, "Never ask"},
     {119, "Results never saved would be dropped with the results folder:\n%1, %2.\n\nSave them first?"},
-    {119,
-        "Results never saved would be dropped with the results folder:\n%1 pass(es), %2 marked phrase(s).\n\nSave them "
-        "first?"},
     {120, "&Save..."},
     {121, "&Discard"},
     {122, "Cancel"},

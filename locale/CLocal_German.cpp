@@ -109,9 +109,6 @@ const SLclText kTexts[] = {
     {117, "Immer in einen einmal gewählten Ordner speichern"},
     {118, "Nie fragen"},
     {119, "Nie gespeicherte Ergebnisse würden mit dem Ergebnisordner verworfen:\n%1, %2.\n\nZuerst speichern?"},
-    {119,
-        "Nie gespeicherte Ergebnisse würden mit dem Ergebnisordner verworfen:\nDurchgänge: %1, markierte Sätze: "
-        "%2.\n\nZuerst speichern?"},
     {120, "&Speichern..."},
     {121, "&Verwerfen"},
     {122, "Abbrechen"},

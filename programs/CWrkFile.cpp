@@ -59,9 +59,10 @@ int CWrkFile::ReadRecord()
     const int one = ReadField(PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER, m_Dic);
     const int two = ReadField(PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER, m_BackDic);
     if (!(one && two)) {
-        if (m_Stored < 0)
+        if (m_Stored < 0) {
             PassProgress().ReachEnd();
-        PassVerdicts().InputEnded();
+            PassVerdicts().InputEnded();
+        }
         return 0;
     }
     PassProgress().Step();
@@ -142,11 +143,12 @@ int CWrkFile::ReadLines(char* dst, int lines)
     if (m_Stored >= 0)
         return 0;
     const int read = ReadLinesFrom(*m_pISf_In, m_Pending, dst, lines, plat::IsUtf8Coding(m_Coding));
-    if (read)
+    if (read) {
         PassProgress().Step();
-    else
+    } else {
         PassProgress().ReachEnd();
         PassVerdicts().InputEnded();
+    }
     return read;
 }
 

@@ -364,10 +364,11 @@ bool CMemoryDb::Rebuild(std::string* error)
     if (!SImpl::Live(m_impl))
         return NotOpen(error);
     SImpl* p = m_impl.get();
+    // Outside the transaction's body: a failure's code and text outlive it.
+    CStatement count, log, update;
     return p->Write(error, [&] {
         // The log in the order it was written; every card's row kept in memory, by id, until the
         // end. The indexes over the state are made anew after, at once instead of row by row.
-        CStatement count, log, update;
         if (!count.Prepare(p->db, "SELECT max(id) FROM cards") || count.Step() != SQLITE_ROW)
             return false;
         std::vector<SCardRow> cards(static_cast<size_t>(std::max(0LL, count.ColInt(0))) + 1);

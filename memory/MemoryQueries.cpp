@@ -2,6 +2,7 @@
 // file and per day, and the retention the learner reached.
 #include "memory/MemoryDb.h"
 
+#include "memory/CardKey.h"
 #include "memory/MemoryDbImpl.h"
 
 namespace memory {
@@ -9,12 +10,19 @@ namespace memory {
 bool CMemoryDb::FindCard(const std::string& text1, const std::string& text2, int direction, SCardState& out) const
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return false;
     CStatement& st = m_impl->cardState;
-    st.Reset().Bind(1, text1).Bind(2, text2).Bind(3, static_cast<long long>(direction));
-    if (st.Step() != SQLITE_ROW)
+    st.Reset()
+        .Bind(1, text1)
+        .Bind(2, text2)
+        .Bind(3, static_cast<long long>(direction))
+        .Bind(4, CardKey(text1, text2, direction));
+    const int rc = st.Step();
+    if (rc != SQLITE_ROW) {
+        m_impl->Read(rc);
         return false;
+    }
     out.dueDay = st.ColInt(0);
     out.lastDay = st.ColInt(1);
     out.stability = st.ColDouble(2);
@@ -30,13 +38,16 @@ std::vector<SDuePhrase> CMemoryDb::Due(int direction, long long today) const
 {
     std::lock_guard<std::mutex> lock(m_lock);
     std::vector<SDuePhrase> due;
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return due;
     CStatement& st = m_impl->due;
     st.Reset().Bind(1, static_cast<long long>(direction)).Bind(2, today);
-    while (st.Step() == SQLITE_ROW)
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW)
         due.push_back(SDuePhrase{st.ColText(0), st.ColText(1), st.ColText(2), st.ColInt(3)});
     st.Reset();
+    if (!m_impl->Read(rc))
+        due.clear();
     return due;
 }
 
@@ -44,13 +55,16 @@ std::vector<SFileCount> CMemoryDb::DueByFile(int direction, long long today) con
 {
     std::lock_guard<std::mutex> lock(m_lock);
     std::vector<SFileCount> counts;
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return counts;
     CStatement& st = m_impl->dueByFile;
     st.Reset().Bind(1, static_cast<long long>(direction)).Bind(2, today);
-    while (st.Step() == SQLITE_ROW)
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW)
         counts.push_back(SFileCount{st.ColText(0), static_cast<int>(st.ColInt(1))});
     st.Reset();
+    if (!m_impl->Read(rc))
+        counts.clear();
     return counts;
 }
 
@@ -58,16 +72,19 @@ std::vector<int> CMemoryDb::Forecast(int direction, long long today, int days) c
 {
     std::lock_guard<std::mutex> lock(m_lock);
     std::vector<int> counts(days > 0 ? static_cast<size_t>(days) : 0);
-    if (!m_impl || days <= 0)
+    if (!SImpl::Live(m_impl) || days <= 0)
         return counts;
     CStatement& st = m_impl->forecast;
     st.Reset().Bind(1, static_cast<long long>(direction)).Bind(2, today).Bind(3, static_cast<long long>(days));
-    while (st.Step() == SQLITE_ROW) {
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW) {
         const long long offset = st.ColInt(0) - today;
         if (offset >= 0 && offset < days)
             counts[static_cast<size_t>(offset)] = static_cast<int>(st.ColInt(1));
     }
     st.Reset();
+    if (!m_impl->Read(rc))
+        counts.assign(counts.size(), 0);
     return counts;
 }
 
@@ -75,13 +92,16 @@ std::vector<SFileMaturity> CMemoryDb::Maturity(int direction) const
 {
     std::lock_guard<std::mutex> lock(m_lock);
     std::vector<SFileMaturity> files;
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return files;
     CStatement& st = m_impl->maturity;
     st.Reset().Bind(1, static_cast<long long>(direction));
-    while (st.Step() == SQLITE_ROW)
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW)
         files.push_back(SFileMaturity{st.ColText(0), static_cast<int>(st.ColInt(1)), static_cast<int>(st.ColInt(2))});
     st.Reset();
+    if (!m_impl->Read(rc))
+        files.clear();
     return files;
 }
 
@@ -90,12 +110,15 @@ double CMemoryDb::TrueRetention(long long today, int days, int* reviewCount) con
     std::lock_guard<std::mutex> lock(m_lock);
     if (reviewCount)
         *reviewCount = 0;
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return -1;
     CStatement& st = m_impl->retained;
     st.Reset().Bind(1, today).Bind(2, static_cast<long long>(days));
-    if (st.Step() != SQLITE_ROW)
+    const int rc = st.Step();
+    if (rc != SQLITE_ROW) {
+        m_impl->Read(rc);
         return -1;
+    }
     const long long count = st.ColInt(0);
     const double recalled = st.ColDouble(1);
     st.Reset();
@@ -108,11 +131,12 @@ std::vector<SPassRow> CMemoryDb::Passes() const
 {
     std::lock_guard<std::mutex> lock(m_lock);
     std::vector<SPassRow> rows;
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return rows;
     CStatement& st = m_impl->passes;
     st.Reset();
-    while (st.Step() == SQLITE_ROW) {
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW) {
         SPassRow row;
         row.time = st.ColInt(0);
         row.mode = static_cast<int>(st.ColInt(1));
@@ -125,6 +149,8 @@ std::vector<SPassRow> CMemoryDb::Passes() const
         rows.push_back(std::move(row));
     }
     st.Reset();
+    if (!m_impl->Read(rc))
+        rows.clear();
     return rows;
 }
 

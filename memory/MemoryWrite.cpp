@@ -2,6 +2,7 @@
 // rebuilding of every card from the review log.
 #include "memory/MemoryDb.h"
 
+#include "memory/CardKey.h"
 #include "memory/MemoryDbImpl.h"
 #include "memory/ReviewDay.h"
 
@@ -62,60 +63,84 @@ void ApplyGrade(SCardRow& card, int grade, long long day, const SParams& p, doub
     card.dueDay = card.lastDay + IntervalDays(card.state.stability, retention, p);
 }
 
+namespace {
+
+// "(?, ?, ...)" of count parameters, count times over, comma-separated.
+std::string Tuples(size_t count, size_t width)
+{
+    std::string tuple = "(?";
+    for (size_t i = 1; i < width; ++i)
+        tuple += ", ?";
+    tuple += ")";
+    std::string all = tuple;
+    for (size_t i = 1; i < count; ++i)
+        all += ", " + tuple;
+    return all;
+}
+
+const std::string kFindCards = "SELECT key, text1, text2, direction, id, stability, difficulty, last_day, due_day,"
+                               " reviews, lapses, source_id FROM cards INDEXED BY cards_key WHERE key IN " +
+    Tuples(1, kChunk);
+const std::string kInsertReviews = "INSERT INTO reviews(card_id, time, day, grade, mode, elapsed, scheduled, source_id,"
+                                   " pass_id) VALUES " +
+    Tuples(kChunk, 9);
+
+} // namespace
+
+const CMemoryDb::SImpl::SStatementSql CMemoryDb::SImpl::kStatements[] = {
+    // The keys narrow the search to the cards asked for and a rare other; the texts decide.
+    {&SImpl::findCards, kFindCards.c_str()},
+    {&SImpl::cardState,
+        "SELECT c.due_day, c.last_day, c.stability, c.difficulty, c.reviews, c.lapses, s.path"
+        " FROM cards c INDEXED BY cards_key JOIN sources s ON s.id = c.source_id"
+        " WHERE c.key = ?4 AND c.text1 = ?1 AND c.text2 = ?2 AND c.direction = ?3"},
+    {&SImpl::insertCard,
+        "INSERT INTO cards(text1, text2, direction, source_id, stability, difficulty, last_day, due_day,"
+        " reviews, lapses, mature, key) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?5 >= 21, ?11)"},
+    // Most reviews leave the card's file and maturity as they were, and so the index over them.
+    {&SImpl::updateCard,
+        "UPDATE cards SET stability = ?3, difficulty = ?4, last_day = ?5, due_day = ?6,"
+        " reviews = ?7, lapses = ?8 WHERE id = ?1"},
+    {&SImpl::updateCardFile, kUpdateCardFile},
+    {&SImpl::insertReview,
+        "INSERT INTO reviews(card_id, time, day, grade, mode, elapsed, scheduled, source_id, pass_id)"
+        " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"},
+    {&SImpl::insertReviews, kInsertReviews.c_str()},
+    {&SImpl::insertPass,
+        "INSERT INTO passes(time, mode, direction, iteration, shown, marked, completed, file)"
+        " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"},
+    {&SImpl::findSource, "SELECT id FROM sources WHERE path = ?1"},
+    {&SImpl::insertSource, "INSERT INTO sources(path) VALUES(?1)"},
+    {&SImpl::due,
+        "SELECT c.text1, c.text2, s.path, c.due_day FROM cards c JOIN sources s ON s.id = c.source_id"
+        " WHERE c.direction = ?1 AND c.due_day <= ?2 ORDER BY c.due_day, c.id"},
+    {&SImpl::dueByFile,
+        "SELECT s.path, n FROM (SELECT source_id, count(*) AS n FROM cards"
+        " WHERE direction = ?1 AND due_day <= ?2 GROUP BY source_id) JOIN sources s ON s.id = source_id"
+        " ORDER BY s.path"},
+    {&SImpl::forecast,
+        "SELECT max(due_day, ?2) AS d, count(*) FROM cards WHERE direction = ?1 AND due_day < ?2 + ?3"
+        " GROUP BY d"},
+    {&SImpl::maturity,
+        "SELECT s.path, m.learning, m.mature FROM (SELECT source_id, total(mature = 0) AS learning,"
+        " total(mature) AS mature FROM cards WHERE direction = ?1 GROUP BY source_id) m"
+        " JOIN sources s ON s.id = m.source_id ORDER BY s.path"},
+    // Read from the index of due cards' reviews alone, which holds the day and the grade.
+    {&SImpl::retained,
+        "SELECT count(*), total(grade >= 2) FROM reviews WHERE day > ?1 - ?2 AND day <= ?1"
+        " AND scheduled > 0 AND elapsed >= scheduled"},
+    {&SImpl::passes,
+        "SELECT time, mode, direction, iteration, shown, marked, completed, file FROM passes"
+        " ORDER BY time, id"},
+    {&SImpl::getMeta, "SELECT value FROM meta WHERE key = ?1"},
+    {&SImpl::setMeta,
+        "INSERT INTO meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value"},
+};
+
 bool CMemoryDb::SImpl::PrepareAll(std::string* error)
 {
-    const struct {
-        CStatement* st;
-        const char* sql;
-    } all[] = {
-        {&findCard,
-            "SELECT id, stability, difficulty, last_day, due_day, reviews, lapses, source_id FROM cards"
-            " WHERE text1 = ?1 AND text2 = ?2 AND direction = ?3"},
-        {&cardState,
-            "SELECT c.due_day, c.last_day, c.stability, c.difficulty, c.reviews, c.lapses, s.path"
-            " FROM cards c JOIN sources s ON s.id = c.source_id"
-            " WHERE c.text1 = ?1 AND c.text2 = ?2 AND c.direction = ?3"},
-        {&insertCard,
-            "INSERT INTO cards(text1, text2, direction, source_id, stability, difficulty, last_day, due_day,"
-            " reviews, lapses, mature) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?5 >= 21)"},
-        // Most reviews leave the card's file and maturity as they were, and so the index over them.
-        {&updateCard,
-            "UPDATE cards SET stability = ?3, difficulty = ?4, last_day = ?5, due_day = ?6,"
-            " reviews = ?7, lapses = ?8 WHERE id = ?1"},
-        {&updateCardFile, kUpdateCardFile},
-        {&insertReview,
-            "INSERT INTO reviews(card_id, time, day, grade, mode, elapsed, scheduled, source_id, pass_id)"
-            " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"},
-        {&insertPass,
-            "INSERT INTO passes(time, mode, direction, iteration, shown, marked, completed, file)"
-            " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"},
-        {&findSource, "SELECT id FROM sources WHERE path = ?1"},
-        {&insertSource, "INSERT INTO sources(path) VALUES(?1)"},
-        {&due,
-            "SELECT c.text1, c.text2, s.path, c.due_day FROM cards c JOIN sources s ON s.id = c.source_id"
-            " WHERE c.direction = ?1 AND c.due_day <= ?2 ORDER BY c.due_day, c.id"},
-        {&dueByFile,
-            "SELECT s.path, n FROM (SELECT source_id, count(*) AS n FROM cards"
-            " WHERE direction = ?1 AND due_day <= ?2 GROUP BY source_id) JOIN sources s ON s.id = source_id"
-            " ORDER BY s.path"},
-        {&forecast,
-            "SELECT max(due_day, ?2) AS d, count(*) FROM cards WHERE direction = ?1 AND due_day < ?2 + ?3"
-            " GROUP BY d"},
-        {&maturity,
-            "SELECT s.path, m.learning, m.mature FROM (SELECT source_id, total(mature = 0) AS learning,"
-            " total(mature) AS mature FROM cards WHERE direction = ?1 GROUP BY source_id) m"
-            " JOIN sources s ON s.id = m.source_id ORDER BY s.path"},
-        {&retained,
-            "SELECT count(*), total(grade >= 2) FROM reviews WHERE day > ?1 - ?2 AND day <= ?1"
-            " AND scheduled > 0 AND elapsed >= scheduled"},
-        {&passes,
-            "SELECT time, mode, direction, iteration, shown, marked, completed, file FROM passes"
-            " ORDER BY time, id"},
-        {&getMeta, "SELECT value FROM meta WHERE key = ?1"},
-        {&setMeta, "INSERT INTO meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value"},
-    };
-    for (const auto& s : all)
-        if (!s.st->Prepare(db, s.sql)) {
+    for (const SStatementSql& s : kStatements)
+        if (!(this->*s.st).Prepare(db, s.sql)) {
             if (error)
                 *error = ErrorText(db);
             return false;
@@ -123,26 +148,32 @@ bool CMemoryDb::SImpl::PrepareAll(std::string* error)
     return true;
 }
 
-long long CMemoryDb::SImpl::SourceId(const std::string& path)
+void CMemoryDb::SImpl::FinalizeAll()
 {
-    const auto known = sourceIds.find(path);
+    for (const SStatementSql& s : kStatements)
+        (this->*s.st).Finalize();
+}
+
+long long CMemoryDb::SImpl::SourceId(const std::string& source)
+{
+    const auto known = sourceIds.find(source);
     if (known != sourceIds.end())
         return known->second;
     long long id = -1;
-    findSource.Reset().Bind(1, path);
+    findSource.Reset().Bind(1, source);
     const int rc = findSource.Step();
     if (rc == SQLITE_ROW) {
         id = findSource.ColInt(0);
         findSource.Reset();
     } else if (rc == SQLITE_DONE) {
-        insertSource.Reset().Bind(1, path);
+        insertSource.Reset().Bind(1, source);
         if (insertSource.Step() != SQLITE_DONE)
             return -1;
         id = sqlite3_last_insert_rowid(db);
     } else {
         return -1;
     }
-    sourceIds.emplace(path, id);
+    sourceIds.emplace(source, id);
     return id;
 }
 
@@ -160,107 +191,184 @@ long long CMemoryDb::SImpl::InsertPass(const SPassRow& pass)
     return insertPass.Step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db) : -1;
 }
 
-bool CMemoryDb::SImpl::ApplyReview(const SReview& review, long long passId)
+namespace {
+
+// A card a pass meets: its row as the pass's reviews change it, and what it was before.
+struct SPassCard {
+    SCardRow row;
+    long long key = 0;
+    const SReview* first = nullptr; // its first review in the pass: the texts and direction
+    bool found = false, wasMature = false;
+    long long sourceBefore = 0;
+};
+
+bool SameCard(const SReview& r, const std::string& text1, const std::string& text2, long long direction)
 {
-    SCardRow card;
-    const long long sourceId = SourceId(review.source);
-    if (sourceId < 0)
-        return false;
-    findCard.Reset().Bind(1, review.text1).Bind(2, review.text2).Bind(3, static_cast<long long>(review.direction));
-    const int found = findCard.Step();
-    if (found == SQLITE_ROW) {
-        card.id = findCard.ColInt(0);
-        card.state = SMemoryState{findCard.ColDouble(1), findCard.ColDouble(2)};
-        card.lastDay = findCard.ColInt(3);
-        card.dueDay = findCard.ColInt(4);
-        card.reviews = static_cast<int>(findCard.ColInt(5));
-        card.lapses = static_cast<int>(findCard.ColInt(6));
-        card.sourceId = findCard.ColInt(7);
-        findCard.Reset();
-    } else if (found != SQLITE_DONE) {
-        return false;
+    return r.direction == direction && r.text1 == text1 && r.text2 == text2;
+}
+
+} // namespace
+
+bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long long passId)
+{
+    // Each card once, in the order first met (new cards get their ids in that order).
+    std::vector<SPassCard> cards;
+    std::vector<size_t> cardOf(reviews.size());
+    std::unordered_multimap<long long, size_t> byKey;
+    for (size_t i = 0; i < reviews.size(); ++i) {
+        const SReview& r = reviews[i];
+        const long long key = CardKey(r.text1, r.text2, r.direction);
+        size_t at = cards.size();
+        const auto range = byKey.equal_range(key);
+        for (auto it = range.first; it != range.second; ++it)
+            if (SameCard(r, cards[it->second].first->text1, cards[it->second].first->text2,
+                    cards[it->second].first->direction))
+                at = it->second;
+        if (at == cards.size()) {
+            cards.push_back(SPassCard{});
+            cards.back().key = key;
+            cards.back().first = &r;
+            byKey.emplace(key, at);
+        }
+        cardOf[i] = at;
     }
-    const long long day = DayOf(review.time);
-    long long elapsed = 0, scheduled = 0;
-    const bool wasMature = IsMature(card.state.stability);
-    const bool sameFile = card.sourceId == sourceId;
-    card.sourceId = sourceId;
-    ApplyGrade(card, review.grade, day, schedule.params, schedule.retention, elapsed, scheduled);
-    if (card.id == 0) {
-        insertCard.Reset()
-            .Bind(1, review.text1)
-            .Bind(2, review.text2)
-            .Bind(3, static_cast<long long>(review.direction))
-            .Bind(4, card.sourceId)
-            .Bind(5, card.state.stability)
-            .Bind(6, card.state.difficulty)
-            .Bind(7, card.lastDay)
-            .Bind(8, card.dueDay)
-            .Bind(9, static_cast<long long>(card.reviews))
-            .Bind(10, static_cast<long long>(card.lapses));
-        if (insertCard.Step() != SQLITE_DONE)
+    // The stored ones, kChunk keys a statement.
+    for (size_t from = 0; from < cards.size(); from += kChunk) {
+        findCards.Reset();
+        for (size_t k = 0; k < kChunk && from + k < cards.size(); ++k)
+            findCards.Bind(static_cast<int>(k + 1), cards[from + k].key);
+        int rc;
+        while ((rc = findCards.Step()) == SQLITE_ROW) {
+            const auto range = byKey.equal_range(findCards.ColInt(0));
+            for (auto it = range.first; it != range.second; ++it) {
+                SPassCard& card = cards[it->second];
+                if (card.found ||
+                    !SameCard(*card.first, findCards.ColText(1), findCards.ColText(2), findCards.ColInt(3)))
+                    continue;
+                card.found = true;
+                card.row.id = findCards.ColInt(4);
+                card.row.state = SMemoryState{findCards.ColDouble(5), findCards.ColDouble(6)};
+                card.row.lastDay = findCards.ColInt(7);
+                card.row.dueDay = findCards.ColInt(8);
+                card.row.reviews = static_cast<int>(findCards.ColInt(9));
+                card.row.lapses = static_cast<int>(findCards.ColInt(10));
+                card.row.sourceId = card.sourceBefore = findCards.ColInt(11);
+                card.wasMature = IsMature(card.row.state.stability);
+            }
+        }
+        if (rc != SQLITE_DONE)
             return false;
-        card.id = sqlite3_last_insert_rowid(db);
-    } else {
-        CStatement& update = sameFile && wasMature == IsMature(card.state.stability) ? updateCard : updateCardFile;
+    }
+    // The reviews in the order given, each on its card as the ones before left it.
+    struct SLogRow {
+        size_t card;
+        long long day, elapsed, scheduled;
+    };
+    std::vector<SLogRow> log(reviews.size());
+    for (size_t i = 0; i < reviews.size(); ++i) {
+        SCardRow& card = cards[cardOf[i]].row;
+        if ((card.sourceId = SourceId(reviews[i].source)) < 0)
+            return false;
+        log[i].card = cardOf[i];
+        log[i].day = DayOf(reviews[i].time);
+        ApplyGrade(
+            card, reviews[i].grade, log[i].day, schedule.params, schedule.retention, log[i].elapsed, log[i].scheduled);
+    }
+    // Each card written once; the index over file and maturity only when either changed.
+    for (SPassCard& card : cards) {
+        const SCardRow& c = card.row;
+        if (!card.found) {
+            insertCard.Reset()
+                .Bind(1, card.first->text1)
+                .Bind(2, card.first->text2)
+                .Bind(3, static_cast<long long>(card.first->direction))
+                .Bind(4, c.sourceId)
+                .Bind(5, c.state.stability)
+                .Bind(6, c.state.difficulty)
+                .Bind(7, c.lastDay)
+                .Bind(8, c.dueDay)
+                .Bind(9, static_cast<long long>(c.reviews))
+                .Bind(10, static_cast<long long>(c.lapses))
+                .Bind(11, card.key);
+            if (insertCard.Step() != SQLITE_DONE)
+                return false;
+            card.row.id = sqlite3_last_insert_rowid(db);
+            continue;
+        }
+        const bool same = card.sourceBefore == c.sourceId && card.wasMature == IsMature(c.state.stability);
+        CStatement& update = same ? updateCard : updateCardFile;
         update.Reset()
-            .Bind(1, card.id)
-            .Bind(2, card.sourceId)
-            .Bind(3, card.state.stability)
-            .Bind(4, card.state.difficulty)
-            .Bind(5, card.lastDay)
-            .Bind(6, card.dueDay)
-            .Bind(7, static_cast<long long>(card.reviews))
-            .Bind(8, static_cast<long long>(card.lapses));
+            .Bind(1, c.id)
+            .Bind(2, c.sourceId)
+            .Bind(3, c.state.stability)
+            .Bind(4, c.state.difficulty)
+            .Bind(5, c.lastDay)
+            .Bind(6, c.dueDay)
+            .Bind(7, static_cast<long long>(c.reviews))
+            .Bind(8, static_cast<long long>(c.lapses));
         if (update.Step() != SQLITE_DONE)
             return false;
     }
-    insertReview.Reset()
-        .Bind(1, card.id)
-        .Bind(2, review.time)
-        .Bind(3, day)
-        .Bind(4, static_cast<long long>(review.grade))
-        .Bind(5, static_cast<long long>(review.mode))
-        .Bind(6, elapsed)
-        .Bind(7, scheduled)
-        .Bind(8, card.sourceId);
-    if (passId > 0)
-        insertReview.Bind(9, passId);
-    return insertReview.Step() == SQLITE_DONE;
+    // The log, kChunk rows a statement; the rest one by one.
+    size_t i = 0;
+    auto bind = [&](CStatement& st, int at) {
+        const SReview& r = reviews[i];
+        const SLogRow& l = log[i];
+        st.Bind(at + 1, cards[l.card].row.id)
+            .Bind(at + 2, r.time)
+            .Bind(at + 3, l.day)
+            .Bind(at + 4, static_cast<long long>(r.grade))
+            .Bind(at + 5, static_cast<long long>(r.mode))
+            .Bind(at + 6, l.elapsed)
+            .Bind(at + 7, l.scheduled)
+            .Bind(at + 8, SourceId(r.source));
+        if (passId > 0)
+            st.Bind(at + 9, passId);
+        ++i;
+    };
+    while (reviews.size() - i >= kChunk) {
+        insertReviews.Reset();
+        for (int k = 0; k < static_cast<int>(kChunk); ++k)
+            bind(insertReviews, 9 * k);
+        if (insertReviews.Step() != SQLITE_DONE)
+            return false;
+    }
+    while (i < reviews.size()) {
+        insertReview.Reset();
+        bind(insertReview, 0);
+        if (insertReview.Step() != SQLITE_DONE)
+            return false;
+    }
+    return true;
 }
 
 bool CMemoryDb::WritePass(const std::vector<SReview>& reviews, const SPassRow* pass, std::string* error)
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return NotOpen(error);
     if (!CheckReviews(reviews, error))
         return false;
     SImpl* p = m_impl.get();
-    const bool written = InTransaction(p->db, error, [&] {
+    return p->Write(error, [&] {
         long long passId = 0;
         if (pass && (passId = p->InsertPass(*pass)) < 0)
             return false;
-        for (const SReview& r : reviews)
-            if (!p->ApplyReview(r, passId))
-                return false;
-        return true;
+        return p->WriteReviews(reviews, passId);
     });
-    if (!written)
-        p->sourceIds.clear(); // ids of sources the rollback took back
-    return written;
 }
 
 bool CMemoryDb::Rebuild(std::string* error)
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return NotOpen(error);
     SImpl* p = m_impl.get();
-    return InTransaction(p->db, error, [&] {
+    // Outside the transaction's body: a failure's code and text outlive it.
+    CStatement count, log, update;
+    return p->Write(error, [&] {
         // The log in the order it was written; every card's row kept in memory, by id, until the
         // end. The indexes over the state are made anew after, at once instead of row by row.
-        CStatement count, log, update;
         if (!count.Prepare(p->db, "SELECT max(id) FROM cards") || count.Step() != SQLITE_ROW)
             return false;
         std::vector<SCardRow> cards(static_cast<size_t>(std::max(0LL, count.ColInt(0))) + 1);
@@ -305,25 +413,28 @@ bool CMemoryDb::Rebuild(std::string* error)
 bool CMemoryDb::AppendPass(const SPassRow& pass, std::string* error)
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return NotOpen(error);
     SImpl* p = m_impl.get();
-    return InTransaction(p->db, error, [&] { return p->InsertPass(pass) > 0; });
+    return p->Write(error, [&] { return p->InsertPass(pass) > 0; });
 }
 
 bool CMemoryDb::HistoryImported() const
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    return m_impl && m_impl->Meta("history_imported") == "1";
+    if (!SImpl::Live(m_impl))
+        return false;
+    const bool imported = m_impl->Meta("history_imported") == "1";
+    return !m_impl->CloseIfDamaged() && imported;
 }
 
 bool CMemoryDb::ImportHistory(const std::vector<SPassRow>& rows, std::string* error)
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    if (!m_impl)
+    if (!SImpl::Live(m_impl))
         return NotOpen(error);
     SImpl* p = m_impl.get();
-    return InTransaction(p->db, error, [&] {
+    return p->Write(error, [&] {
         if (p->Meta("history_imported") == "1")
             return true;
         for (const SPassRow& row : rows)

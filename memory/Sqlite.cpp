@@ -5,9 +5,14 @@ namespace memory {
 
 bool CStatement::Prepare(sqlite3* db, const char* sql)
 {
+    Finalize();
+    return sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr) == SQLITE_OK;
+}
+
+void CStatement::Finalize()
+{
     sqlite3_finalize(m_stmt);
     m_stmt = nullptr;
-    return sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr) == SQLITE_OK;
 }
 
 CStatement& CStatement::Reset()

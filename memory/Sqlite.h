@@ -17,6 +17,7 @@ public:
     CStatement& operator=(const CStatement&) = delete;
 
     bool Prepare(sqlite3* db, const char* sql);
+    void Finalize();
     bool IsPrepared() const { return m_stmt != nullptr; }
     // Resets the statement and its bindings for the next use.
     CStatement& Reset();

@@ -26,12 +26,5 @@ QStringList WelcomeDueLines(const keeper::SDueToday& due, int mostFiles)
 QString MemoryNoticeText(const keeper::SNotice& notice)
 {
     // The detail is a path or the database's reason, in the file system's bytes.
-    int index = kLclFailed;
-    switch (notice.kind) {
-    case keeper::ENotice::kSetAside: index = kLclSetAside; break;
-    case keeper::ENotice::kNewer: index = kLclNewer; break;
-    case keeper::ENotice::kFailed: index = kLclFailed; break;
-    case keeper::ENotice::kNotStored: index = kLclNotStored; break;
-    }
-    return LclText(index, "%1").arg(FromPath(notice.detail));
+    return LclText(NoticeTextIndex(notice.kind), "%1").arg(FromPath(notice.detail));
 }

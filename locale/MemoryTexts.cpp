@@ -25,16 +25,20 @@ std::string NothingDueText(ILocal& language)
     return language.GetText(kLclNothingDue);
 }
 
+int NoticeTextIndex(keeper::ENotice kind)
+{
+    switch (kind) {
+    case keeper::ENotice::kSetAside: return kLclSetAside;
+    case keeper::ENotice::kNewer: return kLclNewer;
+    case keeper::ENotice::kNotStored: return kLclNotStored;
+    case keeper::ENotice::kFailed: break;
+    }
+    return kLclFailed;
+}
+
 std::string NoticeText(const keeper::SNotice& notice, ILocal& language)
 {
-    int index = kLclFailed;
-    switch (notice.kind) {
-    case keeper::ENotice::kSetAside: index = kLclSetAside; break;
-    case keeper::ENotice::kNewer: index = kLclNewer; break;
-    case keeper::ENotice::kFailed: index = kLclFailed; break;
-    case keeper::ENotice::kNotStored: index = kLclNotStored; break;
-    }
-    return FillText(language.GetText(index), {notice.detail});
+    return FillText(language.GetText(NoticeTextIndex(notice.kind)), {notice.detail});
 }
 
 std::string MoreFilesText(long long count, ILocal& language)

@@ -13,6 +13,8 @@ class ILocal;
 std::string DueTodayText(long long count, ILocal& language);
 // "Nothing is due today."
 std::string NothingDueText(ILocal& language);
+// The text that words a notice of this kind (its detail is its %1).
+int NoticeTextIndex(keeper::ENotice kind);
 // The notice worded for the learner.
 std::string NoticeText(const keeper::SNotice& notice, ILocal& language);
 // "and 4 more files", below the top files of the welcome page.

@@ -237,8 +237,11 @@ TEST_F(ResultsFaultTest, AKillDuringALargeSaveLeavesTheTargetOldOrNewWhole)
     WriteFile("Mine/all_1.txt", old);
     for (int round = 0; round < 12; ++round) {
         const pid_t pid = fork();
-        for (; pid == 0; m_pFiles->SaveResultsAs(&m_View))
-            m_View.dialogs.saveAnswers.push_back(Path("Mine/all.txt"));
+        if (pid == 0) // the child saves over and over until it is killed
+            for (;;) {
+                m_View.dialogs.saveAnswers.push_back(Path("Mine/all.txt"));
+                m_pFiles->SaveResultsAs(&m_View);
+            }
         usleep(static_cast<useconds_t>(2000 + round * 6100));
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);

@@ -182,25 +182,3 @@ TEST_F(MemoryPassTest, TheOldHistoryIsImportedOnceAndKeptRenamed)
                          "1765000000\t0\t0\t1\t1\t0\t1\t" + Path("Lesson.mix") + "\n");
     EXPECT_EQ(ReadFile(hist::kFileName), old);
 }
-
-// A database from a newer Lexido is left byte for byte; the pass and its results go on, with
-// its history in History.txt, and the learner is told once.
-TEST_F(MemoryPassTest, ANewerDatabaseIsLeftAsItIsAndThePassGoesOn)
-{
-    keeper::Close();
-    keeper::TakeNotices();
-    ASSERT_EQ(std::system(("sqlite3 '" + Path(keeper::kFileName) + "' 'PRAGMA user_version = 999'").c_str()), 0);
-    const std::string newer = ReadFile(keeper::kFileName);
-    keeper::Open(m_Dir, 90);
-    EXPECT_EQ(keeper::State(), keeper::EState::kNewer);
-    Open("Lesson.mix", "*A\n=a\n");
-    FirstIteration(0);
-    Keys(" x");
-    g_pIMfcCmmnProc->RetirePass();
-    EXPECT_EQ(Results(1), "*A\n=a\n");
-    EXPECT_EQ(ReadFile(keeper::kFileName), newer);
-    EXPECT_EQ(hist::ReadHistory(Path(hist::kFileName)).size(), 1u);
-    const std::vector<keeper::SNotice> notices = keeper::TakeNotices();
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].kind, keeper::ENotice::kNewer);
-}

@@ -295,61 +295,6 @@ TEST_F(MemoryDbTest, DamageMetAfterTheOpen)
     EXPECT_EQ(EOpen::kOpened, db.Open(m_path).status);
 }
 
-// A file of the first schema (cards unique by their texts) opens migrated: the cards are found by
-// their texts as before, a review continues its card, and the rebuild agrees.
-TEST_F(MemoryDbTest, FirstSchemaMigrates)
-{
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(m_path.c_str(), &raw));
-    ASSERT_EQ(SQLITE_OK,
-        sqlite3_exec(raw,
-            "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
-            "CREATE TABLE sources(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE);"
-            "CREATE TABLE cards(id INTEGER PRIMARY KEY, text1 TEXT NOT NULL, text2 TEXT NOT NULL,"
-            " direction INTEGER NOT NULL, source_id INTEGER NOT NULL REFERENCES sources(id),"
-            " stability REAL NOT NULL, difficulty REAL NOT NULL, last_day INTEGER NOT NULL,"
-            " due_day INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL,"
-            " mature INTEGER NOT NULL, UNIQUE(text1, text2, direction));"
-            "CREATE INDEX cards_due ON cards(direction, due_day);"
-            "CREATE INDEX cards_files ON cards(direction, source_id, mature);"
-            "CREATE TABLE passes(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, mode INTEGER NOT NULL,"
-            " direction INTEGER NOT NULL, iteration INTEGER NOT NULL, shown INTEGER NOT NULL,"
-            " marked INTEGER NOT NULL, completed INTEGER NOT NULL, file TEXT NOT NULL);"
-            "CREATE INDEX passes_time ON passes(time);"
-            "CREATE TABLE reviews(id INTEGER PRIMARY KEY, card_id INTEGER NOT NULL REFERENCES cards(id),"
-            " time INTEGER NOT NULL, day INTEGER NOT NULL, grade INTEGER NOT NULL, mode INTEGER NOT NULL,"
-            " elapsed INTEGER NOT NULL, scheduled INTEGER NOT NULL,"
-            " source_id INTEGER NOT NULL REFERENCES sources(id), pass_id INTEGER REFERENCES passes(id));"
-            "CREATE INDEX reviews_day ON reviews(day, scheduled, elapsed, grade);"
-            "PRAGMA journal_mode=WAL; PRAGMA user_version=1;"
-            "INSERT INTO meta VALUES('retention', '0.90000000000000002');"
-            "INSERT INTO sources VALUES(1, '/A'), (2, '/B');"
-            "INSERT INTO passes VALUES(1, 1728036000, 0, 0, 1, 2, 0, 1, '/A');"
-            "INSERT INTO cards VALUES(1, 'a', 'a''', 0, 1, 2.3065, 2.118, 20000, 20002, 1, 0, 0),"
-            " (2, 'a', 'a''', 1, 2, 1.5, 6.0, 19990, 19994, 2, 1, 0);"
-            "INSERT INTO reviews VALUES(1, 2, 1727172000, 19990, 1, 0, -1, 0, 2, NULL),"
-            " (2, 2, 1727172060, 19990, 1, 0, 0, 1, 2, NULL), (3, 1, 1728036000, 20000, 3, 0, -1, 0, 1, 1);",
-            nullptr, nullptr, nullptr));
-    sqlite3_close(raw);
-    CMemoryDb db;
-    ASSERT_EQ(EOpen::kOpened, db.Open(m_path).status);
-    const memory::SCardState a = Card(db, "a"), back = Card(db, "a", 1);
-    EXPECT_EQ(20002, a.dueDay);
-    EXPECT_EQ("/A", a.source);
-    EXPECT_EQ(2, back.reviews);
-    EXPECT_EQ("/B", back.source);
-    ASSERT_TRUE(db.WritePass({Review("a", 1, 3, At(kDay0 + 3, 9), "/A")}, nullptr));
-    EXPECT_EQ(3, Card(db, "a", 1).reviews);
-    ASSERT_TRUE(db.Rebuild());
-    EXPECT_EQ(3, Card(db, "a", 1).reviews);
-    EXPECT_EQ(1, Card(db, "a").reviews);
-    EXPECT_EQ(1u, db.Passes().size());
-    db.Close();
-    EXPECT_EQ("2", Sql(m_path, "SELECT count(*) FROM cards"));
-    EXPECT_EQ("2", Sql(m_path, "PRAGMA user_version"));
-    EXPECT_EQ("ok", Sql(m_path, "PRAGMA integrity_check"));
-}
-
 // No writable folder, no room: Open and WritePass fail with SQLite's reason, nothing is cut.
 TEST_F(MemoryDbTest, ReadOnlyFolderAndFullDisk)
 {

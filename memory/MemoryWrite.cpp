@@ -207,6 +207,21 @@ bool SameCard(const SReview& r, const std::string& text1, const std::string& tex
     return r.direction == direction && r.text1 == text1 && r.text2 == text2;
 }
 
+// A card's derived state written back, by a pass or by the rebuild (the statements bind alike).
+bool UpdateCard(CStatement& update, const SCardRow& c)
+{
+    update.Reset()
+        .Bind(1, c.id)
+        .Bind(2, c.sourceId)
+        .Bind(3, c.state.stability)
+        .Bind(4, c.state.difficulty)
+        .Bind(5, c.lastDay)
+        .Bind(6, c.dueDay)
+        .Bind(7, static_cast<long long>(c.reviews))
+        .Bind(8, static_cast<long long>(c.lapses));
+    return update.Step() == SQLITE_DONE;
+}
+
 } // namespace
 
 bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long long passId)
@@ -297,16 +312,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
         }
         const bool same = card.sourceBefore == c.sourceId && card.wasMature == IsMature(c.state.stability);
         CStatement& update = same ? updateCard : updateCardFile;
-        update.Reset()
-            .Bind(1, c.id)
-            .Bind(2, c.sourceId)
-            .Bind(3, c.state.stability)
-            .Bind(4, c.state.difficulty)
-            .Bind(5, c.lastDay)
-            .Bind(6, c.dueDay)
-            .Bind(7, static_cast<long long>(c.reviews))
-            .Bind(8, static_cast<long long>(c.lapses));
-        if (update.Step() != SQLITE_DONE)
+        if (!UpdateCard(update, c))
             return false;
     }
     // The log, kChunk rows a statement; the rest one by one.
@@ -394,16 +400,7 @@ bool CMemoryDb::Rebuild(std::string* error)
         for (const SCardRow& card : cards) {
             if (card.id == 0)
                 continue;
-            update.Reset()
-                .Bind(1, card.id)
-                .Bind(2, card.sourceId)
-                .Bind(3, card.state.stability)
-                .Bind(4, card.state.difficulty)
-                .Bind(5, card.lastDay)
-                .Bind(6, card.dueDay)
-                .Bind(7, static_cast<long long>(card.reviews))
-                .Bind(8, static_cast<long long>(card.lapses));
-            if (update.Step() != SQLITE_DONE)
+            if (!UpdateCard(update, card))
                 return false;
         }
         return Exec(p->db, kCardIndexes, error);

@@ -54,34 +54,6 @@ std::string HistoryPath()
     return folder + "/" + hist::kFileName;
 }
 
-memory::SPassRow ToRow(const hist::SPassRecord& r)
-{
-    memory::SPassRow row;
-    row.time = r.time;
-    row.mode = r.mode;
-    row.direction = r.direction;
-    row.iteration = r.iteration;
-    row.shown = r.shown;
-    row.marked = r.marked;
-    row.completed = r.completed;
-    row.file = r.file;
-    return row;
-}
-
-hist::SPassRecord ToRecord(const memory::SPassRow& row)
-{
-    hist::SPassRecord r;
-    r.time = row.time;
-    r.mode = row.mode;
-    r.direction = row.direction;
-    r.iteration = row.iteration;
-    r.shown = row.shown;
-    r.marked = row.marked;
-    r.completed = row.completed;
-    r.file = row.file;
-    return r;
-}
-
 // The old history file is imported into a database that has none yet, once, and kept beside
 // it under another name, so that it is neither read again nor lost.
 void ImportOldHistory(const std::string& folder)
@@ -90,9 +62,7 @@ void ImportOldHistory(const std::string& folder)
     const std::string path = folder + "/" + hist::kFileName;
     if (!plat::FileExists(path) || db.HistoryImported())
         return;
-    std::vector<memory::SPassRow> rows;
-    for (const hist::SPassRecord& r : hist::ReadHistory(path))
-        rows.push_back(ToRow(r));
+    const std::vector<memory::SPassRow> rows = hist::ReadHistory(path);
     std::string error;
     if (!db.ImportHistory(rows, &error)) {
         LogMsg("\nkeeper::Open(), error, cannot import %s: %s", path.c_str(), error.c_str());
@@ -332,10 +302,7 @@ std::vector<hist::SPassRecord> History()
 {
     if (!IsOpen())
         return hist::ReadHistory(HistoryPath());
-    std::vector<hist::SPassRecord> records;
-    for (const memory::SPassRow& row : K().db.Passes())
-        records.push_back(ToRecord(row));
-    return records;
+    return K().db.Passes();
 }
 
 void NotePassEnded(int mode, int direction)
@@ -370,9 +337,8 @@ void NotePassEnded(int mode, int direction)
         r.source = SourceOf(db, v, direction, opened, reviewFile);
         reviews.push_back(std::move(r));
     }
-    const memory::SPassRow row = ToRow(record);
     std::string error;
-    if (!db.WritePass(reviews, &row, &error)) {
+    if (!db.WritePass(reviews, &record, &error)) {
         LogMsg("\nkeeper::NotePassEnded(), error, the reviews of the pass over %s not stored: %s", record.file.c_str(),
             error.c_str());
         Notify(ENotice::kNotStored, error);

@@ -3,6 +3,8 @@
 // front-ends show of it: each file practised with its last date and share of known phrases, a
 // file's passes, and their totals day by day.
 
+#include "memory/MemoryDb.h"
+
 #include <string>
 #include <vector>
 
@@ -11,16 +13,11 @@ namespace hist {
 // The history's name in the program folder.
 constexpr const char* kFileName = "History.txt";
 
-struct SPassRecord {
-    long long time = 0; // when the pass ended: seconds since 1970, UTC
-    int mode = 0;       // 0 to 8, as the view-mode setting numbers the modes
-    int direction = 0;  // 0 first language to second, 1 second to first
-    int iteration = 0;  // the pass's iteration number, from 1
-    int shown = 0;      // phrases (or screens) shown
-    int marked = 0;     // of them marked
-    std::string file;   // the canonical path of the opened phrase file
-    bool completed = true; // the pass went through its whole input; false: it was stopped
-};
+// A pass as the history keeps it, in History.txt and in the memory's database alike: the mode
+// 0 to 8 as the view-mode setting numbers them, the direction, the iteration from 1, the phrases
+// (or screens) shown and of them marked, whether it went through its whole input, and the
+// canonical path of the opened phrase file.
+using SPassRecord = memory::SPassRow;
 
 struct SFileSummary {
     std::string file;

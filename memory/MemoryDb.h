@@ -23,8 +23,8 @@ struct SReview {
 struct SPassRow {
     long long time = 0; // when the pass ended: seconds since 1970, UTC
     int mode = 0, direction = 0, iteration = 0, shown = 0, marked = 0;
+    std::string file;      // the canonical path of the opened phrase file
     bool completed = true; // the pass ran to its end (not cut short)
-    std::string file;
 };
 
 // A card's state. lapses counts Again after a day or more; dueDay and lastDay are day numbers.

@@ -202,7 +202,7 @@ struct SPassCard {
     long long sourceBefore = 0;
 };
 
-bool SameCard(const SReview& r, const std::string& text1, const std::string& text2, long long direction)
+bool SameCard(const SReview& r, std::string_view text1, std::string_view text2, long long direction)
 {
     return r.direction == direction && r.text1 == text1 && r.text2 == text2;
 }
@@ -258,7 +258,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
             for (auto it = range.first; it != range.second; ++it) {
                 SPassCard& card = cards[it->second];
                 if (card.found ||
-                    !SameCard(*card.first, findCards.ColText(1), findCards.ColText(2), findCards.ColInt(3)))
+                    !SameCard(*card.first, findCards.ColView(1), findCards.ColView(2), findCards.ColInt(3)))
                     continue;
                 card.found = true;
                 card.row.id = findCards.ColInt(4);

@@ -46,6 +46,12 @@ std::string CStatement::ColText(int i) const
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(m_stmt, i))) : std::string();
 }
 
+std::string_view CStatement::ColView(int i) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
+    return text ? std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(m_stmt, i))) : std::string_view();
+}
+
 bool Exec(sqlite3* db, const char* sql, std::string* error)
 {
     char* message = nullptr;

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <string_view>
 
 namespace memory {
 
@@ -29,6 +30,8 @@ public:
     long long ColInt(int i) const { return sqlite3_column_int64(m_stmt, i); }
     double ColDouble(int i) const { return sqlite3_column_double(m_stmt, i); }
     std::string ColText(int i) const;
+    // The text in SQLite's own buffer, valid until the next step or reset.
+    std::string_view ColView(int i) const;
     bool ColIsNull(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
 
 private:

@@ -7,12 +7,18 @@
 
 namespace {
 std::atomic<plat::CEvent*> s_pWaitObserver{nullptr};
+std::atomic<IKeyFeed*> s_pKeyFeed{nullptr};
 using Guard = std::lock_guard<std::mutex>;
 }
 
 void CKbrd::SetWaitObserver(plat::CEvent* event)
 {
     s_pWaitObserver = event;
+}
+
+void CKbrd::SetKeyFeed(IKeyFeed* feed)
+{
+    s_pKeyFeed = feed;
 }
 
 int CKbrd::Deliver(char32_t key)
@@ -105,6 +111,10 @@ int CKbrd::WaitKbHit(int ms)
             m_hKeyEvent.Reset();
         }
         // A time-out wait (one with a limit) is none of the key waits the observer counts.
+        if (IKeyFeed* feed = s_pKeyFeed; feed && ms < 0) {
+            feed->FeedKey();
+            continue;
+        }
         if (plat::CEvent* observer = s_pWaitObserver; observer && ms < 0)
             observer->Set();
         plat::CEvent* events[] = {&m_hKeyEvent, g_KbToChgEvent, CThread::StopEventHere()};

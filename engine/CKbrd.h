@@ -7,6 +7,16 @@
 #include <atomic>
 #include <mutex>
 
+// A script's front-end that answers each key wait itself, on the worker, when no key is waiting:
+// it shows the screen and delivers the next key there and then, with no hand-over between threads.
+class IKeyFeed {
+public:
+    virtual void FeedKey() = 0;
+
+protected:
+    ~IKeyFeed() = default;
+};
+
 class CKbrd : public IKbrd {
 public:
     static constexpr int KBHIT_KEY = 0;
@@ -30,6 +40,8 @@ public:
     // An observer (a test, the latency benchmark) learns through this event, set each time a
     // key wait blocks because no key is waiting to be handed over.
     static void SetWaitObserver(plat::CEvent* event);
+    // A feed asked for a key at each wait without a limit that would block; null for none.
+    static void SetKeyFeed(IKeyFeed* feed);
 
 protected:
     explicit CKbrd(int type) : m_KbrdType(type) {}

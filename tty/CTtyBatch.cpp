@@ -115,6 +115,11 @@ bool CTtyBatch::OnTimeOutWait(int)
     return true;
 }
 
+void CTtyBatch::FeedKey()
+{
+    ShowScreenAndPutKey();
+}
+
 void CTtyBatch::ShowScreenAndPutKey()
 {
     std::lock_guard<std::mutex> lock(m_ScriptLock);
@@ -188,8 +193,8 @@ int CTtyBatch::Run(const Options& options)
         return 1;
     }
 
-    plat::CEvent keyWait;
-    CKbrd::SetWaitObserver(&keyWait);
+    // The worker takes each key from the script itself; this thread only starts the passes.
+    CKbrd::SetKeyFeed(this);
     CBsPrgr::SetTimeOutObserver(this);
     int status = 0;
     bool started = true;
@@ -197,18 +202,14 @@ int CTtyBatch::Run(const Options& options)
         started = StartFirstPass(options.mode) == 0;
     } else if (const int due = drill::RunReviewDue(&view); due != 0) {
         CBsPrgr::SetTimeOutObserver(nullptr);
-        CKbrd::SetWaitObserver(nullptr);
+        CKbrd::SetKeyFeed(nullptr);
         if (due == drill::kNothingDue)
             std::fprintf(m_Out, "%s\n", NothingDueText(*g_pILocal).c_str());
         Uninstall();
         return due == drill::kNothingDue ? 0 : 1;
     }
     for (; started;) {
-        if (keyWait.Wait(kPollMs) == 0) {
-            keyWait.Reset();
-            ShowScreenAndPutKey();
-            continue;
-        }
+        plat::Sleep(kPollMs);
         if (g_pCThrdAp && g_pCThrdAp->IsActive())
             continue;
         if (!m_InputEnded && drill::CanRunNextIteration()) {
@@ -219,7 +220,7 @@ int CTtyBatch::Run(const Options& options)
     }
     g_pIMfcCmmnProc->RetirePass();
     CBsPrgr::SetTimeOutObserver(nullptr);
-    CKbrd::SetWaitObserver(nullptr);
+    CKbrd::SetKeyFeed(nullptr);
     PrintNotices();
 
     // A pass that could not start is a failure; a file without phrases is not, but it is said,

@@ -4,6 +4,7 @@
 // The time-out modes wait for no key: each of their waits takes the script's next byte as the
 // key pressed during it, so a script marks the same phrases however short the waits are.
 
+#include "engine/CKbrd.h"
 #include "programs/CBsPrgr.h"
 #include "texts/IFileView.h"
 #include "tty/TtyOptions.h"
@@ -16,7 +17,7 @@
 
 namespace tty {
 
-class CTtyBatch : public IFileDialogs, private ITimeOutObserver {
+class CTtyBatch : public IFileDialogs, private ITimeOutObserver, private IKeyFeed {
 public:
     CTtyBatch(std::FILE* in, std::FILE* out) : m_In(in), m_Out(out) {}
     // The exit code: 0 when the passes ran (a file without phrases, said on standard error,
@@ -34,6 +35,8 @@ private:
     // On the worker thread, as a time-out wait begins: the screen, then the key of this wait,
     // which is all the wait takes: it lasts no longer.
     bool OnTimeOutWait(int ms) override;
+    // On the worker thread, as a key wait would block: the screen, then the key of this wait.
+    void FeedKey() override;
     // The screen as the learner sees it, then the key he presses; for either kind of wait.
     void ShowScreenAndPutKey();
     void PrintScreen();

@@ -226,38 +226,50 @@ bool UpdateCard(CStatement& update, const SCardRow& c)
 
 bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long long passId)
 {
-    // Each card once, in the order first met (new cards get their ids in that order).
+    // Each card once, in the order first met (new cards get their ids in that order): sorted by
+    // key, a review finds an earlier one of the same card among its neighbours.
+    std::vector<std::pair<long long, size_t>> byKey(reviews.size());
+    for (size_t i = 0; i < reviews.size(); ++i)
+        byKey[i] = {CardKey(reviews[i].text1, reviews[i].text2, reviews[i].direction), i};
+    std::sort(byKey.begin(), byKey.end());
+    std::vector<size_t> firstOf(reviews.size()); // the first review of the same card
+    for (size_t g = 0; g < byKey.size(); ++g) {
+        const size_t i = byKey[g].second;
+        firstOf[i] = i;
+        for (size_t h = g; h-- > 0 && byKey[h].first == byKey[g].first;) {
+            const SReview& earlier = reviews[byKey[h].second];
+            if (SameCard(reviews[i], earlier.text1, earlier.text2, earlier.direction)) {
+                firstOf[i] = firstOf[byKey[h].second];
+                break;
+            }
+        }
+    }
     std::vector<SPassCard> cards;
     std::vector<size_t> cardOf(reviews.size());
-    std::unordered_multimap<long long, size_t> byKey;
     for (size_t i = 0; i < reviews.size(); ++i) {
-        const SReview& r = reviews[i];
-        const long long key = CardKey(r.text1, r.text2, r.direction);
-        size_t at = cards.size();
-        const auto range = byKey.equal_range(key);
-        for (auto it = range.first; it != range.second; ++it)
-            if (SameCard(r, cards[it->second].first->text1, cards[it->second].first->text2,
-                    cards[it->second].first->direction))
-                at = it->second;
-        if (at == cards.size()) {
-            cards.push_back(SPassCard{});
-            cards.back().key = key;
-            cards.back().first = &r;
-            byKey.emplace(key, at);
+        if (firstOf[i] != i) {
+            cardOf[i] = cardOf[firstOf[i]];
+            continue;
         }
-        cardOf[i] = at;
+        cardOf[i] = cards.size();
+        cards.push_back(SPassCard{});
+        cards.back().first = &reviews[i];
     }
-    // The stored ones, kChunk keys a statement.
+    for (const auto& [key, i] : byKey)
+        if (firstOf[i] == i)
+            cards[cardOf[i]].key = key;
+    // The stored ones, kChunk keys a statement; a row found is matched within its chunk.
     for (size_t from = 0; from < cards.size(); from += kChunk) {
+        const size_t to = std::min(cards.size(), from + kChunk);
         findCards.Reset();
-        for (size_t k = 0; k < kChunk && from + k < cards.size(); ++k)
-            findCards.Bind(static_cast<int>(k + 1), cards[from + k].key);
+        for (size_t k = from; k < to; ++k)
+            findCards.Bind(static_cast<int>(k - from + 1), cards[k].key);
         int rc;
         while ((rc = findCards.Step()) == SQLITE_ROW) {
-            const auto range = byKey.equal_range(findCards.ColInt(0));
-            for (auto it = range.first; it != range.second; ++it) {
-                SPassCard& card = cards[it->second];
-                if (card.found ||
+            const long long key = findCards.ColInt(0);
+            for (size_t k = from; k < to; ++k) {
+                SPassCard& card = cards[k];
+                if (card.key != key || card.found ||
                     !SameCard(*card.first, findCards.ColView(1), findCards.ColView(2), findCards.ColInt(3)))
                     continue;
                 card.found = true;

@@ -18,6 +18,14 @@ void CQtWindowLink::PostMsg(int message)
 void CQtWindowLink::Invalidate()
 {
     QWidget* view = m_View;
-    if (view)
-        QMetaObject::invokeMethod(view, [view] { view->update(); }, Qt::QueuedConnection);
+    if (!view || m_RepaintQueued.exchange(true))
+        return;
+    // Cleared before the update: a write after it queues the next repaint.
+    QMetaObject::invokeMethod(
+        view,
+        [this, view] {
+            m_RepaintQueued = false;
+            view->update();
+        },
+        Qt::QueuedConnection);
 }

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <atomic>
+
 // The core's handle to the view: posted messages become Qt events of the same numbers
 // (QEvent::User + n - WM_USER keeps them in Qt's user range), repaints are queued.
 class CQtWindowLink : public plat::IWindow {
@@ -20,4 +22,7 @@ public:
 
 private:
     QPointer<QWidget> m_View;
+    // A repaint queued and not yet taken by the window thread: the writes of one key (the
+    // answer, the separator, the progress) then wake the window once, not once a write.
+    std::atomic<bool> m_RepaintQueued{false};
 };

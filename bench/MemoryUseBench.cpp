@@ -2,7 +2,7 @@
 // copy of the program folder: the start-up through the installer to the first screen, the time
 // from a key to the next screen over a pass of 1 000 phrases, and the end of that pass (its
 // reviews and history record written), each with a database of 100 000 cards (range(0) 1) and
-// without one (0).
+// without one (0); and a whole batch pass of In Whole over 100 000 phrases, as phrases a second.
 #include "memory/MemoryDb.h"
 
 #include "bench/Percentile.h"
@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -142,6 +143,40 @@ void BM_TtyWithMemory(benchmark::State& state)
         kPhrases, Percentile(ends, 0.5));
 }
 BENCHMARK(BM_TtyWithMemory)->Arg(0)->Arg(1)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A script answering every phrase of a 100 000-phrase file, from the start of lexido-tty to its
+// end (the pass's 100 000 reviews written): a line end shows the answer, the next the phrase after.
+void BM_BatchPass100k(benchmark::State& state)
+{
+    constexpr int kBig = 100000;
+    const std::string dir = MakeFolder(false);
+    {
+        std::ofstream mix(dir + "/big.mix");
+        for (int i = 0; i < kBig; ++i)
+            mix << "*question number " << i << " here\n=die Antwort Nummer " << i << "\n";
+        std::ofstream(dir + "/keys.txt") << std::string(2 * kBig + 1, '\n');
+    }
+    const std::string command = "cd '" + dir + "' && ./lexido-tty --mode 0 --direction 0 big.mix < keys.txt > /dev/null";
+    std::vector<double> rates;
+    for (auto _ : state) {
+        for (const char* name : {"/Memory.db", "/Memory.db-wal", "/Memory.db-shm"})
+            fs::remove(dir + name);
+        const Clock::time_point t0 = Clock::now();
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("the batch pass failed");
+            break;
+        }
+        const double s = Seconds(t0);
+        state.SetIterationTime(s);
+        rates.push_back(kBig / s);
+    }
+    fs::remove_all(dir);
+    if (rates.empty())
+        return;
+    state.counters["phrases_per_s"] = Percentile(rates, 0.5);
+    std::printf("batch pass, In Whole, %d phrases: median %.0f phrases a second\n", kBig, Percentile(rates, 0.5));
+}
+BENCHMARK(BM_BatchPass100k)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

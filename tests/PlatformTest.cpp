@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::chrono;
 
@@ -62,6 +65,31 @@ TEST(Event, SetFromAnotherThreadWakesAnInfiniteWait)
     });
     EXPECT_EQ(plat::CEvent::WaitAny(a, b), 1);
     t.join();
+}
+
+// More threads wait than there are waiting places: each is woken by its own event, in any order,
+// and an event set again (already set) is no wake-up lost.
+TEST(Event, ManyThreadsEachWokenByItsOwnEvent)
+{
+    constexpr int kThreads = 48;
+    std::vector<std::unique_ptr<plat::CEvent>> events;
+    std::atomic<int> woken{0};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+        events.push_back(std::make_unique<plat::CEvent>());
+    for (int i = 0; i < kThreads; ++i)
+        threads.emplace_back([&, i] {
+            if (events[i]->Wait(10000) == 0)
+                ++woken;
+        });
+    std::this_thread::sleep_for(milliseconds(20));
+    for (int i = kThreads; i-- > 0;) {
+        events[i]->Set();
+        events[i]->Set();
+    }
+    for (std::thread& t : threads)
+        t.join();
+    EXPECT_EQ(kThreads, woken.load());
 }
 
 TEST(Event, StopCutsASleepShort)

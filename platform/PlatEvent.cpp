@@ -7,61 +7,27 @@
 namespace plat {
 
 namespace {
-// All events share one lock. A blocked thread waits on a condition of its own, in a slot that
-// names the events it waits for, so that setting an event wakes only the threads waiting for it
-// and setting one already set wakes nobody. The slots are never destroyed: a set may notify a
-// slot after its thread left it (a spurious wake the waits' predicates absorb). Threads beyond
-// the slots share one condition that every set wakes.
-struct SWaiter {
-    std::condition_variable cond;
-    CEvent* const* events = nullptr;
-    int count = 0;
-    bool used = false;
-};
-constexpr int kSlots = 32;
-
-struct SWaits {
-    std::mutex lock;
-    SWaiter slots[kSlots];
-    std::condition_variable shared;
-    int sharedWaiters = 0;
-};
-SWaits& W()
+// All events share one lock and one condition: a wait on several events then needs no
+// registration lists, and the few threads of the program make the shared wake-ups cheap.
+std::mutex& Lock()
 {
-    static SWaits* waits = new SWaits; // never destroyed: threads may wait while the process ends
-    return *waits;
+    static std::mutex m;
+    return m;
+}
+std::condition_variable& Cond()
+{
+    static std::condition_variable c;
+    return c;
 }
 
-// Waits until pred holds; false on time-out.
 template <class Pred>
-bool WaitFor(std::unique_lock<std::mutex>& lk, CEvent* const* events, int count, int timeoutMs, Pred pred)
+bool WaitFor(std::unique_lock<std::mutex>& lk, int timeoutMs, Pred pred)
 {
-    if (pred())
+    if (timeoutMs < 0) {
+        Cond().wait(lk, pred);
         return true;
-    if (timeoutMs == 0)
-        return false;
-    SWaits& w = W();
-    SWaiter* slot = nullptr;
-    for (SWaiter& s : w.slots)
-        if (!s.used) {
-            slot = &s;
-            break;
-        }
-    std::condition_variable& cond = slot ? slot->cond : w.shared;
-    if (slot) {
-        slot->used = true;
-        slot->events = events;
-        slot->count = count;
-    } else {
-        ++w.sharedWaiters;
     }
-    const bool met = timeoutMs < 0 ? (cond.wait(lk, pred), true)
-                                   : cond.wait_for(lk, std::chrono::milliseconds(timeoutMs), pred);
-    if (slot)
-        slot->used = false;
-    else
-        --w.sharedWaiters;
-    return met;
+    return Cond().wait_for(lk, std::chrono::milliseconds(timeoutMs), pred);
 }
 } // namespace
 
@@ -71,55 +37,35 @@ CEvent::~CEvent() = default;
 
 void CEvent::Set()
 {
-    SWaits& w = W();
-    std::condition_variable* wake[kSlots];
-    int woken = 0;
-    bool shared = false;
     {
-        std::lock_guard<std::mutex> lk(w.lock);
-        if (m_Set)
-            return; // a thread waiting for it would not be waiting
+        std::lock_guard<std::mutex> lk(Lock());
         m_Set = true;
-        for (SWaiter& s : w.slots)
-            if (s.used)
-                for (int i = 0; i < s.count; ++i)
-                    if (s.events[i] == this) {
-                        wake[woken++] = &s.cond;
-                        break;
-                    }
-        shared = w.sharedWaiters > 0;
     }
-    // Outside the lock, so that the woken thread does not wait for it at once.
-    for (int i = 0; i < woken; ++i)
-        wake[i]->notify_one();
-    if (shared)
-        w.shared.notify_all();
+    Cond().notify_all();
 }
 
 void CEvent::Reset()
 {
-    std::lock_guard<std::mutex> lk(W().lock);
+    std::lock_guard<std::mutex> lk(Lock());
     m_Set = false;
 }
 
 bool CEvent::IsSet() const
 {
-    std::lock_guard<std::mutex> lk(W().lock);
+    std::lock_guard<std::mutex> lk(Lock());
     return m_Set;
 }
 
 int CEvent::Wait(int timeoutMs)
 {
-    CEvent* const self[] = {this};
-    std::unique_lock<std::mutex> lk(W().lock);
-    return WaitFor(lk, self, 1, timeoutMs, [this] { return m_Set; }) ? 0 : kWaitTimeout;
+    std::unique_lock<std::mutex> lk(Lock());
+    return WaitFor(lk, timeoutMs, [this] { return m_Set; }) ? 0 : kWaitTimeout;
 }
 
 int CEvent::WaitAny(CEvent& a, CEvent& b, int timeoutMs)
 {
-    CEvent* const both[] = {&a, &b};
-    std::unique_lock<std::mutex> lk(W().lock);
-    if (!WaitFor(lk, both, 2, timeoutMs, [&] { return a.m_Set || b.m_Set; }))
+    std::unique_lock<std::mutex> lk(Lock());
+    if (!WaitFor(lk, timeoutMs, [&] { return a.m_Set || b.m_Set; }))
         return kWaitTimeout;
     return a.m_Set ? 0 : 1;
 }
@@ -132,8 +78,8 @@ int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
                 return i;
         return -1;
     };
-    std::unique_lock<std::mutex> lk(W().lock);
-    if (!WaitFor(lk, events, count, timeoutMs, [&] { return first() >= 0; }))
+    std::unique_lock<std::mutex> lk(Lock());
+    if (!WaitFor(lk, timeoutMs, [&] { return first() >= 0; }))
         return kWaitTimeout;
     return first();
 }

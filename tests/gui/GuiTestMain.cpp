@@ -20,20 +20,18 @@ int RunUnsavedResultsTest(int argc, char** argv);
 int RunPassViewTest(int argc, char** argv);
 int RunSpeechWndTest(int argc, char** argv);
 int RunMemoryWndTest(int argc, char** argv);
+int RunDesktopTest(int argc, char** argv);
 
 namespace {
 struct Suite {
     const char* name;
     int (*run)(int, char**);
 };
-const Suite kSuites[] = {
-    {"MainFrame", RunMainFrameTest},   {"ScreenPainter", RunScreenPainterTest},
-    {"App", RunAppTest},
-    {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
-    {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
-    {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
-    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest},
-    {"SpeechWnd", RunSpeechWndTest}, {"MemoryWnd", RunMemoryWndTest}};
+const Suite kSuites[] = {{"MainFrame", RunMainFrameTest}, {"ScreenPainter", RunScreenPainterTest}, {"App", RunAppTest},
+    {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest}, {"SettingsRun", RunSettingsRunTest},
+    {"SameScript", RunSameScriptTest}, {"Language", RunLanguageTest}, {"HelpWnd", RunHelpWndTest},
+    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest}, {"SpeechWnd", RunSpeechWndTest},
+    {"MemoryWnd", RunMemoryWndTest}, {"Desktop", RunDesktopTest}};
 } // namespace
 
 int main(int argc, char** argv)

@@ -24,6 +24,7 @@ namespace desk {
 namespace {
 constexpr const char* kMarked = "lexidoMarked"; // the caption with the mnemonic added
 constexpr const char* kPlain = "lexidoPlain";   // the caption without it
+constexpr const char* kAdded = "lexidoAdded";   // an item of the window's, not of the main resource
 
 struct SAdded {
     int id, text;
@@ -113,16 +114,16 @@ void AddMenus(CMainFrame* frame)
         recentMenu->setObjectName("RecentMenu");
         const QList<QAction*> items = file->actions();
         const int open = static_cast<int>(items.indexOf(frame->Action(res::ID_SLFILE_FIRSTFILEOPEN)));
-        file->insertMenu(open + 1 < items.size() ? items.at(open + 1) : nullptr, recentMenu);
+        file->insertMenu(open + 1 < items.size() ? items.at(open + 1) : nullptr, recentMenu)->setProperty(kAdded, true);
         QObject::connect(
             recentMenu, &QMenu::aboutToShow, frame, [frame, recentMenu] { FillRecent(frame, recentMenu); });
     }
     // View > Colours and the zoom, below the bars.
     if (QMenu* view = MenuHolding(frame, res::ID_VIEW_TOOLBAR)) {
-        view->addSeparator();
+        view->addSeparator()->setProperty(kAdded, true);
         auto* colours = new QMenu(frame->menuBar());
         colours->setObjectName("ColoursMenu");
-        view->addMenu(colours);
+        view->addMenu(colours)->setProperty(kAdded, true);
         auto* group = new QActionGroup(colours);
         for (const SAdded& item : kColours) {
             QAction* a = frame->MakeAction(item.id, QString());
@@ -130,8 +131,10 @@ void AddMenus(CMainFrame* frame)
             group->addAction(a);
             colours->addAction(a);
         }
-        for (const SAdded& item : kZoom)
+        for (const SAdded& item : kZoom) {
             view->addAction(frame->MakeAction(item.id, QString()));
+            frame->Action(item.id)->setProperty(kAdded, true);
+        }
     }
     // Ctrl+Plus with or without Shift (Ctrl+= on most keyboards), Ctrl+Minus, Ctrl+0.
     frame->Action(ID_VIEW_ZOOM_IN)->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});

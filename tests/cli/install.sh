@@ -23,7 +23,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/io.github.lexido.Lexido.m
 # The phrase files' type: the database built from the installed package knows *.mix, and the
 # menu entry opens it.
 mime=$(mktemp -d) && cp -r "$prefix/share/mime" "$mime/" && trap 'chmod -R u+w "$prefix"; rm -rf "$prefix" "$home" "$mime"' EXIT
-out=$(update-mime-database "$mime/mime" 2>&1) && [ -z "$out" ] || { echo "FAIL: update-mime-database: $out"; fail=1; }
+out=$(XDG_DATA_DIRS=$mime update-mime-database "$mime/mime" 2>&1) && [ -z "$out" ] || { echo "FAIL: update-mime-database: $out"; fail=1; }
 grep -q "^application/x-lexido-phrases:\*\.mix$" "$mime/mime/globs" || { echo "FAIL: *.mix not in the MIME globs"; fail=1; }
 grep -q "^MimeType=application/x-lexido-phrases;$" "$prefix/share/applications/lexido.desktop" || { echo "FAIL: the menu entry opens no phrase files"; fail=1; }
 [ "$("$prefix/bin/lexido-tty" --version)" = "lexido-tty $version" ] || { echo "FAIL: lexido-tty --version"; fail=1; }

@@ -32,6 +32,8 @@ private slots:
         QVERIFY(read && read->textInterface());
         QCOMPARE(read->role(), QAccessible::Document);
         QTRY_VERIFY(read->textInterface()->text(0, -1).startsWith("Welcome to Lexido"));
+        QVERIFY(Trigger(desk::ID_VIEW_COLOURS_DARK));
+        SaveShot(frame, QString("desktop-welcome-dark-x%1").arg(frame->devicePixelRatio()));
         // A file given by the desktop is read as the painter shows it.
         view->OpenFromDesktop(folder.Path("one.mix").toStdString());
         const std::u32string shown = view->ShownText();

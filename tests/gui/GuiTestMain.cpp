@@ -27,11 +27,15 @@ struct Suite {
     const char* name;
     int (*run)(int, char**);
 };
-const Suite kSuites[] = {{"MainFrame", RunMainFrameTest}, {"ScreenPainter", RunScreenPainterTest}, {"App", RunAppTest},
-    {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest}, {"SettingsRun", RunSettingsRunTest},
-    {"SameScript", RunSameScriptTest}, {"Language", RunLanguageTest}, {"HelpWnd", RunHelpWndTest},
-    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest}, {"SpeechWnd", RunSpeechWndTest},
-    {"MemoryWnd", RunMemoryWndTest}, {"Desktop", RunDesktopTest}};
+const Suite kSuites[] = {
+    {"MainFrame", RunMainFrameTest},   {"ScreenPainter", RunScreenPainterTest},
+    {"App", RunAppTest},
+    {"SessionEnd", RunSessionEndTest}, {"ViewPrinter", RunViewPrinterTest},
+    {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
+    {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
+    {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest},
+    {"SpeechWnd", RunSpeechWndTest}, {"MemoryWnd", RunMemoryWndTest},
+    {"Desktop", RunDesktopTest}};
 } // namespace
 
 int main(int argc, char** argv)

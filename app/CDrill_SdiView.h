@@ -8,6 +8,7 @@
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
 #include "app/CViewDialogs.h"
+#include "app/ViewAccessible.h"
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
 #include "settings/LsnLogFont.h"
@@ -79,7 +80,9 @@ public:
     // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
     // first text said.
     void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
+    // The display font as the screen shows it (zoomed), and as chosen (printed).
     QFont DisplayFont() const;
+    QFont ChosenFont() const;
     // The command of a mode number ("ViewMode"/"Mode" 0..9).
     static int CommandOfMode(int mode);
     // The screen text as it is shown: a copy taken now, in the characters it is drawn as;
@@ -94,6 +97,19 @@ public:
     const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
     QRect Caret() const { return m_Caret; }
+    // What assistive technology reads: the screen text as shown (the welcome page, or the
+    // summary of the pass just over) and the caret where the learner types.
+    a11y::SReading Reading() const;
+    // A typing mode's caret offset in the shown text, overriding the screen's caret; -1 leaves
+    // the screen's.
+    void SetTypingCaret(int offset) { m_TypingCaret = offset; }
+    // After a paint and as the frame keeps its rules: tells a listening screen reader what changed.
+    void FollowReading();
+    // The display colours or zoom changed: metrics, scroll range and a repaint follow.
+    void DisplayChanged();
+    // Opens a file as File > Open does once the path is chosen: a file given on the command line
+    // or handed over by a second start; kept until the window is shown.
+    void OpenFromDesktop(const std::string& path);
     // The printing of the screen text (its dialogs can be answered by tests).
     CViewPrinter& Printer() { return *m_pPrinter; }
     // The caption prefix and the current language's code page.
@@ -202,6 +218,10 @@ private:
     bool m_WelcomeShown = false;
     std::vector<QRect> m_RecentRows;
     QStringList m_DueLines;
+    QStringList m_WelcomeText; // the welcome page's lines as read aloud
+    int m_TypingCaret = -1;
+    a11y::CViewAnnouncer m_Announcer;
+    std::string m_DesktopFile; // waits for the window to be shown
     bool m_InNotice = false; // a notice's message box is open
     QRect m_MarkBadge, m_Caret;
 
@@ -209,6 +229,7 @@ private:
     mutable std::mutex m_MetricsLock;
     LsnLogFont m_MetricsFont = {};
     int m_MetricsFontUnset = -1;
+    int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
 };

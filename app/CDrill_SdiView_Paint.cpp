@@ -2,6 +2,7 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/CMainFrame.h"
+#include "app/DisplayLook.h"
 #include "app/MemoryTexts.h"
 #include "app/ScreenPainter.h"
 #include "app/ViewDecor.h"
@@ -74,11 +75,17 @@ void CDrill_SdiView::DrawWelcome(QPainter& p)
     m_DueLines.clear();
     if (keeper::IsOpen())
         m_DueLines = WelcomeDueLines(keeper::DueToday(drill::GetDirection()));
-    // The page stands on the view's white, as the screen text does, in any palette: its ink too.
+    // The page stands on the view's paper, as the screen text does: its ink too.
     p.save();
-    p.setPen(QColorFromFontColour(g_FontColour));
+    p.setPen(look::Current(QColorFromFontColour(g_FontColour)).ink);
     m_RecentRows = DrawWelcomePage(p, lines, m_DueLines, recent, viewport()->width());
     p.restore();
+    // Read aloud in the order shown: the title, what is due, the steps, the recent files.
+    m_WelcomeText = QStringList{lines.value(0)} + m_DueLines + lines.mid(1, lines.size() - 2);
+    if (!recent.isEmpty())
+        m_WelcomeText << lines.back();
+    for (int i = 0; i < recent.size(); ++i)
+        m_WelcomeText << QString::number(i + 1) + "  " + recent[i];
     m_WelcomeShown = true;
 }
 
@@ -104,7 +111,8 @@ bool CDrill_SdiView::WelcomeClick(QPoint at)
 void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
-    p.fillRect(viewport()->rect(), Qt::white);
+    const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
+    p.fillRect(viewport()->rect(), colours.paper);
     // The worker's repaint carries the pass's progress too. The status bar takes it a moment
     // after the paint, once for however many paints come meanwhile: keys typed in a burst are
     // painted without waiting for the pane, and a learner sees the count follow at once.
@@ -114,6 +122,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
             m_PassStateDue = false;
             m_pFrame->ShowPassState();
             FollowSpeech();
+            FollowReading();
         });
     }
     if (g_pILocal) {
@@ -139,7 +148,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
         DrawWelcome(p);
     p.translate(0, -shift);
     p.setFont(DisplayFont());
-    p.setPen(QColorFromFontColour(g_FontColour));
+    p.setPen(colours.ink);
     const QPoint at =
         DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1);
     if (at.x() >= 0)

@@ -223,6 +223,24 @@ const SLclText kTexts[] = {
     {516, "Remembered when due, last 30 days: no reviews yet"},
     {517, "Desired retention"},
     {518, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
+    // The window on a desktop: read aloud, Open Recent, colours and zoom, the status bar's fields.
+    {590, "Phrases"},
+    {591, "The phrase area: the question, the answer and what you type"},
+    {592, "Open &Recent"},
+    {593, "&Colours"},
+    {594, "Follow the &Desktop"},
+    {595, "&Light"},
+    {596, "Dar&k"},
+    {597, "Zoom &In"},
+    {598, "Zoom &Out"},
+    {599, "&Normal Size"},
+    {600, "No recent files"},
+    {601, "Caps Lock"},
+    {602, "Num Lock"},
+    {603, "Scroll Lock"},
+    {604, "Pass"},
+    {605, "Keys and messages"},
+    {606, "Status bar"},
 };
 
 const CLclTextTable& Table()

@@ -222,6 +222,24 @@ const SLclText kTexts[] = {
     {516, "Bei Fälligkeit gewusst, letzte 30 Tage: noch keine Wiederholungen"},
     {517, "Gewünschte Erinnerungsquote"},
     {518, "Lexido plant jede Phrase so, dass Sie sie mit dieser Wahrscheinlichkeit noch wissen, wenn sie fällig wird. Höher heißt: mehr Wiederholungen."},
+    // The window on a desktop: read aloud, Open Recent, colours and zoom, the status bar's fields.
+    {590, "Sätze"},
+    {591, "Der Satzbereich: die Frage, die Antwort und Ihre Eingabe"},
+    {592, "&Zuletzt geöffnet"},
+    {593, "&Farben"},
+    {594, "Wie der &Desktop"},
+    {595, "&Hell"},
+    {596, "Dun&kel"},
+    {597, "Ver&größern"},
+    {598, "Ver&kleinern"},
+    {599, "&Normale Größe"},
+    {600, "Keine zuletzt geöffneten Dateien"},
+    {601, "Feststelltaste"},
+    {602, "Num-Taste"},
+    {603, "Rollen-Taste"},
+    {604, "Durchgang"},
+    {605, "Tasten und Meldungen"},
+    {606, "Statusleiste"},
 };
 
 const CLclTextTable& Table()

@@ -175,7 +175,9 @@ const SLclText kTexts[] = {
     {145, "Speak each question as it is shown"},
     {300, "The results cannot be saved: the disk is full (no file was changed):"},
     {301, "The results cannot be saved: writing is not permitted here (no file was changed):"},
-    {302, "The results cannot be saved: a link stands at this name, and links are not written through (no file was changed):"},
+    {302,
+        "The results cannot be saved: a link stands at this name, and links are not written through (no file was "
+        "changed):"},
     {303, "Folder for saved results:"},
     {304, "empty: your Documents folder"},
     {340, "%1 · pass %2 stopped after %3 of %4 phrases, %5 marked."},
@@ -222,7 +224,27 @@ const SLclText kTexts[] = {
     {515, "Remembered when due, last 30 days: %1 of %2 reviews"},
     {516, "Remembered when due, last 30 days: no reviews yet"},
     {517, "Desired retention"},
-    {518, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
+    {518,
+        "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means "
+        "more reviews."},
+    // Anki's packages and the export of phrase files.
+    {570, "The package is damaged: %1"},
+    {571, "The package holds no Anki collection."},
+    {572, "The package's collection is larger than 512 MiB once uncompressed and is not read."},
+    {573, "The package's collection is not an Anki database that can be read: %1"},
+    {574, "The package has no deck \"%1\"."},
+    {575, ", notes without the fields asked for: %1"},
+    {576, ", sounds and pictures left out: %1"},
+    {577, ", reviews brought into the memory: %1"},
+    {578, "&Export..."},
+    {579, "Write the open phrase file as a table, a kvtml vocabulary or Anki notes"},
+    {580, "%1 exported."},
+    {581, "This file type cannot be written: choose .tsv, .csv, .kvtml or .txt (Anki notes)."},
+    {582, "The phrase file cannot be read."},
+    {583, "The phrase file holds no phrase."},
+    {584, "The file cannot be written."},
+    {585, "Open a phrase file first: Export writes the open one."},
+    {586, "The reviews of the package could not be brought into the memory: %1"},
 };
 
 const CLclTextTable& Table()

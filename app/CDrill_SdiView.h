@@ -130,6 +130,7 @@ private:
     void OnSlfileFirstFileOpen();
     void OnFileOpen();
     void OnSlfileImport();
+    void OnSlfileExport();
     void OnSlfileSaveresultsas();
     void OnFileSave();
     void OnSlfileSettings();

@@ -22,12 +22,14 @@ struct SZstdFree {
     void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
 };
 
-// Grows out for n more bytes without going past the limit and a chunk: a lying size never
-// reserves more than the limit allows.
+// Grows out for n more bytes, doubling up to half the limit and then to the limit and a chunk at
+// once: no growth goes past it, and the last one copies half of it at most.
 void Grow(std::string& out, std::size_t n)
 {
-    if (out.size() + n > out.capacity())
-        out.reserve(std::min(std::max(out.capacity() * 2, out.size() + n), kMaxCollection + kChunk));
+    if (out.size() + n <= out.capacity())
+        return;
+    const std::size_t wanted = std::max(out.capacity() * 2, out.size() + n);
+    out.reserve(wanted > kMaxCollection / 2 ? kMaxCollection + kChunk : wanted);
 }
 
 // The entry's bytes, at most kMaxCollection of them.
@@ -41,6 +43,8 @@ Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& 
     }
     if ((st.valid & ZIP_STAT_SIZE) && st.size > kMaxCollection)
         return Problem::TooLarge;
+    if (st.valid & ZIP_STAT_SIZE)
+        out.reserve(static_cast<std::size_t>(st.size) + kChunk);
     std::unique_ptr<zip_file_t, SFileClose> file(zip_fopen_index(zip, static_cast<zip_uint64_t>(index), 0));
     if (!file) {
         detail = zip_strerror(zip);
@@ -69,6 +73,8 @@ Problem Unzstd(const std::string& in, std::string& out, std::string& detail)
     const unsigned long long declared = ZSTD_getFrameContentSize(in.data(), in.size());
     if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR && declared > kMaxCollection)
         return Problem::TooLarge;
+    if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR)
+        out.reserve(static_cast<std::size_t>(declared) + kChunk);
     std::unique_ptr<ZSTD_DStream, SZstdFree> stream(ZSTD_createDStream());
     ZSTD_inBuffer src{in.data(), in.size(), 0};
     std::size_t last = 1;

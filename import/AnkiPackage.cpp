@@ -206,8 +206,13 @@ void ReadPackage(
 {
     std::string image;
     result.problem = ReadCollection(bytes, image, result.detail);
-    if (result.problem != Problem::None)
-        return;
+    if (result.problem == Problem::None)
+        ReadCollectionNotes(image, options, sink, result, reviews);
+}
+
+void ReadCollectionNotes(
+    std::string& image, const SOptions& options, CPhraseSink& sink, SResult& result, Reviews* reviews)
+{
     CCollection c(image);
     const bool current = c.HasTable("notetypes");
     if (!current && !c.HasTable("col") && c.Ok())

@@ -13,5 +13,9 @@ namespace imp {
 // detail); the reviews of the phrases made are appended to reviews when given.
 void ReadPackage(
     const std::string& bytes, const SOptions& options, CPhraseSink& sink, SResult& result, Reviews* reviews);
+// The same over the collection's SQLite image, taken out of its archive (the header of a file
+// left in WAL mode is changed in place to read without its log).
+void ReadCollectionNotes(
+    std::string& image, const SOptions& options, CPhraseSink& sink, SResult& result, Reviews* reviews);
 
 } // namespace imp

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace imp {
 
@@ -74,7 +75,12 @@ SResult ImportBytes(
     if (ext == "apkg" || ext == "colpkg" || LooksLikeZip(bytes)) {
         result.form = Form::Package;
         CPhraseSink sink(result, phrases);
-        ReadPackage(bytes, options, sink, result, reviews ? &read : nullptr);
+        try {
+            ReadPackage(bytes, options, sink, result, reviews ? &read : nullptr);
+        } catch (const std::bad_alloc&) {
+            // A collection within the bound that still does not fit the memory left.
+            result.problem = Problem::TooLarge;
+        }
     } else if (!DecodeText(bytes, text)) {
         result.problem = Problem::NotText;
     } else {

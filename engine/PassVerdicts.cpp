@@ -7,7 +7,11 @@
 
 std::string Utf8Text(const char* text, plat::TextCoding coding)
 {
-    if (plat::IsUtf8Coding(coding))
+    // ASCII reads alike in every coding.
+    const char* c = text;
+    while (*c && static_cast<unsigned char>(*c) < 0x80)
+        ++c;
+    if (plat::IsUtf8Coding(coding) || !*c)
         return text;
     // Where no word decides, Cyrillic: a text of high letters only is Russian.
     return plat::ToUtf8(plat::ScreenToUnicode(text, static_cast<int>(std::strlen(text)), plat::kCpCyrillic));

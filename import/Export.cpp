@@ -6,7 +6,7 @@
 
 #include <pugixml.hpp>
 
-#include <sstream>
+#include <algorithm>
 
 namespace imp {
 
@@ -16,6 +16,9 @@ namespace {
 // how the import reads them.
 std::string OneLine(const std::string& text)
 {
+    if (std::none_of(
+            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        return text;
     std::string line = text;
     for (char& c : line)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
@@ -57,37 +60,49 @@ std::string Cloze(const std::string& text)
     return out;
 }
 
+// pugixml's output appended to a string.
+struct SStringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, std::size_t size) override { text.append(static_cast<const char*>(data), size); }
+};
+
+// The vocabulary's information and identifiers, then its entries one at a time through one
+// reused entry node, so that no document of every phrase is held in memory.
 std::string Kvtml(const PhraseTexts& phrases, const std::string& title)
 {
     pugi::xml_document doc;
-    pugi::xml_node decl = doc.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
-    pugi::xml_node root = doc.append_child("kvtml");
-    root.append_attribute("version") = "2.0";
-    pugi::xml_node info = root.append_child("information");
+    pugi::xml_node info = doc.append_child("information");
     info.append_child("generator").text() = "Lexido";
     info.append_child("title").text() = title.c_str();
-    pugi::xml_node ids = root.append_child("identifiers");
+    pugi::xml_node ids = doc.append_child("identifiers");
     for (const char* id : {"0", "1"}) {
         pugi::xml_node ident = ids.append_child("identifier");
         ident.append_attribute("id") = id;
         ident.append_child("name").text() = id[0] == '0' ? "First" : "Second";
     }
-    pugi::xml_node entries = root.append_child("entries");
+    pugi::xml_node entry = doc.append_child("entry");
+    pugi::xml_attribute id = entry.append_attribute("id");
+    pugi::xml_text texts[2];
+    for (int t = 0; t < 2; ++t) {
+        pugi::xml_node tr = entry.append_child("translation");
+        tr.append_attribute("id") = t;
+        texts[t] = tr.append_child("text").text();
+    }
+    SStringWriter out;
+    out.text.reserve(phrases.size() * 160 + 512);
+    out.text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n";
+    info.print(out, " ", pugi::format_default, pugi::encoding_utf8, 1);
+    ids.print(out, " ", pugi::format_default, pugi::encoding_utf8, 1);
+    out.text += " <entries>\n";
     int n = 0;
     for (const keeper::SCardTexts& p : phrases) {
-        pugi::xml_node entry = entries.append_child("entry");
-        entry.append_attribute("id") = n++;
-        for (int t = 0; t < 2; ++t) {
-            pugi::xml_node tr = entry.append_child("translation");
-            tr.append_attribute("id") = t;
-            tr.append_child("text").text() = OneLine(t ? p.text2 : p.text1).c_str();
-        }
+        id = n++;
+        texts[0] = OneLine(p.text1).c_str();
+        texts[1] = OneLine(p.text2).c_str();
+        entry.print(out, " ", pugi::format_default, pugi::encoding_utf8, 2);
     }
-    std::ostringstream out;
-    doc.save(out, " ", pugi::format_default, pugi::encoding_utf8);
-    return out.str();
+    out.text += " </entries>\n</kvtml>\n";
+    return std::move(out.text);
 }
 
 } // namespace

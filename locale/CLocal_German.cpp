@@ -235,7 +235,7 @@ const SLclText kTexts[] = {
     {571, "Das Paket enthält keine Anki-Sammlung."},
     {572, "Die Sammlung des Pakets ist entpackt größer als 512 MiB und wird nicht gelesen."},
     {573, "Die Sammlung des Pakets ist keine lesbare Anki-Datenbank: %1"},
-    {574, "Das Paket hat keinen Stapel „%1“."},
+    {574, "Das Paket hat keinen Stapel \"%1\"."},
     {575, ", Notizen ohne die gewünschten Felder: %1"},
     {576, ", ausgelassene Töne und Bilder: %1"},
     {577, ", ins Gedächtnis übernommene Wiederholungen: %1"},

@@ -40,13 +40,13 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
-    ID_SPEAK = 32840,             // the text revealed last said in its language: menu, toolbar and F4
+    ID_SPEAK = 32840, // the text revealed last said in its language: menu, toolbar and F4
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
     ID_SLFILE_EXPORT = 32875, // the open phrase file written in the forms of other trainers
     ID_RUN_REVIEWDUE = 32880, // the phrases due today, of every file: menu, toolbar and Ctrl+R
-    ID_FILE_NEW = 57600,      // Cancel current iteration
+    ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_PRINT_SETUP = 57606, // no menu item, button or accelerator

@@ -198,8 +198,8 @@ std::string ClozeToBrackets(const std::string& text)
         std::size_t end = content;
         std::string word;
         if (content != std::string::npos) {
-            // A cloze that is never closed leaves the rest as it is (the later ones could not
-            // close either), so a long text is read once.
+            // A cloze that is never closed (or nests too deep) leaves the rest as it is, so that a
+            // long text is read once.
             if (!ReadCloze(text, end, word)) {
                 out.append(text, pos, std::string::npos);
                 break;

@@ -3,6 +3,7 @@
 
 #include "import/Import.h"
 #include "import/Export.h"
+#include "import/Html.h"
 #include "platform/PlatFs.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,37 @@ TEST(Import, EveryExportFormReadsBackAsTheSamePhrases)
         EXPECT_EQ(text.find("{{c1::house}}") != std::string::npos, name == std::string("a.txt"));
     }
     EXPECT_EQ(imp::ExportFormFor("dir.tsv/a"), imp::ExportForm::Unknown);
+}
+
+// A field's HTML as text: named (HTML5) and numbered references, blanks, media; clozes as brackets.
+TEST(Import, HtmlFieldsBecomeTextAndClozesBrackets)
+{
+    const struct {
+        const char* html;
+        const char* text;
+        int media;
+    } html[] = {
+        {"&Eacute;t&eacute;&nbsp;&amp;&nbsp;&hellip;&NotEqualTilde;&#x1F600;&#65;", "Été & …≂̸😀A", 0},
+        {"&unknown; &amp &#xD800; &#; a&b", "&unknown; &amp \xEF\xBF\xBD &#; a&b", 0},
+        {" <div>one</div><div>two<br>three</div>  <li>four</li> ", "one two three four", 0},
+        {"<img src=\"a.png\">cat [sound:a.mp3][sound:b.ogg] <b>x</b>", "cat x", 3},
+    };
+    for (const auto& c : html) {
+        int media = 0;
+        EXPECT_EQ(imp::HtmlToText(c.html, &media), c.text) << c.html;
+        EXPECT_EQ(media, c.media) << c.html;
+    }
+    const struct {
+        const char* cloze;
+        const char* brackets;
+    } clozes[] = {
+        {"{{c1::Paris::city}} is in {{c2::France}}", "<Paris> is in <France>"},
+        {"{{c1::a {{c2::b::hint}} c}} d", "<a b c> d"},
+        {"{{c1::a}} {{c2::open {{c3::x}} and more", "<a> {{c2::open {{c3::x}} and more"},
+        {"{{c::no number}} {c1::one brace}", "{{c::no number}} {c1::one brace}"},
+    };
+    for (const auto& c : clozes)
+        EXPECT_EQ(imp::ClozeToBrackets(c.cloze), c.brackets) << c.cloze;
 }
 
 } // namespace

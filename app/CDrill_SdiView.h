@@ -146,6 +146,7 @@ private:
     void OnSlfileFirstFileOpen();
     void OnFileOpen();
     void OnSlfileImport();
+    void OnSlfileExport();
     void OnSlfileSaveresultsas();
     void OnFileSave();
     void OnSlfileSettings();

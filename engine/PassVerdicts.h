@@ -13,6 +13,8 @@
 // screen shows it) and without the bracket marks, so that the same phrase in a windows-1252
 // and a UTF-8 file, and in the results of its Open Brackets passes, is one card.
 std::string CardText(const char* text, plat::TextCoding coding);
+// The same text as UTF-8 with its bracket marks kept (what an export writes).
+std::string Utf8Text(const char* text, plat::TextCoding coding);
 
 struct SVerdict {
     std::string text1, text2; // card texts, in the file's order

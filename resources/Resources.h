@@ -44,6 +44,7 @@ enum : int {
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
+    ID_SLFILE_EXPORT = 32875, // the open phrase file written in the forms of other trainers
     ID_RUN_REVIEWDUE = 32880, // the phrases due today, of every file: menu, toolbar and Ctrl+R
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,

@@ -109,7 +109,7 @@ std::string FakeMenu::Dump() const
 const std::vector<MenuTop>& EnglishMenuResource()
 {
     static const std::vector<MenuTop> menu = {
-        {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {190, "&Import...", 32870}, {3, "&Save Results As...\tCtrl+S", 32795},
+        {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {190, "&Import...", 32870}, {578, "&Export...", 32875}, {3, "&Save Results As...\tCtrl+S", 32795},
                      {4, "Settings...", 32771}, {5, "Exit", 32773}}},
         {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}, {170, "&Progress...", 32860}}},
         {9, "Keyboard", {{10, "Keyboard", 32796}, {11, "Mouse", 32797}}},

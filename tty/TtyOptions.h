@@ -6,10 +6,12 @@
 //   lexido-tty --memory [--direction D] FILE
 //   lexido-tty --due [--direction D]
 //   lexido-tty --review-due [--mode N] [--direction D]
-//   lexido-tty --import IN OUT.mix
+//   lexido-tty --import IN OUT.mix [--fields A,B] [--deck NAME]
+//   lexido-tty --export IN.mix OUT
 //   lexido-tty --help | --version
 
 #include <string>
+#include <vector>
 
 namespace tty {
 
@@ -29,6 +31,10 @@ struct Options {
     bool reviewDue = false; // run the passes over the phrases due today
     std::string importFrom; // the material --import makes a phrase file of; empty: no import
     std::string importTo;   // that phrase file
+    std::vector<std::string> fields; // --fields: the two fields of a package's notes
+    std::string deck;                // --deck: the deck of a package whose notes are read
+    std::string exportFrom;          // the phrase file --export writes in another form; empty: no export
+    std::string exportTo;            // the file written, its form by its extension
 };
 
 // False with a message for the learner when the line cannot be used.

@@ -198,6 +198,19 @@ private slots:
         QVERIFY(!QFile::exists(folder.Path("Text/list.mix")));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
         QCOMPARE(folder.dialogs.saveAnswers.size(), std::size_t(1)); // judged before a save dialog
+
+        // Export writes the open file in the form of the extension chosen.
+        folder.dialogs.saveAnswers = {folder.Path("Text/words.csv").toStdString()};
+        QVERIFY(Trigger(res::ID_SLFILE_EXPORT));
+        QCOMPARE(folder.Read("Text/words.csv"), QByteArray("house,Haus\r\n"));
+        QCOMPARE(folder.dialogs.importOutcomes.back(), std::string("1 phrase exported."));
+        // A package brings its review log into the memory.
+        folder.dialogs.openAnswers = {LEXIDO_TEST_DATA_DIR "/import/anki/current.apkg"};
+        folder.dialogs.saveAnswers = {folder.Path("Text/current.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_SLFILE_IMPORT));
+        QCOMPARE(folder.dialogs.importOutcomes.back(),
+            std::string("5 phrases imported, 1 skipped (empty side), reviews brought into the memory: 5"));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - current.mix"));
     }
 
     void pageDownShowsTheNextPartOfTheOpenedFile()

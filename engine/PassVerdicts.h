@@ -17,6 +17,7 @@ std::string CardText(const char* text, plat::TextCoding coding);
 struct SVerdict {
     std::string text1, text2; // card texts, in the file's order
     bool forgotten = false;   // marked in the pass (graded Again), else remembered (Good)
+    bool hard = false;        // remembered with a slip (Hard), when not forgotten
 };
 
 class CPassVerdicts {
@@ -30,6 +31,8 @@ public:
     void InputEnded();
     // The learner marked the phrase shown now (false: took that mark back).
     void Marked(bool marked);
+    // The phrase shown now was answered almost right: remembered, but hard (unless marked).
+    void Hard();
     // A record went to the results (the phrase shown now), or the last one written was taken back.
     void Written();
     void TakenBack();
@@ -39,7 +42,7 @@ public:
 private:
     struct SPhrase {
         std::string text1, text2;
-        bool marked = false, written = false, finished = false;
+        bool marked = false, written = false, finished = false, hard = false;
     };
     mutable std::mutex m_Lock;
     plat::TextCoding m_Coding = plat::TextCoding::SingleByte;

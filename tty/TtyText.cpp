@@ -56,7 +56,27 @@ int CharCells(const std::string& utf8, std::size_t pos, std::size_t& bytes)
     char32_t u = 0;
     const int len = plat::DecodeUtf8(utf8.data() + pos, utf8.size() - pos, u);
     bytes = len > 0 ? static_cast<std::size_t>(len) : 1;
+    if (u == static_cast<char32_t>(kDifferOn) || u == static_cast<char32_t>(kDifferOff))
+        return 0;
     return len > 0 ? plat::CellWidth(u) : 1;
+}
+
+std::string WithDifferences(
+    const char* bytes, int length, const std::vector<SScreenSpan>& spans, const char* on, const char* off)
+{
+    std::string out;
+    int at = 0;
+    for (const SScreenSpan& s : spans) {
+        if (s.kind != ESpan::Differs || s.begin < at || s.end > length)
+            continue;
+        out.append(bytes + at, static_cast<std::size_t>(s.begin - at));
+        out += on;
+        out.append(bytes + s.begin, static_cast<std::size_t>(s.end - s.begin));
+        out += off;
+        at = s.end;
+    }
+    out.append(bytes + at, static_cast<std::size_t>(length - at));
+    return out;
 }
 
 std::vector<std::string> WrapLines(const std::string& utf8, int width)

@@ -53,6 +53,9 @@ std::string CDrill_SdiView::ScreenBytes(int* caret, std::vector<SScreenSpan>* sp
 
 std::u32string CDrill_SdiView::ShownText(int* caret, std::vector<SScreenSpan>* spans) const
 {
+    std::vector<SScreenSpan> own;
+    if (!spans)
+        spans = &own; // the verdicts' words are translated in every copy
     const std::string text = ScreenBytes(caret, spans);
     const int n = static_cast<int>(text.size());
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
@@ -66,8 +69,6 @@ std::u32string CDrill_SdiView::ShownText(int* caret, std::vector<SScreenSpan>* s
     if (caret)
         *caret = chars(*caret);
     std::u32string shown = plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage(), coding);
-    if (!spans)
-        return shown;
     for (SScreenSpan& span : *spans) {
         span.begin = chars(span.begin);
         span.end = chars(span.end);

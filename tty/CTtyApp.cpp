@@ -261,7 +261,7 @@ void CTtyApp::Render()
     else if (m_Welcome)
         lines = WrapLines(WelcomePage(), cols);
     else { // the typed characters that differ from the answer in reverse video
-        const std::string marked = WithDifferences(text, length, spans, "\x0E", "\x0F");
+        const std::string marked = WithDifferences(text, length, spans, std::string(1, kDifferOn).c_str(), std::string(1, kDifferOff).c_str());
         lines = WrapLines(ScreenToUtf8(marked.data(), marked.size(), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
     }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
@@ -396,9 +396,9 @@ void CTtyApp::Scroll(int code)
 
 void CTtyApp::ChooseMode()
 {
-    // The modes as the Mode menu lists them: Add Brackets last.
-    static const int kModes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, drill::kModeTypeAnswer, drill::kModeChooseAnswer,
-                                 drill::kModeAddBrackets};
+    // The modes of the Mode menu; the two added last, so that the letters of the others stay.
+    static const int kModes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, drill::kModeAddBrackets, drill::kModeTypeAnswer,
+                                 drill::kModeChooseAnswer};
     constexpr int kCount = static_cast<int>(sizeof kModes / sizeof kModes[0]);
     std::vector<std::string> items;
     for (const int mode : kModes)

@@ -25,8 +25,10 @@ std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage
     for (const char32_t u : text) {
         if (u == '\r')
             continue;
-        // Control characters other than the line feed would move the terminal's cursor.
-        if (u < 0x20 && u != '\n' && u != '\t') {
+        // Control characters other than the line feed would move the terminal's cursor; the two
+        // around differing characters are the full screen's own (WithDifferences).
+        if (u < 0x20 && u != '\n' && u != '\t' && u != static_cast<char32_t>(kDifferOn) &&
+            u != static_cast<char32_t>(kDifferOff)) {
             out += '?';
             continue;
         }
@@ -66,16 +68,21 @@ std::string WithDifferences(
 {
     std::string out;
     int at = 0;
+    // The screen's own bytes never pass for the marks around the spans.
+    const auto append = [&out](const char* from, int n) {
+        for (const char* p = from; p < from + n; ++p)
+            out += (*p == kDifferOn || *p == kDifferOff) ? '?' : *p;
+    };
     for (const SScreenSpan& s : spans) {
         if (s.kind != ESpan::Differs || s.begin < at || s.end > length)
             continue;
-        out.append(bytes + at, static_cast<std::size_t>(s.begin - at));
+        append(bytes + at, s.begin - at);
         out += on;
-        out.append(bytes + s.begin, static_cast<std::size_t>(s.end - s.begin));
+        append(bytes + s.begin, s.end - s.begin);
         out += off;
         at = s.end;
     }
-    out.append(bytes + at, static_cast<std::size_t>(length - at));
+    append(bytes + at, length - at);
     return out;
 }
 

@@ -190,7 +190,7 @@ void BM_JudgeTypedAnswer(benchmark::State& state)
         return out;
     };
     const std::u32string answer = chars("Über den Wolken muss die Freiheit wohl grenzenlos sein, sagte er. "
-                                        "Alle Ängste, alle Sorgen bleiben...");
+                                        "Alle Ängste, alle Sorgen bleiben..");
     std::u32string typed = answer;
     std::swap(typed[20], typed[21]);
     typed[0] = U'U';

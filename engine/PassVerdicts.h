@@ -1,7 +1,8 @@
 #pragma once
 // The verdicts of the running pass on the phrases it shows, kept for the memory across days: a
-// phrase marked is forgotten, one shown to its end without a mark is remembered, and one the
-// pass was stopped on before its verdict has none. Written by the worker thread only.
+// phrase marked is forgotten, one shown to its end without a mark is remembered (hard when its
+// typed answer was almost right), and one the pass was stopped on before its verdict has none.
+// Written by the worker thread only.
 
 #include "platform/PlatUtf8.h"
 

@@ -19,6 +19,9 @@ char32_t MarkKey(char32_t u, bool matchCase)
     return matchCase ? u : plat::FoldChar(u);
 }
 
+// One flag per character of t: an alignment of least edits over the keys of both texts.
+std::vector<bool> DifferingMiddle(const std::u32string& t, const std::u32string& a);
+
 } // namespace
 
 std::u32string ComparableAnswer(const std::u32string& text, bool matchCase)
@@ -44,22 +47,30 @@ std::u32string ComparableAnswer(const std::u32string& text, bool matchCase)
     return matchCase ? trimmed : plat::FoldCase(trimmed);
 }
 
-int OsaDistance(const std::u32string& a, const std::u32string& b)
+int OsaDistance(const std::u32string& a, const std::u32string& b, int limit)
 {
     const std::size_t n = a.size(), m = b.size();
-    // Three rows: the one before the last, the last and the current.
-    std::vector<int> before(m + 1), last(m + 1), row(m + 1);
+    const int over = limit + 1;
+    // Only the cells within limit of the diagonal can stay within limit: the others count as over.
+    std::vector<int> before(m + 1, over), last(m + 1, over), row(m + 1, over);
     for (std::size_t j = 0; j <= m; ++j)
-        last[j] = static_cast<int>(j);
+        last[j] = std::min(static_cast<int>(j), over);
     for (std::size_t i = 1; i <= n; ++i) {
-        row[0] = static_cast<int>(i);
-        for (std::size_t j = 1; j <= m; ++j) {
+        const std::size_t from = i > static_cast<std::size_t>(limit) ? i - static_cast<std::size_t>(limit) : 1;
+        const std::size_t to = std::min(m, i + static_cast<std::size_t>(limit));
+        std::fill(row.begin(), row.end(), over);
+        row[0] = std::min(static_cast<int>(i), over);
+        int best = row[0];
+        for (std::size_t j = from; j <= to; ++j) {
             const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
             int d = std::min({last[j] + 1, row[j - 1] + 1, last[j - 1] + cost});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 d = std::min(d, before[j - 2] + 1);
-            row[j] = d;
+            row[j] = std::min(d, over);
+            best = std::min(best, row[j]);
         }
+        if (best >= over)
+            return over; // every way through this row is over already
         std::swap(before, last);
         std::swap(last, row);
     }
@@ -78,11 +89,7 @@ EAnswer JudgeAnswer(const std::u32string& typed, const std::u32string& answer, b
         return EAnswer::Wrong;
     const std::size_t length = bareAnswer.size();
     const int allowed = length < 4 ? 0 : length < 10 ? 1 : 2;
-    // Lengths further apart than the slips allowed cannot be close enough.
-    const std::size_t gap = bareTyped.size() > length ? bareTyped.size() - length : length - bareTyped.size();
-    if (gap > static_cast<std::size_t>(allowed))
-        return EAnswer::Wrong;
-    return OsaDistance(bareTyped, bareAnswer) <= allowed ? EAnswer::Almost : EAnswer::Wrong;
+    return OsaDistance(bareTyped, bareAnswer, allowed) <= allowed ? EAnswer::Almost : EAnswer::Wrong;
 }
 
 std::vector<bool> DifferingChars(const std::u32string& typed, const std::u32string& answer, bool matchCase)
@@ -90,6 +97,23 @@ std::vector<bool> DifferingChars(const std::u32string& typed, const std::u32stri
     std::u32string t(typed.size(), U' '), a(answer.size(), U' ');
     std::transform(typed.begin(), typed.end(), t.begin(), [=](char32_t u) { return MarkKey(u, matchCase); });
     std::transform(answer.begin(), answer.end(), a.begin(), [=](char32_t u) { return MarkKey(u, matchCase); });
+    // The equal beginning and end are aligned as they stand: the table covers the middle only.
+    std::size_t head = 0;
+    while (head < t.size() && head < a.size() && t[head] == a[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < t.size() - head && tail < a.size() - head && t[t.size() - 1 - tail] == a[a.size() - 1 - tail])
+        ++tail;
+    std::vector<bool> all(t.size(), false);
+    const std::vector<bool> middle = DifferingMiddle(t.substr(head, t.size() - head - tail), a.substr(head, a.size() - head - tail));
+    std::copy(middle.begin(), middle.end(), all.begin() + static_cast<std::ptrdiff_t>(head));
+    return all;
+}
+
+namespace {
+
+std::vector<bool> DifferingMiddle(const std::u32string& t, const std::u32string& a)
+{
     const std::size_t n = t.size(), m = a.size(), w = m + 1;
     std::vector<int> d((n + 1) * w);
     for (std::size_t i = 0; i <= n; ++i)
@@ -126,3 +150,5 @@ std::vector<bool> DifferingChars(const std::u32string& typed, const std::u32stri
     }
     return differs;
 }
+
+} // namespace

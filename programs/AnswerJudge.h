@@ -13,8 +13,8 @@ enum class EAnswer { Right, Almost, Wrong };
 std::u32string ComparableAnswer(const std::u32string& text, bool matchCase);
 
 // The optimal-string-alignment distance: insertions, deletions, substitutions and swaps of two
-// neighbours, each 1.
-int OsaDistance(const std::u32string& a, const std::u32string& b);
+// neighbours, each 1; limit + 1 for any distance above limit (found sooner).
+int OsaDistance(const std::u32string& a, const std::u32string& b, int limit = 1 << 20);
 
 // Right when the comparable texts are equal; Almost when they are equal without accents, or
 // when something was typed and the accent-free texts are at most 0 (an answer under 4

@@ -90,7 +90,7 @@ const SMarked kMarked[] = {
     {"Danke shcon", "Danke schön", false, ".......xxx."},
     {"danke schön", "Danke schön", true, "x.........."},
     {"DANKE", "danke", false, "....."},
-    {"Guten  Morgen", "Guten Morgen", false, ".....x......."},
+    {"Guten  Morgen", "Guten Morgen", false, "......x......"},
     {"xyz", "", false, "xxx"},
     {"Москва", "Мосвка", false, "...xx."},
 };

@@ -182,7 +182,7 @@ private slots:
             g_pIDbVars->WrVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
             g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
             QTRY_COMPARE(g_pILocal->GetLanguage(), language);
-            QVERIFY(g_pMainWnd->menuBar()->actions().at(4)->menu()->actions().at(9)->isSeparator() &&
+            QVERIFY(g_pMainWnd->menuBar()->actions().at(4)->menu()->actions().at(11)->isSeparator() &&
                     g_pMainWnd->Action(res::ID_MODE_WHICHLETTER)->actionGroup()->isExclusive());
             for (int id : {res::ID_MODE_OPENBRACKETSWHOLEWORD, res::ID_MODE_OPENBRACKETS1LETTER}) {
                 g_pMainWnd->statusBar()->clearMessage();

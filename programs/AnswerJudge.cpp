@@ -105,7 +105,8 @@ std::vector<bool> DifferingChars(const std::u32string& typed, const std::u32stri
     while (tail < t.size() - head && tail < a.size() - head && t[t.size() - 1 - tail] == a[a.size() - 1 - tail])
         ++tail;
     std::vector<bool> all(t.size(), false);
-    const std::vector<bool> middle = DifferingMiddle(t.substr(head, t.size() - head - tail), a.substr(head, a.size() - head - tail));
+    const std::vector<bool> middle =
+        DifferingMiddle(t.substr(head, t.size() - head - tail), a.substr(head, a.size() - head - tail));
     std::copy(middle.begin(), middle.end(), all.begin() + static_cast<std::ptrdiff_t>(head));
     return all;
 }

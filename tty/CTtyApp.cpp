@@ -261,8 +261,10 @@ void CTtyApp::Render()
     else if (m_Welcome)
         lines = WrapLines(WelcomePage(), cols);
     else { // the typed characters that differ from the answer in reverse video
-        const std::string marked = WithDifferences(text, length, spans, std::string(1, kDifferOn).c_str(), std::string(1, kDifferOff).c_str());
-        lines = WrapLines(ScreenToUtf8(marked.data(), marked.size(), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
+        const std::string on(1, kDifferOn), off(1, kDifferOff);
+        const std::string marked = WithDifferences(text, length, spans, on.c_str(), off.c_str());
+        lines =
+            WrapLines(ScreenToUtf8(marked.data(), marked.size(), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
     }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.

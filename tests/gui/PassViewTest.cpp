@@ -218,7 +218,8 @@ private slots:
             g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
             QTRY_COMPARE(g_pILocal->GetLanguage(), language);
             folder.dialogs.openAnswers = {folder.Path("Text/t.mix").toStdString()};
-            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_TYPEANSWER) && Trigger(res::ID_RUN_FIRSTITERATION));
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_TYPEANSWER) &&
+                    Trigger(res::ID_RUN_FIRSTITERATION));
             QVERIFY(Shows("---\n"));
             const QFontMetrics fm(View()->DisplayFont());
             const int line = fm.height() + fm.leading();
@@ -250,7 +251,8 @@ private slots:
             QVERIFY(shot.pixelColor(x - 2, y + 1) != QColor(255, 215, 215)); // "s" is right
             SaveShot(g_pMainWnd, QString("type-answer-%1").arg(language));
 
-            QVERIFY(Trigger(res::ID_FILE_NEW) && Trigger(res::ID_MODE_CHOOSEANSWER) && Trigger(res::ID_RUN_FIRSTITERATION));
+            QVERIFY(Trigger(res::ID_FILE_NEW) && Trigger(res::ID_MODE_CHOOSEANSWER) &&
+                    Trigger(res::ID_RUN_FIRSTITERATION));
             QVERIFY(Shows("2. "));
             QVERIFY(Painted([] { return View()->OptionRows().size() == 2; }));
             SaveShot(g_pMainWnd, QString("choose-answer-%1").arg(language));
@@ -259,7 +261,7 @@ private slots:
                 if (number == right)
                     QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, row.center());
             QVERIFY(Shows("\n\nRight"));
-            QVERIFY(Painted([&] { return QString::fromStdU32String(View()->ShownText()).contains(LclText(544, "?")); }));
+            QVERIFY(Painted([] { return QString::fromStdU32String(View()->ShownText()).contains(LclText(544, "?")); }));
             SaveShot(g_pMainWnd, QString("choose-answer-right-%1").arg(language));
             QVERIFY(Trigger(res::ID_FILE_NEW));
         }

@@ -9,6 +9,7 @@
 #include "app/CQtWindowLink.h"
 #include "app/CViewDialogs.h"
 #include "app/ViewAccessible.h"
+#include "engine/CScreen.h"
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
 #include "settings/LsnLogFont.h"
@@ -83,11 +84,15 @@ public:
     // The display font as the screen shows it (zoomed), and as chosen (printed).
     QFont DisplayFont() const;
     QFont ChosenFont() const;
-    // The command of a mode number ("ViewMode"/"Mode" 0..9).
+    // The command of a mode number ("ViewMode"/"Mode" 0..9, 11, 12).
     static int CommandOfMode(int mode);
     // The screen text as it is shown: a copy taken now, in the characters it is drawn as;
-    // caret, when given, gets the caret's place in it (-1: none).
-    std::u32string ShownText(int* caret = nullptr) const;
+    // caret, when given, gets the caret's place in it (-1: none); spans, its spans shown apart,
+    // in characters, with each verdict's word in the interface language.
+    std::u32string ShownText(int* caret = nullptr, std::vector<SScreenSpan>* spans = nullptr) const;
+    // The rows of the options a Choose the Answer pass offers, as the last paint drew them, each
+    // with its number.
+    const std::vector<std::pair<QRect, int>>& OptionRows() const { return m_OptionRows; }
     // What the last paint drew beside the screen text: the welcome page with the rows of its
     // recent files (none when the page was not shown), the mark badge and the caret (empty
     // rectangles when not shown), in the view's coordinates.
@@ -171,8 +176,9 @@ private:
     // After a paint of a pass: what the Speech page's options say as texts are shown.
     void FollowSpeech();
     void Say(const spch::SSaying& saying);
-    // The screen's bytes, copied; caret, when given, gets the caret's byte place or -1.
-    static std::string ScreenBytes(int* caret = nullptr);
+    // The screen's bytes, copied; caret, when given, gets the caret's byte place or -1; spans
+    // the spans shown apart.
+    static std::string ScreenBytes(int* caret = nullptr, std::vector<SScreenSpan>* spans = nullptr);
 
     // Custom messages.
     void OnChangeLanguage();
@@ -225,6 +231,7 @@ private:
     std::string m_DesktopFile; // waits for the window to be shown
     bool m_InNotice = false; // a notice's message box is open
     QRect m_MarkBadge, m_Caret;
+    std::vector<std::pair<QRect, int>> m_OptionRows;
 
     // The display font and its metrics for the screen object.
     mutable std::mutex m_MetricsLock;

@@ -104,6 +104,8 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_MODE_OPENBRACKETSWHOLEWORDNI: OnMode(7); break;
     case ID_MODE_OPENBRACKETS1LETTERNI: OnMode(8); break;
     case ID_MODE_ADDBRACKETS: OnMode(9); break;
+    case ID_MODE_TYPEANSWER: OnMode(drill::kModeTypeAnswer); break;
+    case ID_MODE_CHOOSEANSWER: OnMode(drill::kModeChooseAnswer); break;
     case ID_TB_FIRSTITERATION:
     case ID_RUN_FIRSTITERATION: OnRunFirstIteration(); break;
     case ID_TB_NEXTITERATION:

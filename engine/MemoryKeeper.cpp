@@ -359,7 +359,7 @@ void NotePassEnded(int mode, int direction)
         r.text1 = v.text1;
         r.text2 = v.text2;
         r.direction = direction;
-        r.grade = v.forgotten ? memory::kAgain : memory::kGood;
+        r.grade = v.forgotten ? memory::kAgain : v.hard ? memory::kHard : memory::kGood;
         r.mode = mode;
         r.time = record.time;
         r.source = SourceOf(db, v, direction, opened, reviewFile);

@@ -59,6 +59,13 @@ void CPassVerdicts::Marked(bool marked)
         m_Phrases.back().marked = marked;
 }
 
+void CPassVerdicts::Hard()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (!m_Phrases.empty() && !m_Phrases.back().finished)
+        m_Phrases.back().hard = true;
+}
+
 void CPassVerdicts::Written()
 {
     std::lock_guard<std::mutex> lk(m_Lock);
@@ -87,7 +94,7 @@ std::vector<SVerdict> CPassVerdicts::Verdicts() const
     std::vector<SVerdict> verdicts;
     for (const SPhrase& p : m_Phrases)
         if (p.marked || p.written || p.finished)
-            verdicts.push_back(SVerdict{p.text1, p.text2, p.marked || p.written});
+            verdicts.push_back(SVerdict{p.text1, p.text2, p.marked || p.written, p.hard});
     return verdicts;
 }
 

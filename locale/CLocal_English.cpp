@@ -223,6 +223,14 @@ const SLclText kTexts[] = {
     {516, "Remembered when due, last 30 days: no reviews yet"},
     {517, "Desired retention"},
     {518, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
+    // Type the Answer and Choose the Answer: the menu, the keys of their passes, the verdicts.
+    {540, "Type the Answer"},
+    {541, "Choose the Answer"},
+    {542, "type the answer · Enter: check · Backspace: erase · after the verdict Space: mark anyway · Esc: stop"},
+    {543, "1 to 4: choose · Space: don't know · after the verdict Space: mark anyway · Esc: stop"},
+    {544, "Right"},
+    {545, "Almost"},
+    {546, "Wrong"},
     // Anki's packages and the export of phrase files.
     {570, "The package is damaged: %1"},
     {571, "The package holds no Anki collection."},

@@ -222,6 +222,14 @@ const SLclText kTexts[] = {
     {516, "Bei Fälligkeit gewusst, letzte 30 Tage: noch keine Wiederholungen"},
     {517, "Gewünschte Erinnerungsquote"},
     {518, "Lexido plant jede Phrase so, dass Sie sie mit dieser Wahrscheinlichkeit noch wissen, wenn sie fällig wird. Höher heißt: mehr Wiederholungen."},
+    // Antwort eintippen und Antwort auswählen: das Menü, die Tasten ihrer Durchgänge, die Urteile.
+    {540, "Antwort eintippen"},
+    {541, "Antwort auswählen"},
+    {542, "Antwort tippen · Enter: prüfen · Rücktaste: löschen · nach dem Urteil Leertaste: trotzdem markieren · Esc: Ende"},
+    {543, "1 bis 4: auswählen · Leertaste: weiß nicht · nach dem Urteil Leertaste: trotzdem markieren · Esc: Ende"},
+    {544, "Richtig"},
+    {545, "Fast richtig"},
+    {546, "Falsch"},
     // Anki's packages and the export of phrase files.
     {570, "Das Paket ist beschädigt: %1"},
     {571, "Das Paket enthält keine Anki-Sammlung."},

@@ -29,6 +29,8 @@ const std::vector<Popup>& MainMenu()
           {ID_MODE_OPENBRACKETS1LETTER, "Open Brackets (1 Letter)", false},
           {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open Brackets (Whole Word), N/I", false},
           {ID_MODE_OPENBRACKETS1LETTERNI, "Open Brackets (1 Letter), N/I", false},
+          {ID_MODE_TYPEANSWER, "Type the Answer", false},
+          {ID_MODE_CHOOSEANSWER, "Choose the Answer", false},
           {ID_NONE, kModeDashes, false},
           {ID_MODE_ADDBRACKETS, "Add Brackets", false}}},
         {"Run",
@@ -79,7 +81,7 @@ const std::vector<std::vector<int>>& Choices()
         {ID_KEYBOARD_KEYBOARDONLY, ID_KEYBOARD_KEYBOARDMOUSE},
         {ID_MODE_INWHOLE, ID_MODE_WORDBYWORD, ID_MODE_WHICHLETTER, ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
          ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER, ID_MODE_OPENBRACKETSWHOLEWORDNI,
-         ID_MODE_OPENBRACKETS1LETTERNI, ID_MODE_ADDBRACKETS},
+         ID_MODE_OPENBRACKETS1LETTERNI, ID_MODE_TYPEANSWER, ID_MODE_CHOOSEANSWER, ID_MODE_ADDBRACKETS},
     };
     return choices;
 }
@@ -109,6 +111,8 @@ const char* Prompt(int id)
         {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open the brackets by typing the whole word, in a text without translation"},
         {ID_MODE_OPENBRACKETS1LETTERNI,
          "Open the brackets by typing only the first letter of each word, in a text without translation"},
+        {ID_MODE_TYPEANSWER, "Type the answer of each phrase and see how near it comes"},
+        {ID_MODE_CHOOSEANSWER, "Choose the answer of each phrase among four"},
         {ID_MODE_ADDBRACKETS, "Make the Add Brackets menu available"},
         {ID_RUN_FIRSTITERATION, "Begin the first iteration over the file"},
         {ID_TB_FIRSTITERATION, "Begin the first iteration over the file\nFirst Iteration"},

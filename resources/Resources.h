@@ -46,6 +46,8 @@ enum : int {
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
     ID_SLFILE_EXPORT = 32875, // the open phrase file written in the forms of other trainers
     ID_RUN_REVIEWDUE = 32880, // the phrases due today, of every file: menu, toolbar and Ctrl+R
+    ID_MODE_TYPEANSWER = 32890,   // mode 11: the answer typed and judged
+    ID_MODE_CHOOSEANSWER = 32891, // mode 12: the answer chosen among four
     ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -23,6 +23,11 @@ bool ParseInt(const char* text, int low, int high, int& value)
 
 } // namespace
 
+int ModeSetting(int mode)
+{
+    return mode == 10 ? 9 : mode;
+}
+
 const char* Usage()
 {
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT [--replace]] [FILE]\n"
@@ -37,7 +42,8 @@ const char* Usage()
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
            "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
-           "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out)\n"
+           "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out),\n"
+           "     11 Type the Answer, 12 Choose the Answer\n"
            "  D: 0 first language to second, 1 second to first\n"
            "On a terminal the trainer runs full-screen (F1 lists its keys). Otherwise it runs the\n"
            "passes over FILE with the keys read from standard input, printing the screen at every\n"
@@ -89,8 +95,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         } else if (!std::strcmp(arg, "--review-due")) {
             options.reviewDue = true;
         } else if (!std::strcmp(arg, "--mode")) {
-            if (!ParseInt(value, 0, 10, options.mode)) {
-                error = "--mode needs a number from 0 to 10";
+            if (!ParseInt(value, 0, 12, options.mode)) {
+                error = "--mode needs a number from 0 to 12";
                 return false;
             }
             ++i;

@@ -15,8 +15,12 @@
 
 namespace tty {
 
+// The mode setting a --mode number selects: 10, the time-out Add Brackets pass, selects the
+// Add Brackets menu (9), as 9 does.
+int ModeSetting(int mode);
+
 struct Options {
-    int mode = -1;      // 0 to 10; -1 keeps the stored mode
+    int mode = -1;      // 0 to 12; -1 keeps the stored mode
     int direction = -1; // 0 or 1; -1 keeps the stored direction
     std::string file;     // with --speak-to: the TEXT to say
     std::string saveResults;

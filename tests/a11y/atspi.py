@@ -1,6 +1,6 @@
 """Reads Lexido over AT-SPI: the application's name, the toolbar's names, the welcome page, a
-file handed over by a second start, and a pass driven by keys alone (no click): the question,
-then the answer. Exit 0 passed, 1 failed, 77 skipped (the accessibility bus did not start)."""
+file handed over by a second start, and a pass of Type the Answer driven by keys alone (no
+click): the question, then the answer with the verdict on what was typed. Exit 0 passed, 1 failed, 77 skipped (the accessibility bus did not start)."""
 import os
 import subprocess
 import sys
@@ -56,6 +56,12 @@ def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
 
 
+# The pass types its answer: the mode setting says Type the Answer.
+view_mode = os.path.join(os.path.dirname(exe), "Settings", "ViewMode.cfg")
+with open(view_mode) as f:
+    setting = f.read()
+with open(view_mode, "w") as f:
+    f.write(setting.replace("pt_i Mode sv = 0", "pt_i Mode sv = 11"))
 with open(os.path.join(work, "lesson.mix"), "w") as f:
     f.write("*Good morning\n=Guten Morgen\n*Thank you\n=Danke\n")
 try:
@@ -80,13 +86,15 @@ try:
     shown = wait_for(lambda: "Good morning" in (view_text() or "") and view_text())
     check(shown, "the handed file is shown: %r" % view_text())
 
-    # A pass by keys alone: F5 starts it (the question), a key reveals the answer.
+    # A pass by keys alone: F5 starts it (the question), the answer typed with a slip and Enter
+    # show the answer and the verdict.
     key("F5")
     question = wait_for(lambda: "Good morning" in (view_text() or "") and "Guten" not in view_text() and view_text())
     check(question, "the question is read: %r" % view_text())
-    key("space")
-    answer = wait_for(lambda: "Guten Morgen" in (view_text() or "") and view_text())
-    check(answer, "the answer is read: %r" % view_text())
+    subprocess.run(["xdotool", "type", "--delay", "20", "Guten Morgn"], check=True)
+    key("Return")
+    answer = wait_for(lambda: "Guten Morgen" in (view_text() or "") and "Almost: Guten Morgn" in view_text() and view_text())
+    check(answer, "the answer and the verdict are read: %r" % view_text())
     print("read:", repr(welcome), repr(question), repr(answer), names)
 finally:
     first.terminate()

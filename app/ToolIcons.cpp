@@ -142,15 +142,9 @@ QIcon ToolIcon(int commandId)
 
 QIcon AppIcon()
 {
-    return Drawn(32, 32, [](QPainter& p) {
-        p.setBrush(QColor(30, 90, 160));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(1, 1, 30, 30, 6, 6);
-        p.setPen(Qt::white);
-        QFont f("Liberation Serif");
-        f.setPixelSize(22);
-        f.setBold(true);
-        p.setFont(f);
-        p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, "Lx");
-    });
+    // The program's SVG icon as rendered at build time, one picture for each scale.
+    QIcon icon;
+    for (const int size : {32, 40, 48, 64, 96})
+        icon.addFile(QString(":/icons/lexido-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

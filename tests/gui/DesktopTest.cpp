@@ -24,6 +24,9 @@ private slots:
         folder.Write("one.mix", "*Good morning\n=Guten Morgen\n");
         CDrill_SdiView* view = folder.Start().MainFrame()->View();
         CMainFrame* frame = folder.App()->MainFrame();
+        // The window's icon is the SVG's picture at each size: its blue ground in the lower left.
+        for (const int size : {32, 64})
+            QCOMPARE(frame->windowIcon().pixmap(size, size).toImage().pixelColor(size / 10, size * 85 / 100), QColor(0x2d, 0x5f, 0x8b));
         auto* tools = frame->findChild<QToolBar*>("ToolBar");
         for (QAction* a : tools->actions())
             QVERIFY2(a->isSeparator() || !tools->widgetForAction(a)->accessibleName().isEmpty(),

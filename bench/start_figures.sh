@@ -12,12 +12,14 @@ for tool in Xvfb dbus-run-session xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
 done
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# Xvfb waited for, so that the next run never meets its display still going away.
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$build/Lexido" "$work/prog"
 printf 'sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 1\n' >"$work/prog/Settings/OnceImpActn.cfg"
 mkdir -m 700 "$work/run"
-for n in $(seq 150 199); do [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }; done
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+for n in $(seq 150 199); do [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }; done
+# -noreset: the server must not reset when its last client leaves, which refuses the next one.
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run HOME=$work
@@ -47,6 +49,8 @@ def start(exe, bridge):
             main = time.monotonic() - t
         time.sleep(0.002)
     time.sleep(0.5)
+    if p.poll() is not None:
+        sys.exit("%s ended by itself with %d" % (exe, p.returncode))
     rss = int([l for l in open("/proc/%d/status" % p.pid) if l.startswith("VmRSS")][0].split()[1]) / 1024
     p.terminate()
     p.wait()
@@ -63,4 +67,4 @@ for name, exe, title in (("bare Qt window", sys.argv[2], 0), ("Lexido", sys.argv
             (median([r[1] for r in runs]) - title) * 1000, " (less the title's 2 s)" if title else "",
             median([r[2] for r in runs])))
 PY
-dbus-run-session -- python3 "$work/measure.py" "$work/prog/Lexido" "$build/bench/lexido_bare_window" 2>/dev/null
+dbus-run-session -- python3 "$work/measure.py" "$work/prog/Lexido" "$build/bench/lexido_bare_window" 2> >(grep -v "fd limit" >&2)

@@ -289,7 +289,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
     // The reviews in the order given, each on its card as the ones before left it.
     struct SLogRow {
         size_t card;
-        long long day, elapsed, scheduled;
+        long long day, elapsed, scheduled, sourceId;
     };
     std::vector<SLogRow> log(reviews.size());
     for (size_t i = 0; i < reviews.size(); ++i) {
@@ -297,6 +297,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
         if ((card.sourceId = SourceId(reviews[i].source)) < 0)
             return false;
         log[i].card = cardOf[i];
+        log[i].sourceId = card.sourceId;
         log[i].day = DayOf(reviews[i].time);
         ApplyGrade(
             card, reviews[i].grade, log[i].day, schedule.params, schedule.retention, log[i].elapsed, log[i].scheduled);
@@ -339,7 +340,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
             .Bind(at + 5, static_cast<long long>(r.mode))
             .Bind(at + 6, l.elapsed)
             .Bind(at + 7, l.scheduled)
-            .Bind(at + 8, SourceId(r.source));
+            .Bind(at + 8, l.sourceId);
         if (passId > 0)
             st.Bind(at + 9, passId);
         ++i;

@@ -217,10 +217,9 @@ void CDrill_SdiView::ApplyScrollRange()
     horizontalScrollBar()->setRange(0, 0);
     if (PassOwnsScreen()) {
         // The pass's screen text, by lines of the display font; the file is never shown now.
-        const std::u32string text = ShownText();
-        const int line = std::max(1, GetLineHeight());
-        const long lines = 1 + std::count(text.begin(), text.end(), U'\n');
-        bar->setRange(0, static_cast<int>(std::max(0L, lines * line - window)));
+        const CScreenLayout layout = ScreenLayout();
+        const int line = std::max(1, layout.LineHeight());
+        bar->setRange(0, std::max(0, layout.TextHeight(ShownText()) - window));
         bar->setSingleStep(line);
         bar->setPageStep(std::max(line, window));
         m_PassScroll = true;
@@ -291,20 +290,6 @@ QFont CDrill_SdiView::DisplayFont() const
     f.setStrikeOut(lf.lfStrikeOut != 0);
     f.setKerning(false);
     return f;
-}
-
-void CDrill_SdiView::UpdateMetrics()
-{
-    std::lock_guard<std::mutex> lk(m_MetricsLock);
-    if (m_MetricsFontUnset == g_FontUnset && std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0)
-        return;
-    m_MetricsFont = g_LogFont;
-    m_MetricsFontUnset = g_FontUnset;
-    const QFontMetrics fm(DisplayFont());
-    m_LineHeight = fm.height() + fm.leading();
-    const int cp = DisplayFontCodePage();
-    for (int b = 0; b < 256; ++b)
-        m_CharWidth[b] = fm.horizontalAdvance(QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), cp))));
 }
 
 void CDrill_SdiView::ApplyDisplayFont()

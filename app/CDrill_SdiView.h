@@ -8,6 +8,7 @@
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
 #include "app/CViewDialogs.h"
+#include "app/ScreenLayout.h"
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
 #include "settings/LsnLogFont.h"
@@ -18,6 +19,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
@@ -112,6 +114,11 @@ public:
     plat::IWindow* GetWindow() override { return &m_Link; }
     int GetLineHeight() override;
     int GetCharWidth(char c) override;
+    bool MeasureEnd(const char* text, int* x, int* y) override;
+
+    // The layout the screen text is drawn in now (View > Comfortable or Classic Layout).
+    EScreenLayout LayoutKind() const;
+    CScreenLayout ScreenLayout() const;
 
     // ILclWnd
     ILclMenu* GetMenu() override;
@@ -151,6 +158,8 @@ private:
     void OnHelpCommand(int id);
     // Speak: the text revealed last, in its language.
     void OnSpeak();
+    // View > Comfortable Layout, Classic Layout: stored, and the screen drawn anew.
+    void OnLayout(EScreenLayout layout);
     // After a paint of a pass: what the Speech page's options say as texts are shown.
     void FollowSpeech();
     void Say(const spch::SSaying& saying);
@@ -209,6 +218,11 @@ private:
     mutable std::mutex m_MetricsLock;
     LsnLogFont m_MetricsFont = {};
     int m_MetricsFontUnset = -1;
+    QFont m_MetricsQFont;
+    QSize m_MetricsSize;
+    EScreenLayout m_MetricsLayout = EScreenLayout::Classic;
+    plat::TextCoding m_MetricsCoding = plat::TextCoding::SingleByte;
+    int m_MetricsCodePage = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
 };

@@ -88,6 +88,8 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_SLFILE_SETTINGS: OnSlfileSettings(); break;
     case ID_SLFILE_EXIT: OnSlfileExit(); return;
     case ID_KEYBOARD_KEYBOARDONLY: OnKeyboardKeyboardonly(); break;
+    case ID_VIEW_LAYOUT_COMFORTABLE: OnLayout(EScreenLayout::Comfortable); break;
+    case ID_VIEW_LAYOUT_CLASSIC: OnLayout(EScreenLayout::Classic); break;
     case ID_KEYBOARD_KEYBOARDMOUSE: OnKeyboardKeyboardmouse(); break;
     case ID_DIRECTION_1ST2ND: OnDirection(0); break;
     case ID_DIRECTION_2ND1ST: OnDirection(1); break;

@@ -3,7 +3,6 @@
 
 #include "app/CMainFrame.h"
 #include "app/MemoryTexts.h"
-#include "app/ScreenPainter.h"
 #include "app/ViewDecor.h"
 #include "base/Globals.h"
 #include "base/Log.h"
@@ -138,10 +137,11 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
         DrawWelcome(p);
     p.translate(0, -shift);
-    p.setFont(DisplayFont());
+    const CScreenLayout layout = ScreenLayout();
+    p.setFont(layout.Font());
     p.setPen(QColorFromFontColour(g_FontColour));
-    const QPoint at =
-        DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1);
+    const QPoint at = layout.Draw(
+        p, text, viewport()->height() + shift, progress.running ? caret : -1, palette().color(QPalette::Link));
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();

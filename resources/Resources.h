@@ -40,12 +40,12 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
-    ID_SPEAK = 32840, // the text revealed last said in its language: menu, toolbar and F4
+    ID_SPEAK = 32840,             // the text revealed last said in its language: menu, toolbar and F4
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
     ID_RUN_REVIEWDUE = 32880, // the phrases due today, of every file: menu, toolbar and Ctrl+R
-    ID_FILE_NEW = 57600, // Cancel current iteration
+    ID_FILE_NEW = 57600,      // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_PRINT_SETUP = 57606, // no menu item, button or accelerator
@@ -59,7 +59,9 @@ enum : int {
     ID_HELP = 57670,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
-    ID_VIEW_PROGRESS = 32860, // the Progress window: passes over days
+    ID_VIEW_PROGRESS = 32860,           // the Progress window: passes over days
+    ID_VIEW_LAYOUT_COMFORTABLE = 32910, // the screen text with margins, a larger font and a rule
+    ID_VIEW_LAYOUT_CLASSIC = 32911,     // the screen text from the top left corner
 };
 
 // The Mode menu's line of dashes: an item with no command, never translated, drawn as a separator.

@@ -21,6 +21,7 @@
 #include "platform/PlatFs.h"
 #include "settings/ILsnFont.h"
 #include "settings/MemorySettings.h"
+#include "settings/ScreenSettings.h"
 #include "settings/SpeechSettings.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
@@ -89,6 +90,7 @@ void AddMissingSections()
                       "sn = Speech\n\npt_str_any FirstLanguage sv = \"guess\"\npt_str_any SecondLanguage sv = \"guess\"\n"
                       "pt_i Rate sv = 175\npt_str_any Variant sv = \"\"\npt_i SpeakAnswers sv = 0\npt_i SpeakQuestions sv = 0");
     AddMissingSection(memcfg::HasSection(), memcfg::kSection, memcfg::kShipped);
+    AddMissingSection(scrcfg::HasSection(), scrcfg::kSection, scrcfg::kAdded);
 }
 } // namespace
 

@@ -70,6 +70,8 @@ GuiProgramFolder::GuiProgramFolder(bool made)
     const fs::path dst(m_Dir.path().toStdString());
     for (const char* sub : {"Settings", "Text", "DfltRslts"})
         fs::copy(src / sub, dst / sub, fs::copy_options::recursive);
+    // The window tests measure the Classic layout unless they choose the other.
+    Write("Settings/Screen.cfg", "sn = Screen\n\npt_i Layout sv = 0");
     if (made)
         Write("Settings/OnceImpActn.cfg", "sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 1\n");
 }

@@ -4,18 +4,23 @@
 
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/ScreenPainter.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
+#include "platform/PlatScreenText.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -205,6 +210,65 @@ private slots:
         }
     }
 
+    // Both layouts: a measured text ends where the paint puts the caret, over single-byte,
+    // Arabic (right to left) and Hindi (marks on their letters) lines; the Classic layout of a
+    // single-byte screen paints exactly as the character-by-character painter does.
+    void theCaretAndTheMeasuredEndAgreeInBothLayouts()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        struct Case {
+            const char* text;
+            plat::TextCoding coding;
+        };
+        const Case cases[] = {
+            {"Bread = Brot\n------\ndas Brot ist gut", plat::TextCoding::SingleByte},
+            {"Good morning\n------\n\u0635\u0628\u0627\u062d \u0627\u0644\u062e\u064a\u0631", plat::TextCoding::Utf8},
+            {"Water\n------\n\u092a\u093e\u0928\u0940 \u0915\u093f\u0924\u093e\u092c", plat::TextCoding::Utf8},
+        };
+        for (const EScreenLayout layout : {EScreenLayout::Classic, EScreenLayout::Comfortable}) {
+            QVERIFY(Trigger(
+                layout == EScreenLayout::Classic ? res::ID_VIEW_LAYOUT_CLASSIC : res::ID_VIEW_LAYOUT_COMFORTABLE));
+            QVERIFY(IsChecked(
+                layout == EScreenLayout::Classic ? res::ID_VIEW_LAYOUT_CLASSIC : res::ID_VIEW_LAYOUT_COMFORTABLE));
+            for (const Case& c : cases) {
+                g_pOScreen->ClrScr();
+                g_pOScreen->SetCoding(c.coding);
+                g_pOScreen->PutStr(c.text);
+                View()->viewport()->repaint(); // the metrics the screen object measures by
+                const std::u32string shown = View()->ShownText();
+                const CScreenLayout screen = View()->ScreenLayout();
+                QImage img(View()->viewport()->size(), QImage::Format_RGB32);
+                std::vector<int> xs;
+                const std::string bytes = c.text;
+                for (std::size_t end = bytes.rfind('\n') + 1; end <= bytes.size(); ++end) {
+                    if (end < bytes.size() && (bytes[end] & 0xC0) == 0x80)
+                        continue; // within a character
+                    int x = 0, y = 0;
+                    g_pOScreen->MeasureText(bytes.substr(0, end).c_str(), &x, &y);
+                    const int at = static_cast<int>(plat::ScreenToUnicode(bytes.data(), int(end), 0, c.coding).size());
+                    QPainter p(&img);
+                    const QPoint caret = screen.Draw(p, shown, img.height(), at, QColor());
+                    QCOMPARE(QPoint(x, y), caret);
+                    xs.push_back(x);
+                }
+                // Arabic reads from the right: its caret moves left, from the right part of the line.
+                const bool rtl =
+                    c.text[std::strlen(c.text) - 1] & 0x80 && std::string(c.text).find("\u0635") != std::string::npos;
+                QVERIFY(rtl ? xs.front() > xs.back() && xs.front() > img.width() / 2 : xs.front() < xs.back());
+                if (layout == EScreenLayout::Classic && c.coding == plat::TextCoding::SingleByte) {
+                    QImage before(img.size(), QImage::Format_RGB32);
+                    before.fill(Qt::white);
+                    QPainter p(&before);
+                    p.setFont(View()->DisplayFont());
+                    p.setPen(Qt::black);
+                    DrawScreenText(p, shown, before.width(), before.height());
+                    QCOMPARE(View()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), before);
+                }
+            }
+        }
+        g_pOScreen->SetCoding(plat::TextCoding::SingleByte);
+    }
 };
 
 int RunPassViewTest(int argc, char** argv)

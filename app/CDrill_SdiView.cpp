@@ -42,6 +42,7 @@ CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks h
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return DisplayFont(); }))
 {
     setObjectName("View");
+    SetTopicChooser(nullptr);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

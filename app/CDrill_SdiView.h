@@ -7,6 +7,7 @@
 #include "app/AppHooks.h"
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
+#include "app/CTopicChooser.h"
 #include "app/CViewDialogs.h"
 #include "app/ScreenLayout.h"
 #include "engine/IScrnView.h"
@@ -22,6 +23,7 @@
 #include <QSize>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -78,6 +80,10 @@ public:
 
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
+    // The Phrase-book chooser: the pair's name and its topics in, the chosen file out (empty:
+    // none). Unset, the CTopicChooser dialog.
+    using TopicChooser = std::function<std::string(const QString& pair, std::vector<STopicRow> rows)>;
+    void SetTopicChooser(TopicChooser chooser);
     // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
     // first text said.
     void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
@@ -201,6 +207,7 @@ private:
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;
+    TopicChooser m_TopicChooser;
     std::unique_ptr<CQtLclMenu> m_pMenu;
     std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;

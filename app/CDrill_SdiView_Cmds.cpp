@@ -21,9 +21,10 @@
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
 #include "locale/LocaleGlobals.h"
-#include "locale/PassTexts.h"
-#include "qttext/CodePageText.h"
 #include "locale/MemoryTexts.h"
+#include "locale/PassTexts.h"
+#include "platform/PlatFs.h"
+#include "qttext/CodePageText.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
 #include "settings/sheet/CZelPrprtSheet.h"
@@ -337,6 +338,17 @@ void CDrill_SdiView::OnPhrasebook(int id)
     for (const SPhraseBook& pb : kPhraseBook) {
         if (pb.id != id)
             continue;
+        // The pair's topics in the chooser; a folder without them (not made yet) in the file dialog.
+        std::string folder = plat::NormalizeSeparators(drill::PhraseBookFolder(id));
+        folder = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + folder.substr(0, folder.size() - 1);
+        std::vector<STopicRow> rows = TopicRows(folder, drill::GetDirection());
+        if (!rows.empty()) {
+            const std::string path =
+                m_TopicChooser(LclText(35 + id - res::ID_PHRASEBOOK_FIRST, "").remove('&'), std::move(rows));
+            if (!path.empty() && drill::OpenPath(this, path.c_str()) != 0)
+                LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->OpenPath()", pb.handler);
+            return;
+        }
         if (drill::OpenPhraseBook(this, id) != 0)
             LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->g_pIUtltsFile->OpenFile_for_Phrase_book()",
                      pb.handler);

@@ -1,5 +1,6 @@
 // The view's screen layout: the metrics the screen object measures by, taken on the window
-// thread for the worker, and the View menu's choice between the Classic and Comfortable layouts.
+// thread for the worker, the View menu's choice between the Classic and Comfortable layouts and
+// the Phrase-book's chooser of topics.
 #include "app/CDrill_SdiView.h"
 
 #include "engine/CScreen.h"
@@ -71,4 +72,14 @@ void CDrill_SdiView::OnLayout(EScreenLayout layout)
     if (!scrcfg::WriteLayout(layout == EScreenLayout::Comfortable ? scrcfg::kComfortable : scrcfg::kClassic))
         return;
     ApplyDisplayFont();
+}
+
+void CDrill_SdiView::SetTopicChooser(TopicChooser chooser)
+{
+    if (!chooser)
+        chooser = [this](const QString& pair, std::vector<STopicRow> rows) {
+            CTopicChooser dialog(pair, std::move(rows), this);
+            return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : std::string();
+        };
+    m_TopicChooser = std::move(chooser);
 }

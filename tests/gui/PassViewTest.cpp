@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -268,6 +269,38 @@ private slots:
             }
         }
         g_pOScreen->SetCoding(plat::TextCoding::SingleByte);
+    }
+
+    // A Phrase-book pair lists its topics by their full names with their phrases; Enter in the
+    // chooser opens the current one, the hook's answer is opened as File > Open would.
+    void thePhraseBookChooserListsAndOpensTheTopics()
+    {
+        GuiProgramFolder folder;
+        const QString pair = "Text/Conversational Guide/English_German/";
+        folder.Write(pair + "01 Food and drink.mix", "*Bread\n=Brot\n*Water\n=Wasser\n");
+        folder.Write(pair + "02 At the station and on the train.mix", "*Train\n=Zug\n");
+        folder.Start();
+        std::vector<STopicRow> listed;
+        QString title;
+        View()->SetTopicChooser([&](const QString& name, std::vector<STopicRow> rows) {
+            title = name;
+            listed = rows;
+            return rows.back().path;
+        });
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 1));
+        QCOMPARE(title, QString("English <---> German"));
+        QCOMPARE(listed.size(), std::size_t(2));
+        QCOMPARE(listed[1].name, QString("02 At the station and on the train"));
+        QCOMPARE(listed[0].phrases, 2);
+        QVERIFY(Shows("Train"));
+        CTopicChooser chooser(title, listed, View());
+        QCOMPARE(chooser.List()->topLevelItem(0)->text(0), QString("01 Food and drink"));
+        chooser.show();
+        QTest::keyClick(chooser.List(), Qt::Key_Down);
+        QTest::keyClick(chooser.List(), Qt::Key_Return);
+        QCOMPARE(chooser.Chosen(), listed[1].path);
+        SaveShot(&chooser, "phrase-book-chooser");
+        View()->SetTopicChooser(nullptr);
     }
 };
 

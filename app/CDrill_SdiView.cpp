@@ -226,6 +226,21 @@ void CDrill_SdiView::ApplyScrollRange()
         m_PassScroll = true;
         return;
     }
+    if (SummaryDue()) {
+        // The end of the pass over its whole height, from its top.
+        if (m_PassScroll || !m_SummaryScroll)
+            bar->setValue(0);
+        m_PassScroll = false;
+        m_SummaryScroll = true;
+        bar->setSingleStep(std::max(1, fontMetrics().height()));
+        bar->setPageStep(std::max(1, window));
+        bar->setRange(0, std::max(0, m_SummaryHeight - window));
+        return;
+    }
+    if (m_SummaryScroll) {
+        m_SummaryScroll = false;
+        bar->setValue(0);
+    }
     bar->setPageStep(static_cast<int>(m_ScrollPage));
     bar->setSingleStep(static_cast<int>(m_ScrollLine));
     bar->setRange(0, static_cast<int>(std::max(0L, m_ScrollTotal - window)));

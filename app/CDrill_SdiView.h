@@ -9,6 +9,7 @@
 #include "app/CQtWindowLink.h"
 #include "app/CTopicChooser.h"
 #include "app/CViewDialogs.h"
+#include "app/PassSummary.h"
 #include "app/ScreenLayout.h"
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
@@ -98,6 +99,8 @@ public:
     // rectangles when not shown), in the view's coordinates.
     bool WelcomeShown() const { return m_WelcomeShown; }
     const std::vector<QRect>& RecentRows() const { return m_RecentRows; }
+    // The end-of-pass summary as last drawn (empty title when not shown).
+    const SPassSummary& Summary() const { return m_Summary; }
     // The welcome page's lines on what is due today (none while no memory is kept).
     const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
@@ -196,6 +199,11 @@ private:
     bool WelcomeKey(const QString& text);
     bool WelcomeClick(QPoint at);
     void DrawWelcome(QPainter& p);
+    // The end of the pass that ran last, shown until another file or pass begins: whether it
+    // is due now, its drawing, and Enter, which runs what it offers next.
+    bool SummaryDue() const;
+    void DrawSummary(QPainter& p, int shift);
+    bool SummaryKey(int key);
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
@@ -219,6 +227,10 @@ private:
     std::vector<QRect> m_RecentRows;
     QStringList m_DueLines;
     bool m_InNotice = false; // a notice's message box is open
+    SPassSummary m_Summary;
+    int m_SummarySerial = -1;     // the pass m_Summary tells of
+    int m_SummaryHeight = 0;      // as last drawn
+    bool m_SummaryScroll = false; // the scroll bar ranges over the summary
     QRect m_MarkBadge, m_Caret;
 
     // The display font and its metrics for the screen object.

@@ -136,6 +136,12 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
         DrawWelcome(p);
+    if (SummaryDue()) {
+        DrawSummary(p, verticalScrollBar()->value());
+        if (g_WritingToWindowIsOverEvent)
+            g_WritingToWindowIsOverEvent->Set();
+        return;
+    }
     p.translate(0, -shift);
     const CScreenLayout layout = ScreenLayout();
     p.setFont(layout.Font());
@@ -167,7 +173,7 @@ void CDrill_SdiView::ScrollMoved(int code)
 {
     // A running pass keeps its screen text (the question, never the file with its answers):
     // the view shows another part of it. Between passes the screen is refilled from the file.
-    if (m_PassScroll)
+    if (m_PassScroll || m_SummaryScroll)
         viewport()->update();
     else
         RefillFromFile(code);
@@ -234,7 +240,7 @@ bool CDrill_SdiView::OnKeyDown(int key)
 
 void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
 {
-    if (OnKeyDown(e->key()) || WelcomeKey(e->text()))
+    if (OnKeyDown(e->key()) || WelcomeKey(e->text()) || SummaryKey(e->key()))
         return;
     // The typed characters, as the character message gives them.
     int code = -1;

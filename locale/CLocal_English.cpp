@@ -243,7 +243,7 @@ const SLclText kTexts[] = {
     {622, "Nothing was marked in this pass."},
     {623, "Enter: %1 (the marked phrases again)"},
     {624, "Enter: %1"},
-    {625, "Due in the memory today: %1"},
+    {625, "Due in the memory today: %1 (Ctrl+R: %2)"},
 };
 
 const CLclTextTable& Table()

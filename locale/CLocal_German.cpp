@@ -246,7 +246,7 @@ const SLclText kTexts[] = {
     {622, "In diesem Durchgang wurde nichts markiert."},
     {623, "Eingabetaste: %1 (die markierten Sätze noch einmal)"},
     {624, "Eingabetaste: %1"},
-    {625, "Heute im Gedächtnis fällig: %1"},
+    {625, "Heute im Gedächtnis fällig: %1 (Strg+R: %2)"},
 };
 
 const CLclTextTable& Table()

@@ -108,6 +108,11 @@ CDrill_SdiApp& GuiProgramFolder::Start(bool waitForMainWindow)
     if (!m_App->InitInstance())
         return *m_App;
     m_App->MainFrame()->View()->SetDialogs(&dialogs);
+    // The Phrase-book's chooser is answered as the Open dialog is, the first topic its start.
+    m_App->MainFrame()->View()->SetTopicChooser([this](const QString&, std::vector<STopicRow> rows) {
+        std::string path;
+        return dialogs.AskOpenPath(rows.front().path.c_str(), "", path) ? path : std::string();
+    });
     if (waitForMainWindow) {
         if (!QTest::qWaitFor([&] { return m_App->MainFrame()->isVisible(); }, 5000))
             qWarning("the main window was not shown");

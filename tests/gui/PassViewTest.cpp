@@ -11,6 +11,8 @@
 #include "config/IDbVars.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IterationGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatScreenText.h"
@@ -300,7 +302,27 @@ private slots:
         QTest::keyClick(chooser.List(), Qt::Key_Return);
         QCOMPARE(chooser.Chosen(), listed[1].path);
         SaveShot(&chooser, "phrase-book-chooser");
-        View()->SetTopicChooser(nullptr);
+    }
+
+    // The end of a pass: the summary names the file and the pass, lists the marked phrase, and
+    // Enter runs the next iteration over the marks; the screen text stays as the pass left it.
+    void theEndOfAPassIsSummedUpAndEnterGoesOn()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/b.mix", "*Bread\n=Brot\n*Water\n=Wasser\n");
+        folder.Start();
+        folder.dialogs.openAnswers = {folder.Path("Text/b.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_INWHOLE) && Trigger(res::ID_RUN_FIRSTITERATION));
+        QVERIFY(Shows("Bread"));
+        for (char key : {' ', 'n', 'n', 'n', 'n'})
+            QTest::keyClick(View(), key), QTest::qWait(60);
+        QVERIFY(Painted([] { return View()->Summary().title.contains("b.mix"); }));
+        QCOMPARE(View()->Summary().marked, QStringList{QString::fromUtf8("Bread  \u2014  Brot")});
+        const std::string left = ScreenText();
+        SaveShot(g_pMainWnd, "pass-summary");
+        QTest::keyClick(View(), Qt::Key_Return);
+        QVERIFY(Shows("Bread") && ScreenText() != left);
+        QCOMPARE(g_pIItrtnSrvc->GetIterationNmb(), 2);
     }
 };
 

@@ -259,6 +259,7 @@ private slots:
                 const bool rtl =
                     c.text[std::strlen(c.text) - 1] & 0x80 && std::string(c.text).find("\u0635") != std::string::npos;
                 QVERIFY(rtl ? xs.front() > xs.back() && xs.front() > img.width() / 2 : xs.front() < xs.back());
+                SaveShot(View(), QString("screen-layout%1-%2").arg(int(layout)).arg(&c - cases));
                 if (layout == EScreenLayout::Classic && c.coding == plat::TextCoding::SingleByte) {
                     QImage before(img.size(), QImage::Format_RGB32);
                     before.fill(Qt::white);

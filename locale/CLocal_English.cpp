@@ -175,9 +175,7 @@ const SLclText kTexts[] = {
     {145, "Speak each question as it is shown"},
     {300, "The results cannot be saved: the disk is full (no file was changed):"},
     {301, "The results cannot be saved: writing is not permitted here (no file was changed):"},
-    {302,
-        "The results cannot be saved: a link stands at this name, and links are not written through (no file was "
-        "changed):"},
+    {302, "The results cannot be saved: a link stands at this name, and links are not written through (no file was changed):"},
     {303, "Folder for saved results:"},
     {304, "empty: your Documents folder"},
     {340, "%1 · pass %2 stopped after %3 of %4 phrases, %5 marked."},
@@ -224,9 +222,7 @@ const SLclText kTexts[] = {
     {515, "Remembered when due, last 30 days: %1 of %2 reviews"},
     {516, "Remembered when due, last 30 days: no reviews yet"},
     {517, "Desired retention"},
-    {518,
-        "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means "
-        "more reviews."},
+    {518, "Lexido schedules each phrase so that you still know it with this probability when it comes due. Higher means more reviews."},
     // The screen: its layouts, the phrase-book chooser and the end of a pass.
     {610, "Co&mfortable Layout"},
     {611, "C&lassic Layout"},

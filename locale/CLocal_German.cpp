@@ -173,12 +173,8 @@ const SLclText kTexts[] = {
     {144, "Jede Antwort sprechen, sobald sie erscheint"},
     {145, "Jede Frage sprechen, sobald sie erscheint"},
     {300, "Die Ergebnisse können nicht gespeichert werden: der Datenträger ist voll (keine Datei wurde geändert):"},
-    {301,
-        "Die Ergebnisse können nicht gespeichert werden: hier darf nicht geschrieben werden (keine Datei wurde "
-        "geändert):"},
-    {302,
-        "Die Ergebnisse können nicht gespeichert werden: unter diesem Namen steht eine Verknüpfung, und durch "
-        "Verknüpfungen wird nicht geschrieben (keine Datei wurde geändert):"},
+    {301, "Die Ergebnisse können nicht gespeichert werden: hier darf nicht geschrieben werden (keine Datei wurde geändert):"},
+    {302, "Die Ergebnisse können nicht gespeichert werden: unter diesem Namen steht eine Verknüpfung, und durch Verknüpfungen wird nicht geschrieben (keine Datei wurde geändert):"},
     {303, "Ordner für gespeicherte Ergebnisse:"},
     {304, "leer: Ihr Dokumentenordner"},
     {340, "%1 · Durchgang %2 abgebrochen nach %3 von %4 Sätzen, %5 markiert."},
@@ -189,9 +185,7 @@ const SLclText kTexts[] = {
     {441, "markierter Satz|markierte Sätze"},
     {442, "markierten Satz|markierte Sätze"},
     {443, "Phrase|Phrasen"},
-    {420,
-        "Der Durchgang konnte nicht beginnen: dem System fehlen die Ressourcen. Schließen Sie einige Programme und "
-        "versuchen Sie es erneut."},
+    {420, "Der Durchgang konnte nicht beginnen: dem System fehlen die Ressourcen. Schließen Sie einige Programme und versuchen Sie es erneut."},
     {421, "%1 enthält keinen Satz: es gibt nichts zu üben."},
     {422, "Ergebnisse gespeichert: %1"},
     {423, "Es gibt noch keine Ergebnisse zum Speichern: führen Sie zuerst einen Durchgang aus."},
@@ -227,9 +221,7 @@ const SLclText kTexts[] = {
     {515, "Bei Fälligkeit gewusst, letzte 30 Tage: %1 von %2 Wiederholungen"},
     {516, "Bei Fälligkeit gewusst, letzte 30 Tage: noch keine Wiederholungen"},
     {517, "Gewünschte Erinnerungsquote"},
-    {518,
-        "Lexido plant jede Phrase so, dass Sie sie mit dieser Wahrscheinlichkeit noch wissen, wenn sie fällig wird. "
-        "Höher heißt: mehr Wiederholungen."},
+    {518, "Lexido plant jede Phrase so, dass Sie sie mit dieser Wahrscheinlichkeit noch wissen, wenn sie fällig wird. Höher heißt: mehr Wiederholungen."},
     // The screen: its layouts, the phrase-book chooser and the end of a pass.
     {610, "&Bequeme Ansicht"},
     {611, "&Klassische Ansicht"},

@@ -6,6 +6,8 @@
 #include "app/CMainFrame.h"
 #include "app/CSessionEnd.h"
 #include "app/FatalNotice.h"
+#include "app/FileHandOver.h"
+#include "app/ViewAccessible.h"
 #include "app/WindowTexts.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
@@ -14,6 +16,8 @@
 #include "title/ITitlePctr.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 namespace {
 CHeadBandMaker g_HeadBandMaker;
@@ -30,6 +34,7 @@ void CDrill_SdiApp::ExitInstance()
 {
     if (g_pMainWnd == m_pFrame.get())
         g_pMainWnd = nullptr;
+    m_pHandOver.reset();
     m_pFrame.reset(); // destroys the view, which uninstalls the services once
     m_pDoc.reset();
 }
@@ -38,6 +43,12 @@ std::string CDrill_SdiApp::GuardPath()
 {
     const std::string dir = plat::UserRuntimeDir();
     return dir.empty() ? dir : dir + "/" + kMutexName + ".lock";
+}
+
+std::string CDrill_SdiApp::HandOverPath()
+{
+    const std::string dir = plat::UserRuntimeDir();
+    return dir.empty() ? dir : dir + "/" + kMutexName + ".socket";
 }
 
 bool CDrill_SdiApp::InitInstance()
@@ -49,14 +60,23 @@ bool CDrill_SdiApp::InitInstance()
     // a second program off the folder.
     const std::string guard = GuardPath();
     m_pGuard = std::make_unique<plat::CFileLock>();
-    if (!guard.empty() && m_pGuard->Take(guard) == plat::CFileLock::Result::Busy)
+    if (!guard.empty() && m_pGuard->Take(guard) == plat::CFileLock::Result::Busy) {
+        // A file to open goes to the window that runs, which shows it.
+        if (!m_StartFile.empty() &&
+            !handover::HandTo(QString::fromStdString(HandOverPath()), QString::fromLocal8Bit(m_StartFile.c_str())))
+            std::fprintf(stderr, "lexido: Lexido runs but did not take %s\n", m_StartFile.c_str());
         return false;
+    }
 
     // From here on a fatal end shows its reason over the main window, once there is one.
     plat::SetFatalNotice(&ShowFatalNotice);
 
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
-    QCoreApplication::setApplicationName("Drill_Sdi");
+    // What the window system, the desktop and assistive technology call the program.
+    QCoreApplication::setApplicationName("Lexido");
+    QGuiApplication::setApplicationDisplayName("Lexido");
+    QGuiApplication::setDesktopFileName("lexido");
+    a11y::InstallViewFactory();
 
     // The document, the hidden frame and the view; the view's first update installs every
     // service, shows the title picture and sets the interface language.
@@ -74,6 +94,17 @@ bool CDrill_SdiApp::InitInstance()
     m_pFrame->hide();
     g_pMainWnd = m_pFrame.get();
     m_pFrame->setWindowTitle(ProductTitle());
+    if (!m_StartFile.empty())
+        view->OpenFromDesktop(m_StartFile);
+    if (!guard.empty())
+        m_pHandOver =
+            std::make_unique<handover::CServer>(QString::fromStdString(HandOverPath()), [this](const QString& file) {
+                if (!m_pFrame || !m_pFrame->View())
+                    return;
+                m_pFrame->View()->OpenFromDesktop(file.toLocal8Bit().toStdString());
+                m_pFrame->raise();
+                m_pFrame->activateWindow();
+            });
     return true;
 }
 

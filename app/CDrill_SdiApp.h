@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+namespace handover {
+class CServer;
+}
 namespace plat {
 class CFileLock;
 }
@@ -29,6 +32,12 @@ public:
     // InitInstance, then the message loop; the process's exit code.
     int Run();
 
+    // A phrase file to open once the window is shown; with another window running, it is
+    // handed to that one instead.
+    void SetStartFile(std::string path) { m_StartFile = std::move(path); }
+    // Where the running window takes the files of later starts: beside the guard's lock.
+    static std::string HandOverPath();
+
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
     // Ends the frame (and with the view the services) without the message loop.
     void ExitInstance();
@@ -36,6 +45,8 @@ public:
 private:
     AppHooks m_Hooks;
     std::unique_ptr<plat::CFileLock> m_pGuard;
+    std::unique_ptr<handover::CServer> m_pHandOver;
+    std::string m_StartFile;
     std::unique_ptr<CDrill_SdiDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

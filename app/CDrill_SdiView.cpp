@@ -5,6 +5,7 @@
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
+#include "app/DisplayLook.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
@@ -33,13 +34,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame),
       m_Voice([] { return std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>()); }),
       m_Hooks(std::move(hooks)), m_Link(this), m_Dialogs(this),
       m_pDialogs(&m_Dialogs),
-      m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return DisplayFont(); }))
+      m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
     setObjectName("View");
     SetTopicChooser(nullptr);
@@ -155,6 +157,8 @@ void CDrill_SdiView::OnInstallAll()
     g_pMainWnd->raise();
     g_pMainWnd->activateWindow();
     setFocus();
+    if (!m_DesktopFile.empty())
+        OpenFromDesktop(std::exchange(m_DesktopFile, std::string()));
     const std::string kept = rslts::TakeKeptNotice();
     if (!kept.empty())
         m_pDialogs->ShowKeptResults(kept.c_str());
@@ -288,6 +292,11 @@ const char* CDrill_SdiView::GetCaptionTitle()
 // ---- IScrnView: metrics of the display font --------------------------------------------------
 
 QFont CDrill_SdiView::DisplayFont() const
+{
+    return look::Zoomed(ChosenFont(), look::ZoomStep());
+}
+
+QFont CDrill_SdiView::ChosenFont() const
 {
     QFont f = font();
     if (g_FontUnset)

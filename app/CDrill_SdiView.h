@@ -11,6 +11,8 @@
 #include "app/CViewDialogs.h"
 #include "app/PassSummary.h"
 #include "app/ScreenLayout.h"
+#include "app/ViewAccessible.h"
+#include "engine/CScreen.h"
 #include "engine/IScrnView.h"
 #include "locale/ILclMenu.h"
 #include "settings/LsnLogFont.h"
@@ -88,12 +90,18 @@ public:
     // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
     // first text said.
     void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
+    // The display font as the screen shows it (zoomed), and as chosen (printed).
     QFont DisplayFont() const;
-    // The command of a mode number ("ViewMode"/"Mode" 0..9).
+    QFont ChosenFont() const;
+    // The command of a mode number ("ViewMode"/"Mode" 0..9, 11, 12).
     static int CommandOfMode(int mode);
     // The screen text as it is shown: a copy taken now, in the characters it is drawn as;
-    // caret, when given, gets the caret's place in it (-1: none).
-    std::u32string ShownText(int* caret = nullptr) const;
+    // caret, when given, gets the caret's place in it (-1: none); spans, its spans shown apart,
+    // in characters, with each verdict's word in the interface language.
+    std::u32string ShownText(int* caret = nullptr, std::vector<SScreenSpan>* spans = nullptr) const;
+    // The rows of the options a Choose the Answer pass offers, as the last paint drew them, each
+    // with its number.
+    const std::vector<std::pair<QRect, int>>& OptionRows() const { return m_OptionRows; }
     // What the last paint drew beside the screen text: the welcome page with the rows of its
     // recent files (none when the page was not shown), the mark badge and the caret (empty
     // rectangles when not shown), in the view's coordinates.
@@ -105,6 +113,19 @@ public:
     const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
     QRect Caret() const { return m_Caret; }
+    // What assistive technology reads: the screen text as shown (the welcome page, or the
+    // summary of the pass just over) and the caret where the learner types.
+    a11y::SReading Reading() const;
+    // A typing mode's caret offset in the shown text, overriding the screen's caret; -1 leaves
+    // the screen's.
+    void SetTypingCaret(int offset) { m_TypingCaret = offset; }
+    // After a paint and as the frame keeps its rules: tells a listening screen reader what changed.
+    void FollowReading();
+    // The display colours or zoom changed: metrics, scroll range and a repaint follow.
+    void DisplayChanged();
+    // Opens a file as File > Open does once the path is chosen: a file given on the command line
+    // or handed over by a second start; kept until the window is shown.
+    void OpenFromDesktop(const std::string& path);
     // The printing of the screen text (its dialogs can be answered by tests).
     CViewPrinter& Printer() { return *m_pPrinter; }
     // The caption prefix and the current language's code page.
@@ -146,6 +167,7 @@ private:
     void OnSlfileFirstFileOpen();
     void OnFileOpen();
     void OnSlfileImport();
+    void OnSlfileExport();
     void OnSlfileSaveresultsas();
     void OnFileSave();
     void OnSlfileSettings();
@@ -172,8 +194,9 @@ private:
     // After a paint of a pass: what the Speech page's options say as texts are shown.
     void FollowSpeech();
     void Say(const spch::SSaying& saying);
-    // The screen's bytes, copied; caret, when given, gets the caret's byte place or -1.
-    static std::string ScreenBytes(int* caret = nullptr);
+    // The screen's bytes, copied; caret, when given, gets the caret's byte place or -1; spans
+    // the spans shown apart.
+    static std::string ScreenBytes(int* caret = nullptr, std::vector<SScreenSpan>* spans = nullptr);
 
     // Custom messages.
     void OnChangeLanguage();
@@ -226,12 +249,17 @@ private:
     bool m_WelcomeShown = false;
     std::vector<QRect> m_RecentRows;
     QStringList m_DueLines;
+    QStringList m_WelcomeText; // the welcome page's lines as read aloud
+    int m_TypingCaret = -1;
+    a11y::CViewAnnouncer m_Announcer;
+    std::string m_DesktopFile; // waits for the window to be shown
     bool m_InNotice = false; // a notice's message box is open
     SPassSummary m_Summary;
     int m_SummarySerial = -1;     // the pass m_Summary tells of
     int m_SummaryHeight = 0;      // as last drawn
     bool m_SummaryScroll = false; // the scroll bar ranges over the summary
     QRect m_MarkBadge, m_Caret;
+    std::vector<std::pair<QRect, int>> m_OptionRows;
 
     // The display font and its metrics for the screen object.
     mutable std::mutex m_MetricsLock;
@@ -242,6 +270,7 @@ private:
     EScreenLayout m_MetricsLayout = EScreenLayout::Classic;
     plat::TextCoding m_MetricsCoding = plat::TextCoding::SingleByte;
     int m_MetricsCodePage = 0;
+    int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
 };

@@ -18,8 +18,10 @@
 #include "engine/IMfcCmmnProc.h"
 #include "engine/MemoryKeeper.h"
 #include "import/Import.h"
+#include "locale/CLocal.h"
 #include "locale/ILocal.h"
 #include "locale/ImportTexts.h"
+#include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/MemoryTexts.h"
 #include "locale/PassTexts.h"
@@ -84,6 +86,7 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_SLFILE_FIRSTFILEOPEN: OnSlfileFirstFileOpen(); break;
     case ID_FILE_OPEN: OnFileOpen(); break;
     case ID_SLFILE_IMPORT: OnSlfileImport(); break;
+    case ID_SLFILE_EXPORT: OnSlfileExport(); break;
     case ID_SLFILE_SAVERESULTSAS: OnSlfileSaveresultsas(); break;
     case ID_FILE_SAVE: OnFileSave(); break;
     case ID_SLFILE_SETTINGS: OnSlfileSettings(); break;
@@ -104,6 +107,8 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_MODE_OPENBRACKETSWHOLEWORDNI: OnMode(7); break;
     case ID_MODE_OPENBRACKETS1LETTERNI: OnMode(8); break;
     case ID_MODE_ADDBRACKETS: OnMode(9); break;
+    case ID_MODE_TYPEANSWER: OnMode(drill::kModeTypeAnswer); break;
+    case ID_MODE_CHOOSEANSWER: OnMode(drill::kModeChooseAnswer); break;
     case ID_TB_FIRSTITERATION:
     case ID_RUN_FIRSTITERATION: OnRunFirstIteration(); break;
     case ID_TB_NEXTITERATION:
@@ -164,17 +169,50 @@ void CDrill_SdiView::OnSlfileImport()
     std::string in, out, phrases;
     if (!Dialogs().AskImportSource(g_pIUtltsFile->GetFileDir(), in))
         return;
-    imp::SResult result = imp::ReadInput(in, phrases);
+    imp::Reviews reviews;
+    imp::SResult result = imp::ReadInput(in, phrases, imp::SOptions(), &reviews);
     if (result.problem == imp::Problem::None && !Dialogs().AskImportTarget(imp::PhraseFileFor(in).c_str(), out))
         return;
     imp::WritePhrases(out, phrases, result);
     const bool imported = result.problem == imp::Problem::None;
+    if (imported) {
+        // A package's review log comes along into the memory, for the phrase file written.
+        std::string error;
+        const int kept = keeper::ImportReviews(std::move(reviews), out, error);
+        result.reviews = kept > 0 ? kept : 0;
+        if (kept < 0)
+            Dialogs().ShowMemoryNotice(
+                FromCodePage(FillText(g_pILocal->GetText(586), {error}).c_str(), CLocal::InterfaceCodePage())
+                    .toUtf8()
+                    .constData());
+    }
     if (!imported)
         LogMsg("\nCDrill_SdiView::OnSlfileImport(), the file could not be imported");
     Dialogs().ShowImportOutcome(
         imported, ImportOutcomeText(result, *g_pILocal).c_str(), imp::SubjectPath(result, in, out).c_str());
     if (imported && drill::OpenPath(this, out.c_str()) != 0)
         LogFatal("\nCDrill_SdiView::OnSlfileImport(), error after g_pIUtltsFile->OpenPath()");
+}
+
+// File > Export: the open phrase file written as a table, a kvtml vocabulary or Anki notes (its
+// form by the extension chosen); the outcome is told.
+void CDrill_SdiView::OnSlfileExport()
+{
+    const std::string in = g_pIUtltsFile->GetFilePath();
+    std::string out;
+    if (in.empty()) {
+        Dialogs().ShowImportOutcome(false, g_pILocal->GetText(585), "");
+        return;
+    }
+    const std::string name =
+        g_pIUtltsFile->GetFileDir() + std::string("/") + g_pIUtltsFile->GetFileNameNoExt() + ".tsv";
+    if (!Dialogs().AskExportTarget(name.c_str(), out))
+        return;
+    const imp::SExportResult result = imp::ExportFile(in, out);
+    const bool exported = result.problem == imp::ExportProblem::None;
+    if (!exported)
+        LogMsg("\nCDrill_SdiView::OnSlfileExport(), %s could not be exported", in.c_str());
+    Dialogs().ShowImportOutcome(exported, ExportOutcomeText(result, *g_pILocal).c_str(), (exported ? out : in).c_str());
 }
 
 void CDrill_SdiView::OnSlfileSaveresultsas()

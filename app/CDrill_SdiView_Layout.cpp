@@ -3,6 +3,8 @@
 // the Phrase-book's chooser of topics.
 #include "app/CDrill_SdiView.h"
 
+#include "app/DisplayLook.h"
+
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "platform/PlatCodePage.h"
@@ -31,11 +33,13 @@ void CDrill_SdiView::UpdateMetrics()
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
     const EScreenLayout layout = LayoutKind();
     const QSize size = viewport()->size();
+    const int zoom = look::ZoomStep();
     std::lock_guard<std::mutex> lk(m_MetricsLock);
     if (m_MetricsFontUnset == g_FontUnset && std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0 &&
-        m_MetricsLayout == layout && m_MetricsCoding == coding && m_MetricsSize == size)
+        m_MetricsLayout == layout && m_MetricsCoding == coding && m_MetricsSize == size && m_MetricsZoom == zoom)
         return;
     m_MetricsFont = g_LogFont;
+    m_MetricsZoom = zoom;
     m_MetricsFontUnset = g_FontUnset;
     m_MetricsQFont = DisplayFont();
     m_MetricsLayout = layout;

@@ -2,6 +2,7 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/CMainFrame.h"
+#include "app/DisplayLook.h"
 #include "app/MemoryTexts.h"
 #include "app/ViewDecor.h"
 #include "base/Globals.h"
@@ -38,25 +39,57 @@
 #include <algorithm>
 #include <vector>
 
-std::string CDrill_SdiView::ScreenBytes(int* caret)
+std::string CDrill_SdiView::ScreenBytes(int* caret, std::vector<SScreenSpan>* spans)
 {
     // A copy: the worker may write the screen text meanwhile.
     static thread_local std::vector<char> text(SCREEN_TEXT_SIZE);
     if (caret)
         *caret = -1;
-    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE, caret) : 0;
+    if (spans)
+        spans->clear();
+    const int n = g_pOScreen ? g_pOScreen->CopyText(text.data(), SCREEN_TEXT_SIZE, caret, spans) : 0;
     return std::string(text.data(), static_cast<std::size_t>(n));
 }
 
-std::u32string CDrill_SdiView::ShownText(int* caret) const
+std::u32string CDrill_SdiView::ShownText(int* caret, std::vector<SScreenSpan>* spans) const
 {
-    const std::string text = ScreenBytes(caret);
+    std::vector<SScreenSpan> own;
+    if (!spans)
+        spans = &own; // the verdicts' words are translated in every copy
+    const std::string text = ScreenBytes(caret, spans);
     const int n = static_cast<int>(text.size());
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
-    // The caret is a byte place; in UTF-8 text the characters before it are fewer.
-    if (caret && *caret > 0 && coding != plat::TextCoding::SingleByte)
-        *caret = static_cast<int>(plat::ScreenToUnicode(text.data(), std::min(*caret, n), DisplayFontCodePage(), coding).size());
-    return plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage(), coding);
+    // A byte place; in UTF-8 text the characters before it are fewer.
+    const auto chars = [&](int at) {
+        return coding == plat::TextCoding::SingleByte || at <= 0
+            ? at
+            : static_cast<int>(
+                  plat::ScreenToUnicode(text.data(), std::min(at, n), DisplayFontCodePage(), coding).size());
+    };
+    if (caret)
+        *caret = chars(*caret);
+    std::u32string shown = plat::ScreenToUnicode(text.data(), n, DisplayFontCodePage(), coding);
+    for (SScreenSpan& span : *spans) {
+        span.begin = chars(span.begin);
+        span.end = chars(span.end);
+    }
+    // A verdict's word in the interface language: the characters after it move with it.
+    for (std::size_t i = 0; i < spans->size(); ++i) {
+        const std::string word = VerdictText((*spans)[i].kind);
+        if (word.empty())
+            continue;
+        const std::u32string local = FromCodePage(word.c_str(), InterfaceCodePage()).toStdU32String();
+        SScreenSpan& span = (*spans)[i];
+        const int shift = static_cast<int>(local.size()) - (span.end - span.begin);
+        shown.replace(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin), local);
+        for (SScreenSpan& later : *spans)
+            if (&later != &span && later.begin >= span.end) {
+                later.begin += shift;
+                later.end += shift;
+            }
+        span.end += shift;
+    }
+    return shown;
 }
 
 void CDrill_SdiView::DrawWelcome(QPainter& p)
@@ -73,11 +106,17 @@ void CDrill_SdiView::DrawWelcome(QPainter& p)
     m_DueLines.clear();
     if (keeper::IsOpen())
         m_DueLines = WelcomeDueLines(keeper::DueToday(drill::GetDirection()));
-    // The page stands on the view's white, as the screen text does, in any palette: its ink too.
+    // The page stands on the view's paper, as the screen text does: its ink too.
     p.save();
-    p.setPen(QColorFromFontColour(g_FontColour));
+    p.setPen(look::Current(QColorFromFontColour(g_FontColour)).ink);
     m_RecentRows = DrawWelcomePage(p, lines, m_DueLines, recent, viewport()->width());
     p.restore();
+    // Read aloud in the order shown: the title, what is due, the steps, the recent files.
+    m_WelcomeText = QStringList{lines.value(0)} + m_DueLines + lines.mid(1, lines.size() - 2);
+    if (!recent.isEmpty())
+        m_WelcomeText << lines.back();
+    for (int i = 0; i < recent.size(); ++i)
+        m_WelcomeText << QString::number(i + 1) + "  " + recent[i];
     m_WelcomeShown = true;
 }
 
@@ -103,7 +142,8 @@ bool CDrill_SdiView::WelcomeClick(QPoint at)
 void CDrill_SdiView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
-    p.fillRect(viewport()->rect(), Qt::white);
+    const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
+    p.fillRect(viewport()->rect(), colours.paper);
     // The worker's repaint carries the pass's progress too. The status bar takes it a moment
     // after the paint, once for however many paints come meanwhile: keys typed in a burst are
     // painted without waiting for the pane, and a learner sees the count follow at once.
@@ -113,6 +153,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
             m_PassStateDue = false;
             m_pFrame->ShowPassState();
             FollowSpeech();
+            FollowReading();
         });
     }
     if (g_pILocal) {
@@ -126,12 +167,14 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     m_InOwnScroll = false;
     const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
     int caret = -1;
-    const std::u32string text = ShownText(&caret);
+    std::vector<SScreenSpan> spans;
+    const std::u32string text = ShownText(&caret, &spans);
     const SPassProgress progress = PassProgress().Get();
     m_WelcomeShown = false;
     m_RecentRows.clear();
     m_DueLines.clear();
     m_MarkBadge = m_Caret = QRect();
+    m_OptionRows.clear();
     // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
@@ -145,9 +188,33 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     p.translate(0, -shift);
     const CScreenLayout layout = ScreenLayout();
     p.setFont(layout.Font());
-    p.setPen(QColorFromFontColour(g_FontColour));
-    const QPoint at = layout.Draw(
-        p, text, viewport()->height() + shift, progress.running ? caret : -1, palette().color(QPalette::Link));
+    p.setPen(colours.ink);
+    // The verdicts and the typed characters that differ from the answer in colour; the options
+    // of a choice answer a click on their row.
+    std::vector<SInkRun> runs;
+    for (const SScreenSpan& span : spans) {
+        if (span.kind == ESpan::Option) {
+            const int row = static_cast<int>(std::count(text.begin(), text.begin() + span.begin, U'\n'));
+            m_OptionRows.emplace_back(QRect(0, layout.Origin().y() + row * layout.LineHeight() - shift,
+                                          viewport()->width(), layout.LineHeight()),
+                span.value);
+            continue;
+        }
+        // Lighter inks and a deep red ground on dark paper, so that both read on either.
+        const QColor ink = span.kind == ESpan::Right ? (colours.dark ? QColor(110, 210, 110) : QColor(0, 110, 0))
+            : span.kind == ESpan::Almost ? (colours.dark ? QColor(235, 170, 80) : QColor(150, 80, 0))
+                                         : (colours.dark ? QColor(255, 120, 120) : QColor(190, 0, 0));
+        const QColor ground = colours.dark ? QColor(110, 30, 30) : QColor(255, 215, 215);
+        runs.push_back(SInkRun{span.begin, span.end, ink, span.kind == ESpan::Differs ? ground : QColor()});
+    }
+    // The Classic layout of a single-byte screen draws as it always did, coloured runs and all;
+    // the shaped layouts do not colour the runs yet.
+    const bool classic = LayoutKind() == EScreenLayout::Classic &&
+        (!g_pOScreen || g_pOScreen->GetCoding() == plat::TextCoding::SingleByte);
+    const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
+    const QPoint at = classic ? DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift,
+                                    progress.running ? caret : -1, runs)
+                              : layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();
@@ -287,6 +354,13 @@ void CDrill_SdiView::mousePressEvent(QMouseEvent* e)
     setFocus();
     if (e->button() == Qt::LeftButton && WelcomeClick(e->position().toPoint()))
         return;
+    // An option of a choice is chosen as its number key would choose it.
+    for (const auto& [row, number] : m_OptionRows)
+        if (e->button() == Qt::LeftButton && row.contains(e->position().toPoint()) && g_pIKbrd &&
+            g_pIKbrd->GetKbrdType() == KBRD_TYPE_KEYBOARD) {
+            OnChar(static_cast<char32_t>(U'0' + number));
+            return;
+        }
     if (e->button() == Qt::LeftButton)
         OnMouseKey(1);
     else if (e->button() == Qt::RightButton)

@@ -22,8 +22,10 @@ int CDrill_SdiView::CommandOfMode(int mode)
                                  ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
                                  ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER,
                                  ID_MODE_OPENBRACKETSWHOLEWORDNI, ID_MODE_OPENBRACKETS1LETTERNI,
-                                 ID_MODE_ADDBRACKETS};
-    return mode >= 0 && mode < 10 ? kModes[mode] : ID_MODE_INWHOLE;
+                                 ID_MODE_ADDBRACKETS,
+                                 ID_MODE_INWHOLE, // 10 is no setting
+                                 ID_MODE_TYPEANSWER, ID_MODE_CHOOSEANSWER};
+    return mode >= 0 && mode < static_cast<int>(sizeof kModes / sizeof kModes[0]) ? kModes[mode] : ID_MODE_INWHOLE;
 }
 
 void CDrill_SdiView::UpdateCommandUI()
@@ -51,6 +53,8 @@ void CDrill_SdiView::UpdateCommandUI()
     check(ID_DIRECTION_2ND1ST, direction == 1);
     for (int m = 0; m < 10; ++m)
         check(CommandOfMode(m), mode == m);
+    check(ID_MODE_TYPEANSWER, mode == drill::kModeTypeAnswer);
+    check(ID_MODE_CHOOSEANSWER, mode == drill::kModeChooseAnswer);
     check(ID_KEYBOARD_KEYBOARDONLY, kbrd == KBRD_TYPE_KEYBOARD);
     check(ID_KEYBOARD_KEYBOARDMOUSE, kbrd == KBRD_TYPE_MOUSE);
     const EScreenLayout layout = LayoutKind();

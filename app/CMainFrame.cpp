@@ -4,6 +4,7 @@
 #include "app/CHelpDesk.h"
 #include "app/CPassPane.h"
 #include "app/CProgressWnd.h"
+#include "app/DesktopMenus.h"
 #include "app/ToolIcons.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     BuildToolBar();
     BuildAccelerators();
     BuildStatusBar();
+    desk::AddMenus(this);
     resize(800, 600);
 }
 
@@ -146,6 +148,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
                 return;
             view->setFocus(Qt::OtherFocusReason);
         });
+    if (e->type() == QEvent::Show && watched->isWidgetType() && qobject_cast<QDialog*>(watched))
+        desk::NameControls(static_cast<QWidget*>(watched));
     if (e->type() == QEvent::Resize && m_pPassPane && (watched == m_pLegend || watched == m_pPassPane))
         FitBarHeight();
     if ((press || e->type() == QEvent::KeyRelease) && watched->isWidgetType()) {
@@ -173,13 +177,17 @@ void CMainFrame::SetView(CDrill_SdiView* view)
     }
     for (QAction* top : menuBar()->actions())
         if (QMenu* menu = top->menu())
-            connect(menu, &QMenu::aboutToShow, view, &CDrill_SdiView::UpdateCommandUI);
+            connect(menu, &QMenu::aboutToShow, view, [this, view] {
+                view->UpdateCommandUI();
+                desk::UpdateChecks(this);
+            });
     // The toolbar's buttons follow the rules as the idle update of a frame keeps them.
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] {
         if (m_pView) {
             m_pView->UpdateCommandUI();
             m_pView->ShowMemoryNotices();
+            m_pView->FollowReading(); // the end of a pass, read aloud as it is shown
         }
         UpdateIndicators();
         ShowPassState(); // the end of a pass, which paints nothing more
@@ -189,6 +197,8 @@ void CMainFrame::SetView(CDrill_SdiView* view)
 
 void CMainFrame::OnFrameCommand(int id)
 {
+    if (desk::OnCommand(this, id))
+        return;
     switch (id) {
     case res::ID_APP_ABOUT: {
         CAboutDlg about(this);
@@ -229,6 +239,7 @@ void CMainFrame::ApplyInterfaceTexts()
     m_pToolBar->setWindowTitle(PlainCaption(LclText(7, "&Toolbar")));
     ShowPassState();
     statusBar()->showMessage(IdleMessage());
+    desk::ApplyTexts(this);
     if (m_pHelp)
         m_pHelp->Reload();
 }

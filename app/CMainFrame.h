@@ -53,6 +53,8 @@ public:
     // keyboard's lights; tests give a reader that knows nothing.
     using LockReader = std::function<bool(int lock, bool& on)>;
     void SetLockReader(LockReader reader);
+    // Makes the action of a command, with its prompt; the first action of an id is Action(id).
+    QAction* MakeAction(int id, const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -60,7 +62,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QAction* MakeAction(int id, const QString& text);
     void BuildMenus();
     void BuildToolBar();
     void BuildAccelerators();

@@ -1,5 +1,6 @@
 #include "app/CQtLclMenu.h"
 
+#include "app/DesktopMenus.h"
 #include "qttext/CodePageText.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ std::string CQtLclMenu::GetItemCaption(int pos, int codePage)
     QAction* a = At(pos);
     if (!a || a->isSeparator())
         return std::string();
-    return ToCodePage(a->text(), codePage).toStdString();
+    return ToCodePage(desk::CaptionOf(a), codePage).toStdString();
 }
 
 int CQtLclMenu::GetItemId(int pos)

@@ -204,6 +204,19 @@ bool CViewDialogs::AskImportTarget(const char* initialName, std::string& path)
         path);
 }
 
+bool CViewDialogs::AskExportTarget(const char* initialName, std::string& path)
+{
+    auto dialog =
+        MakeSaveDialog(m_Parent, PlainCaption(LclText(578, "&Export...")), "tsv", initialName, kExportFilter, true);
+    // A name typed without an extension takes the form of the chosen filter.
+    QFileDialog* d = dialog.get();
+    QObject::connect(d, &QFileDialog::filterSelected, d, [d](const QString& filter) {
+        const int star = filter.indexOf("*.");
+        d->setDefaultSuffix(star < 0 ? QString() : filter.mid(star + 2).section(')', 0, 0));
+    });
+    return Ask(*dialog, path);
+}
+
 std::string CViewDialogs::DocumentsFolder()
 {
     return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString();

@@ -23,6 +23,7 @@ public:
     void ShowKeptResults(const char* folder) override;
     bool AskImportSource(const char* initialPath, std::string& path) override;
     bool AskImportTarget(const char* initialName, std::string& path) override;
+    bool AskExportTarget(const char* initialName, std::string& path) override;
     void ShowImportOutcome(bool imported, const char* text, const char* path) override;
     std::string DocumentsFolder() override;
 

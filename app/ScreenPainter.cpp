@@ -6,9 +6,11 @@
 #include <QRawFont>
 #include <QVector>
 
+#include <algorithm>
 #include <unordered_map>
 
-QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int height, int at)
+QPoint DrawScreenText(
+    QPainter& p, const std::u32string& text, int width, int height, int at, const std::vector<SInkRun>& runs)
 {
     QPoint found(-1, -1);
     const QFont font = p.font();
@@ -62,7 +64,17 @@ QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int he
                 g.index = 0;
             it = known.emplace(u, g).first;
         }
-        if (it->second.index != 0) {
+        const auto run = std::find_if(
+            runs.begin(), runs.end(), [index](const SInkRun& r) { return index >= r.begin && index < r.end; });
+        if (run != runs.end()) {
+            // Drawn on its own, over its own background, in the run's ink.
+            if (run->back.isValid())
+                p.fillRect(x, y, it->second.advance, lineHeight, run->back);
+            const QPen pen = p.pen();
+            p.setPen(run->ink);
+            p.drawText(x, y + ascent, QString::fromUcs4(&u, 1));
+            p.setPen(pen);
+        } else if (it->second.index != 0) {
             glyphs.append(it->second.index);
             positions.append(QPointF(x, y + ascent));
         } else {

@@ -114,31 +114,37 @@ void Draw(QPainter& p, int id)
 }
 } // namespace
 
+namespace {
+// The picture drawn anew at each scale a screen may have, so that it stays sharp at 125 %, 150 %
+// and 200 % rather than being a small bitmap enlarged.
+template <typename DrawFn>
+QIcon Drawn(int width, int height, DrawFn draw)
+{
+    QIcon icon;
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QPixmap pm(qRound(width * scale), qRound(height * scale));
+        pm.setDevicePixelRatio(scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+} // namespace
+
 QIcon ToolIcon(int commandId)
 {
-    QPixmap pm(16, 15);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    Draw(p, commandId);
-    p.end();
-    return QIcon(pm);
+    return Drawn(16, 15, [commandId](QPainter& p) { Draw(p, commandId); });
 }
 
 QIcon AppIcon()
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(30, 90, 160));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(1, 1, 30, 30, 6, 6);
-    p.setPen(Qt::white);
-    QFont f("Liberation Serif");
-    f.setPixelSize(22);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, "Lx");
-    return QIcon(pm);
+    // The program's SVG icon as rendered at build time, one picture for each scale.
+    QIcon icon;
+    for (const int size : {32, 40, 48, 64, 96})
+        icon.addFile(QString(":/icons/lexido-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -8,6 +8,20 @@
 namespace {
 constexpr int kMargin = 24;
 const QColor kMarkColour(214, 96, 0);
+
+// The rows' fill and the headline's colour, on light paper (dark ink) or on dark paper.
+bool OnDark(const QPainter& p)
+{
+    return p.pen().color().lightness() >= 128;
+}
+QColor RowFill(const QPainter& p)
+{
+    return OnDark(p) ? QColor(45, 55, 72) : QColor(238, 243, 250);
+}
+QColor Headline(const QPainter& p)
+{
+    return OnDark(p) ? QColor(140, 190, 250) : QColor(30, 90, 160);
+}
 } // namespace
 
 std::vector<QRect> DrawWelcomePage(
@@ -30,12 +44,12 @@ std::vector<QRect> DrawWelcomePage(
     if (!due.isEmpty()) {
         // What is due stands first, in the colour of the page's rows, its headline bold.
         const QRect box(kMargin, y - line / 4, std::max(width - 2 * kMargin, line), (int(due.size()) + 1) * line);
-        p.fillRect(box, QColor(238, 243, 250));
+        p.fillRect(box, RowFill(p));
         p.save();
         QFont bold = p.font();
         bold.setBold(true);
         p.setFont(bold);
-        p.setPen(QColor(30, 90, 160));
+        p.setPen(Headline(p));
         p.drawText(kMargin + line / 2, y + line / 4 + normal.ascent(), due.front());
         p.restore();
         for (int i = 1; i < due.size(); ++i)
@@ -52,7 +66,7 @@ std::vector<QRect> DrawWelcomePage(
     for (int i = 0; i < recent.size(); ++i, y += line + line / 2) {
         // A row is clicked anywhere across the page, not only on its text.
         const QRect row(kMargin, y - line / 8, std::max(width - 2 * kMargin, line), line + line / 4);
-        p.fillRect(row, QColor(238, 243, 250));
+        p.fillRect(row, RowFill(p));
         p.drawText(row.adjusted(line / 2, 0, -line / 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
                    QString::number(i + 1) + "   " + recent[i]);
         rows.push_back(row);

@@ -92,7 +92,9 @@ struct DiscardingOut : speech::IAudioOut {
 // A key to the view (as the keyboard gives it), the pass's answer typed by the worker, the
 // repaint: until the worker waits for the next key and a paint has ended after its last
 // PutStr (each PutStr resets the paint-done event, each paint's end sets it). Argument 1:
-// speech on, every question and answer said by eSpeak NG as it shows.
+// speech on, every question and answer said by eSpeak NG as it shows. Second argument: the
+// mode, In Whole (0) or Type the Answer (11), where each key is a character typed and shown;
+// third: the layout, Classic (0) or Comfortable (1).
 void BM_KeyToPaint(benchmark::State& state)
 {
     GuiProgramFolder folder;
@@ -103,7 +105,7 @@ void BM_KeyToPaint(benchmark::State& state)
     folder.Start();
     CDrill_SdiView* view = g_pMainWnd->View();
     const bool speech = state.range(0) != 0;
-    scrcfg::WriteLayout(static_cast<int>(state.range(1))); // 0 Classic, 1 Comfortable
+    scrcfg::WriteLayout(static_cast<int>(state.range(2))); // 0 Classic, 1 Comfortable
     if (speech) {
         view->SetSpeaker(std::make_unique<speech::CSpeaker>(std::make_unique<DiscardingOut>()));
         const int on = 1;
@@ -114,7 +116,8 @@ void BM_KeyToPaint(benchmark::State& state)
     CKbrd::SetWaitObserver(&keyWait);
     folder.dialogs.openAnswers.push_back(folder.Path("Text/bench.mix").toStdString());
     Trigger(32772);
-    Trigger(32800); // In Whole: every key shows the answer or the next phrase
+    Trigger(state.range(1) == 11 ? 32890 : 32776);
+    Trigger(32800); // In Whole: every key shows the answer or the next phrase; Type the Answer types it
     std::vector<double> ms;
     for (auto _ : state) {
         while (!keyWait.IsSet())
@@ -139,13 +142,15 @@ void BM_KeyToPaint(benchmark::State& state)
     folder.Stop();
     state.counters["median_ms"] = Percentile(ms, 0.5);
     state.counters["p99_ms"] = Percentile(ms, 0.99);
-    std::printf("key to paint over %zu keys, speech %s: median %.2f ms, 99th percentile %.2f ms\n", ms.size(),
+    std::printf("key to paint over %zu keys, mode %d, layout %s, speech %s: median %.2f ms, 99th percentile %.2f ms\n",
+                ms.size(), static_cast<int>(state.range(1)), state.range(2) ? "Comfortable" : "Classic",
                 speech ? "on" : "off", Percentile(ms, 0.5), Percentile(ms, 0.99));
 }
 BENCHMARK(BM_KeyToPaint)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
+    ->Args({0, 0, 0})
+    ->Args({1, 0, 0})
+    ->Args({0, 11, 0})
+    ->Args({0, 0, 1})
     ->Iterations(300)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

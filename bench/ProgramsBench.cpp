@@ -1,7 +1,8 @@
 // The training programs at the learner's pace and beyond: a whole In Whole pass over a file of
 // 100 000 phrases with a scripted key feed (two keys a phrase, every tenth phrase marked), on
 // the real worker thread, keyboard manager, screen object and work file; and the string
-// objects' screen and result texts of a 1023-byte text with 100 brackets.
+// objects' screen and result texts of a 1023-byte text with 100 brackets; the judge of a typed
+// answer of 100 characters.
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -14,6 +15,8 @@
 #include "engine/IMfcCmmnProc.h"
 #include "engine/IterationGlobals.h"
 #include "platform/PlatFs.h"
+#include "platform/PlatUtf8.h"
+#include "programs/AnswerJudge.h"
 #include "programs/CPrStr.h"
 #include "settings/CLsnAFc.h"
 #include "tests/EngineTestKit.h"
@@ -174,5 +177,30 @@ void BM_BracketTurnTexts(benchmark::State& state)
 }
 BENCHMARK(BM_BracketTurnTexts)->Unit(benchmark::kMicrosecond);
 } // namespace
+
+// A typed answer of 100 characters against its answer, with accents and a swap of two letters
+// (Almost): the verdict and the characters marked, as Type the Answer does at Enter.
+void BM_JudgeTypedAnswer(benchmark::State& state)
+{
+    const auto chars = [](const std::string& utf8) {
+        std::u32string out;
+        char32_t u = 0;
+        for (std::size_t pos = 0; plat::NextUtf8(utf8, pos, u);)
+            out.push_back(u);
+        return out;
+    };
+    const std::u32string answer = chars("Über den Wolken muss die Freiheit wohl grenzenlos sein, sagte er. "
+                                        "Alle Ängste, alle Sorgen bleiben..");
+    std::u32string typed = answer;
+    std::swap(typed[20], typed[21]);
+    typed[0] = U'U';
+    if (typed.size() != 100)
+        std::abort();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(JudgeAnswer(typed, answer, false));
+        benchmark::DoNotOptimize(DifferingChars(typed, answer, false));
+    }
+}
+BENCHMARK(BM_JudgeTypedAnswer)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -21,6 +21,9 @@ install(DIRECTORY DESTINATION ${LEXIDO_TEMPLATE_DIR}/DfltRslts)
 set(_desktop ${CMAKE_SOURCE_DIR}/data/desktop)
 set(_gen ${CMAKE_BINARY_DIR}/desktop)
 install(FILES ${_desktop}/lexido.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The type of phrase files (*.mix), so that a file manager shows them as such and opens them with
+# Lexido; the package's triggers run update-mime-database over it.
+install(FILES ${_desktop}/lexido-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME lexido.xml)
 configure_file(${_desktop}/io.github.lexido.Lexido.metainfo.xml ${_gen}/io.github.lexido.Lexido.metainfo.xml @ONLY)
 install(FILES ${_gen}/io.github.lexido.Lexido.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Man pages and the changelog compressed, as Debian's policy has them.

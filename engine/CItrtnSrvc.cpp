@@ -52,7 +52,7 @@ int CItrtnSrvc::IsPassRunning()
 int CItrtnSrvc::CanStartNextIteration()
 {
     const int mode = CurrentViewMode();
-    return mode >= 0 && mode <= 8 && m_IterationStatus.load() == ITERATION_STATUS_NEXT ? 1 : 0;
+    return IsIterationMode(mode) && m_IterationStatus.load() == ITERATION_STATUS_NEXT ? 1 : 0;
 }
 
 int CItrtnSrvc::MakeRsltsFileName()

@@ -93,7 +93,7 @@ int CNxtPrFlSrvc::GoToPreviousFile()
 int CNxtPrFlSrvc::CanStartIteration()
 {
     const int mode = CurrentViewMode();
-    return !m_FileList.empty() && mode >= 0 && mode <= 8 ? 1 : 0;
+    return !m_FileList.empty() && IsIterationMode(mode) ? 1 : 0;
 }
 
 int CNxtPrFlSrvc::CanStartAddBrackets()
@@ -104,11 +104,11 @@ int CNxtPrFlSrvc::CanStartAddBrackets()
 int CNxtPrFlSrvc::HasNextFile()
 {
     const int mode = CurrentViewMode();
-    return mode >= 0 && mode <= 8 && m_HasNextFile ? 1 : 0;
+    return IsIterationMode(mode) && m_HasNextFile ? 1 : 0;
 }
 
 int CNxtPrFlSrvc::HasPreviousFile()
 {
     const int mode = CurrentViewMode();
-    return mode >= 0 && mode <= 8 && m_HasPrevFile ? 1 : 0;
+    return IsIterationMode(mode) && m_HasPrevFile ? 1 : 0;
 }

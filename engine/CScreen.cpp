@@ -94,6 +94,7 @@ int CScreen::ClrScr()
     {
         Guard lk(m_Lock);
         m_CaretShown = false;
+        m_Spans.clear();
         m_Text[0] = '\0';
         m_TextLen = 0;
         GotoXY(0, 0);
@@ -101,6 +102,28 @@ int CScreen::ClrScr()
     }
     Repaint();
     return 0;
+}
+
+void CScreen::AddSpan(const SScreenSpan& span)
+{
+    {
+        Guard lk(m_Lock);
+        m_Spans.push_back(span);
+    }
+    Repaint();
+}
+
+void CScreen::CutText(int pos)
+{
+    {
+        Guard lk(m_Lock);
+        if (pos >= 0 && pos < m_TextLen) {
+            m_TextLen = pos;
+            m_Text[pos] = '\0';
+        }
+        g_ScrWritePos = m_TextLen;
+    }
+    Repaint();
 }
 
 int CScreen::PutChLocked(char c)
@@ -229,7 +252,7 @@ int CScreen::MeasureText(const char* text, int* x, int* y)
     return 0;
 }
 
-int CScreen::CopyText(char* out, int size, int* caret)
+int CScreen::CopyText(char* out, int size, int* caret, std::vector<SScreenSpan>* spans)
 {
     if (!out || size <= 0)
         return 0;
@@ -239,5 +262,11 @@ int CScreen::CopyText(char* out, int size, int* caret)
     out[n] = '\0';
     if (caret) // typing takes a position outside the text as its nearest end, and so does the caret
         *caret = !m_CaretShown ? -1 : g_ScrWritePos < 0 ? 0 : g_ScrWritePos > n ? n : g_ScrWritePos;
+    if (spans) {
+        spans->clear();
+        for (const SScreenSpan& s : m_Spans)
+            if (s.begin >= 0 && s.begin < s.end && s.end <= n)
+                spans->push_back(s);
+    }
     return n;
 }

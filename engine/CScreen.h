@@ -8,12 +8,25 @@
 #include "platform/PlatUtf8.h"
 
 #include <atomic>
+#include <vector>
 
 class IScrnView;
 namespace plat { class IWindow; }
 
 constexpr int SCREEN_TEXT_SIZE = 10000; // at most 9999 characters and the terminator
 constexpr int INPUT_BUFFER_SIZE = 1000; // at most 999 characters and the terminator
+
+// A part of the screen text (bytes begin to end) that the front-ends show apart, beside the
+// text as they draw the caret: a typed character that differs from the answer, the word of a
+// verdict (which the window shows in its interface language), an option chosen by its number
+// (value, 1 to 4).
+enum class ESpan { Differs, Right, Almost, Wrong, Option };
+struct SScreenSpan {
+    int begin;
+    int end;
+    ESpan kind;
+    int value;
+};
 
 class CScreen {
 public:
@@ -34,6 +47,11 @@ public:
     void ShowCaret(int pos);
     // A repaint request with the text unchanged: what the front-ends draw beside it changed.
     void Refresh() { Repaint(); }
+    // Shown apart until the screen is cleared.
+    void AddSpan(const SScreenSpan& span);
+    // Cuts the text back to its first pos bytes (the learner deleted what he typed); the write
+    // position goes there. A repaint goes out.
+    void CutText(int pos);
     virtual int ClrScr();
     virtual int PutCh(char c);
     virtual int PutStr(const char* text);
@@ -45,7 +63,8 @@ public:
 
     // Copies the screen text (cut to size - 1 characters) for the paint; returns its length.
     // caret, when given, gets the caret's place in the text, or -1 when none is shown.
-    int CopyText(char* out, int size, int* caret = nullptr);
+    // spans, when given, gets the spans shown apart that lie within the copy.
+    int CopyText(char* out, int size, int* caret = nullptr, std::vector<SScreenSpan>* spans = nullptr);
     // The coding of the screen text and of the keys typed into it: that of the file the pass
     // reads or the view shows. Set by whoever fills the screen, read by the front-ends.
     void SetCoding(plat::TextCoding coding) { m_Coding = coding; }
@@ -66,6 +85,7 @@ private:
     int m_CursorX;
     int m_CursorY;
     bool m_CaretShown = false;
+    std::vector<SScreenSpan> m_Spans;
 
     plat::CCriticalSection m_Lock;
     char m_Text[SCREEN_TEXT_SIZE];

@@ -68,6 +68,8 @@ CThread* NewModeWorker(int mode)
     case 6: return new (std::nothrow) CThrdAp_OpBrOneLttr;
     case 7: return new (std::nothrow) CThrdAp_OpBrWhlWrd_NI;
     case 8: return new (std::nothrow) CThrdAp_OpBrOneLttr_NI;
+    case 11: return new (std::nothrow) CThrdAp_TypeAnswer;
+    case 12: return new (std::nothrow) CThrdAp_ChooseAnswer;
     default: return nullptr;
     }
 }

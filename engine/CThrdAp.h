@@ -38,8 +38,10 @@ using CThrdAp_OpBrWhlWrd_NI = CThrdAp_Mode<7>;
 using CThrdAp_OpBrOneLttr_NI = CThrdAp_Mode<8>;
 using CThrdAp_AddBrkt = CThrdAp_Mode<9>;
 using CThrdAp_AddBrktTo = CThrdAp_Mode<10>;
+using CThrdAp_TypeAnswer = CThrdAp_Mode<11>;
+using CThrdAp_ChooseAnswer = CThrdAp_Mode<12>;
 
-// The workers the factory makes: modes 0 to 8 of the view-mode setting, and the two Add
+// The workers the factory makes: modes 0 to 8, 11 and 12 of the view-mode setting, and the two Add
 // Brackets types 1 and 2 (programs 9 and 10). Null for any other number.
 CThread* NewModeWorker(int mode);
 CThread* NewAddBracketsWorker(int type);

@@ -8,9 +8,13 @@ class IFileView;
 
 namespace drill {
 
-// Mode numbers as the settings hold them ("ViewMode"/"Mode"): 9 selects the Add Brackets menu.
+// Mode numbers as the settings hold them ("ViewMode"/"Mode"): 9 selects the Add Brackets menu;
+// 10 is the Add Brackets pass with a time-out, never a setting; 11 and 12 answer each phrase
+// by typing it and by choosing it among others.
 constexpr int kModeAddBrackets = 9;
 constexpr int kModeCount = 10;
+constexpr int kModeTypeAnswer = 11;
+constexpr int kModeChooseAnswer = 12;
 
 // The Mode menu: writes "Mode"; the two Open Brackets modes with an interpretation also turn
 // the direction to "2-nd --> 1-st", since their brackets are in the second text. turned, when

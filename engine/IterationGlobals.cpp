@@ -15,3 +15,8 @@ int CurrentViewMode()
     g_pIDbVars->RdVal("ViewMode", "Mode", PAR_TYPE_INT, &mode);
     return mode;
 }
+
+bool IsIterationMode(int mode)
+{
+    return (mode >= 0 && mode <= 8) || mode == 11 || mode == 12;
+}

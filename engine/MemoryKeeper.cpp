@@ -15,6 +15,7 @@
 #include <ctime>
 #include <map>
 #include <mutex>
+#include <tuple>
 
 namespace keeper {
 
@@ -305,6 +306,33 @@ std::vector<hist::SPassRecord> History()
     return K().db.Passes();
 }
 
+int ImportReviews(std::vector<memory::SReview> reviews, const std::string& path, std::string& error)
+{
+    if (!IsOpen() || reviews.empty())
+        return 0;
+    memory::CMemoryDb& db = K().db;
+    const std::string source = plat::CanonicalPath(path);
+    std::map<std::tuple<std::string, std::string, int>, long long> lastDay; // of the cards met
+    std::vector<memory::SReview> fresh;
+    for (memory::SReview& r : reviews) {
+        const auto card = std::make_tuple(r.text1, r.text2, r.direction);
+        auto known = lastDay.find(card);
+        if (known == lastDay.end()) {
+            memory::SCardState state;
+            known = lastDay.emplace(card, db.FindCard(r.text1, r.text2, r.direction, state) ? state.lastDay : -1).first;
+        }
+        if (memory::DayOf(r.time) <= known->second)
+            continue;
+        r.source = source;
+        fresh.push_back(std::move(r));
+    }
+    if (!db.WritePass(fresh, nullptr, &error)) {
+        LogMsg("\nkeeper::ImportReviews(), error, the reviews for %s not stored: %s", path.c_str(), error.c_str());
+        return -1;
+    }
+    return static_cast<int>(fresh.size());
+}
+
 void NotePassEnded(int mode, int direction)
 {
     hist::SPassRecord record;
@@ -331,7 +359,7 @@ void NotePassEnded(int mode, int direction)
         r.text1 = v.text1;
         r.text2 = v.text2;
         r.direction = direction;
-        r.grade = v.forgotten ? memory::kAgain : memory::kGood;
+        r.grade = v.forgotten ? memory::kAgain : v.hard ? memory::kHard : memory::kGood;
         r.mode = mode;
         r.time = record.time;
         r.source = SourceOf(db, v, direction, opened, reviewFile);

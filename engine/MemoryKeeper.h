@@ -4,6 +4,7 @@
 // figures, the history of passes and the notices the front-ends show once.
 
 #include "engine/PassHistory.h"
+#include "memory/MemoryDb.h"
 
 #include <string>
 #include <vector>
@@ -117,6 +118,12 @@ int WriteDueFile(int direction, const std::string& path);
 
 // The history of passes in time order: from the database, or from History.txt without one.
 std::vector<hist::SPassRecord> History();
+
+// Brings the review log of an imported package (oldest first, card texts without brackets) into
+// the memory for the phrase file at path: a card's reviews after the last day the memory has
+// for it, so that importing the same package again adds nothing. Returns how many were written:
+// 0 when memory is not kept; -1 (error says why) when they cannot be written.
+int ImportReviews(std::vector<memory::SReview> reviews, const std::string& path, std::string& error);
 
 // The running pass of this mode and direction has ended (on the worker thread, after its
 // results were stored): its reviews and its history record are written in one transaction.

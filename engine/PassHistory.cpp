@@ -3,6 +3,8 @@
 #include "base/Globals.h"
 #include "base/Log.h"
 #include "engine/CPassProgress.h"
+#include "engine/DrillCommands.h"
+#include "engine/IterationGlobals.h"
 #include "engine/PassVerdicts.h"
 #include "platform/PlatFs.h"
 #include "platform/PlatTextFile.h"
@@ -44,7 +46,7 @@ bool ParseLine(const char* p, const char* end, SPassRecord& r)
 {
     long long v[6];
     const long long lows[6] = {-(1LL << 40), 0, 0, 1, 0, 0};
-    const long long highs[6] = {1LL << 40, 10, 1, 1 << 30, 1 << 30, 1 << 30};
+    const long long highs[6] = {1LL << 40, drill::kModeChooseAnswer, 1, 1 << 30, 1 << 30, 1 << 30};
     for (int i = 0; i < 6; ++i)
         if (!ParseNumber(p, end, lows[i], highs[i], v[i]))
             return false;
@@ -226,7 +228,7 @@ std::string FormatTime(long long time, bool withTime)
 bool EndedPassRecord(int mode, int direction, SPassRecord& r)
 {
     const SPassProgress p = PassProgress().Get();
-    if (mode > 8 || !p.ended || p.index <= 0 || !g_pIUtltsFile || !*g_pIUtltsFile->GetPrgrmDir() ||
+    if (!IsIterationMode(mode) || !p.ended || p.index <= 0 || !g_pIUtltsFile || !*g_pIUtltsFile->GetPrgrmDir() ||
         !*g_pIUtltsFile->GetFilePath())
         return false;
     r.time = static_cast<long long>(std::time(nullptr));

@@ -14,7 +14,7 @@ namespace hist {
 constexpr const char* kFileName = "History.txt";
 
 // A pass as the history keeps it, in History.txt and in the memory's database alike: the mode
-// 0 to 8 as the view-mode setting numbers them, the direction, the iteration from 1, the phrases
+// 0 to 8, 11 or 12 as the view-mode setting numbers them, the direction, the iteration from 1, the phrases
 // (or screens) shown and of them marked, whether it went through its whole input, and the
 // canonical path of the opened phrase file.
 using SPassRecord = memory::SPassRow;

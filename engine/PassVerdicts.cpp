@@ -5,13 +5,21 @@
 
 #include <cstring>
 
+std::string Utf8Text(const char* text, plat::TextCoding coding)
+{
+    // ASCII reads alike in every coding.
+    const char* c = text;
+    while (*c && static_cast<unsigned char>(*c) < 0x80)
+        ++c;
+    if (plat::IsUtf8Coding(coding) || !*c)
+        return text;
+    // Where no word decides, Cyrillic: a text of high letters only is Russian.
+    return plat::ToUtf8(plat::ScreenToUnicode(text, static_cast<int>(std::strlen(text)), plat::kCpCyrillic));
+}
+
 std::string CardText(const char* text, plat::TextCoding coding)
 {
-    std::string utf8;
-    if (plat::IsUtf8Coding(coding))
-        utf8 = text;
-    else // where no word decides, Cyrillic: a text of high letters only is Russian
-        utf8 = plat::ToUtf8(plat::ScreenToUnicode(text, static_cast<int>(std::strlen(text)), plat::kCpCyrillic));
+    const std::string utf8 = Utf8Text(text, coding);
     std::string card;
     card.reserve(utf8.size());
     for (const char c : utf8)
@@ -51,6 +59,13 @@ void CPassVerdicts::Marked(bool marked)
         m_Phrases.back().marked = marked;
 }
 
+void CPassVerdicts::Hard()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    if (!m_Phrases.empty() && !m_Phrases.back().finished)
+        m_Phrases.back().hard = true;
+}
+
 void CPassVerdicts::Written()
 {
     std::lock_guard<std::mutex> lk(m_Lock);
@@ -79,7 +94,7 @@ std::vector<SVerdict> CPassVerdicts::Verdicts() const
     std::vector<SVerdict> verdicts;
     for (const SPhrase& p : m_Phrases)
         if (p.marked || p.written || p.finished)
-            verdicts.push_back(SVerdict{p.text1, p.text2, p.marked || p.written});
+            verdicts.push_back(SVerdict{p.text1, p.text2, p.marked || p.written, p.hard});
     return verdicts;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The verdicts of the running pass on the phrases it shows, kept for the memory across days: a
-// phrase marked is forgotten, one shown to its end without a mark is remembered, and one the
-// pass was stopped on before its verdict has none. Written by the worker thread only.
+// phrase marked is forgotten, one shown to its end without a mark is remembered (hard when its
+// typed answer was almost right), and one the pass was stopped on before its verdict has none.
+// Written by the worker thread only.
 
 #include "platform/PlatUtf8.h"
 
@@ -13,10 +14,13 @@
 // screen shows it) and without the bracket marks, so that the same phrase in a windows-1252
 // and a UTF-8 file, and in the results of its Open Brackets passes, is one card.
 std::string CardText(const char* text, plat::TextCoding coding);
+// The same text as UTF-8 with its bracket marks kept (what an export writes).
+std::string Utf8Text(const char* text, plat::TextCoding coding);
 
 struct SVerdict {
     std::string text1, text2; // card texts, in the file's order
     bool forgotten = false;   // marked in the pass (graded Again), else remembered (Good)
+    bool hard = false;        // remembered with a slip (Hard), when not forgotten
 };
 
 class CPassVerdicts {
@@ -30,6 +34,8 @@ public:
     void InputEnded();
     // The learner marked the phrase shown now (false: took that mark back).
     void Marked(bool marked);
+    // The phrase shown now was answered almost right: remembered, but hard (unless marked).
+    void Hard();
     // A record went to the results (the phrase shown now), or the last one written was taken back.
     void Written();
     void TakenBack();
@@ -39,7 +45,7 @@ public:
 private:
     struct SPhrase {
         std::string text1, text2;
-        bool marked = false, written = false, finished = false;
+        bool marked = false, written = false, finished = false, hard = false;
     };
     mutable std::mutex m_Lock;
     plat::TextCoding m_Coding = plat::TextCoding::SingleByte;

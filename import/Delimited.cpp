@@ -18,11 +18,29 @@ bool IsBlank(const std::string& s)
     return s.find_first_not_of(" \t") == std::string::npos;
 }
 
-// Splits text from pos into records of fields and hands each but the blank lines to f. With
-// quoting, a field that begins with '"' runs to the next '"' that is not doubled.
-template <class F>
-void Split(const std::string& text, std::size_t pos, char sep, bool quoting, F&& f)
+// How a field in double quotes is read.
+enum class Quotes {
+    None,  // quotes are text
+    Rfc,   // a field that begins with '"' runs to the next '"' that is not doubled
+    Closed // so, where such a quote follows; a quote without one is text, as are all after it
+};
+
+// Where the quoted part that opens before pos ends (at its closing quote); npos for none.
+std::size_t ClosingQuote(const std::string& text, std::size_t pos)
 {
+    for (;;) {
+        pos = text.find('"', pos);
+        if (pos == std::string::npos || pos + 1 >= text.size() || text[pos + 1] != '"')
+            return pos;
+        pos += 2;
+    }
+}
+
+// Splits text from pos into records of fields and hands each but the blank lines to f.
+template <class F>
+void Split(const std::string& text, std::size_t pos, char sep, Quotes quotes, F&& f)
+{
+    bool quoting = quotes != Quotes::None;
     Fields fields;
     std::string field;
     bool begun = false; // the field has a character or a quoted part
@@ -36,6 +54,8 @@ void Split(const std::string& text, std::size_t pos, char sep, bool quoting, F&&
     };
     while (pos < text.size()) {
         const char c = text[pos++];
+        if (quoting && c == '"' && !begun && quotes == Quotes::Closed && ClosingQuote(text, pos) == std::string::npos)
+            quoting = false; // no quote closes: every later one is text too, and none is sought again
         if (quoting && c == '"' && !begun) {
             begun = true;
             while (pos < text.size()) {
@@ -129,14 +149,14 @@ bool HasAnkiHeader(const std::string& text)
 
 void ReadTsv(const std::string& text, CPhraseSink& sink)
 {
-    Split(text, 0, '\t', false, [&](const Fields& f) { AddFirstTwo(sink, f); });
+    Split(text, 0, '\t', Quotes::Closed, [&](const Fields& f) { AddFirstTwo(sink, f); });
 }
 
 void ReadCsv(const std::string& text, CPhraseSink& sink)
 {
     const std::string first = LineAt(text, 0);
     const char sep = first.find(',') == std::string::npos && first.find(';') != std::string::npos ? ';' : ',';
-    Split(text, 0, sep, true, [&](const Fields& f) { AddFirstTwo(sink, f); });
+    Split(text, 0, sep, Quotes::Rfc, [&](const Fields& f) { AddFirstTwo(sink, f); });
 }
 
 bool ReadAnki(const std::string& text, CPhraseSink& sink)
@@ -157,11 +177,11 @@ bool ReadAnki(const std::string& text, CPhraseSink& sink)
         if (key.size() > 7 && key.compare(key.size() - 7, 7, " column") == 0)
             notFields.push_back(std::strtol(value.c_str(), nullptr, 10));
     }
-    Split(text, std::min(pos, text.size()), sep, true, [&](const Fields& all) {
+    Split(text, std::min(pos, text.size()), sep, Quotes::Rfc, [&](const Fields& all) {
         Fields f;
         for (std::size_t i = 0; i < all.size() && f.size() < 2; ++i)
             if (std::find(notFields.begin(), notFields.end(), static_cast<long>(i + 1)) == notFields.end())
-                f.push_back(html ? HtmlToText(all[i]) : all[i]);
+                f.push_back(ClozeToBrackets(html ? HtmlToText(all[i], sink.Media()) : all[i]));
         if (f.empty())
             f.emplace_back();
         AddFirstTwo(sink, f);

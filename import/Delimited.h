@@ -14,7 +14,8 @@ std::string AsciiLower(std::string s);
 // True when the text opens with a header line of Anki's export ("#separator:tab", "#html:true").
 bool HasAnkiHeader(const std::string& text);
 
-// Each line's first two fields, split at every tab.
+// Each line's first two fields, split at every tab; a field in double quotes (doubled inside) may
+// hold tabs and line ends, and loses its quotes.
 void ReadTsv(const std::string& text, CPhraseSink& sink);
 // Each record's first two fields: commas between them (semicolons in a file whose first line has
 // them and no comma), quoted fields holding commas, doubled quotes and line ends.

@@ -1,5 +1,7 @@
 #include "import/Import.h"
 
+#include "import/AnkiArchive.h"
+#include "import/AnkiPackage.h"
 #include "import/Delimited.h"
 #include "import/Kvtml.h"
 #include "import/PhraseSink.h"
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace imp {
 
@@ -61,35 +64,52 @@ Form ChooseForm(const std::string& text, const std::string& ext)
 
 } // namespace
 
-SResult ImportBytes(const std::string& bytes, const std::string& name, std::string& phrases)
+SResult ImportBytes(
+    const std::string& bytes, const std::string& name, std::string& phrases, const SOptions& options, Reviews* reviews)
 {
     SResult result;
     phrases.clear();
+    const std::string ext = Extension(name);
     std::string text;
-    if (!DecodeText(bytes, text)) {
+    Reviews read;
+    if (ext == "apkg" || ext == "colpkg" || LooksLikeZip(bytes)) {
+        result.form = Form::Package;
+        CPhraseSink sink(result, phrases);
+        try {
+            ReadPackage(bytes, options, sink, result, reviews ? &read : nullptr);
+        } catch (const std::bad_alloc&) {
+            // A collection within the bound that still does not fit the memory left.
+            result.problem = Problem::TooLarge;
+        }
+    } else if (!DecodeText(bytes, text)) {
         result.problem = Problem::NotText;
-        return result;
-    }
-    result.form = ChooseForm(text, Extension(name));
-    CPhraseSink sink(result, phrases);
-    switch (result.form) {
-    case Form::Tsv: ReadTsv(text, sink); break;
-    case Form::Csv: ReadCsv(text, sink); break;
-    case Form::Anki:
-        if (!ReadAnki(text, sink))
-            result.problem = Problem::UnknownForm;
-        break;
-    case Form::Kvtml: ReadKvtml(text, sink, result); break;
-    case Form::Unknown: result.problem = Problem::UnknownForm; break;
+    } else {
+        result.form = ChooseForm(text, ext);
+        CPhraseSink sink(result, phrases);
+        switch (result.form) {
+        case Form::Tsv: ReadTsv(text, sink); break;
+        case Form::Csv: ReadCsv(text, sink); break;
+        case Form::Anki:
+            if (!ReadAnki(text, sink))
+                result.problem = Problem::UnknownForm;
+            break;
+        case Form::Kvtml: ReadKvtml(text, sink, result); break;
+        case Form::Unknown:
+        case Form::Package: result.problem = Problem::UnknownForm; break;
+        }
     }
     if (result.problem == Problem::None && result.imported == 0)
         result.problem = Problem::NoPhrases;
-    if (result.problem != Problem::None)
+    if (result.problem != Problem::None) {
         phrases.clear();
+        result.reviews = 0;
+    } else if (reviews) {
+        reviews->insert(reviews->end(), read.begin(), read.end());
+    }
     return result;
 }
 
-SResult ReadInput(const std::string& in, std::string& phrases)
+SResult ReadInput(const std::string& in, std::string& phrases, const SOptions& options, Reviews* reviews)
 {
     std::string bytes;
     if (!plat::ReadFileWhole(in, bytes)) {
@@ -98,7 +118,7 @@ SResult ReadInput(const std::string& in, std::string& phrases)
         result.problem = Problem::CannotRead;
         return result;
     }
-    return ImportBytes(bytes, in, phrases);
+    return ImportBytes(bytes, in, phrases, options, reviews);
 }
 
 void WritePhrases(const std::string& out, const std::string& phrases, SResult& result)
@@ -107,11 +127,14 @@ void WritePhrases(const std::string& out, const std::string& phrases, SResult& r
         result.problem = Problem::CannotWrite;
 }
 
-SResult ImportFile(const std::string& in, const std::string& out)
+SResult ImportFile(const std::string& in, const std::string& out, const SOptions& options, Reviews* reviews)
 {
     std::string phrases;
-    SResult result = ReadInput(in, phrases);
+    Reviews read;
+    SResult result = ReadInput(in, phrases, options, reviews ? &read : nullptr);
     WritePhrases(out, phrases, result);
+    if (reviews && result.problem == Problem::None)
+        reviews->insert(reviews->end(), read.begin(), read.end());
     return result;
 }
 

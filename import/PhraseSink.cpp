@@ -71,13 +71,13 @@ void CPhraseSink::Fit(std::string& text)
     ++m_Result.cut;
 }
 
-void CPhraseSink::Add(const std::string& first, const std::string& second)
+bool CPhraseSink::Add(const std::string& first, const std::string& second, std::string* written1, std::string* written2)
 {
     std::string one = Clean(first);
     std::string two = Clean(second);
     if (one.empty() || two.empty()) {
         ++m_Result.skipped;
-        return;
+        return false;
     }
     Guard(one, PHRASE_FIRST_MARKER, PHRASE_SECOND_MARKER);
     Guard(two, PHRASE_SECOND_MARKER, PHRASE_FIRST_MARKER);
@@ -90,6 +90,11 @@ void CPhraseSink::Add(const std::string& first, const std::string& second)
     m_Out += two;
     m_Out += '\n';
     ++m_Result.imported;
+    if (written1)
+        *written1 = std::move(one);
+    if (written2)
+        *written2 = std::move(two);
+    return true;
 }
 
 } // namespace imp

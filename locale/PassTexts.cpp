@@ -13,6 +13,7 @@ constexpr int kPhraseOf = 125, kScreenOf = 126, kLegendPaced = 127, kLegendTimed
               kLegendWord = 130, kLegendBrackets = 131, kSummary = 132, kNextIteration = 133, kNothingMarked = 134;
 constexpr int kDirectionTurned = 380, kWrongLetter = 381, kWrongWord = 382, kNoBrackets = 383;
 constexpr int kSecondToFirst = 14, kAddBrackets = 25;
+constexpr int kLegendTyped = 542, kLegendChosen = 543, kRight = 544, kAlmost = 545, kWrong = 546;
 constexpr int kWelcome = 150, kOpenStep = 151, kBookStep = 152, kStartStep = 153, kRecent = 154, kBookKey = 155,
               kMarked = 156, kOpenKey = 157, kStartKey = 158, kRecentKey = 159;
 // The forms of "marked phrase" as the object of the next iteration's text.
@@ -75,6 +76,8 @@ std::string PassLegendText(int mode)
     case 7: return Text(kLegendWord);
     case 9:
     case 10: return Text(kLegendBrackets);
+    case 11: return Text(kLegendTyped);
+    case 12: return Text(kLegendChosen);
     default: return std::string();
     }
 }
@@ -108,6 +111,16 @@ std::string PassSummaryText(const SPassProgress& p, const char* file, const char
     else if (p.completed)
         text += ' ' + Fill(kNothingMarked, {nextFile ? nextFile : ""});
     return text;
+}
+
+std::string VerdictText(ESpan kind)
+{
+    switch (kind) {
+    case ESpan::Right: return Text(kRight);
+    case ESpan::Almost: return Text(kAlmost);
+    case ESpan::Wrong: return Text(kWrong);
+    default: return std::string();
+    }
 }
 
 std::string PassMarkText()

@@ -4,6 +4,7 @@
 // of the interface language's code page.
 
 #include "engine/CPassProgress.h"
+#include "engine/CScreen.h"
 #include "engine/PassNote.h"
 
 #include <string>
@@ -12,7 +13,7 @@
 // "Phrase 7 of 32 · 3 marked · pass 2" ("Screen 3 of 12 ..." for a pass over plain text); the
 // marks include the shown phrase's, and a mark just taken back is said.
 std::string PassProgressText(const SPassProgress& progress);
-// The keys of mode 0 to 10 (9 and 10 the two Add Brackets passes); empty for another.
+// The keys of mode 0 to 12 (9 and 10 the two Add Brackets passes); empty for another.
 std::string PassLegendText(int mode);
 // The keys as the pass needs them now: after a wrong answer the note comes first; a text
 // without brackets has only its note, since nothing is typed into it.
@@ -24,6 +25,9 @@ std::string DirectionTurnedText();
 // in the same code page).
 std::string PassSummaryText(const SPassProgress& progress, const char* file, const char* nextIteration,
                             const char* nextFile);
+// The word of a verdict span (Right, Almost, Wrong) in the interface language; empty for
+// another kind of span.
+std::string VerdictText(ESpan kind);
 // The badge beside a question whose phrase is marked ("Marked").
 std::string PassMarkText();
 // The welcome page: its title, the three steps (the phrase-book as the window or the terminal

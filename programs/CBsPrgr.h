@@ -1,5 +1,5 @@
 #pragma once
-// The base of the eleven training programs: the work file, the two string objects, the
+// The base of the thirteen training programs: the work file, the two string objects, the
 // direction and the marks of one pass. Construction registers the pass with the iteration
 // service and opens its input; destruction stores the results and sets the iteration status.
 

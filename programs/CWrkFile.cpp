@@ -213,6 +213,20 @@ int CWrkFile::CountScreens(int lines) const
     return count;
 }
 
+std::vector<std::string> CWrkFile::AllTexts(bool first) const
+{
+    std::vector<std::string> texts;
+    std::unique_ptr<ISmrtFile> f = OpenForCount(m_Path, m_Coding);
+    if (!f)
+        return texts;
+    static thread_local char one[MAX_PHRASE_FIELD_SZ], two[MAX_PHRASE_FIELD_SZ];
+    CPhraseReader reader(*f, m_Coding);
+    while (reader.ReadRecord(one, two))
+        texts.emplace_back(first ? one : two);
+    f->sf_fclose();
+    return texts;
+}
+
 int CWrkFile::StoreResults()
 {
     if (m_Stored >= 0)

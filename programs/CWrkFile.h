@@ -48,6 +48,9 @@ public:
     // `lines` lines, read through a file of their own so the pass's reading is untouched.
     int CountRecords() const { return m_Records; }
     int CountScreens(int lines) const;
+    // The first (second: false) texts of every phrase record of the input, in file order, read
+    // through a file of their own.
+    std::vector<std::string> AllTexts(bool first) const;
 
     // Closes both files and, if anything was written, copies the output to the pass's results
     // file (atomically: the file is whole or absent). Returns 1 when the results file was

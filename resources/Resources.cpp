@@ -10,6 +10,7 @@ const std::vector<Popup>& MainMenu()
         {"File",
          {{ID_SLFILE_FIRSTFILEOPEN, "&Open...\tCtrl+O", false},
           {ID_SLFILE_IMPORT, "&Import...", false},
+          {ID_SLFILE_EXPORT, "&Export...", false},
           {ID_SLFILE_SAVERESULTSAS, "&Save Results As...\tCtrl+S", false},
           {ID_SLFILE_SETTINGS, "Settings...", false},
           {ID_SLFILE_EXIT, "Exit", false}}},
@@ -30,6 +31,8 @@ const std::vector<Popup>& MainMenu()
           {ID_MODE_OPENBRACKETS1LETTER, "Open Brackets (1 Letter)", false},
           {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open Brackets (Whole Word), N/I", false},
           {ID_MODE_OPENBRACKETS1LETTERNI, "Open Brackets (1 Letter), N/I", false},
+          {ID_MODE_TYPEANSWER, "Type the Answer", false},
+          {ID_MODE_CHOOSEANSWER, "Choose the Answer", false},
           {ID_NONE, kModeDashes, false},
           {ID_MODE_ADDBRACKETS, "Add Brackets", false}}},
         {"Run",
@@ -80,7 +83,7 @@ const std::vector<std::vector<int>>& Choices()
         {ID_KEYBOARD_KEYBOARDONLY, ID_KEYBOARD_KEYBOARDMOUSE},
         {ID_MODE_INWHOLE, ID_MODE_WORDBYWORD, ID_MODE_WHICHLETTER, ID_MODE_TIMEOUTINWHOLE, ID_MODE_TIMEOUTWORDBYWORD,
          ID_MODE_OPENBRACKETSWHOLEWORD, ID_MODE_OPENBRACKETS1LETTER, ID_MODE_OPENBRACKETSWHOLEWORDNI,
-         ID_MODE_OPENBRACKETS1LETTERNI, ID_MODE_ADDBRACKETS},
+         ID_MODE_OPENBRACKETS1LETTERNI, ID_MODE_TYPEANSWER, ID_MODE_CHOOSEANSWER, ID_MODE_ADDBRACKETS},
     };
     return choices;
 }
@@ -91,6 +94,7 @@ const char* Prompt(int id)
         {ID_SLFILE_FIRSTFILEOPEN, "Open a phrase file to work with"},
         {ID_FILE_OPEN, "Open a phrase file to work with\nOpen"},
         {ID_SLFILE_IMPORT, "Make a phrase file of words from another trainer or a table"},
+        {ID_SLFILE_EXPORT, "Write the open phrase file as a table, a kvtml vocabulary or Anki notes"},
         {ID_SLFILE_SAVERESULTSAS, "Save the results of the iterations over the file"},
         {ID_FILE_SAVE, "Save the results\nSave"},
         {ID_SLFILE_SETTINGS, "Change the program's settings"},
@@ -109,6 +113,8 @@ const char* Prompt(int id)
         {ID_MODE_OPENBRACKETSWHOLEWORDNI, "Open the brackets by typing the whole word, in a text without translation"},
         {ID_MODE_OPENBRACKETS1LETTERNI,
          "Open the brackets by typing only the first letter of each word, in a text without translation"},
+        {ID_MODE_TYPEANSWER, "Type the answer of each phrase and see how near it comes"},
+        {ID_MODE_CHOOSEANSWER, "Choose the answer of each phrase among four"},
         {ID_MODE_ADDBRACKETS, "Make the Add Brackets menu available"},
         {ID_RUN_FIRSTITERATION, "Begin the first iteration over the file"},
         {ID_TB_FIRSTITERATION, "Begin the first iteration over the file\nFirst Iteration"},

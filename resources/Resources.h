@@ -44,8 +44,11 @@ enum : int {
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
+    ID_SLFILE_EXPORT = 32875, // the open phrase file written in the forms of other trainers
     ID_RUN_REVIEWDUE = 32880, // the phrases due today, of every file: menu, toolbar and Ctrl+R
-    ID_FILE_NEW = 57600,      // Cancel current iteration
+    ID_MODE_TYPEANSWER = 32890,   // mode 11: the answer typed and judged
+    ID_MODE_CHOOSEANSWER = 32891, // mode 12: the answer chosen among four
+    ID_FILE_NEW = 57600, // Cancel current iteration
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_PRINT_SETUP = 57606, // no menu item, button or accelerator
@@ -60,8 +63,8 @@ enum : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     ID_VIEW_PROGRESS = 32860,           // the Progress window: passes over days
-    ID_VIEW_LAYOUT_COMFORTABLE = 32910, // the screen text with margins, a larger font and a rule
-    ID_VIEW_LAYOUT_CLASSIC = 32911,     // the screen text from the top left corner
+    ID_VIEW_LAYOUT_COMFORTABLE = 32920, // the screen text with margins, a larger font and a rule
+    ID_VIEW_LAYOUT_CLASSIC = 32921,     // the screen text from the top left corner
 };
 
 // The Mode menu's line of dashes: an item with no command, never translated, drawn as a separator.

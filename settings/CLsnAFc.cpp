@@ -17,6 +17,7 @@
 #include "locale/CLocal.h"
 #include "locale/CSetHelp.h"
 #include "programs/CAddBrkt.h"
+#include "programs/CAnswerModes.h"
 #include "programs/CIn_Whl.h"
 #include "programs/COpBrWhlWrd.h"
 #include "programs/CPrStr.h"
@@ -122,6 +123,8 @@ IBsPrgr* CLsnAFc::Create_IBsPrgr(int mode)
     case 8: return new (std::nothrow) COpBrOneLttr_NI;
     case 9: return new (std::nothrow) CAddBrkt;
     case 10: return new (std::nothrow) CAddBrktTo;
+    case 11: return new (std::nothrow) CTypeAnswer;
+    case 12: return new (std::nothrow) CChooseAnswer;
     default: return nullptr;
     }
 }

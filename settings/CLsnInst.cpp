@@ -19,6 +19,7 @@
 #include "locale/LocaleGlobals.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
+#include "settings/DisplaySettings.h"
 #include "settings/ILsnFont.h"
 #include "settings/MemorySettings.h"
 #include "settings/ScreenSettings.h"
@@ -80,7 +81,7 @@ void AddMissingSection(bool present, const char* section, const char* shipped)
 
 void AddMissingSections()
 {
-    // The same texts as the shipped Settings/KeepRslts.cfg, Recent.cfg, Speech.cfg and Memory.cfg.
+    // The same texts as the shipped Settings/KeepRslts.cfg, Recent.cfg, Speech.cfg, Memory.cfg and Display.cfg.
     AddMissingSection(rslts::HasSection(), rslts::kSection,
                       "sn = KeepRslts\n\npt_i WhenDropped sv = 0\npt_str_any Folder sv = \"\"");
     AddMissingSection(recent::HasSection(), recent::kSection,
@@ -90,6 +91,7 @@ void AddMissingSections()
                       "sn = Speech\n\npt_str_any FirstLanguage sv = \"guess\"\npt_str_any SecondLanguage sv = \"guess\"\n"
                       "pt_i Rate sv = 175\npt_str_any Variant sv = \"\"\npt_i SpeakAnswers sv = 0\npt_i SpeakQuestions sv = 0");
     AddMissingSection(memcfg::HasSection(), memcfg::kSection, memcfg::kShipped);
+    AddMissingSection(dispcfg::HasSection(), dispcfg::kSection, dispcfg::kShipped);
     AddMissingSection(scrcfg::HasSection(), scrcfg::kSection, scrcfg::kAdded);
 }
 } // namespace

@@ -25,13 +25,18 @@ void Read(ISttngs& s, const char* sec, const char* par, CZelChoice& c) { s.RdVal
 int CZelChoice::Shown() const
 {
     const int item = m_Value - m_First;
-    return item >= 0 && item < m_Count ? item : -1;
+    if (item >= 0 && item < m_Count)
+        return item;
+    const auto more = std::find(m_More.begin(), m_More.end(), m_Value);
+    return more == m_More.end() ? -1 : m_Count + static_cast<int>(more - m_More.begin());
 }
 
 void CZelChoice::Pick(int item)
 {
     if (item >= 0 && item < m_Count)
         m_Value = m_First + item;
+    else if (item >= m_Count && item < Count())
+        m_Value = m_More[static_cast<std::size_t>(item - m_Count)];
 }
 
 int CZelTmOutBlock::RangeMin() const

@@ -9,25 +9,31 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // A value the window shows as one of count radio buttons or list items, item i standing for
 // the stored value first + i. A stored value that no item stands for shows no item and is
 // written back as it came, unless the learner picks an item.
 class CZelChoice {
 public:
-    explicit CZelChoice(int count, int first = 0) : m_Count(count), m_First(first) {}
+    // Items 0 to count - 1 stand for first, first + 1, ...; the items after them for more's values.
+    explicit CZelChoice(int count, int first = 0, std::vector<int> more = {})
+        : m_Count(count), m_First(first), m_More(std::move(more))
+    {
+    }
 
     // The item that stands for the value, or -1.
     int Shown() const;
     // The learner's item; -1 (nothing picked) keeps the value.
     void Pick(int item);
-    int Count() const { return m_Count; }
+    int Count() const { return m_Count + static_cast<int>(m_More.size()); }
 
     int m_Value = 0;
 
 private:
     int m_Count;
     int m_First;
+    std::vector<int> m_More;
 };
 
 // The time-out scale: a lower end out of six items (0, 100, ... 500 ms) and an upper end out of
@@ -112,14 +118,14 @@ protected:
     void AfterStore() override;
 };
 
-// View Mode: direction and mode 0 to 9.
+// View Mode: direction and mode 0 to 9, 11 and 12.
 class CZelPgVal_02 : public CZelPgVal {
 public:
     CZelPgVal_02();
     void Load() override;
 
     CZelChoice m_Direction{2};
-    CZelChoice m_Mode{10};
+    CZelChoice m_Mode{10, 0, {11, 12}};
 
 protected:
     void Store() override;

@@ -42,6 +42,9 @@ SScreenParts Split(const std::string& screen)
     SScreenParts parts;
     const int mode = drill::GetMode();
     const bool brackets = mode >= 5 && mode <= 8;
+    // Type and Choose the Answer: what is typed or offered is no answer; the answer is the first
+    // line below the separator once the verdict's continue line is there.
+    const bool asks = mode == drill::kModeTypeAnswer || mode == drill::kModeChooseAnswer;
     // The line that ends a phrase (a continue or time-out line) is no part of it.
     const std::size_t end = screen.find("\n\n\n\n\n-");
     const std::string shown = screen.substr(0, end);
@@ -55,13 +58,15 @@ SScreenParts Split(const std::string& screen)
     }
     parts.question = Trimmed(shown.substr(0, sep));
     parts.answer = Trimmed(shown.substr(sep + std::strlen(SEPARATOR_LINE)));
+    if (asks)
+        parts.answer = Trimmed(parts.answer.substr(0, parts.answer.find('\n')));
     // The Open Brackets modes ask in the first text whatever the direction; the others by it.
     const int direction = brackets ? 0 : drill::GetDirection();
     parts.questionText = direction == 0 ? 0 : 1;
     parts.answerText = 1 - parts.questionText;
     // In the bracket modes the text is whole once its brackets are all open and the continue
     // line follows; before that it is the learner's to fill.
-    parts.revealed = !parts.answer.empty() && (!brackets || end != std::string::npos);
+    parts.revealed = !parts.answer.empty() && (!(brackets || asks) || end != std::string::npos);
     return parts;
 }
 

@@ -109,10 +109,10 @@ std::string FakeMenu::Dump() const
 const std::vector<MenuTop>& EnglishMenuResource()
 {
     static const std::vector<MenuTop> menu = {
-        {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {190, "&Import...", 32870}, {3, "&Save Results As...\tCtrl+S", 32795},
+        {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {190, "&Import...", 32870}, {578, "&Export...", 32875}, {3, "&Save Results As...\tCtrl+S", 32795},
                      {4, "Settings...", 32771}, {5, "Exit", 32773}}},
         {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}, {170, "&Progress...", 32860}, {0, "", 0},
-                      {610, "Co&mfortable Layout", 32910}, {611, "C&lassic Layout", 32911}}},
+                      {610, "Co&mfortable Layout", 32920}, {611, "C&lassic Layout", 32921}}},
         {9, "Keyboard", {{10, "Keyboard", 32796}, {11, "Mouse", 32797}}},
         {12, "Direction", {{13, "1st --> 2nd", 32774}, {14, "2nd --> 1st", 32775}}},
         {15, "Mode", {{16, "In Whole", 32776}, {17, "Word By Word", 32777},
@@ -120,8 +120,8 @@ const std::vector<MenuTop>& EnglishMenuResource()
                       {20, "Which Letter?", 32781}, {21, "Open Brackets (Whole Word)", 32783},
                       {22, "Open Brackets (1 Letter)", 32784},
                       {23, "Open Brackets (Whole Word), N/I", 32785},
-                      {24, "Open Brackets (1 Letter), N/I", 32786},
-                      {-1, "-------------------------------", 0}, {25, "Add Brackets", 32803}}},
+                      {24, "Open Brackets (1 Letter), N/I", 32786}, {540, "Type the Answer", 32890},
+                      {541, "Choose the Answer", 32891}, {-1, "-------------------------------", 0}, {25, "Add Brackets", 32803}}},
         {26, "Run", {{27, "First Iteration", 32801}, {28, "Next Iteration", 32790},
                      {29, "Next File", 32794}, {30, "Previous File", 32793},
                      {464, "Review &Due\tCtrl+R", 32880}, {0, "", 0},

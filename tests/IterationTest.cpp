@@ -250,7 +250,7 @@ TEST_F(IterationTest, HistoryRecordsRoundTripAndCutOrMalformedLinesAreSkipped)
         return a.time == b.time && a.mode == b.mode && a.direction == b.direction && a.iteration == b.iteration &&
                a.shown == b.shown && a.marked == b.marked && a.file == b.file;
     };
-    const std::string bad[] = {"x\t0\t0\t1\t1\t0\t/f\n", "1\t11\t0\t1\t1\t0\t/f\n", "1\t0\t0\t1\t1\t2\t/f\n",
+    const std::string bad[] = {"x\t0\t0\t1\t1\t0\t/f\n", "1\t13\t0\t1\t1\t0\t/f\n", "1\t0\t0\t1\t1\t2\t/f\n",
                                "1\t0\t0\t1\t1\t0\t\n", "1\t0\t0\t1\t1\t0\t/f\\x\n", "1\t0\t0\n"};
     for (const std::string& line : bad) {
         const std::vector<SPassRecord> read = hist::ParseRecords(line + bytes + "1765\t0\t0");

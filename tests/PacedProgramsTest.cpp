@@ -13,6 +13,7 @@
 #include "engine/PassHistory.h"
 #include "platform/PlatFs.h"
 #include "programs/CAddBrkt.h"
+#include "programs/CAnswerModes.h"
 #include "programs/CIn_Whl.h"
 #include "programs/COpBrWhlWrd.h"
 #include "programs/CTmOInW.h"
@@ -307,10 +308,10 @@ TEST_F(ProgramBaseTest, CompareStrFollowsMatchCase)
     EXPECT_EQ(p->GetDicOrBackDicInd(), 1);
 }
 
-TEST_F(ProgramBaseTest, TheFactoryMakesElevenProgramsOfOneSize)
+TEST_F(ProgramBaseTest, TheFactoryMakesThirteenProgramsOfOneSize)
 {
     Open("Lesson.mix", kTwo);
-    for (int mode = 0; mode <= 10; ++mode) {
+    for (int mode = 0; mode <= 12; ++mode) {
         std::unique_ptr<IBsPrgr> p(g_pILsnAFc->Create_IBsPrgr(mode));
         EXPECT_NE(p, nullptr) << mode;
         EXPECT_NE(dynamic_cast<CBsPrgr*>(p.get()), nullptr) << mode;
@@ -321,9 +322,10 @@ TEST_F(ProgramBaseTest, TheFactoryMakesElevenProgramsOfOneSize)
     // The modes add no data of their own.
     for (std::size_t size : {sizeof(CIn_Whl), sizeof(CWrdByWrd), sizeof(CWchLttr), sizeof(CTmOInW),
                              sizeof(CTmOWbW), sizeof(COpBrWhlWrd), sizeof(COpBrOneLttr), sizeof(COpBrWhlWrd_NI),
-                             sizeof(COpBrOneLttr_NI), sizeof(CAddBrkt), sizeof(CAddBrktTo)})
+                             sizeof(COpBrOneLttr_NI), sizeof(CAddBrkt), sizeof(CAddBrktTo), sizeof(CTypeAnswer),
+                             sizeof(CChooseAnswer)})
         EXPECT_EQ(size, sizeof(CBsPrgr));
-    EXPECT_EQ(g_pILsnAFc->Create_IBsPrgr(11), nullptr);
+    EXPECT_EQ(g_pILsnAFc->Create_IBsPrgr(13), nullptr);
     EXPECT_EQ(g_pILsnAFc->Create_IBsPrgr(-1), nullptr);
     // The time-out programs read their waits when they are made.
     SetSetting("To_InWh", "TimeOut", 11);
@@ -336,12 +338,12 @@ TEST_F(ProgramBaseTest, TheFactoryMakesElevenProgramsOfOneSize)
     }
 }
 
-TEST_F(ProgramBaseTest, ProgramElevenDoesNotExistAndTheWorkerEndsTheProcess)
+TEST_F(ProgramBaseTest, ProgramThirteenDoesNotExistAndTheWorkerEndsTheProcess)
 {
     Open("Lesson.mix", kTwo);
-    static CThrdAp_Mode<11>* worker = nullptr;
+    static CThrdAp_Mode<13>* worker = nullptr;
     EXPECT_WORKER_EXITS_WITH_1({
-        worker = new CThrdAp_Mode<11>;
+        worker = new CThrdAp_Mode<13>;
         worker->Start();
     });
     EXPECT_EQ(Log(), "entry into proc CThrdAp::ThreadFunc()"
@@ -359,6 +361,8 @@ TEST_F(ProgramBaseTest, AWrongDirectionInAModeLoopEndsTheProcessWithTheModesMess
         {4, "\nCTmOWbW::TypeDicOrBackDicFromFile(),Error, wrong DicOrBackDicInd"},
         {9, "\nCAddBrkt::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd"},
         {10, "\nCAddBrktTo::TypeDicOrBackDicFromFile(),Error, error, bad DicOrBackDicInd"},
+        {11, "\nCTypeAnswer::TypeDicOrBackDicFromFile(), error, wrong DicOrBackDicInd"},
+        {12, "\nCChooseAnswer::TypeDicOrBackDicFromFile(), error, wrong DicOrBackDicInd"},
     };
     for (const auto& c : cases) {
         EmptyLog();

@@ -211,7 +211,7 @@ TEST_F(SheetValuesTest, APageNeverOpenedWritesNothingOnOk)
 
 TEST_F(SheetValuesTest, AModeNoButtonStandsForIsStoredBackUnlessOneIsPicked)
 {
-    for (int stored : {10, 11, -1, 1000}) {
+    for (int stored : {10, 13, -1, 1000}) {
         WrInt("ViewMode", "Mode", stored);
         CZelPgVal_02 mode;
         mode.Open();

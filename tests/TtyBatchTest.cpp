@@ -92,7 +92,7 @@ TEST_F(TtyBatchTest, APassThatCannotStartIsToldWithStatus1)
 
 TEST_F(TtyBatchTest, ABadCommandLineIsRefusedBeforeAnythingStarts)
 {
-    EXPECT_EQ(Run("--mode 12 two.mix", ""), 2);
+    EXPECT_EQ(Run("--mode 13 two.mix", ""), 2);
     EXPECT_NE(m_Err.find("--mode"), std::string::npos);
     EXPECT_EQ(Run("", ""), 2); // keys from a script need a file
     EXPECT_FALSE(std::filesystem::exists(Path("Lexido.log")));
@@ -263,3 +263,41 @@ TEST_F(TtyBatchTest, SaveResultsReplacesEarlierNumberedFilesOnlyWithReplace)
 }
 
 } // namespace
+
+// Type the Answer: Right; Almost with the differing letters in brackets (Backspace erased a
+// slip); an empty answer Wrong and marked; an answer empty once normalised only shown. Bracket
+// marks are neither shown nor compared. The memory grades Good, Hard, Again and Good.
+TEST_F(TtyBatchTest, TypeTheAnswerJudgesMarksTheWrongAnswersAndGradesEachVerdict)
+{
+    WriteFile("f.mix", "*Hello\n=Hallo\n*Thank you\n=Danke schön\n*Where\n=¿<Dónde>?\n*Pause\n=...\n");
+    ASSERT_EQ(Run("--mode 11 --direction 0 --save-results out/r.mix f.mix", "hallo\nxDanke shcom\bn\nx\nxx"), 0)
+        << m_Err;
+    for (const std::string& shown : {Q("Thank you", "Danke shcom"), Q("Hello", "Hallo\n\nRight" + kContinue),
+             Q("Thank you", "Danke schön\n\nAlmost: Danke s[hco]n" + kContinue),
+             Q("Where", "¿Dónde?\n\nWrong" + kContinue), Q("Pause", "..." + kContinue)})
+        EXPECT_NE(m_Out.find(shown + "\n" + kFeed), std::string::npos) << shown;
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*Where\n=¿<Dónde>?\n");
+    ASSERT_EQ(Run("--memory f.mix", ""), 0) << m_Err;
+    for (const char* graded : {"\t2.3065\t2.1181\t1\t0\tHello\n", "\t1.2931\t5.1122\t1\t0\tThank you\n",
+             "\t0.2120\t6.4133\t1\t0\tWhere\n", "\t2.3065\t2.1181\t1\t0\tPause\n"})
+        EXPECT_NE(m_Out.find(graded), std::string::npos) << m_Out;
+}
+
+// Choose the Answer (the choice replayed from a seed): up to four options, distinct as the judge
+// compares them; a wrong choice marks, Backspace takes that back. A file of one answer offers one.
+TEST_F(TtyBatchTest, ChooseTheAnswerOffersOtherAnswersOfTheFileAndMarksAWrongChoice)
+{
+    ::setenv("LEXIDO_CHOICE_SEED", "7", 1);
+    WriteFile("g.mix", "*a\n=x\n*b\n=y\n*c\n=z\n*d\n=w\n*e\n=v\n*f\n=X.\n");
+    EXPECT_EQ(Run("--mode 12 --save-results out/r.mix g.mix", "1x1x1\bx1x1x1x"), 0) << m_Err;
+    for (const std::string& shown : {Q("a", "1. x\n2. w\n3. v\n4. z\n"), Q("a", "x\n\nRight" + kContinue),
+             Q("c", "z\n\nWrong: x" + kContinue), Q("f", "1. z\n2. X.\n3. v\n4. y\n"),
+             Q("f", "X.\n\nWrong: z" + kContinue)})
+        EXPECT_NE(m_Out.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(ReadFile("out/r_1.mix"), "*d\n=w\n*e\n=v\n*f\n=X.\n");
+    WriteFile("one.mix", "*a\n=x\n*b\n=X!\n");
+    EXPECT_EQ(Run("--mode 12 one.mix", "21x"), 0) << m_Err;
+    ::unsetenv("LEXIDO_CHOICE_SEED");
+    // "2" chooses nothing; "1" the one option.
+    EXPECT_EQ(m_Out.rfind(Printed({Q("a", "1. x\n"), Q("a", "1. x\n"), Q("a", "x\n\nRight" + kContinue)}), 0), 0u);
+}

@@ -58,7 +58,7 @@ TEST(TtyOptions, CommandLine)
     EXPECT_EQ(o.saveResults, "out/r.mix");
     EXPECT_EQ(o.file, "a.mix");
 
-    const char* badMode[] = {"lexido-tty", "--mode", "11", "a.mix"};
+    const char* badMode[] = {"lexido-tty", "--mode", "13", "a.mix"};
     tty::Options o2;
     EXPECT_FALSE(tty::ParseOptions(4, badMode, o2, error));
     const char* noValue[] = {"lexido-tty", "--direction"};
@@ -128,7 +128,8 @@ TEST(TtyStatus, CaptionsComeFromTheMenus)
     EXPECT_EQ(tty::ModeCaption(0), "In Whole");
     EXPECT_EQ(tty::ModeCaption(2), "Which Letter?");
     EXPECT_EQ(tty::ModeCaption(10), "Add Brackets (Time Out)");
-    EXPECT_EQ(tty::ModeCaption(11), "?");
+    EXPECT_EQ(tty::ModeCaption(12), "Choose the Answer");
+    EXPECT_EQ(tty::ModeCaption(13), "?");
     EXPECT_EQ(tty::CommandCaption(32772), "Open...");
 }
 

@@ -73,8 +73,14 @@ public:
     {
         return AskSavePath("mix", initialName, kPhraseFileFilter, path);
     }
-    // What the import came to, in the interface language's code page (imported false: why
-    // nothing was written), and the file it is about.
+    // File > Export: the file the open phrase file is written to, its form by its extension;
+    // false when cancelled.
+    virtual bool AskExportTarget(const char* initialName, std::string& path)
+    {
+        return AskSavePath("tsv", initialName, kExportFilter, path);
+    }
+    // What the import (or the export) came to, in the interface language's code page (imported
+    // false: why nothing was written), and the file it is about.
     virtual void ShowImportOutcome(bool imported, const char* text, const char* path)
     {
         (void)imported;
@@ -85,7 +91,10 @@ public:
     // newer Lexido or not to be opened. Told once, in a message.
     virtual void ShowMemoryNotice(const char* text) { (void)text; }
     static constexpr const char* kImportFilter =
-        "Vocabulary (*.txt *.tsv *.csv *.kvtml)|*.txt;*.tsv;*.csv;*.kvtml|All Files (*.*)|*.*||";
+        "Vocabulary (*.txt *.tsv *.csv *.kvtml *.apkg *.colpkg)|*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.colpkg|"
+        "All Files (*.*)|*.*||";
+    static constexpr const char* kExportFilter = "Tab-separated text (*.tsv)|*.tsv|Comma-separated text (*.csv)|*.csv|"
+                                                 "KDE vocabulary (*.kvtml)|*.kvtml|Anki notes (*.txt)|*.txt||";
     static constexpr const char* kPhraseFileFilter = "Mix- Files (*.mix)|*.mix||";
 };
 

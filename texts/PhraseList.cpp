@@ -8,7 +8,11 @@
 
 #include <memory>
 
-bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out)
+namespace {
+
+using TextOf = std::string (*)(const char*, plat::TextCoding);
+
+bool ListTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, TextOf textOf)
 {
     out.clear();
     std::unique_ptr<ISmrtFile> file(g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr);
@@ -19,7 +23,19 @@ bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out
     CPhraseReader reader(*file, coding);
     static thread_local char first[MAX_PHRASE_FIELD_SZ], second[MAX_PHRASE_FIELD_SZ];
     while (reader.ReadRecord(first, second))
-        out.push_back(keeper::SCardTexts{CardText(first, coding), CardText(second, coding)});
+        out.push_back(keeper::SCardTexts{textOf(first, coding), textOf(second, coding)});
     file->sf_fclose();
     return true;
+}
+
+} // namespace
+
+bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out)
+{
+    return ListTexts(path, out, &CardText);
+}
+
+bool ListPhraseTexts(const std::string& path, std::vector<keeper::SCardTexts>& out)
+{
+    return ListTexts(path, out, &Utf8Text);
 }

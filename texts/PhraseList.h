@@ -10,3 +10,5 @@
 // Reads the phrase file at path (plain or hidden, single-byte or UTF-8, decided as a pass
 // decides it); false when it cannot be opened. Installed as the keeper's phrase lister.
 bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out);
+// The same phrases as UTF-8 texts with their brackets, as an export writes them.
+bool ListPhraseTexts(const std::string& path, std::vector<keeper::SCardTexts>& out);

@@ -84,6 +84,7 @@ const char* const kKeys =
     "\n"
     "In a pass: Space marks a phrase not yet known, Backspace takes the last mark back,\n"
     "Escape ends the pass, \"=\" shows without marking; every other key is the answer.\n"
+    "Type the Answer: type it, Enter judges, Backspace erases. Choose the Answer: 1 to 4.\n"
     "\n"
     "Up, Down, PgUp, PgDn, Home, End scroll this page; any other key closes it.";
 
@@ -101,7 +102,7 @@ int CTtyApp::Run(const Options& options)
         return RefuseFolderInUse();
     }
     if (options.mode >= 0)
-        drill::SelectMode(options.mode > drill::kModeAddBrackets ? drill::kModeAddBrackets : options.mode);
+        drill::SelectMode(ModeSetting(options.mode));
     if (options.direction >= 0)
         drill::SelectDirection(options.direction);
     if (!options.file.empty()) {
@@ -250,7 +251,8 @@ void CTtyApp::Render()
     std::vector<std::string> lines;
     int caret = -1;
     static char text[SCREEN_TEXT_SIZE];
-    const int length = g_pOScreen->CopyText(text, sizeof text, &caret);
+    std::vector<SScreenSpan> spans;
+    const int length = g_pOScreen->CopyText(text, sizeof text, &caret, &spans);
     // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
     // what to do.
     m_Welcome = m_Overlay.empty() && length == 0 && !PassRunning() && g_pIItrtnSrvc->GetIterationNmb() == 0;
@@ -258,9 +260,12 @@ void CTtyApp::Render()
         lines = WrapLines(m_Overlay, cols);
     else if (m_Welcome)
         lines = WrapLines(WelcomePage(), cols);
-    else
-        lines = WrapLines(
-            ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
+    else { // the typed characters that differ from the answer in reverse video
+        const std::string on(1, kDifferOn), off(1, kDifferOff);
+        const std::string marked = WithDifferences(text, length, spans, on.c_str(), off.c_str());
+        lines =
+            WrapLines(ScreenToUtf8(marked.data(), marked.size(), DisplayFontCodePage(), g_pOScreen->GetCoding()), cols);
+    }
     // A pass writes at the end of its text: the end stays in sight unless the learner scrolled
     // back over it. A shown file starts at the top.
     std::size_t first = 0;
@@ -279,7 +284,16 @@ void CTtyApp::Render()
     std::string frame = "\x1b[H";
     for (int row = 0; row < textRows; ++row) {
         const std::size_t at = first + static_cast<std::size_t>(row);
-        frame += Move(row + 1) + Fit(at < lines.size() ? lines[at] : std::string(), cols);
+        std::string line = Fit(at < lines.size() ? lines[at] : std::string(), cols);
+        // A run that the line's end cuts is ended there.
+        const std::size_t on = line.rfind(kDifferOn), off = line.rfind(kDifferOff);
+        const bool open = on != std::string::npos && (off == std::string::npos || off < on);
+        std::string out;
+        for (const char c : line)
+            out += c == kDifferOn ? kReverse : c == kDifferOff ? kNormal : std::string(1, c);
+        if (open)
+            out += kNormal;
+        frame += Move(row + 1) + out;
     }
     frame += Move(rows - 1) + kReverse + StatusLine(cols) + kNormal;
     frame += Move(rows) + Fit(m_Message, cols);
@@ -384,14 +398,20 @@ void CTtyApp::Scroll(int code)
 
 void CTtyApp::ChooseMode()
 {
+    // The modes of the Mode menu; the two added last, so that the letters of the others stay.
+    static const int kModes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, drill::kModeAddBrackets, drill::kModeTypeAnswer,
+                                 drill::kModeChooseAnswer};
+    constexpr int kCount = static_cast<int>(sizeof kModes / sizeof kModes[0]);
     std::vector<std::string> items;
-    for (int mode = 0; mode < drill::kModeAddBrackets; ++mode)
-        items.push_back(ModeCaption(mode));
-    items.push_back("Add Brackets");
-    int choice = drill::GetMode();
+    for (const int mode : kModes)
+        items.push_back(mode == drill::kModeAddBrackets ? std::string("Add Brackets") : ModeCaption(mode));
+    const int current = drill::GetMode();
+    int choice = static_cast<int>(std::find(kModes, kModes + kCount, current) - kModes);
+    if (choice >= kCount)
+        choice = 0;
     if (Choose("Mode", items, choice)) {
         bool turned = false;
-        drill::SelectMode(choice, &turned);
+        drill::SelectMode(kModes[choice], &turned);
         Say("Mode: " + items[static_cast<std::size_t>(choice)] +
             (turned ? "   " + CodePageToUtf8(DirectionTurnedText(), CLocal::InterfaceCodePage()) : std::string()));
     }

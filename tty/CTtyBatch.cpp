@@ -99,9 +99,11 @@ std::vector<std::string> CTtyBatch::EarlierResults() const
 void CTtyBatch::PrintScreen()
 {
     static char text[SCREEN_TEXT_SIZE];
-    const int length = g_pOScreen->CopyText(text, sizeof text);
-    std::string shown =
-        ScreenToUtf8(text, static_cast<std::size_t>(length), DisplayFontCodePage(), g_pOScreen->GetCoding());
+    std::vector<SScreenSpan> spans;
+    const int length = g_pOScreen->CopyText(text, sizeof text, nullptr, &spans);
+    // The typed characters that differ from the answer are shown in brackets.
+    const std::string marked = WithDifferences(text, length, spans, "[", "]");
+    std::string shown = ScreenToUtf8(marked.data(), marked.size(), DisplayFontCodePage(), g_pOScreen->GetCoding());
     if (shown.empty() || shown.back() != '\n')
         shown += '\n';
     shown += "\f\n";
@@ -181,7 +183,7 @@ int CTtyBatch::Run(const Options& options)
     if (!Install(view))
         return RefuseFolderInUse();
     if (options.mode >= 0)
-        drill::SelectMode(options.mode > drill::kModeAddBrackets ? drill::kModeAddBrackets : options.mode);
+        drill::SelectMode(ModeSetting(options.mode));
     if (options.direction >= 0)
         drill::SelectDirection(options.direction);
 

@@ -23,6 +23,11 @@ bool ParseInt(const char* text, int low, int high, int& value)
 
 } // namespace
 
+int ModeSetting(int mode)
+{
+    return mode == 10 ? 9 : mode;
+}
+
 const char* Usage()
 {
     return "usage: lexido-tty [--mode N] [--direction D] [--save-results DIR/NAME.EXT [--replace]] [FILE]\n"
@@ -31,12 +36,14 @@ const char* Usage()
            "       lexido-tty --memory [--direction D] FILE\n"
            "       lexido-tty --due [--direction D]\n"
            "       lexido-tty --review-due [--mode N] [--direction D]\n"
-           "       lexido-tty --import IN OUT.mix\n"
+           "       lexido-tty --import IN OUT.mix [--fields A,B] [--deck NAME]\n"
+           "       lexido-tty --export IN.mix OUT\n"
            "       lexido-tty --help | --version\n"
            "  N: 0 In Whole, 1 Word By Word, 2 Which Letter?, 3 Time Out (In Whole),\n"
            "     4 Time Out (Word By Word), 5 Open Brackets (Whole Word), 6 Open Brackets (1 Letter),\n"
            "     7 Open Brackets (Whole Word) N/I, 8 Open Brackets (1 Letter) N/I,\n"
-           "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out)\n"
+           "     9 Add Brackets (Word By Word), 10 Add Brackets (Time Out),\n"
+           "     11 Type the Answer, 12 Choose the Answer\n"
            "  D: 0 first language to second, 1 second to first\n"
            "On a terminal the trainer runs full-screen (F1 lists its keys). Otherwise it runs the\n"
            "passes over FILE with the keys read from standard input, printing the screen at every\n"
@@ -54,8 +61,13 @@ const char* Usage()
            "--review-due runs the passes over the phrases due today from all files, as over FILE.\n"
            "D defaults to the direction of the settings.\n"
            "--import makes the phrase file OUT.mix (UTF-8) of IN: tab-separated (.tsv, .txt) or\n"
-           "comma-separated text (.csv), an Anki export of notes in plain text or a kvtml 2.0\n"
-           "vocabulary, and prints how many phrases it holds.\n";
+           "comma-separated text (.csv), an Anki export of notes in plain text, an Anki package\n"
+           "(.apkg, .colpkg) or a kvtml 2.0 vocabulary, and prints how many phrases it holds. Of a\n"
+           "package each note's first two fields are read, or the fields A and B (numbers from 1 or\n"
+           "the names of the note's fields), of the deck NAME and its subdecks only with --deck;\n"
+           "its review log is brought into the memory.\n"
+           "--export writes the phrase file IN.mix as OUT in UTF-8: tab-separated (.tsv),\n"
+           "comma-separated (.csv), a kvtml 2.0 vocabulary (.kvtml) or Anki notes (.txt).\n";
 }
 
 const char* VersionLine()
@@ -83,8 +95,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         } else if (!std::strcmp(arg, "--review-due")) {
             options.reviewDue = true;
         } else if (!std::strcmp(arg, "--mode")) {
-            if (!ParseInt(value, 0, 10, options.mode)) {
-                error = "--mode needs a number from 0 to 10";
+            if (!ParseInt(value, 0, 12, options.mode)) {
+                error = "--mode needs a number from 0 to 12";
                 return false;
             }
             ++i;
@@ -116,6 +128,31 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.importFrom = value;
             options.importTo = argv[i + 2];
             i += 2;
+        } else if (!std::strcmp(arg, "--export")) {
+            if (!value || !*value || i + 2 >= argc || !*argv[i + 2]) {
+                error = "--export needs IN.mix and OUT";
+                return false;
+            }
+            options.exportFrom = value;
+            options.exportTo = argv[i + 2];
+            i += 2;
+        } else if (!std::strcmp(arg, "--fields")) {
+            const std::string list = value ? value : "";
+            const std::size_t comma = list.find(',');
+            if (comma == std::string::npos || comma == 0 || comma + 1 == list.size() ||
+                list.find(',', comma + 1) != std::string::npos) {
+                error = "--fields needs two fields A,B";
+                return false;
+            }
+            options.fields = {list.substr(0, comma), list.substr(comma + 1)};
+            ++i;
+        } else if (!std::strcmp(arg, "--deck")) {
+            if (!value || !*value) {
+                error = "--deck needs NAME";
+                return false;
+            }
+            options.deck = value;
+            ++i;
         } else if (arg[0] == '-' && arg[1] != '\0') {
             error = std::string("unknown option ") + arg;
             return false;
@@ -140,6 +177,15 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     }
     if (!options.importFrom.empty() && (!options.file.empty() || !options.speakTo.empty())) {
         error = "--import takes no other FILE or TEXT";
+        return false;
+    }
+    if ((!options.fields.empty() || !options.deck.empty()) && options.importFrom.empty()) {
+        error = "--fields and --deck are for --import";
+        return false;
+    }
+    if (!options.exportFrom.empty() &&
+        (!options.importFrom.empty() || !options.file.empty() || !options.speakTo.empty())) {
+        error = "--export takes no other FILE, TEXT or --import";
         return false;
     }
     if (options.memory + options.due + options.reviewDue + options.history > 1) {

@@ -6,15 +6,21 @@
 //   lexido-tty --memory [--direction D] FILE
 //   lexido-tty --due [--direction D]
 //   lexido-tty --review-due [--mode N] [--direction D]
-//   lexido-tty --import IN OUT.mix
+//   lexido-tty --import IN OUT.mix [--fields A,B] [--deck NAME]
+//   lexido-tty --export IN.mix OUT
 //   lexido-tty --help | --version
 
 #include <string>
+#include <vector>
 
 namespace tty {
 
+// The mode setting a --mode number selects: 10, the time-out Add Brackets pass, selects the
+// Add Brackets menu (9), as 9 does.
+int ModeSetting(int mode);
+
 struct Options {
-    int mode = -1;      // 0 to 10; -1 keeps the stored mode
+    int mode = -1;      // 0 to 12; -1 keeps the stored mode
     int direction = -1; // 0 or 1; -1 keeps the stored direction
     std::string file;     // with --speak-to: the TEXT to say
     std::string saveResults;
@@ -29,6 +35,10 @@ struct Options {
     bool reviewDue = false; // run the passes over the phrases due today
     std::string importFrom; // the material --import makes a phrase file of; empty: no import
     std::string importTo;   // that phrase file
+    std::vector<std::string> fields; // --fields: the two fields of a package's notes
+    std::string deck;                // --deck: the deck of a package whose notes are read
+    std::string exportFrom;          // the phrase file --export writes in another form; empty: no export
+    std::string exportTo;            // the file written, its form by its extension
 };
 
 // False with a message for the learner when the line cannot be used.

@@ -25,8 +25,10 @@ std::string ScreenToUtf8(const char* bytes, std::size_t length, int fontCodePage
     for (const char32_t u : text) {
         if (u == '\r')
             continue;
-        // Control characters other than the line feed would move the terminal's cursor.
-        if (u < 0x20 && u != '\n' && u != '\t') {
+        // Control characters other than the line feed would move the terminal's cursor; the two
+        // around differing characters are the full screen's own (WithDifferences).
+        if (u < 0x20 && u != '\n' && u != '\t' && u != static_cast<char32_t>(kDifferOn) &&
+            u != static_cast<char32_t>(kDifferOff)) {
             out += '?';
             continue;
         }
@@ -56,7 +58,32 @@ int CharCells(const std::string& utf8, std::size_t pos, std::size_t& bytes)
     char32_t u = 0;
     const int len = plat::DecodeUtf8(utf8.data() + pos, utf8.size() - pos, u);
     bytes = len > 0 ? static_cast<std::size_t>(len) : 1;
+    if (u == static_cast<char32_t>(kDifferOn) || u == static_cast<char32_t>(kDifferOff))
+        return 0;
     return len > 0 ? plat::CellWidth(u) : 1;
+}
+
+std::string WithDifferences(
+    const char* bytes, int length, const std::vector<SScreenSpan>& spans, const char* on, const char* off)
+{
+    std::string out;
+    int at = 0;
+    // The screen's own bytes never pass for the marks around the spans.
+    const auto append = [&out](const char* from, int n) {
+        for (const char* p = from; p < from + n; ++p)
+            out += (*p == kDifferOn || *p == kDifferOff) ? '?' : *p;
+    };
+    for (const SScreenSpan& s : spans) {
+        if (s.kind != ESpan::Differs || s.begin < at || s.end > length)
+            continue;
+        append(bytes + at, s.begin - at);
+        out += on;
+        append(bytes + s.begin, s.end - s.begin);
+        out += off;
+        at = s.end;
+    }
+    append(bytes + at, length - at);
+    return out;
 }
 
 std::vector<std::string> WrapLines(const std::string& utf8, int width)

@@ -3,6 +3,7 @@
 // single-byte code page of their language, decided word by word as in the window, or UTF-8 with
 // a UTF-8 phrase file; the terminal speaks UTF-8.
 
+#include "engine/CScreen.h"
 #include "platform/PlatUtf8.h"
 
 #include <string>
@@ -26,8 +27,16 @@ bool KeyToByte(const std::string& utf8, unsigned char& byte);
 // coding (plat::TypedCharToKey).
 bool TypedKey(const std::string& utf8, plat::TextCoding coding, char32_t& key);
 
+// The screen bytes with `on` before and `off` after each span of typed characters that differ
+// from the answer (ESpan::Differs).
+std::string WithDifferences(
+    const char* bytes, int length, const std::vector<SScreenSpan>& spans, const char* on, const char* off);
+// The two bytes the full screen puts around the differing characters: of no width, turned into
+// reverse video once the lines are fitted.
+constexpr char kDifferOn = '\x0E', kDifferOff = '\x0F';
+
 // The bytes of the UTF-8 character at text[pos] (1 for a byte that begins none) and the
-// terminal cells it takes.
+// terminal cells it takes (none for kDifferOn and kDifferOff).
 int CharCells(const std::string& utf8, std::size_t pos, std::size_t& bytes);
 
 // Splits text into display lines of at most width cells (line feeds end a line; a wide

@@ -30,6 +30,8 @@ int main(int argc, char** argv)
     }
     if (!options.importFrom.empty())
         return tty::ImportToFile(options);
+    if (!options.exportFrom.empty())
+        return tty::ExportToFile(options);
     if (!options.speakTo.empty())
         return tty::SpeakToFile(options);
     if (options.history)

@@ -142,6 +142,9 @@ CZelPrprtPg_02::CZelPrprtPg_02(QWidget* parent)
     nv->addWidget(m_Mode.Add(1098, 24, without));
     QGroupBox* addBr = Group(1063, 74, this);
     Column(addBr)->addWidget(m_Mode.Add(1099, 25, addBr));
+    // Type and Choose the Answer with the simple view: their items follow Add Brackets'.
+    sv->addWidget(m_Mode.Add(1088, 540, simple));
+    sv->addWidget(m_Mode.Add(1089, 541, simple));
     QGroupBox* direction = Group(1058, 12, this);
     QVBoxLayout* dv = Column(direction);
     dv->addWidget(m_Direction.Add(1007, 13, direction));

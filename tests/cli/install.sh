@@ -11,7 +11,7 @@ fail=0
 for f in bin/lexido bin/lexido-tty share/applications/lexido.desktop \
          share/metainfo/io.github.lexido.Lexido.metainfo.xml \
          share/man/man1/lexido.1.gz share/man/man1/lexido-tty.1.gz share/doc/lexido/copyright \
-         share/icons/hicolor/scalable/apps/lexido.svg \
+         share/icons/hicolor/scalable/apps/lexido.svg share/mime/packages/lexido.xml \
          share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/lexido.png \
          share/lexido/Settings/Gnrl.cfg share/lexido/Settings/Help/English \
          share/lexido/Settings/Texts_Src "share/lexido/Text/Conversational Guide/English_Russian" \
@@ -20,6 +20,12 @@ for f in bin/lexido bin/lexido-tty share/applications/lexido.desktop \
 done
 desktop-file-validate "$prefix/share/applications/lexido.desktop" || fail=1
 appstreamcli validate --no-net "$prefix/share/metainfo/io.github.lexido.Lexido.metainfo.xml" || fail=1
+# The phrase files' type: the database built from the installed package knows *.mix, and the
+# menu entry opens it.
+mime=$(mktemp -d) && cp -r "$prefix/share/mime" "$mime/" && trap 'chmod -R u+w "$prefix"; rm -rf "$prefix" "$home" "$mime"' EXIT
+out=$(XDG_DATA_DIRS=$mime update-mime-database "$mime/mime" 2>&1) && [ -z "$out" ] || { echo "FAIL: update-mime-database: $out"; fail=1; }
+grep -q "^application/x-lexido-phrases:\*\.mix$" "$mime/mime/globs" || { echo "FAIL: *.mix not in the MIME globs"; fail=1; }
+grep -q "^MimeType=application/x-lexido-phrases;$" "$prefix/share/applications/lexido.desktop" || { echo "FAIL: the menu entry opens no phrase files"; fail=1; }
 [ "$("$prefix/bin/lexido-tty" --version)" = "lexido-tty $version" ] || { echo "FAIL: lexido-tty --version"; fail=1; }
 [ "$("$prefix/bin/lexido" --version)" = "lexido $version" ] || { echo "FAIL: lexido --version"; fail=1; }
 

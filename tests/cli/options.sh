@@ -20,6 +20,7 @@ $window|--version|0|lexido $version|
 $window|--help|0|usage: lexido |
 $window|-h|0|usage: lexido |
 $window|--fast|2||usage: lexido
+$window|one.mix two.mix|2||one file at most
 $window|-platform offscreen --bogus|2||unknown option --bogus
 $tty|--version|0|lexido-tty $version|
 $tty|--help|0|usage: lexido-tty |

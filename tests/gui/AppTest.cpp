@@ -6,6 +6,7 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/DesktopMenus.h"
 #include "app/FatalNotice.h"
 #include "base/Globals.h"
 #include "engine/CScreen.h"
@@ -92,7 +93,7 @@ private slots:
         QTRY_VERIFY(!alive || !alive->isVisible());
         SaveShot(frame, "main-window");
         // The language was set from the settings: the English menu as the resource has it.
-        QCOMPARE(frame->menuBar()->actions().at(7)->text(), QString("Phrase-book"));
+        QCOMPARE(desk::CaptionOf(frame->menuBar()->actions().at(7)), QString("Phrase-book"));
     }
 
     void aSecondInstanceEndsAtOnceShowingNothing()
@@ -197,6 +198,19 @@ private slots:
         QVERIFY(!QFile::exists(folder.Path("Text/list.mix")));
         QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - words.mix"));
         QCOMPARE(folder.dialogs.saveAnswers.size(), std::size_t(1)); // judged before a save dialog
+
+        // Export writes the open file in the form of the extension chosen.
+        folder.dialogs.saveAnswers = {folder.Path("Text/words.csv").toStdString()};
+        QVERIFY(Trigger(res::ID_SLFILE_EXPORT));
+        QCOMPARE(folder.Read("Text/words.csv"), QByteArray("house,Haus\r\n"));
+        QCOMPARE(folder.dialogs.importOutcomes.back(), std::string("1 phrase exported."));
+        // A package brings its review log into the memory.
+        folder.dialogs.openAnswers = {LEXIDO_TEST_DATA_DIR "/import/anki/current.apkg"};
+        folder.dialogs.saveAnswers = {folder.Path("Text/current.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_SLFILE_IMPORT));
+        QCOMPARE(folder.dialogs.importOutcomes.back(),
+            std::string("5 phrases imported, 1 skipped (empty side), reviews brought into the memory: 5"));
+        QCOMPARE(g_pMainWnd->windowTitle(), QString("Lexido - current.mix"));
     }
 
     void pageDownShowsTheNextPartOfTheOpenedFile()

@@ -20,6 +20,7 @@ int RunUnsavedResultsTest(int argc, char** argv);
 int RunPassViewTest(int argc, char** argv);
 int RunSpeechWndTest(int argc, char** argv);
 int RunMemoryWndTest(int argc, char** argv);
+int RunDesktopTest(int argc, char** argv);
 
 namespace {
 struct Suite {
@@ -33,7 +34,8 @@ const Suite kSuites[] = {
     {"SettingsRun", RunSettingsRunTest}, {"SameScript", RunSameScriptTest},
     {"Language", RunLanguageTest},     {"HelpWnd", RunHelpWndTest},
     {"UnsavedResults", RunUnsavedResultsTest}, {"PassView", RunPassViewTest},
-    {"SpeechWnd", RunSpeechWndTest}, {"MemoryWnd", RunMemoryWndTest}};
+    {"SpeechWnd", RunSpeechWndTest}, {"MemoryWnd", RunMemoryWndTest},
+    {"Desktop", RunDesktopTest}};
 } // namespace
 
 int main(int argc, char** argv)

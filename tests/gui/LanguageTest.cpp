@@ -5,6 +5,7 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/DesktopMenus.h"
 #include "app/CProgressWnd.h"
 #include "app/CViewDialogs.h"
 #include "base/Globals.h"
@@ -83,10 +84,20 @@ int ExitCodeOfSwitchTo(int language)
     return code;
 }
 
-// The caption an action shows, as bytes of a code page.
+// The caption an action shows (without a mnemonic the window added), as bytes of a code page.
 QByteArray Shown(QAction* a, int codePage)
 {
-    return ToCodePage(a->text(), codePage);
+    return ToCodePage(desk::CaptionOf(a), codePage);
+}
+
+// The items of a menu as the main resource has them: without those the window adds.
+QList<QAction*> Resourced(QMenu* menu)
+{
+    QList<QAction*> items;
+    for (QAction* a : menu->actions())
+        if (!a->property("lexidoAdded").toBool())
+            items << a;
+    return items;
 }
 
 QMenuBar* Bar()
@@ -97,7 +108,7 @@ QMenuBar* Bar()
 QList<QAction*> Items(int top)
 {
     QList<QAction*> items;
-    for (QAction* a : Bar()->actions().at(top)->menu()->actions())
+    for (QAction* a : Resourced(Bar()->actions().at(top)->menu()))
         if (!a->isSeparator())
             items << a;
     return items;
@@ -140,7 +151,7 @@ void ExpectWholeMenuIn(int language)
     std::unique_ptr<ILocal> en(new CLocal_English);
     for (int t = 0; t < static_cast<int>(menu.size()); ++t) {
         QAction* top = Bar()->actions().at(t);
-        const QList<QAction*> items = top->menu()->actions();
+        const QList<QAction*> items = Resourced(top->menu());
         QCOMPARE(items.size(), static_cast<int>(menu[t].items.size()));
         for (int k = 0; k < items.size(); ++k) {
             const res::MenuItem& item = menu[t].items[static_cast<std::size_t>(k)];
@@ -212,8 +223,8 @@ private slots:
         QCOMPARE(CLocal::FindMenuItem(g_pMainWnd->View()->GetMenu()->GetSubMenu(2), "Keyboard", plat::kCpWestern), 0);
         QVERIFY(SwitchTo(LANGUAGE_RUSSIAN));
         ExpectWholeMenuIn(LANGUAGE_RUSSIAN);
-        QCOMPARE(Bar()->actions().at(2)->text(), QString("\u041a\u043b\u0430\u0432\u0438\u0430\u0442\u0443\u0440\u0430"));
-        QCOMPARE(Items(2)[0]->text(), Bar()->actions().at(2)->text());
+        QCOMPARE(desk::CaptionOf(Bar()->actions().at(2)), QString("\u041a\u043b\u0430\u0432\u0438\u0430\u0442\u0443\u0440\u0430"));
+        QCOMPARE(desk::CaptionOf(Items(2)[0]), desk::CaptionOf(Bar()->actions().at(2)));
         QCOMPARE(Items(2)[0]->data().toInt(), int(res::ID_KEYBOARD_KEYBOARDONLY));
         QCOMPARE(Items(2)[1]->data().toInt(), int(res::ID_KEYBOARD_KEYBOARDMOUSE));
         QCOMPARE(Bar()->actions().at(1)->text(), QString("&\u0412\u0438\u0434")); // "&Вид"
@@ -224,8 +235,8 @@ private slots:
         // Back to German straight from Russian: the Cyrillic captions are found in their code page.
         QVERIFY(SwitchTo(LANGUAGE_GERMAN));
         ExpectWholeMenuIn(LANGUAGE_GERMAN);
-        QCOMPARE(Items(2)[0]->text(), QString("Tastatur"));
-        QCOMPARE(Bar()->actions().at(2)->text(), QString("Tastatur"));
+        QCOMPARE(desk::CaptionOf(Items(2)[0]), QString("Tastatur"));
+        QCOMPARE(desk::CaptionOf(Bar()->actions().at(2)), QString("Tastatur"));
     }
 
     void switchingToTheLanguageShownSucceeds()

@@ -190,7 +190,7 @@ private slots:
             g_pIDbVars->WrVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
             g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
             QTRY_COMPARE(g_pILocal->GetLanguage(), language);
-            QVERIFY(g_pMainWnd->menuBar()->actions().at(4)->menu()->actions().at(9)->isSeparator() &&
+            QVERIFY(g_pMainWnd->menuBar()->actions().at(4)->menu()->actions().at(11)->isSeparator() &&
                     g_pMainWnd->Action(res::ID_MODE_WHICHLETTER)->actionGroup()->isExclusive());
             for (int id : {res::ID_MODE_OPENBRACKETSWHOLEWORD, res::ID_MODE_OPENBRACKETS1LETTER}) {
                 g_pMainWnd->statusBar()->clearMessage();
@@ -325,6 +325,69 @@ private slots:
         QVERIFY(Shows("Bread") && ScreenText() != left);
         QCOMPARE(g_pIItrtnSrvc->GetIterationNmb(), 2);
     }
+
+    // Type the Answer: the caret follows the typing and Backspace; the verdict's word is in the
+    // interface language and the typed characters that differ are drawn on pink. Choose the
+    // Answer: a click on an option's row chooses it.
+    void theAnswerModesTypeAtTheCaretColourTheDifferenceAndTakeAClick()
+    {
+        for (int language : {LANGUAGE_ENGLISH, LANGUAGE_GERMAN, LANGUAGE_RUSSIAN}) {
+            GuiProgramFolder folder;
+            folder.Write("Text/t.mix", "*Thank you=Danke sch\xc3\xb6n\n*Hello=Hallo\n");
+            folder.Start();
+            g_pIDbVars->WrVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
+            g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
+            QTRY_COMPARE(g_pILocal->GetLanguage(), language);
+            folder.dialogs.openAnswers = {folder.Path("Text/t.mix").toStdString()};
+            QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_TYPEANSWER) &&
+                    Trigger(res::ID_RUN_FIRSTITERATION));
+            QVERIFY(Shows("---\n"));
+            const QFontMetrics fm(View()->DisplayFont());
+            const int line = fm.height() + fm.leading();
+            const auto width = [&](const QString& text) { // as the view draws: character by character
+                int w = 0;
+                for (const QChar c : text)
+                    w += fm.horizontalAdvance(c);
+                return w;
+            };
+            const auto caretAfter = [&](const QString& typed) {
+                return Painted([&] { return View()->Caret().topLeft() == QPoint(width(typed), 2 * line); });
+            };
+            QVERIFY(caretAfter(""));
+            QTest::keyClicks(View(), "Danke shcom");
+            QVERIFY(caretAfter("Danke shcom"));
+            QTest::keyClick(View(), Qt::Key_Backspace);
+            QVERIFY(caretAfter("Danke shco"));
+            QTest::keyClicks(View(), "n");
+            QTest::keyClick(View(), Qt::Key_Return);
+            QVERIFY(Shows("Almost: Danke shcon"));
+            const QString word = LclText(545, "?");
+            QVERIFY(Painted([&] {
+                return View()->Caret().isEmpty() &&
+                       QString::fromStdU32String(View()->ShownText()).contains(word + ": Danke shcon");
+            }));
+            const QImage shot = View()->viewport()->grab().toImage();
+            const int x = width(word + ": Danke s"), y = 4 * line;
+            QCOMPARE(shot.pixelColor(x + 1, y + 1), QColor(255, 215, 215));
+            QVERIFY(shot.pixelColor(x - 2, y + 1) != QColor(255, 215, 215)); // "s" is right
+            SaveShot(g_pMainWnd, QString("type-answer-%1").arg(language));
+
+            QVERIFY(Trigger(res::ID_FILE_NEW) && Trigger(res::ID_MODE_CHOOSEANSWER) &&
+                    Trigger(res::ID_RUN_FIRSTITERATION));
+            QVERIFY(Shows("2. "));
+            QVERIFY(Painted([] { return View()->OptionRows().size() == 2; }));
+            SaveShot(g_pMainWnd, QString("choose-answer-%1").arg(language));
+            const int right = ScreenText().find("1. Danke") != std::string::npos ? 1 : 2;
+            for (const auto& [row, number] : View()->OptionRows())
+                if (number == right)
+                    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, row.center());
+            QVERIFY(Shows("\n\nRight"));
+            QVERIFY(Painted([] { return QString::fromStdU32String(View()->ShownText()).contains(LclText(544, "?")); }));
+            SaveShot(g_pMainWnd, QString("choose-answer-right-%1").arg(language));
+            QVERIFY(Trigger(res::ID_FILE_NEW));
+        }
+    }
+
 };
 
 int RunPassViewTest(int argc, char** argv)

@@ -413,9 +413,9 @@ private slots:
         CZelPrprtSheet sheet(nullptr);
         sheet.Tabs()->setCurrentIndex(1);
         QVERIFY(Ctrl<QRadioButton>(sheet, 1, 1090)->isChecked());
-        const int ids[] = {1090, 1091, 1094, 1092, 1093, 1095, 1096, 1097, 1098, 1099};
-        for (int mode = 0; mode < 10; ++mode) {
-            Ctrl<QRadioButton>(sheet, 1, ids[mode])->click();
+        const int ids[] = {1090, 1091, 1094, 1092, 1093, 1095, 1096, 1097, 1098, 1099, 1088, 1089};
+        for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12}) {
+            Ctrl<QRadioButton>(sheet, 1, ids[mode < 10 ? mode : mode - 1])->click();
             int checked = 0;
             for (int id : ids)
                 checked += Ctrl<QRadioButton>(sheet, 1, id)->isChecked();

@@ -1,0 +1,143 @@
+#include "import/AnkiArchive.h"
+
+#include <zip.h>
+#include <zstd.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace imp {
+
+namespace {
+
+constexpr std::size_t kChunk = std::size_t(1) << 20;
+
+struct SZipClose {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+struct SFileClose {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+struct SZstdFree {
+    void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
+};
+
+// Grows out for n more bytes, doubling up to half the limit and then to the limit and a chunk at
+// once: no growth goes past it, and the last one copies half of it at most.
+void Grow(std::string& out, std::size_t n)
+{
+    if (out.size() + n <= out.capacity())
+        return;
+    const std::size_t wanted = std::max(out.capacity() * 2, out.size() + n);
+    out.reserve(wanted > kMaxCollection / 2 ? kMaxCollection + kChunk : wanted);
+}
+
+// The entry's bytes, at most kMaxCollection of them.
+Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& detail)
+{
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(zip, static_cast<zip_uint64_t>(index), 0, &st) != 0) {
+        detail = zip_strerror(zip);
+        return Problem::BadArchive;
+    }
+    if ((st.valid & ZIP_STAT_SIZE) && st.size > kMaxCollection)
+        return Problem::TooLarge;
+    if (st.valid & ZIP_STAT_SIZE)
+        out.reserve(static_cast<std::size_t>(st.size) + kChunk);
+    std::unique_ptr<zip_file_t, SFileClose> file(zip_fopen_index(zip, static_cast<zip_uint64_t>(index), 0));
+    if (!file) {
+        detail = zip_strerror(zip);
+        return Problem::BadArchive;
+    }
+    for (;;) {
+        Grow(out, kChunk);
+        const std::size_t at = out.size();
+        out.resize(at + kChunk);
+        const zip_int64_t n = zip_fread(file.get(), &out[at], kChunk);
+        if (n < 0) {
+            detail = zip_file_strerror(file.get());
+            return Problem::BadArchive;
+        }
+        out.resize(at + static_cast<std::size_t>(n));
+        if (n == 0)
+            return Problem::None;
+        if (out.size() > kMaxCollection)
+            return Problem::TooLarge;
+    }
+}
+
+// The zstd frames of in decompressed, at most kMaxCollection bytes of them.
+Problem Unzstd(const std::string& in, std::string& out, std::string& detail)
+{
+    const unsigned long long declared = ZSTD_getFrameContentSize(in.data(), in.size());
+    if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR && declared > kMaxCollection)
+        return Problem::TooLarge;
+    if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR)
+        out.reserve(static_cast<std::size_t>(declared) + kChunk);
+    std::unique_ptr<ZSTD_DStream, SZstdFree> stream(ZSTD_createDStream());
+    ZSTD_inBuffer src{in.data(), in.size(), 0};
+    std::size_t last = 1;
+    while (src.pos < src.size || last != 0) {
+        Grow(out, kChunk);
+        const std::size_t at = out.size();
+        out.resize(at + kChunk);
+        ZSTD_outBuffer dst{&out[at], kChunk, 0};
+        const std::size_t before = src.pos;
+        last = ZSTD_decompressStream(stream.get(), &dst, &src);
+        out.resize(at + dst.pos);
+        if (ZSTD_isError(last)) {
+            detail = std::string("zstd: ") + ZSTD_getErrorName(last);
+            return Problem::BadArchive;
+        }
+        if (out.size() > kMaxCollection)
+            return Problem::TooLarge;
+        if (dst.pos == 0 && src.pos == before) {
+            // Neither input taken nor output made: the frame is cut short.
+            detail = "zstd: the compressed collection is cut short";
+            return Problem::BadArchive;
+        }
+    }
+    return Problem::None;
+}
+
+} // namespace
+
+bool LooksLikeZip(const std::string& bytes)
+{
+    return bytes.compare(0, 4, "PK\x03\x04") == 0 || bytes.compare(0, 4, "PK\x05\x06") == 0;
+}
+
+Problem ReadCollection(const std::string& bytes, std::string& db, std::string& detail)
+{
+    db.clear();
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    std::unique_ptr<zip_t, SZipClose> zip(
+        source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr);
+    if (!zip) {
+        detail = zip_error_strerror(&error);
+        zip_error_fini(&error);
+        if (source)
+            zip_source_free(source);
+        return Problem::BadArchive;
+    }
+    zip_error_fini(&error);
+    static const char* const kNames[] = {"collection.anki21b", "collection.anki21", "collection.anki2"};
+    for (const char* name : kNames) {
+        const zip_int64_t index = zip_name_locate(zip.get(), name, 0);
+        if (index < 0)
+            continue;
+        std::string raw;
+        Problem p = ReadEntry(zip.get(), index, name == kNames[0] ? raw : db, detail);
+        if (p == Problem::None && name == kNames[0])
+            p = Unzstd(raw, db, detail);
+        if (p != Problem::None)
+            db.clear();
+        return p;
+    }
+    return Problem::NoCollection;
+}
+
+} // namespace imp

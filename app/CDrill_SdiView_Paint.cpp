@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/DisplayLook.h"
 #include "app/MemoryTexts.h"
+#include "app/ScreenPainter.h"
 #include "app/ViewDecor.h"
 #include "base/Globals.h"
 #include "base/Log.h"

@@ -208,14 +208,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
         const QColor ground = colours.dark ? QColor(110, 30, 30) : QColor(255, 215, 215);
         runs.push_back(SInkRun{span.begin, span.end, ink, span.kind == ESpan::Differs ? ground : QColor()});
     }
-    // The Classic layout of a single-byte screen draws as it always did, coloured runs and all;
-    // the shaped layouts do not colour the runs yet.
-    const bool classic = LayoutKind() == EScreenLayout::Classic &&
-        (!g_pOScreen || g_pOScreen->GetCoding() == plat::TextCoding::SingleByte);
     const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
-    const QPoint at = classic ? DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift,
-                                    progress.running ? caret : -1, runs)
-                              : layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer);
+    const QPoint at = layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();

@@ -51,20 +51,22 @@ int CScreenLayout::TextHeight(const std::u32string& text) const
     return static_cast<int>(lines * m_LineHeight + 2 * m_Top);
 }
 
-int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at) const
+int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
+    const std::vector<SInkRun>& runs) const
 {
     QString line;
     line.reserve(static_cast<int>(to - from));
-    int at16 = -1;
+    // Where each character of the line begins in the UTF-16 line (one past the end last).
+    std::vector<int> at16s;
+    at16s.reserve(to - from + 1);
     for (std::size_t i = from; i < to; ++i) {
-        if (static_cast<int>(i - from) == at)
-            at16 = static_cast<int>(line.size());
+        at16s.push_back(static_cast<int>(line.size()));
         const char32_t u = text[i];
         if (u != U'\r')
             line += QString::fromUcs4(&u, 1);
     }
-    if (at >= 0 && at16 < 0)
-        at16 = static_cast<int>(line.size());
+    at16s.push_back(static_cast<int>(line.size()));
+    const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;
     QTextLayout layout(line, m_Font);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
@@ -83,16 +85,32 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
     layout.endLayout();
     if (!tl.isValid())
         return m_Left;
-    if (p) // on the display font's baseline, whatever fallback fonts the line took
-        layout.draw(p, QPointF(m_Left, y + m_Ascent - tl.ascent()));
+    if (p) { // on the display font's baseline, whatever fallback fonts the line took
+        QVector<QTextLayout::FormatRange> formats;
+        for (const SInkRun& run : runs) {
+            const long b = std::max<long>(run.begin, static_cast<long>(from));
+            const long e = std::min<long>(run.end, static_cast<long>(to));
+            if (b >= e)
+                continue;
+            QTextLayout::FormatRange range;
+            range.start = at16s[b - from];
+            range.length = at16s[e - from] - range.start;
+            range.format.setForeground(run.ink);
+            if (run.back.isValid())
+                range.format.setBackground(run.back);
+            formats.push_back(range);
+        }
+        layout.draw(p, QPointF(m_Left, y + m_Ascent - tl.ascent()), formats);
+    }
     return at16 < 0 ? -1 : m_Left + static_cast<int>(tl.cursorToX(at16) + 0.5);
 }
 
-QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer) const
+QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
+    const std::vector<SInkRun>& runs) const
 {
     if (!Shaped()) {
         p.setFont(m_Font);
-        return DrawScreenText(p, text, m_Width, bottom, at);
+        return DrawScreenText(p, text, m_Width, bottom, at, runs);
     }
     QPoint found(-1, -1);
     // The answer is what stands below the rule, when there is one.
@@ -126,7 +144,7 @@ QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, 
                 p.save();
                 p.setPen(answer);
             }
-            const int x = Line(&p, text, from, end, y, lineAt);
+            const int x = Line(&p, text, from, end, y, lineAt, runs);
             if (isAnswer)
                 p.restore();
             if (has)

@@ -13,8 +13,10 @@
 #include <QSize>
 
 #include <string>
+#include <vector>
 
 class QPainter;
+struct SInkRun;
 
 enum class EScreenLayout : int { Classic = 0, Comfortable = 1 };
 
@@ -32,10 +34,11 @@ public:
     // The height the whole text takes, margins included (what the scroll bar ranges over).
     int TextHeight(const std::u32string& text) const;
 
-    // Draws text in the painter's ink (the Comfortable layout's answer in answer, when valid);
-    // lines below bottom are skipped. Returns the top of the line and the x where character
-    // `at` goes, (-1, -1) when none.
-    QPoint Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer) const;
+    // Draws text in the painter's ink (the Comfortable layout's answer in answer, when valid),
+    // the characters of runs in their own ink and ground; lines below bottom are skipped.
+    // Returns the top of the line and the x where character `at` goes, (-1, -1) when none.
+    QPoint Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
+        const std::vector<SInkRun>& runs = {}) const;
     // Where a text that begins the screen ends: the x after its last character and the top of
     // its last line, as Draw places them. When the whole screen begins with the text, its last
     // line is shaped in the screen's line (a joined letter is narrower than one alone).
@@ -47,7 +50,8 @@ private:
     bool Shaped() const { return m_Comfortable || !m_SingleByte; }
     // Lays one line out (from..to of text, "\r" left out) and draws it when p is given; the
     // x of character at (an index into the line, -1 none) is the result.
-    int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at) const;
+    int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
+        const std::vector<SInkRun>& runs = {}) const;
 
     QFont m_Font;
     bool m_Comfortable;

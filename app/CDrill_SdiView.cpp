@@ -44,6 +44,7 @@ CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks h
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
     setObjectName("View");
+    SetTopicChooser(nullptr);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -221,14 +222,28 @@ void CDrill_SdiView::ApplyScrollRange()
     horizontalScrollBar()->setRange(0, 0);
     if (PassOwnsScreen()) {
         // The pass's screen text, by lines of the display font; the file is never shown now.
-        const std::u32string text = ShownText();
-        const int line = std::max(1, GetLineHeight());
-        const long lines = 1 + std::count(text.begin(), text.end(), U'\n');
-        bar->setRange(0, static_cast<int>(std::max(0L, lines * line - window)));
+        const CScreenLayout layout = ScreenLayout();
+        const int line = std::max(1, layout.LineHeight());
+        bar->setRange(0, std::max(0, layout.TextHeight(ShownText()) - window));
         bar->setSingleStep(line);
         bar->setPageStep(std::max(line, window));
         m_PassScroll = true;
         return;
+    }
+    if (SummaryDue()) {
+        // The end of the pass over its whole height, from its top.
+        if (m_PassScroll || !m_SummaryScroll)
+            bar->setValue(0);
+        m_PassScroll = false;
+        m_SummaryScroll = true;
+        bar->setSingleStep(std::max(1, fontMetrics().height()));
+        bar->setPageStep(std::max(1, window));
+        bar->setRange(0, std::max(0, m_SummaryHeight - window));
+        return;
+    }
+    if (m_SummaryScroll) {
+        m_SummaryScroll = false;
+        bar->setValue(0);
     }
     bar->setPageStep(static_cast<int>(m_ScrollPage));
     bar->setSingleStep(static_cast<int>(m_ScrollLine));
@@ -300,23 +315,6 @@ QFont CDrill_SdiView::ChosenFont() const
     f.setStrikeOut(lf.lfStrikeOut != 0);
     f.setKerning(false);
     return f;
-}
-
-void CDrill_SdiView::UpdateMetrics()
-{
-    std::lock_guard<std::mutex> lk(m_MetricsLock);
-    const int zoom = look::ZoomStep();
-    if (m_MetricsFontUnset == g_FontUnset && m_MetricsZoom == zoom &&
-        std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0)
-        return;
-    m_MetricsFont = g_LogFont;
-    m_MetricsZoom = zoom;
-    m_MetricsFontUnset = g_FontUnset;
-    const QFontMetrics fm(DisplayFont());
-    m_LineHeight = fm.height() + fm.leading();
-    const int cp = DisplayFontCodePage();
-    for (int b = 0; b < 256; ++b)
-        m_CharWidth[b] = fm.horizontalAdvance(QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), cp))));
 }
 
 void CDrill_SdiView::ApplyDisplayFont()

@@ -7,7 +7,10 @@
 #include "app/AppHooks.h"
 #include "app/CQtLclMenu.h"
 #include "app/CQtWindowLink.h"
+#include "app/CTopicChooser.h"
 #include "app/CViewDialogs.h"
+#include "app/PassSummary.h"
+#include "app/ScreenLayout.h"
 #include "app/ViewAccessible.h"
 #include "engine/CScreen.h"
 #include "engine/IScrnView.h"
@@ -20,8 +23,10 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -78,6 +83,10 @@ public:
 
     // Test and settings seams.
     void SetDialogs(IFileDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
+    // The Phrase-book chooser: the pair's name and its topics in, the chosen file out (empty:
+    // none). Unset, the CTopicChooser dialog.
+    using TopicChooser = std::function<std::string(const QString& pair, std::vector<STopicRow> rows)>;
+    void SetTopicChooser(TopicChooser chooser);
     // What says the texts; unset, eSpeak NG into Qt Multimedia's default output, made at the
     // first text said.
     void SetSpeaker(std::unique_ptr<speech::ISpeaker> speaker) { m_Voice.Set(std::move(speaker)); }
@@ -98,6 +107,8 @@ public:
     // rectangles when not shown), in the view's coordinates.
     bool WelcomeShown() const { return m_WelcomeShown; }
     const std::vector<QRect>& RecentRows() const { return m_RecentRows; }
+    // The end-of-pass summary as last drawn (empty title when not shown).
+    const SPassSummary& Summary() const { return m_Summary; }
     // The welcome page's lines on what is due today (none while no memory is kept).
     const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
@@ -133,6 +144,11 @@ public:
     plat::IWindow* GetWindow() override { return &m_Link; }
     int GetLineHeight() override;
     int GetCharWidth(char c) override;
+    bool MeasureEnd(const char* text, int* x, int* y) override;
+
+    // The layout the screen text is drawn in now (View > Comfortable or Classic Layout).
+    EScreenLayout LayoutKind() const;
+    CScreenLayout ScreenLayout() const;
 
     // ILclWnd
     ILclMenu* GetMenu() override;
@@ -173,6 +189,8 @@ private:
     void OnHelpCommand(int id);
     // Speak: the text revealed last, in its language.
     void OnSpeak();
+    // View > Comfortable Layout, Classic Layout: stored, and the screen drawn anew.
+    void OnLayout(EScreenLayout layout);
     // After a paint of a pass: what the Speech page's options say as texts are shown.
     void FollowSpeech();
     void Say(const spch::SSaying& saying);
@@ -204,6 +222,11 @@ private:
     bool WelcomeKey(const QString& text);
     bool WelcomeClick(QPoint at);
     void DrawWelcome(QPainter& p);
+    // The end of the pass that ran last, shown until another file or pass begins: whether it
+    // is due now, its drawing, and Enter, which runs what it offers next.
+    bool SummaryDue() const;
+    void DrawSummary(QPainter& p, int shift);
+    bool SummaryKey(int key);
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
@@ -215,6 +238,7 @@ private:
     CQtWindowLink m_Link;
     CViewDialogs m_Dialogs;
     IFileDialogs* m_pDialogs;
+    TopicChooser m_TopicChooser;
     std::unique_ptr<CQtLclMenu> m_pMenu;
     std::unique_ptr<CViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
@@ -230,6 +254,10 @@ private:
     a11y::CViewAnnouncer m_Announcer;
     std::string m_DesktopFile; // waits for the window to be shown
     bool m_InNotice = false; // a notice's message box is open
+    SPassSummary m_Summary;
+    int m_SummarySerial = -1;     // the pass m_Summary tells of
+    int m_SummaryHeight = 0;      // as last drawn
+    bool m_SummaryScroll = false; // the scroll bar ranges over the summary
     QRect m_MarkBadge, m_Caret;
     std::vector<std::pair<QRect, int>> m_OptionRows;
 
@@ -237,6 +265,11 @@ private:
     mutable std::mutex m_MetricsLock;
     LsnLogFont m_MetricsFont = {};
     int m_MetricsFontUnset = -1;
+    QFont m_MetricsQFont;
+    QSize m_MetricsSize;
+    EScreenLayout m_MetricsLayout = EScreenLayout::Classic;
+    plat::TextCoding m_MetricsCoding = plat::TextCoding::SingleByte;
+    int m_MetricsCodePage = 0;
     int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};

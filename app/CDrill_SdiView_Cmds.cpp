@@ -25,6 +25,7 @@
 #include "locale/LocaleGlobals.h"
 #include "locale/MemoryTexts.h"
 #include "locale/PassTexts.h"
+#include "platform/PlatFs.h"
 #include "qttext/CodePageText.h"
 #include "resources/Resources.h"
 #include "settings/CLsnInst.h"
@@ -91,6 +92,8 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_SLFILE_SETTINGS: OnSlfileSettings(); break;
     case ID_SLFILE_EXIT: OnSlfileExit(); return;
     case ID_KEYBOARD_KEYBOARDONLY: OnKeyboardKeyboardonly(); break;
+    case ID_VIEW_LAYOUT_COMFORTABLE: OnLayout(EScreenLayout::Comfortable); break;
+    case ID_VIEW_LAYOUT_CLASSIC: OnLayout(EScreenLayout::Classic); break;
     case ID_KEYBOARD_KEYBOARDMOUSE: OnKeyboardKeyboardmouse(); break;
     case ID_DIRECTION_1ST2ND: OnDirection(0); break;
     case ID_DIRECTION_2ND1ST: OnDirection(1); break;
@@ -373,6 +376,17 @@ void CDrill_SdiView::OnPhrasebook(int id)
     for (const SPhraseBook& pb : kPhraseBook) {
         if (pb.id != id)
             continue;
+        // The pair's topics in the chooser; a folder without them (not made yet) in the file dialog.
+        std::string folder = plat::NormalizeSeparators(drill::PhraseBookFolder(id));
+        folder = std::string(g_pIUtltsFile->GetPrgrmDir()) + "/" + folder.substr(0, folder.size() - 1);
+        std::vector<STopicRow> rows = TopicRows(folder, drill::GetDirection());
+        if (!rows.empty()) {
+            const std::string path =
+                m_TopicChooser(LclText(35 + id - res::ID_PHRASEBOOK_FIRST, "").remove('&'), std::move(rows));
+            if (!path.empty() && drill::OpenPath(this, path.c_str()) != 0)
+                LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->OpenPath()", pb.handler);
+            return;
+        }
         if (drill::OpenPhraseBook(this, id) != 0)
             LogFatal("\n,CDrill_SdiView::%s(), error after g_pIUtltsFile->g_pIUtltsFile->OpenFile_for_Phrase_book()",
                      pb.handler);

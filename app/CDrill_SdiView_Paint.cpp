@@ -180,8 +180,15 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
         DrawWelcome(p);
+    if (SummaryDue()) {
+        DrawSummary(p, verticalScrollBar()->value());
+        if (g_WritingToWindowIsOverEvent)
+            g_WritingToWindowIsOverEvent->Set();
+        return;
+    }
     p.translate(0, -shift);
-    p.setFont(DisplayFont());
+    const CScreenLayout layout = ScreenLayout();
+    p.setFont(layout.Font());
     p.setPen(colours.ink);
     // The verdicts and the typed characters that differ from the answer in colour; the options
     // of a choice answer a click on their row.
@@ -189,8 +196,9 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     for (const SScreenSpan& span : spans) {
         if (span.kind == ESpan::Option) {
             const int row = static_cast<int>(std::count(text.begin(), text.begin() + span.begin, U'\n'));
-            m_OptionRows.emplace_back(
-                QRect(0, row * GetLineHeight() - shift, viewport()->width(), GetLineHeight()), span.value);
+            m_OptionRows.emplace_back(QRect(0, layout.Origin().y() + row * layout.LineHeight() - shift,
+                                          viewport()->width(), layout.LineHeight()),
+                span.value);
             continue;
         }
         // Lighter inks and a deep red ground on dark paper, so that both read on either.
@@ -200,8 +208,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
         const QColor ground = colours.dark ? QColor(110, 30, 30) : QColor(255, 215, 215);
         runs.push_back(SInkRun{span.begin, span.end, ink, span.kind == ESpan::Differs ? ground : QColor()});
     }
-    const QPoint at =
-        DrawScreenText(p, text, viewport()->width(), viewport()->height() + shift, progress.running ? caret : -1, runs);
+    const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
+    const QPoint at = layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();
@@ -227,7 +235,7 @@ void CDrill_SdiView::ScrollMoved(int code)
 {
     // A running pass keeps its screen text (the question, never the file with its answers):
     // the view shows another part of it. Between passes the screen is refilled from the file.
-    if (m_PassScroll)
+    if (m_PassScroll || m_SummaryScroll)
         viewport()->update();
     else
         RefillFromFile(code);
@@ -294,7 +302,7 @@ bool CDrill_SdiView::OnKeyDown(int key)
 
 void CDrill_SdiView::keyPressEvent(QKeyEvent* e)
 {
-    if (OnKeyDown(e->key()) || WelcomeKey(e->text()))
+    if (OnKeyDown(e->key()) || WelcomeKey(e->text()) || SummaryKey(e->key()))
         return;
     // The typed characters, as the character message gives them.
     int code = -1;

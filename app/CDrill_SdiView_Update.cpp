@@ -57,6 +57,9 @@ void CDrill_SdiView::UpdateCommandUI()
     check(ID_MODE_CHOOSEANSWER, mode == drill::kModeChooseAnswer);
     check(ID_KEYBOARD_KEYBOARDONLY, kbrd == KBRD_TYPE_KEYBOARD);
     check(ID_KEYBOARD_KEYBOARDMOUSE, kbrd == KBRD_TYPE_MOUSE);
+    const EScreenLayout layout = LayoutKind();
+    check(ID_VIEW_LAYOUT_COMFORTABLE, layout == EScreenLayout::Comfortable);
+    check(ID_VIEW_LAYOUT_CLASSIC, layout == EScreenLayout::Classic);
 
     const bool first = g_pIUtltsFile->CanStartIteration() != 0;
     enable(ID_TB_FIRSTITERATION, first);

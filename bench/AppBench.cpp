@@ -2,6 +2,7 @@
 // view to the end of the paint that shows what the pass answered, and the start-up of the
 // real executable up to its main window (less the title's fixed two seconds), with the phrase
 // files already made and at a first start that makes them.
+#include "settings/ScreenSettings.h"
 #include "tests/gui/GuiFixture.h"
 
 #include "app/CDrill_SdiApp.h"
@@ -58,6 +59,7 @@ void BM_PaintFullScreen(benchmark::State& state)
     GuiProgramFolder folder;
     folder.Start();
     CDrill_SdiView* view = g_pMainWnd->View();
+    scrcfg::WriteLayout(static_cast<int>(state.range(3))); // 0 Classic, 1 Comfortable
     if (state.range(1) != 0)
         g_pMainWnd->resize(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
     QCoreApplication::processEvents();
@@ -70,7 +72,15 @@ void BM_PaintFullScreen(benchmark::State& state)
         view->viewport()->repaint(); // painted now, not at the next turn of the loop
     folder.Stop();
 }
-BENCHMARK(BM_PaintFullScreen)->Args({60, 0, 0})->Args({400, 0, 0})->Args({150, 1600, 1500})->Args({1, 1600, 1500})->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_PaintFullScreen)
+    ->Args({60, 0, 0, 0})
+    ->Args({400, 0, 0, 0})
+    ->Args({150, 1600, 1500, 0})
+    ->Args({1, 1600, 1500, 0})
+    ->Args({60, 0, 0, 1})
+    ->Args({150, 1600, 1500, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
 
 // A sound device that takes the samples and plays nothing: speech costs what synthesis costs.
 struct DiscardingOut : speech::IAudioOut {
@@ -83,7 +93,8 @@ struct DiscardingOut : speech::IAudioOut {
 // repaint: until the worker waits for the next key and a paint has ended after its last
 // PutStr (each PutStr resets the paint-done event, each paint's end sets it). Argument 1:
 // speech on, every question and answer said by eSpeak NG as it shows. Second argument: the
-// mode, In Whole (0) or Type the Answer (11), where each key is a character typed and shown.
+// mode, In Whole (0) or Type the Answer (11), where each key is a character typed and shown;
+// third: the layout, Classic (0) or Comfortable (1).
 void BM_KeyToPaint(benchmark::State& state)
 {
     GuiProgramFolder folder;
@@ -94,6 +105,7 @@ void BM_KeyToPaint(benchmark::State& state)
     folder.Start();
     CDrill_SdiView* view = g_pMainWnd->View();
     const bool speech = state.range(0) != 0;
+    scrcfg::WriteLayout(static_cast<int>(state.range(2))); // 0 Classic, 1 Comfortable
     if (speech) {
         view->SetSpeaker(std::make_unique<speech::CSpeaker>(std::make_unique<DiscardingOut>()));
         const int on = 1;
@@ -130,13 +142,15 @@ void BM_KeyToPaint(benchmark::State& state)
     folder.Stop();
     state.counters["median_ms"] = Percentile(ms, 0.5);
     state.counters["p99_ms"] = Percentile(ms, 0.99);
-    std::printf("key to paint over %zu keys, mode %d, speech %s: median %.2f ms, 99th percentile %.2f ms\n", ms.size(),
-                static_cast<int>(state.range(1)), speech ? "on" : "off", Percentile(ms, 0.5), Percentile(ms, 0.99));
+    std::printf("key to paint over %zu keys, mode %d, layout %s, speech %s: median %.2f ms, 99th percentile %.2f ms\n",
+                ms.size(), static_cast<int>(state.range(1)), state.range(2) ? "Comfortable" : "Classic",
+                speech ? "on" : "off", Percentile(ms, 0.5), Percentile(ms, 0.99));
 }
 BENCHMARK(BM_KeyToPaint)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 11})
+    ->Args({0, 0, 0})
+    ->Args({1, 0, 0})
+    ->Args({0, 11, 0})
+    ->Args({0, 0, 1})
     ->Iterations(300)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

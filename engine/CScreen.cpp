@@ -233,7 +233,8 @@ int CScreen::MeasureText(const char* text, int* x, int* y)
 {
     int px = 0;
     int py = 0;
-    if (m_pView && text) {
+    // The view's own layout when it has one, else line height and character widths.
+    if (m_pView && text && !m_pView->MeasureEnd(text, &px, &py)) {
         const int lineHeight = m_pView->GetLineHeight();
         for (const char* p = text; *p; ++p) {
             if (*p == '\n') {

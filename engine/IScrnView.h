@@ -14,4 +14,8 @@ public:
     virtual int GetLineHeight() = 0;
     // The width of one character drawn on its own, in pixels.
     virtual int GetCharWidth(char c) = 0;
+    // Where a text that begins the screen ends (x after its last character, y the top of its
+    // last line), when the view lays text out otherwise than character by character from the
+    // top left corner (margins, shaped runs); false: by the line height and character widths.
+    virtual bool MeasureEnd(const char* /*text*/, int* /*x*/, int* /*y*/) { return false; }
 };

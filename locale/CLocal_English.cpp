@@ -267,6 +267,23 @@ const SLclText kTexts[] = {
     {604, "Pass"},
     {605, "Keys and messages"},
     {606, "Status bar"},
+    // The screen: its layouts, the phrase-book chooser and the end of a pass.
+    {610, "Co&mfortable Layout"},
+    {611, "C&lassic Layout"},
+    {612, "Phrase-book: %1"},
+    {613, "Topic"},
+    {614, "Phrases"},
+    {615, "Due today"},
+    {616, "Known"},
+    {617, "Open"},
+    {618, "Pass %1 over %2 is finished"},
+    {619, "Pass %1 over %2 was stopped"},
+    {620, "Shown: %1, marked: %2"},
+    {621, "Marked in this pass:"},
+    {622, "Nothing was marked in this pass."},
+    {623, "Enter: %1 (the marked phrases again)"},
+    {624, "Enter: %1"},
+    {625, "Due in the memory today: %1 (Ctrl+R: %2)"},
 };
 
 const CLclTextTable& Table()

@@ -266,6 +266,23 @@ const SLclText kTexts[] = {
     {604, "Durchgang"},
     {605, "Tasten und Meldungen"},
     {606, "Statusleiste"},
+    // The screen: its layouts, the phrase-book chooser and the end of a pass.
+    {610, "&Bequeme Ansicht"},
+    {611, "&Klassische Ansicht"},
+    {612, "Sprachführer: %1"},
+    {613, "Thema"},
+    {614, "Sätze"},
+    {615, "Heute fällig"},
+    {616, "Gekonnt"},
+    {617, "Öffnen"},
+    {618, "Durchgang %1 durch %2 ist beendet"},
+    {619, "Durchgang %1 durch %2 wurde abgebrochen"},
+    {620, "Gezeigt: %1, markiert: %2"},
+    {621, "In diesem Durchgang markiert:"},
+    {622, "In diesem Durchgang wurde nichts markiert."},
+    {623, "Eingabetaste: %1 (die markierten Sätze noch einmal)"},
+    {624, "Eingabetaste: %1"},
+    {625, "Heute im Gedächtnis fällig: %1 (Strg+R: %2)"},
 };
 
 const CLclTextTable& Table()

@@ -3,7 +3,8 @@
 namespace {
 
 const SLclMenuItem kFile[] = {{2, 32772}, {190, 32870}, {578, 32875}, {3, 32795}, {4, 32771}, {5, 32773}};
-const SLclMenuItem kView[] = {{7, 59392}, {8, 59393}, {170, 32860}};
+const SLclMenuItem kView[] = {
+    {7, 59392}, {8, 59393}, {170, 32860}, {LCL_MENU_SEPARATOR, 0}, {610, 32920}, {611, 32921}};
 const SLclMenuItem kKeyboard[] = {{10, 32796}, {11, 32797}};
 const SLclMenuItem kDirection[] = {{13, 32774}, {14, 32775}};
 const SLclMenuItem kMode[] = {

@@ -15,7 +15,9 @@ const std::vector<Popup>& MainMenu()
           {ID_SLFILE_SETTINGS, "Settings...", false},
           {ID_SLFILE_EXIT, "Exit", false}}},
         {"&View", {{ID_VIEW_TOOLBAR, "&Toolbar", false}, {ID_VIEW_STATUS_BAR, "&Status Bar", false},
-                   {ID_VIEW_PROGRESS, "&Progress...", false}}},
+                   {ID_VIEW_PROGRESS, "&Progress...", false}, {ID_NONE, "", true},
+                   {ID_VIEW_LAYOUT_COMFORTABLE, "Co&mfortable Layout", false},
+                   {ID_VIEW_LAYOUT_CLASSIC, "C&lassic Layout", false}}},
         {"Keyboard", {{ID_KEYBOARD_KEYBOARDONLY, "Keyboard", false}, {ID_KEYBOARD_KEYBOARDMOUSE, "Mouse", false}}},
         {"Direction",
          {{ID_DIRECTION_1ST2ND, "1st --> 2nd", false}, {ID_DIRECTION_2ND1ST, "2nd --> 1st", false}}},
@@ -135,6 +137,8 @@ const char* Prompt(int id)
         {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToolbar"},
         {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nStatus Bar"},
         {ID_VIEW_PROGRESS, "Show the passes of the files practised, day by day\nProgress"},
+        {ID_VIEW_LAYOUT_COMFORTABLE, "Show the phrases with margins, in a larger font\nComfortable Layout"},
+        {ID_VIEW_LAYOUT_CLASSIC, "Show the phrases from the top left corner, as before\nClassic Layout"},
     };
     const auto it = prompts.find(id);
     return it == prompts.end() ? nullptr : it->second;

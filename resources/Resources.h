@@ -40,7 +40,7 @@ enum : int {
     ID_MODE_ADDBRACKETS = 32803,
     ID_PHRASEBOOK_FIRST = 32818, // English <---> French ... Russian <---> German: 32818..32829
     ID_PHRASEBOOK_LAST = 32829,
-    ID_SPEAK = 32840, // the text revealed last said in its language: menu, toolbar and F4
+    ID_SPEAK = 32840,             // the text revealed last said in its language: menu, toolbar and F4
     ID_FILE_RECENT_FIRST = 32850, // the welcome page's recent files, newest first: 32850..32854
     ID_FILE_RECENT_LAST = 32854,
     ID_SLFILE_IMPORT = 32870, // material of other trainers into a phrase file
@@ -62,7 +62,9 @@ enum : int {
     ID_HELP = 57670,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
-    ID_VIEW_PROGRESS = 32860, // the Progress window: passes over days
+    ID_VIEW_PROGRESS = 32860,           // the Progress window: passes over days
+    ID_VIEW_LAYOUT_COMFORTABLE = 32920, // the screen text with margins, a larger font and a rule
+    ID_VIEW_LAYOUT_CLASSIC = 32921,     // the screen text from the top left corner
 };
 
 // The Mode menu's line of dashes: an item with no command, never translated, drawn as a separator.

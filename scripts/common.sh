@@ -9,7 +9,7 @@ LEXIDO_JOBS=${LEXIDO_JOBS:-$(nproc 2>/dev/null || echo 2)}
 # Debian 12 packages the build, the tests and the window need.
 LEXIDO_PACKAGES=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev libgmock-dev
                  libbenchmark-dev fonts-liberation2 tmux qt6-translations-l10n qt6-charts-dev
-                 libespeak-ng-dev espeak-ng-data qt6-multimedia-dev libpulse-dev libpugixml-dev libicu-dev libsqlite3-dev libzip-dev libzstd-dev fonts-wqy-microhei pkg-config librsvg2-bin desktop-file-utils appstream
+                 libespeak-ng-dev espeak-ng-data qt6-multimedia-dev libpulse-dev libpugixml-dev libicu-dev libsqlite3-dev libzip-dev libzstd-dev fonts-wqy-microhei fonts-dejavu-core fonts-lohit-deva fonts-tlwg-garuda-ttf pkg-config librsvg2-bin desktop-file-utils appstream
                  shared-mime-info python3-pyatspi at-spi2-core dbus-daemon xvfb xdotool)
 
 lexido_install_deps() {

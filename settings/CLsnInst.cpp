@@ -22,6 +22,7 @@
 #include "settings/DisplaySettings.h"
 #include "settings/ILsnFont.h"
 #include "settings/MemorySettings.h"
+#include "settings/ScreenSettings.h"
 #include "settings/SpeechSettings.h"
 #include "texts/IAliceTxtMkr.h"
 #include "texts/IUtltsFile.h"
@@ -91,6 +92,7 @@ void AddMissingSections()
                       "pt_i Rate sv = 175\npt_str_any Variant sv = \"\"\npt_i SpeakAnswers sv = 0\npt_i SpeakQuestions sv = 0");
     AddMissingSection(memcfg::HasSection(), memcfg::kSection, memcfg::kShipped);
     AddMissingSection(dispcfg::HasSection(), dispcfg::kSection, dispcfg::kShipped);
+    AddMissingSection(scrcfg::HasSection(), scrcfg::kSection, scrcfg::kAdded);
 }
 } // namespace
 

@@ -11,7 +11,8 @@
 #include <string>
 
 namespace {
-const char* const kShipped[] = {"AddBrTo", "Display", "Gnrl", "KeepRslts", "Memory", "OnceImpActn", "OpBrAll", "Recent", "Speech", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
+const char* const kShipped[] = {"AddBrTo", "Display", "Gnrl", "KeepRslts", "Memory", "OnceImpActn", "OpBrAll", "Recent",
+    "Screen", "Speech", "To_InWh", "To_WbW", "UnSv", "ViewMode"};
 
 int RdInt(const char* sec, const char* par)
 {

@@ -111,7 +111,8 @@ const std::vector<MenuTop>& EnglishMenuResource()
     static const std::vector<MenuTop> menu = {
         {1, "File", {{2, "&Open...\tCtrl+O", 32772}, {190, "&Import...", 32870}, {578, "&Export...", 32875}, {3, "&Save Results As...\tCtrl+S", 32795},
                      {4, "Settings...", 32771}, {5, "Exit", 32773}}},
-        {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}, {170, "&Progress...", 32860}}},
+        {6, "&View", {{7, "&Toolbar", 59392}, {8, "&Status Bar", 59393}, {170, "&Progress...", 32860}, {0, "", 0},
+                      {610, "Co&mfortable Layout", 32920}, {611, "C&lassic Layout", 32921}}},
         {9, "Keyboard", {{10, "Keyboard", 32796}, {11, "Mouse", 32797}}},
         {12, "Direction", {{13, "1st --> 2nd", 32774}, {14, "2nd --> 1st", 32775}}},
         {15, "Mode", {{16, "In Whole", 32776}, {17, "Word By Word", 32777},

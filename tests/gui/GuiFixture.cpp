@@ -70,6 +70,8 @@ GuiProgramFolder::GuiProgramFolder(bool made)
     const fs::path dst(m_Dir.path().toStdString());
     for (const char* sub : {"Settings", "Text", "DfltRslts"})
         fs::copy(src / sub, dst / sub, fs::copy_options::recursive);
+    // The window tests measure the Classic layout unless they choose the other.
+    Write("Settings/Screen.cfg", "sn = Screen\n\npt_i Layout sv = 0");
     if (made)
         Write("Settings/OnceImpActn.cfg", "sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 1\n");
 }
@@ -106,6 +108,11 @@ CDrill_SdiApp& GuiProgramFolder::Start(bool waitForMainWindow)
     if (!m_App->InitInstance())
         return *m_App;
     m_App->MainFrame()->View()->SetDialogs(&dialogs);
+    // The Phrase-book's chooser is answered as the Open dialog is, the first topic its start.
+    m_App->MainFrame()->View()->SetTopicChooser([this](const QString&, std::vector<STopicRow> rows) {
+        std::string path;
+        return dialogs.AskOpenPath(rows.front().path.c_str(), "", path) ? path : std::string();
+    });
     if (waitForMainWindow) {
         if (!QTest::qWaitFor([&] { return m_App->MainFrame()->isVisible(); }, 5000))
             qWarning("the main window was not shown");

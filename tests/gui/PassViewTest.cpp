@@ -4,19 +4,27 @@
 
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/ScreenPainter.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "engine/IItrtnSrvc.h"
+#include "engine/IterationGlobals.h"
 #include "locale/ILocal.h"
 #include "locale/LocaleGlobals.h"
+#include "platform/PlatScreenText.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -205,6 +213,119 @@ private slots:
         }
     }
 
+    // Both layouts: a measured text ends where the paint puts the caret, over single-byte,
+    // Arabic (right to left) and Hindi (marks on their letters) lines; the Classic layout of a
+    // single-byte screen paints exactly as the character-by-character painter does.
+    void theCaretAndTheMeasuredEndAgreeInBothLayouts()
+    {
+        GuiProgramFolder folder;
+        folder.Start();
+        struct Case {
+            const char* text;
+            plat::TextCoding coding;
+        };
+        const Case cases[] = {
+            {"Bread = Brot\n------\ndas Brot ist gut", plat::TextCoding::SingleByte},
+            {"Good morning\n------\n\u0635\u0628\u0627\u062d \u0627\u0644\u062e\u064a\u0631", plat::TextCoding::Utf8},
+            {"Water\n------\n\u092a\u093e\u0928\u0940 \u0915\u093f\u0924\u093e\u092c", plat::TextCoding::Utf8},
+        };
+        for (const EScreenLayout layout : {EScreenLayout::Classic, EScreenLayout::Comfortable}) {
+            QVERIFY(Trigger(
+                layout == EScreenLayout::Classic ? res::ID_VIEW_LAYOUT_CLASSIC : res::ID_VIEW_LAYOUT_COMFORTABLE));
+            QVERIFY(IsChecked(
+                layout == EScreenLayout::Classic ? res::ID_VIEW_LAYOUT_CLASSIC : res::ID_VIEW_LAYOUT_COMFORTABLE));
+            for (const Case& c : cases) {
+                g_pOScreen->ClrScr();
+                g_pOScreen->SetCoding(c.coding);
+                g_pOScreen->PutStr(c.text);
+                View()->viewport()->repaint(); // the metrics the screen object measures by
+                const std::u32string shown = View()->ShownText();
+                const CScreenLayout screen = View()->ScreenLayout();
+                QImage img(View()->viewport()->size(), QImage::Format_RGB32);
+                std::vector<int> xs;
+                const std::string bytes = c.text;
+                for (std::size_t end = bytes.rfind('\n') + 1; end <= bytes.size(); ++end) {
+                    if (end < bytes.size() && (bytes[end] & 0xC0) == 0x80)
+                        continue; // within a character
+                    int x = 0, y = 0;
+                    g_pOScreen->MeasureText(bytes.substr(0, end).c_str(), &x, &y);
+                    const int at = static_cast<int>(plat::ScreenToUnicode(bytes.data(), int(end), 0, c.coding).size());
+                    QPainter p(&img);
+                    const QPoint caret = screen.Draw(p, shown, img.height(), at, QColor());
+                    QCOMPARE(QPoint(x, y), caret);
+                    xs.push_back(x);
+                }
+                // Arabic reads from the right: its caret moves left, from the right part of the line.
+                const bool rtl =
+                    c.text[std::strlen(c.text) - 1] & 0x80 && std::string(c.text).find("\u0635") != std::string::npos;
+                QVERIFY(rtl ? xs.front() > xs.back() && xs.front() > img.width() / 2 : xs.front() < xs.back());
+                SaveShot(View(), QString("screen-layout%1-%2").arg(int(layout)).arg(&c - cases));
+                if (layout == EScreenLayout::Classic && c.coding == plat::TextCoding::SingleByte) {
+                    QImage before(img.size(), QImage::Format_RGB32);
+                    before.fill(Qt::white);
+                    QPainter p(&before);
+                    p.setFont(View()->DisplayFont());
+                    p.setPen(Qt::black);
+                    DrawScreenText(p, shown, before.width(), before.height());
+                    QCOMPARE(View()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32), before);
+                }
+            }
+        }
+        g_pOScreen->SetCoding(plat::TextCoding::SingleByte);
+    }
+
+    // A Phrase-book pair lists its topics by their full names with their phrases; Enter in the
+    // chooser opens the current one, the hook's answer is opened as File > Open would.
+    void thePhraseBookChooserListsAndOpensTheTopics()
+    {
+        GuiProgramFolder folder;
+        const QString pair = "Text/Conversational Guide/English_German/";
+        folder.Write(pair + "01 Food and drink.mix", "*Bread\n=Brot\n*Water\n=Wasser\n");
+        folder.Write(pair + "02 At the station and on the train.mix", "*Train\n=Zug\n");
+        folder.Start();
+        std::vector<STopicRow> listed;
+        QString title;
+        View()->SetTopicChooser([&](const QString& name, std::vector<STopicRow> rows) {
+            title = name;
+            listed = rows;
+            return rows.back().path;
+        });
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 1));
+        QCOMPARE(title, QString("English <---> German"));
+        QCOMPARE(listed.size(), std::size_t(2));
+        QCOMPARE(listed[1].name, QString("02 At the station and on the train"));
+        QCOMPARE(listed[0].phrases, 2);
+        QVERIFY(Shows("Train"));
+        CTopicChooser chooser(title, listed, View());
+        QCOMPARE(chooser.List()->topLevelItem(0)->text(0), QString("01 Food and drink"));
+        chooser.show();
+        QTest::keyClick(chooser.List(), Qt::Key_Down);
+        QTest::keyClick(chooser.List(), Qt::Key_Return);
+        QCOMPARE(chooser.Chosen(), listed[1].path);
+        SaveShot(&chooser, "phrase-book-chooser");
+    }
+
+    // The end of a pass: the summary names the file and the pass, lists the marked phrase, and
+    // Enter runs the next iteration over the marks; the screen text stays as the pass left it.
+    void theEndOfAPassIsSummedUpAndEnterGoesOn()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/b.mix", "*Bread\n=Brot\n*Water\n=Wasser\n");
+        folder.Start();
+        folder.dialogs.openAnswers = {folder.Path("Text/b.mix").toStdString()};
+        QVERIFY(Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_INWHOLE) && Trigger(res::ID_RUN_FIRSTITERATION));
+        QVERIFY(Shows("Bread"));
+        for (char key : {' ', 'n', 'n', 'n', 'n'})
+            QTest::keyClick(View(), key), QTest::qWait(60);
+        QVERIFY(Painted([] { return View()->Summary().title.contains("b.mix"); }));
+        QCOMPARE(View()->Summary().marked, QStringList{QString::fromUtf8("Bread  \u2014  Brot")});
+        const std::string left = ScreenText();
+        SaveShot(g_pMainWnd, "pass-summary");
+        QTest::keyClick(View(), Qt::Key_Return);
+        QVERIFY(Shows("Bread") && ScreenText() != left);
+        QCOMPARE(g_pIItrtnSrvc->GetIterationNmb(), 2);
+    }
+
     // Type the Answer: the caret follows the typing and Backspace; the verdict's word is in the
     // interface language and the typed characters that differ are drawn on pink. Choose the
     // Answer: a click on an option's row chooses it.
@@ -223,12 +344,8 @@ private slots:
             QVERIFY(Shows("---\n"));
             const QFontMetrics fm(View()->DisplayFont());
             const int line = fm.height() + fm.leading();
-            const auto width = [&](const QString& text) { // as the view draws: character by character
-                int w = 0;
-                for (const QChar c : text)
-                    w += fm.horizontalAdvance(c);
-                return w;
-            };
+            // A UTF-8 screen is shaped in both layouts: the width of a text is that of its run.
+            const auto width = [&](const QString& text) { return fm.horizontalAdvance(text); };
             const auto caretAfter = [&](const QString& typed) {
                 return Painted([&] { return View()->Caret().topLeft() == QPoint(width(typed), 2 * line); });
             };

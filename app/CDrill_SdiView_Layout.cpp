@@ -1,0 +1,89 @@
+// The view's screen layout: the metrics the screen object measures by, taken on the window
+// thread for the worker, the View menu's choice between the Classic and Comfortable layouts and
+// the Phrase-book's chooser of topics.
+#include "app/CDrill_SdiView.h"
+
+#include "app/DisplayLook.h"
+
+#include "engine/CScreen.h"
+#include "engine/EngineGlobals.h"
+#include "platform/PlatCodePage.h"
+#include "platform/PlatScreenText.h"
+#include "settings/LsnLogFont.h"
+#include "settings/ScreenSettings.h"
+
+#include <QFontMetrics>
+#include <QScrollBar>
+
+#include <cstring>
+
+EScreenLayout CDrill_SdiView::LayoutKind() const
+{
+    return scrcfg::ReadLayout() == scrcfg::kComfortable ? EScreenLayout::Comfortable : EScreenLayout::Classic;
+}
+
+CScreenLayout CDrill_SdiView::ScreenLayout() const
+{
+    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
+    return CScreenLayout(DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size());
+}
+
+void CDrill_SdiView::UpdateMetrics()
+{
+    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
+    const EScreenLayout layout = LayoutKind();
+    const QSize size = viewport()->size();
+    const int zoom = look::ZoomStep();
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    if (m_MetricsFontUnset == g_FontUnset && std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0 &&
+        m_MetricsLayout == layout && m_MetricsCoding == coding && m_MetricsSize == size && m_MetricsZoom == zoom)
+        return;
+    m_MetricsFont = g_LogFont;
+    m_MetricsZoom = zoom;
+    m_MetricsFontUnset = g_FontUnset;
+    m_MetricsQFont = DisplayFont();
+    m_MetricsLayout = layout;
+    m_MetricsCoding = coding;
+    m_MetricsSize = size;
+    m_MetricsCodePage = DisplayFontCodePage();
+    const CScreenLayout screen(m_MetricsQFont, layout, coding == plat::TextCoding::SingleByte, size);
+    m_LineHeight = screen.LineHeight();
+    const QFontMetrics fm(screen.Font());
+    for (int b = 0; b < 256; ++b)
+        m_CharWidth[b] = fm.horizontalAdvance(
+            QChar(static_cast<char16_t>(plat::ToUnicode(static_cast<unsigned char>(b), m_MetricsCodePage))));
+}
+
+bool CDrill_SdiView::MeasureEnd(const char* text, int* x, int* y)
+{
+    // Asked on the worker thread: laid out from the metrics the window thread took last.
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    const bool singleByte = m_MetricsCoding == plat::TextCoding::SingleByte;
+    if (m_MetricsFontUnset < 0 || (m_MetricsLayout == EScreenLayout::Classic && singleByte))
+        return false; // the characters one by one from the corner: the screen object's sum
+    const CScreenLayout screen(m_MetricsQFont, m_MetricsLayout, singleByte, m_MetricsSize);
+    const std::string now = ScreenBytes();
+    const QPoint end = screen.EndOf(
+        plat::ScreenToUnicode(text, static_cast<int>(std::strlen(text)), m_MetricsCodePage, m_MetricsCoding),
+        plat::ScreenToUnicode(now.data(), static_cast<int>(now.size()), m_MetricsCodePage, m_MetricsCoding));
+    *x = end.x();
+    *y = end.y();
+    return true;
+}
+
+void CDrill_SdiView::OnLayout(EScreenLayout layout)
+{
+    if (!scrcfg::WriteLayout(layout == EScreenLayout::Comfortable ? scrcfg::kComfortable : scrcfg::kClassic))
+        return;
+    ApplyDisplayFont();
+}
+
+void CDrill_SdiView::SetTopicChooser(TopicChooser chooser)
+{
+    if (!chooser)
+        chooser = [this](const QString& pair, std::vector<STopicRow> rows) {
+            CTopicChooser dialog(pair, std::move(rows), this);
+            return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : std::string();
+        };
+    m_TopicChooser = std::move(chooser);
+}

@@ -1,0 +1,176 @@
+#include "app/ScreenLayout.h"
+
+#include "app/ScreenPainter.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+// The Comfortable layout's least pixel size of the display font, and its line spacing.
+constexpr int kComfortableMinPixels = 24;
+constexpr double kComfortableSpacing = 1.3;
+} // namespace
+
+CScreenLayout::CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view)
+    : m_Font(font), m_Comfortable(layout == EScreenLayout::Comfortable), m_SingleByte(singleByte)
+{
+    m_Width = view.width();
+    if (m_Comfortable) {
+        const int px = QFontInfo(font).pixelSize();
+        m_Font.setPixelSize(std::max(px * 5 / 4, kComfortableMinPixels));
+        m_Left = view.width() / 10;
+        m_Width = std::max(1, view.width() - 2 * m_Left);
+        m_Top = std::max(8, view.height() / 10);
+    }
+    const QFontMetrics fm(m_Font);
+    m_Ascent = fm.ascent();
+    m_LineHeight = fm.height() + fm.leading();
+    if (m_Comfortable)
+        m_LineHeight = static_cast<int>(fm.lineSpacing() * kComfortableSpacing + 0.5);
+}
+
+bool CScreenLayout::IsRule(const std::u32string& text, std::size_t from, std::size_t to)
+{
+    std::size_t dashes = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        if (text[i] == U'-')
+            ++dashes;
+        else if (text[i] != U'\r')
+            return false;
+    }
+    return dashes >= 3;
+}
+
+int CScreenLayout::TextHeight(const std::u32string& text) const
+{
+    const long lines = 1 + std::count(text.begin(), text.end(), U'\n');
+    return static_cast<int>(lines * m_LineHeight + 2 * m_Top);
+}
+
+int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
+    const std::vector<SInkRun>& runs) const
+{
+    QString line;
+    line.reserve(static_cast<int>(to - from));
+    // Where each character of the line begins in the UTF-16 line (one past the end last).
+    std::vector<int> at16s;
+    at16s.reserve(to - from + 1);
+    for (std::size_t i = from; i < to; ++i) {
+        at16s.push_back(static_cast<int>(line.size()));
+        const char32_t u = text[i];
+        if (u != U'\r')
+            line += QString::fromUcs4(&u, 1);
+    }
+    at16s.push_back(static_cast<int>(line.size()));
+    const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;
+    QTextLayout layout(line, m_Font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    // Each line takes the direction of its first strong character: a right-to-left one stands
+    // at the right edge and reads from there; within it the bidirectional algorithm orders runs.
+    const bool rtl = line.isRightToLeft();
+    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine tl = layout.createLine();
+    if (tl.isValid()) {
+        tl.setLineWidth(m_Width);
+        tl.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    if (!tl.isValid())
+        return m_Left;
+    if (p) { // on the display font's baseline, whatever fallback fonts the line took
+        QVector<QTextLayout::FormatRange> formats;
+        for (const SInkRun& run : runs) {
+            const long b = std::max<long>(run.begin, static_cast<long>(from));
+            const long e = std::min<long>(run.end, static_cast<long>(to));
+            if (b >= e)
+                continue;
+            QTextLayout::FormatRange range;
+            range.start = at16s[b - from];
+            range.length = at16s[e - from] - range.start;
+            range.format.setForeground(run.ink);
+            if (run.back.isValid())
+                range.format.setBackground(run.back);
+            formats.push_back(range);
+        }
+        layout.draw(p, QPointF(m_Left, y + m_Ascent - tl.ascent()), formats);
+    }
+    return at16 < 0 ? -1 : m_Left + static_cast<int>(tl.cursorToX(at16) + 0.5);
+}
+
+QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
+    const std::vector<SInkRun>& runs) const
+{
+    if (!Shaped()) {
+        p.setFont(m_Font);
+        return DrawScreenText(p, text, m_Width, bottom, at, runs);
+    }
+    QPoint found(-1, -1);
+    // The answer is what stands below the rule, when there is one.
+    std::size_t rule = std::u32string::npos;
+    for (std::size_t from = 0; m_Comfortable && from <= text.size();) {
+        const std::size_t end = std::min(text.find(U'\n', from), text.size());
+        if (IsRule(text, from, end)) {
+            rule = from;
+            break;
+        }
+        from = end + 1;
+    }
+    int y = m_Top;
+    for (std::size_t from = 0; from <= text.size() && y <= bottom; y += m_LineHeight) {
+        const std::size_t end = std::min(text.find(U'\n', from), text.size());
+        const bool has = at >= 0 && static_cast<std::size_t>(at) >= from && static_cast<std::size_t>(at) <= end;
+        const int lineAt = has ? at - static_cast<int>(from) : -1;
+        if (m_Comfortable && from == rule) {
+            p.save();
+            QColor ink = p.pen().color();
+            ink.setAlpha(90);
+            p.setPen(QPen(ink, 1));
+            p.drawLine(m_Left, y + m_LineHeight / 2, m_Left + m_Width, y + m_LineHeight / 2);
+            p.restore();
+            if (has)
+                found = QPoint(m_Left, y);
+        } else {
+            // The answer, below the rule, in its own colour; the question in the ink.
+            const bool isAnswer = rule != std::u32string::npos && from > rule && answer.isValid();
+            if (isAnswer) {
+                p.save();
+                p.setPen(answer);
+            }
+            const int x = Line(&p, text, from, end, y, lineAt, runs);
+            if (isAnswer)
+                p.restore();
+            if (has)
+                found = QPoint(x, y);
+        }
+        from = end + 1;
+    }
+    return found;
+}
+
+QPoint CScreenLayout::EndOf(const std::u32string& text, const std::u32string& screen) const
+{
+    const std::size_t start = text.rfind(U'\n');
+    const std::size_t from = start == std::u32string::npos ? 0 : start + 1;
+    const int y = m_Top + static_cast<int>(std::count(text.begin(), text.end(), U'\n')) * m_LineHeight;
+    if (!Shaped()) {
+        const QFontMetrics fm(m_Font);
+        int x = 0;
+        for (std::size_t i = from; i < text.size(); ++i)
+            if (text[i] != U'\r')
+                x += fm.horizontalAdvance(QString::fromUcs4(&text[i], 1));
+        return QPoint(x, y);
+    }
+    if (screen.size() > text.size() && screen.compare(0, text.size(), text) == 0) {
+        const std::size_t end = std::min(screen.find(U'\n', text.size()), screen.size());
+        return QPoint(Line(nullptr, screen, from, end, y, static_cast<int>(text.size() - from)), y);
+    }
+    return QPoint(Line(nullptr, text, from, text.size(), y, static_cast<int>(text.size() - from)), y);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The two layouts of the screen text: Classic (from the top left corner, a single-byte screen
+// drawn character by character as it always was) and Comfortable (margins, a larger font, the
+// line of dashes drawn as a thin rule, the answer below it in a colour of its own). Both
+// lay UTF-8 screens out in shaped runs (QTextLayout: the bidirectional algorithm and the font's
+// shaping), one text line at a time, so right-to-left lines read from the right and combining
+// marks sit on their letters. The paint and the programs' measuring use the same object, so a
+// measured text ends where the paint puts it.
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QSize>
+
+#include <string>
+#include <vector>
+
+class QPainter;
+struct SInkRun;
+
+enum class EScreenLayout : int { Classic = 0, Comfortable = 1 };
+
+class CScreenLayout {
+public:
+    // font: the display font; singleByte: the screen is in a single-byte code page; view: the
+    // size of the visible area.
+    CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view);
+
+    // The font the text is drawn in and the distance between two lines.
+    const QFont& Font() const { return m_Font; }
+    int LineHeight() const { return m_LineHeight; }
+    // The top left corner of the text block, in the text's coordinates.
+    QPoint Origin() const { return QPoint(m_Left, m_Top); }
+    // The height the whole text takes, margins included (what the scroll bar ranges over).
+    int TextHeight(const std::u32string& text) const;
+
+    // Draws text in the painter's ink (the Comfortable layout's answer in answer, when valid),
+    // the characters of runs in their own ink and ground; lines below bottom are skipped.
+    // Returns the top of the line and the x where character `at` goes, (-1, -1) when none.
+    QPoint Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
+        const std::vector<SInkRun>& runs = {}) const;
+    // Where a text that begins the screen ends: the x after its last character and the top of
+    // its last line, as Draw places them. When the whole screen begins with the text, its last
+    // line is shaped in the screen's line (a joined letter is narrower than one alone).
+    QPoint EndOf(const std::u32string& text, const std::u32string& screen = {}) const;
+
+private:
+    // A line of dashes alone: the rule between the question and the answer.
+    static bool IsRule(const std::u32string& text, std::size_t from, std::size_t to);
+    bool Shaped() const { return m_Comfortable || !m_SingleByte; }
+    // Lays one line out (from..to of text, "\r" left out) and draws it when p is given; the
+    // x of character at (an index into the line, -1 none) is the result.
+    int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
+        const std::vector<SInkRun>& runs = {}) const;
+
+    QFont m_Font;
+    bool m_Comfortable;
+    bool m_SingleByte;
+    int m_Left = 0, m_Top = 0, m_Width = 0;
+    int m_LineHeight = 0;
+    int m_Ascent = 0;
+};

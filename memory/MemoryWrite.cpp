@@ -245,6 +245,7 @@ bool CMemoryDb::SImpl::WriteReviews(const std::vector<SReview>& reviews, long lo
         }
     }
     std::vector<SPassCard> cards;
+    cards.reserve(reviews.size());
     std::vector<size_t> cardOf(reviews.size());
     for (size_t i = 0; i < reviews.size(); ++i) {
         if (firstOf[i] != i) {
@@ -369,7 +370,7 @@ bool CMemoryDb::WritePass(const std::vector<SReview>& reviews, const SPassRow* p
     if (!CheckReviews(reviews, error))
         return false;
     SImpl* p = m_impl.get();
-    return p->Write(error, [&] {
+    return p->WriteOwnReferences(error, [&] {
         long long passId = 0;
         if (pass && (passId = p->InsertPass(*pass)) < 0)
             return false;
@@ -385,7 +386,7 @@ bool CMemoryDb::Rebuild(std::string* error)
     SImpl* p = m_impl.get();
     // Outside the transaction's body: a failure's code and text outlive it.
     CStatement count, log, update;
-    return p->Write(error, [&] {
+    return p->WriteOwnReferences(error, [&] {
         // The log in the order it was written; every card's row kept in memory, by id, until the
         // end. The indexes over the state are made anew after, at once instead of row by row.
         if (!count.Prepare(p->db, "SELECT max(id) FROM cards") || count.Step() != SQLITE_ROW)

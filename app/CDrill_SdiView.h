@@ -272,8 +272,8 @@ private:
     int m_SummaryHeight = 0;      // as last drawn
     bool m_SummaryScroll = false; // the scroll bar ranges over the summary
     CFileList m_FileList;
-    std::string m_FileListFile;  // the file opened last, listed when due
-    int m_FileListSerial = -1;   // the passes that had begun when it was opened
+    std::string m_FileListFile;   // the file opened last, listed when due
+    int m_FileListSerial = -1;    // the passes that had begun when it was opened
     bool m_FileListShown = false; // the last paint drew the list
     bool m_ListScroll = false;    // the scroll bar ranges over its rows
     QRect m_MarkBadge, m_Caret;

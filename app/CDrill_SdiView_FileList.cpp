@@ -45,11 +45,12 @@ void CDrill_SdiView::FileListLook()
     QFont f = DisplayFont();
     f.setPixelSize(std::max(QFontInfo(f).pixelSize(), kListMinPixels));
     const int n = m_FileList.Count();
-    const QStringList lines = n == 0
-        ? QStringList{LclText(kNoPhrases, "This file holds no phrases.")}
-        : QStringList{LclCountText(n, kPhraseForms),
-              LclText(kStartHint, "F5: %1 over these phrases").arg(PlainCaption(LclText(kFirstIteration, "First Iteration")))};
-    m_FileList.SetLook(f, DisplayFontCodePage(), viewport()->size(), QFileInfo(FromPath(m_FileListFile)).fileName(), lines);
+    const QStringList lines = n == 0 ? QStringList{LclText(kNoPhrases, "This file holds no phrases.")}
+                                     : QStringList{LclCountText(n, kPhraseForms),
+                                           LclText(kStartHint, "F5: %1 over these phrases")
+                                               .arg(PlainCaption(LclText(kFirstIteration, "First Iteration")))};
+    m_FileList.SetLook(
+        f, DisplayFontCodePage(), viewport()->size(), QFileInfo(FromPath(m_FileListFile)).fileName(), lines);
 }
 
 void CDrill_SdiView::DrawFileList(QPainter& p)

@@ -30,7 +30,7 @@ struct SListInks {
 
 // A row as the last paint drew it, in the view's coordinates.
 struct SShownRow {
-    int phrase = 0;  // from 0
+    int phrase = 0;         // from 0
     QRect question, answer; // where the first line of each text stands
     QString questionText, answerText;
 };

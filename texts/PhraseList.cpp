@@ -13,7 +13,10 @@ namespace {
 
 using TextOf = std::string (*)(const char*, plat::TextCoding);
 
-std::string Stored(const char* text, plat::TextCoding) { return text; }
+std::string Stored(const char* text, plat::TextCoding)
+{
+    return text;
+}
 
 bool ListTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, TextOf textOf, plat::TextCoding& coding)
 {

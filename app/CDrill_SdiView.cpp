@@ -241,6 +241,8 @@ void CDrill_SdiView::ApplyScrollRange()
         bar->setRange(0, std::max(0, m_SummaryHeight - window));
         return;
     }
+    if (ApplyListRange())
+        return;
     if (m_SummaryScroll) {
         m_SummaryScroll = false;
         bar->setValue(0);

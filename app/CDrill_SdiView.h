@@ -9,6 +9,7 @@
 #include "app/CQtWindowLink.h"
 #include "app/CTopicChooser.h"
 #include "app/CViewDialogs.h"
+#include "app/FileList.h"
 #include "app/PassSummary.h"
 #include "app/ScreenLayout.h"
 #include "app/ViewAccessible.h"
@@ -109,6 +110,9 @@ public:
     const std::vector<QRect>& RecentRows() const { return m_RecentRows; }
     // The end-of-pass summary as last drawn (empty title when not shown).
     const SPassSummary& Summary() const { return m_Summary; }
+    // The opened file's phrases as the last paint listed them (false: the list was not shown).
+    bool FileListShown() const { return m_FileListShown; }
+    const CFileList& FileList() const { return m_FileList; }
     // The welcome page's lines on what is due today (none while no memory is kept).
     const QStringList& DueLines() const { return m_DueLines; }
     QRect MarkBadge() const { return m_MarkBadge; }
@@ -136,6 +140,7 @@ public:
     void PutText(const char* text) override;
     void SetTextCoding(plat::TextCoding coding) override;
     void SetScrollSizes(long total, long page, long line) override;
+    void FileShown(const char* path) override;
     void SetCaption(const char* caption) override;
     const char* GetCaptionTitle() override;
     IFileDialogs& Dialogs() override { return *m_pDialogs; }
@@ -227,6 +232,14 @@ private:
     bool SummaryDue() const;
     void DrawSummary(QPainter& p, int shift);
     bool SummaryKey(int key);
+    // The opened file's phrases, listed in the Comfortable layout until a pass begins: whether
+    // they are due now, their look and drawing, the scroll bar over their rows (false when
+    // not due), and the raw view from the file's top after a change of layout.
+    bool FileListDue() const;
+    void FileListLook();
+    void DrawFileList(QPainter& p);
+    bool ApplyListRange();
+    void FileViewFromTop();
 
     CDrill_SdiDoc* m_pDoc;
     CMainFrame* m_pFrame;
@@ -258,6 +271,11 @@ private:
     int m_SummarySerial = -1;     // the pass m_Summary tells of
     int m_SummaryHeight = 0;      // as last drawn
     bool m_SummaryScroll = false; // the scroll bar ranges over the summary
+    CFileList m_FileList;
+    std::string m_FileListFile;   // the file opened last, listed when due
+    int m_FileListSerial = -1;    // the passes that had begun when it was opened
+    bool m_FileListShown = false; // the last paint drew the list
+    bool m_ListScroll = false;    // the scroll bar ranges over its rows
     QRect m_MarkBadge, m_Caret;
     std::vector<std::pair<QRect, int>> m_OptionRows;
 

@@ -75,6 +75,7 @@ void CDrill_SdiView::OnLayout(EScreenLayout layout)
 {
     if (!scrcfg::WriteLayout(layout == EScreenLayout::Comfortable ? scrcfg::kComfortable : scrcfg::kClassic))
         return;
+    FileViewFromTop();
     ApplyDisplayFont();
 }
 

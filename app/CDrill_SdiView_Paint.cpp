@@ -176,6 +176,13 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     m_DueLines.clear();
     m_MarkBadge = m_Caret = QRect();
     m_OptionRows.clear();
+    m_FileListShown = false;
+    if (FileListDue()) { // a file just opened, listed beside its raw text
+        DrawFileList(p);
+        if (g_WritingToWindowIsOverEvent)
+            g_WritingToWindowIsOverEvent->Set();
+        return;
+    }
     // The empty screen before any pass (nothing opened, or nothing run over the file yet) tells
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
@@ -235,7 +242,7 @@ void CDrill_SdiView::ScrollMoved(int code)
 {
     // A running pass keeps its screen text (the question, never the file with its answers):
     // the view shows another part of it. Between passes the screen is refilled from the file.
-    if (m_PassScroll || m_SummaryScroll)
+    if (m_PassScroll || m_SummaryScroll || m_ListScroll)
         viewport()->update();
     else
         RefillFromFile(code);

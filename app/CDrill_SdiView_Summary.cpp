@@ -2,6 +2,7 @@
 // left it (for printing and the file view), until another file or pass begins.
 #include "app/CDrill_SdiView.h"
 
+#include "app/DisplayLook.h"
 #include "base/Globals.h"
 #include "engine/CPassProgress.h"
 #include "engine/DrillCommands.h"
@@ -34,7 +35,7 @@ void CDrill_SdiView::DrawSummary(QPainter& p, int shift)
     QFont f = font();
     f.setPixelSize(std::max(QFontInfo(f).pixelSize(), LayoutKind() == EScreenLayout::Comfortable ? 16 : 13));
     p.setFont(f);
-    p.setPen(QColorFromFontColour(g_FontColour));
+    p.setPen(look::Current(QColorFromFontColour(g_FontColour)).ink); // on the view's paper, light or dark
     const int height = DrawPassSummary(p, m_Summary, margin, margin, width - 2 * margin) + 2 * margin;
     p.restore();
     if (height != m_SummaryHeight) {

@@ -31,6 +31,11 @@ SColours Current(const QColor& fontInk)
     return ColoursFor(dispcfg::ReadColours(), QApplication::palette().color(QPalette::Base), fontInk);
 }
 
+QColor AnswerInk(const SColours& colours)
+{
+    return colours.dark ? QColor(130, 180, 255) : QApplication::palette().color(QPalette::Link);
+}
+
 QFont Zoomed(QFont font, int step)
 {
     if (step == 0)

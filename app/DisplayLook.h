@@ -18,6 +18,9 @@ struct SColours {
 SColours ColoursFor(int scheme, const QColor& desktop, const QColor& fontInk);
 // The colours now: the stored scheme over the application's palette.
 SColours Current(const QColor& fontInk);
+// The ink of an answer below its question on these colours: the palette's link colour, a
+// light blue on dark paper.
+QColor AnswerInk(const SColours& colours);
 
 // The font made step zoom steps larger (negative: smaller); each step about an eighth.
 QFont Zoomed(QFont font, int step);

@@ -8,16 +8,17 @@
 #include "app/CDrill_SdiApp.h"
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/CProgressWnd.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
-#include "app/CProgressWnd.h"
 #include "engine/CKbrd.h"
 #include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/PassHistory.h"
 #include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
+#include "resources/Resources.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -211,6 +212,34 @@ void BM_StartUp(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StartUp)->Arg(0)->Arg(1)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// File > Open of a file of 100 000 phrases, from the command to the end of the paint that shows
+// it: range(0) 1 in the Comfortable layout (its list of phrases), 0 in the Classic (raw text).
+void BM_OpenLongFile(benchmark::State& state)
+{
+    GuiProgramFolder folder;
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "*Question number " + std::to_string(i) + "\n=Answer number " + std::to_string(i) + "\n";
+    folder.Write("long.mix", QByteArray::fromStdString(bytes));
+    folder.Start();
+    CDrill_SdiView* view = g_pMainWnd->View();
+    if (!scrcfg::WriteLayout(state.range(0) ? scrcfg::kComfortable : scrcfg::kClassic))
+        state.SkipWithError("layout not written");
+    std::vector<double> ms;
+    for (auto _ : state) {
+        folder.dialogs.openAnswers = {folder.Path("long.mix").toStdString()};
+        QElapsedTimer t;
+        t.start();
+        Trigger(res::ID_FILE_OPEN);
+        view->viewport()->repaint();
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) * 1e-6);
+        state.SetIterationTime(ms.back() * 1e-3);
+    }
+    state.counters["median_ms"] = Percentile(ms, 0.5);
+    std::printf("Open of 100000 phrases, %s: median %.0f ms\n", state.range(0) ? "listed" : "raw", Percentile(ms, 0.5));
+}
+BENCHMARK(BM_OpenLongFile)->Arg(0)->Arg(1)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The Progress window over a history of 100 000 passes of 500 files, from the read of the file
 // to the end of its first paint; the open file holds range(0) of the passes (its charts draw

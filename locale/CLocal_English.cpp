@@ -284,6 +284,8 @@ const SLclText kTexts[] = {
     {623, "Enter: %1 (the marked phrases again)"},
     {624, "Enter: %1"},
     {625, "Due in the memory today: %1 (Ctrl+R: %2)"},
+    {630, "F5: %1 over these phrases"},
+    {631, "This file holds no phrases."},
 };
 
 const CLclTextTable& Table()

@@ -283,6 +283,8 @@ const SLclText kTexts[] = {
     {623, "Eingabetaste: %1 (die markierten Sätze noch einmal)"},
     {624, "Eingabetaste: %1"},
     {625, "Heute im Gedächtnis fällig: %1 (Strg+R: %2)"},
+    {630, "F5: %1 über diese Phrasen"},
+    {631, "Diese Datei enthält keine Phrasen."},
 };
 
 const CLclTextTable& Table()

@@ -193,6 +193,7 @@ void CUtltsFile::ShowFile(IFileView& view, ISmrtFile& file)
     view.PutText(text.c_str());
     file.sf_fclose();
     view.SetScrollSizes(length, length / 10, length / 100);
+    view.FileShown(m_FilePath.c_str());
 }
 
 int CUtltsFile::OpenFile(IFileView* view)

@@ -108,6 +108,8 @@ public:
     virtual void SetTextCoding(plat::TextCoding coding) { (void)coding; }
     // Scroll sizes in text units (bytes of the shown file).
     virtual void SetScrollSizes(long total, long page, long line) = 0;
+    // A file was opened and shown from its start (after its text and scroll sizes): its path.
+    virtual void FileShown(const char* path) { (void)path; }
     // The main window's caption, and the product title that goes before the file name in it.
     virtual void SetCaption(const char* caption) = 0;
     virtual const char* GetCaptionTitle() = 0;

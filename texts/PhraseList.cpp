@@ -6,20 +6,26 @@
 #include "texts/CPhraseReader.h"
 #include "texts/FileCoding.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 using TextOf = std::string (*)(const char*, plat::TextCoding);
 
-bool ListTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, TextOf textOf)
+std::string Stored(const char* text, plat::TextCoding)
+{
+    return text;
+}
+
+bool ListTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, TextOf textOf, plat::TextCoding& coding)
 {
     out.clear();
     std::unique_ptr<ISmrtFile> file(g_pILsnAFc ? g_pILsnAFc->Create_ISmrtFile() : nullptr);
     if (!file || file->sf_fopen(path.c_str(), "rb") != 0)
         return false;
-    plat::TextCoding coding = plat::TextCoding::SingleByte;
-    CountRecordsDeciding(*file, coding);
+    coding = plat::TextCoding::SingleByte;
+    out.reserve(static_cast<std::size_t>(std::max(0, CountRecordsDeciding(*file, coding))));
     CPhraseReader reader(*file, coding);
     static thread_local char first[MAX_PHRASE_FIELD_SZ], second[MAX_PHRASE_FIELD_SZ];
     while (reader.ReadRecord(first, second))
@@ -32,10 +38,17 @@ bool ListTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, Te
 
 bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out)
 {
-    return ListTexts(path, out, &CardText);
+    plat::TextCoding coding;
+    return ListTexts(path, out, &CardText, coding);
 }
 
 bool ListPhraseTexts(const std::string& path, std::vector<keeper::SCardTexts>& out)
 {
-    return ListTexts(path, out, &Utf8Text);
+    plat::TextCoding coding;
+    return ListTexts(path, out, &Utf8Text, coding);
+}
+
+bool ListStoredTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, plat::TextCoding& coding)
+{
+    return ListTexts(path, out, &Stored, coding);
 }

@@ -3,6 +3,7 @@
 // card texts, in the file's order (what the Memory page counts and lexido-tty --memory lists).
 
 #include "engine/MemoryKeeper.h"
+#include "platform/PlatUtf8.h"
 
 #include <string>
 #include <vector>
@@ -12,3 +13,6 @@
 bool ListCardTexts(const std::string& path, std::vector<keeper::SCardTexts>& out);
 // The same phrases as UTF-8 texts with their brackets, as an export writes them.
 bool ListPhraseTexts(const std::string& path, std::vector<keeper::SCardTexts>& out);
+// The same phrases as the file stores them (bytes of its coding, brackets kept), as a view
+// decodes them for the screen, and the coding decided.
+bool ListStoredTexts(const std::string& path, std::vector<keeper::SCardTexts>& out, plat::TextCoding& coding);

@@ -4,6 +4,7 @@
 
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/DesktopMenus.h"
 #include "app/ScreenPainter.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
@@ -23,7 +24,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -321,9 +324,85 @@ private slots:
         QCOMPARE(View()->Summary().marked, QStringList{QString::fromUtf8("Bread  \u2014  Brot")});
         const std::string left = ScreenText();
         SaveShot(g_pMainWnd, "pass-summary");
+        QVERIFY(Trigger(desk::ID_VIEW_COLOURS_DARK)); // its ink light on dark paper
+        const QImage dark = View()->viewport()->grab().toImage();
+        int inked = 0;
+        for (int y = 0; y < dark.height(); y += 2)
+            for (int x = 0; x < dark.width(); x += 2)
+                inked += dark.pixelColor(x, y).lightness() > 160;
+        QVERIFY2(inked > 100, qPrintable(QString::number(inked)));
+        QVERIFY(Trigger(desk::ID_VIEW_COLOURS_LIGHT));
         QTest::keyClick(View(), Qt::Key_Return);
         QVERIFY(Shows("Bread") && ScreenText() != left);
         QCOMPARE(g_pIItrtnSrvc->GetIterationNmb(), 2);
+    }
+
+    // A file opened in the Comfortable layout is listed: its name and count, each phrase without
+    // its markers, a right-to-left text from the right, a long file scrolled by the keys and the
+    // wheel; a pass hides the list, the Classic layout shows the raw text. With
+    // LEXIDO_SCREENSHOTS_ALL the passes, the summary and the chooser are taken in both layouts,
+    // three languages and light and dark colours as well.
+    void anOpenedFileIsListedAsItsPhrases()
+    {
+        QByteArray many;
+        for (int i = 1; i <= 3000; ++i)
+            many += "*Question " + QByteArray::number(i) + "\n=Answer " + QByteArray::number(i) + "\n";
+        const std::pair<QString, QByteArray> cases[] = {{"arabic", {}}, {"hebrew", {}}, {"hindi", {}}, {"thai", {}},
+            {"chinese", {}}, {"greek", {}}, {"polish", {}}, {"cyrillic", "*Milk=\xCC\xEE\xEB\xEE\xEA\xEE\n"},
+            {"many", many}, {"empty", ""}};
+        const QString all = qEnvironmentVariable("LEXIDO_SCREENSHOTS_ALL"); // 1: of every file, or of one by name
+        for (const auto& [name, inline_] : cases) {
+            GuiProgramFolder folder;
+            QFile own(LEXIDO_TEST_DATA_DIR "/scripts/" + name + ".mix");
+            const QByteArray bytes = inline_.isNull() && own.open(QIODevice::ReadOnly) ? own.readAll() : inline_;
+            folder.Write(name + ".mix", bytes);
+            folder.Start();
+            g_pMainWnd->resize(800, 600);
+            folder.dialogs.openAnswers = {folder.Path(name + ".mix").toStdString()};
+            QVERIFY(Trigger(res::ID_VIEW_LAYOUT_COMFORTABLE) && Trigger(res::ID_FILE_OPEN));
+            QVERIFY(Painted([] { return View()->FileListShown(); }));
+            const std::vector<SShownRow> rows = View()->FileList().Shown();
+            const int count = int(bytes.count('*'));
+            QVERIFY(View()->FileList().Count() == count && rows.empty() == (count == 0));
+            for (const SShownRow& row : rows) { // the texts as the file has them, no marker
+                const QString line = QString::fromUtf8(bytes).split('*').at(row.phrase + 1).trimmed();
+                QVERIFY(name == "cyrillic"
+                        ? row.answerText == QString::fromUtf8("Молоко")
+                        : line == row.questionText + (name == "many" ? "\n" : "") + "=" + row.answerText);
+                QVERIFY((name == "arabic" || name == "hebrew") == (row.answer.left() > View()->width() / 2));
+            }
+            SaveShot(g_pMainWnd, "file-list-" + name);
+            g_pMainWnd->resize(1100, 800);
+            QVERIFY(Painted([] { return View()->FileListShown(); }));
+            SaveShot(g_pMainWnd, "file-list-1100-" + name);
+            g_pMainWnd->resize(800, 600);
+            if (name == "many") { // End, Up, Home and the wheel move it a row at a time
+                QScrollBar* bar = View()->verticalScrollBar();
+                const int last = bar->maximum();
+                for (const auto& [key, first] :
+                    {std::pair{Qt::Key_End, last}, {Qt::Key_Up, last - 1}, {Qt::Key_Home, 0}}) {
+                    QTest::keyClick(View(), key);
+                    QVERIFY(Painted([&] {
+                        return bar->value() == first &&
+                            View()->FileList().Shown().front().phrase == std::max(0, first - 1);
+                    }));
+                    QVERIFY(key != Qt::Key_End || View()->FileList().Shown().back().phrase == 2999);
+                }
+                QWheelEvent wheel(QPointF(50, 50), View()->mapToGlobal(QPointF(50, 50)), {}, {0, -120}, Qt::NoButton,
+                    {}, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(View()->viewport(), &wheel);
+                QVERIFY(Painted([] { return View()->FileList().Shown().front().phrase == 2; }));
+            }
+            QVERIFY(Trigger(res::ID_VIEW_LAYOUT_CLASSIC) && Painted([] { return !View()->FileListShown(); }));
+            QVERIFY(ScreenText().rfind(bytes.left(20).toStdString(), 0) == 0);
+            QVERIFY(Trigger(res::ID_VIEW_LAYOUT_COMFORTABLE) && Painted([] { return View()->FileListShown(); }));
+            if (count == 0 || name == "many")
+                continue;
+            QVERIFY(Trigger(res::ID_MODE_INWHOLE) && Trigger(res::ID_RUN_FIRSTITERATION) && Shows("---\n"));
+            QVERIFY(Painted([] { return !View()->FileListShown(); }));
+            for (int language = 0; language < (all == "1" || all == name ? 3 : 0) * 2; ++language)
+                TakeShots(folder, name, language / 2, language % 2);
+        }
     }
 
     // Type the Answer: the caret follows the typing and Backspace; the verdict's word is in the
@@ -384,6 +463,59 @@ private slots:
         }
     }
 
+private:
+    // What a learner sees of a file in a language, in light or dark colours: in each layout the
+    // file, In Whole revealed, Open Brackets begun, then the summary and the phrase-book chooser.
+    static void TakeShots(GuiProgramFolder& folder, const QString& name, int language, bool dark)
+    {
+        g_pIDbVars->WrVal("Gnrl", "InterfaceLanguage", PAR_TYPE_INT, &language);
+        g_hWndView->PostMsg(WM_CHANGE_LANGUAGE);
+        QTRY_COMPARE(g_pILocal->GetLanguage(), language);
+        QPalette palette = QApplication::style()->standardPalette(); // a dark desktop's, or the light one
+        if (dark)
+            for (const auto& [role, colour] :
+                {std::pair{QPalette::Window, QColor(45, 45, 45)}, {QPalette::Base, QColor(30, 30, 30)},
+                    {QPalette::WindowText, QColor(230, 230, 230)}, {QPalette::Text, QColor(230, 230, 230)},
+                    {QPalette::Button, QColor(55, 55, 55)}, {QPalette::ButtonText, QColor(230, 230, 230)}})
+                palette.setColor(role, colour);
+        QApplication::setPalette(palette);
+        QVERIFY(Trigger(dark ? desk::ID_VIEW_COLOURS_DESKTOP : desk::ID_VIEW_COLOURS_LIGHT));
+        folder.Write("Text/Conversational Guide/English_German/01 Food and drink.mix", "*Bread\n=Brot\n");
+        for (const int layout : {res::ID_VIEW_LAYOUT_COMFORTABLE, res::ID_VIEW_LAYOUT_CLASSIC}) {
+            const QString shot = QString("%1-%2-%3-%4-")
+                                     .arg(name)
+                                     .arg(language)
+                                     .arg(dark ? "dark" : "light")
+                                     .arg(layout == res::ID_VIEW_LAYOUT_CLASSIC ? "classic" : "comfortable");
+            folder.dialogs.openAnswers = {folder.Path(name + ".mix").toStdString()};
+            QVERIFY(Trigger(layout) && Trigger(res::ID_FILE_OPEN) && Painted([] { return !View()->WelcomeShown(); }));
+            QTest::qWait(100); // the status bar follows the paint
+            SaveShot(g_pMainWnd, shot + "file");
+            QVERIFY(Trigger(res::ID_MODE_INWHOLE) && Trigger(res::ID_RUN_FIRSTITERATION) && Shows("---\n"));
+            QTest::keyClick(View(), 'n');
+            QTest::qWait(100);
+            SaveShot(g_pMainWnd, shot + "in-whole");
+            QVERIFY(Trigger(res::ID_MODE_OPENBRACKETSWHOLEWORD) && Trigger(res::ID_RUN_FIRSTITERATION) &&
+                Shows(name == "cyrillic" ? "" : "<"));
+            SaveShot(g_pMainWnd, shot + "open-brackets");
+            QTest::keyClick(View(), ' '); // the bracket's word given up: shown
+            QTest::qWait(100);
+            SaveShot(g_pMainWnd, shot + "open-brackets-given-up");
+            QVERIFY(Trigger(res::ID_MODE_INWHOLE) && Trigger(res::ID_RUN_FIRSTITERATION) && Shows("---\n"));
+            for (int i = 0; i < 12 && g_pIItrtnSrvc->IsPassRunning(); ++i)
+                QTest::keyClick(View(), i ? 'n' : ' '), QTest::qWait(100);
+            QVERIFY(Painted([&] { return View()->Summary().title.contains(name); }));
+            SaveShot(g_pMainWnd, shot + "summary");
+        }
+        View()->SetTopicChooser([&](const QString& pair, std::vector<STopicRow> rows) {
+            CTopicChooser chooser(pair, rows, View());
+            chooser.show();
+            SaveShot(&chooser, QString("chooser-%1-%2").arg(language).arg(dark ? "dark" : "light"));
+            return std::string();
+        });
+        QVERIFY(Trigger(res::ID_PHRASEBOOK_FIRST + 1));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
 };
 
 int RunPassViewTest(int argc, char** argv)

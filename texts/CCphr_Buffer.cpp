@@ -21,7 +21,7 @@ const int CCphr_Buffer::kKey[kCells] = {
 };
 
 CCphr_Buffer::CCphr_Buffer(const int* table, int count)
-    : m_CodeWork(), m_DecodeWork(), m_pTable(table), m_TableCount(count)
+    : m_Cells(), m_CodeWork(), m_DecodeWork(), m_pTable(table), m_TableCount(count)
 {
 }
 
@@ -37,6 +37,10 @@ int CCphr_Buffer::Init()
     } else {
         CheckKey();
     }
+    // A checked key of 64 entries holds each of 0..63 once.
+    if (m_Key.size() == kCells)
+        for (int i = 0; i < kCells; ++i)
+            m_Cells[i] = static_cast<std::uint8_t>(m_Key[static_cast<std::size_t>(i)]);
     return 0;
 }
 
@@ -84,7 +88,7 @@ int CCphr_Buffer::Code(char* dst, const char* src, int len)
     if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
         return 1;
     // The loops work through locals: every block of a hidden file passes here.
-    const int* key = m_Key.data();
+    const std::uint8_t* key = m_Cells;
     char* work = m_CodeWork;
     LX_UNROLL_BLOCK
     for (int i = 0; i < kCells; ++i)
@@ -98,7 +102,7 @@ int CCphr_Buffer::Decode(char* dst, const char* src, int len)
 {
     if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
         return 1;
-    const int* key = m_Key.data();
+    const std::uint8_t* key = m_Cells;
     char* work = m_DecodeWork;
     std::memcpy(work, src, kCells);
     LX_UNROLL_BLOCK

@@ -132,24 +132,32 @@ bool Make(const char* output, bool plain)
 }
 
 // Whether the hidden file reads as the program reads it (carriage returns dropped) to plain
-// less its carriage returns: compared character by character, as it is read.
+// less its carriage returns. Each is put into a buffer kept from input to input, and the two
+// are compared whole: the loop over the characters read does nothing else.
 bool HiddenReadsAs(const std::string& bytes, const std::string& plain)
 {
+    static std::string read, noCr;
+    // Every character read takes a byte stored at least: a file never reads longer.
+    read.resize(bytes.size());
+    char* const out = &read[0];
+    std::size_t n = 0;
     CSmrtFile_HideText f;
     FUZZ_CHECK(f.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
-    std::size_t at = 0;
-    bool same = true;
     // A character read is never past the end: the end is asked only when the value is EOF,
     // which the byte 0xFF reads as too.
-    for (int c = f.sf_fgetc(); same && (c != EOF || !f.sf_feof()); c = f.sf_fgetc()) {
-        while (at < plain.size() && plain[at] == '\r')
-            ++at;
-        same = at < plain.size() && static_cast<char>(c) == plain[at++];
+    for (int c = f.sf_fgetc(); c != EOF || !f.sf_feof(); c = f.sf_fgetc()) {
+        FUZZ_CHECK(n < bytes.size());
+        out[n++] = static_cast<char>(c);
     }
-    while (at < plain.size() && plain[at] == '\r')
-        ++at;
     f.sf_fclose();
-    return same && at == plain.size();
+    noCr.clear();
+    for (std::size_t from = 0; from < plain.size();) {
+        const void* cr = std::memchr(plain.data() + from, '\r', plain.size() - from);
+        const std::size_t to = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - plain.data()) : plain.size();
+        noCr.append(plain, from, to - from);
+        from = to + 1;
+    }
+    return n == noCr.size() && std::memcmp(out, noCr.data(), n) == 0;
 }
 } // namespace
 

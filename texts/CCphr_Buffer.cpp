@@ -3,6 +3,7 @@
 #include "base/Log.h"
 
 #include <cstring>
+#include <vector>
 
 // The block is a constant 64 cells: unrolled whole, the permutation has no loop to test.
 #if defined(__clang__)
@@ -28,7 +29,6 @@ CCphr_Buffer::CCphr_Buffer(const int* table, int count)
 int CCphr_Buffer::Init()
 {
     m_NumOfCells = kCells;
-    m_Key.assign(m_pTable, m_pTable + m_TableCount);
     // Every hidden file opened makes a cipher: the program's own key, a constant, is checked
     // by the first one only.
     if (m_pTable == kKey && m_TableCount == kCells) {
@@ -37,18 +37,17 @@ int CCphr_Buffer::Init()
     } else {
         CheckKey();
     }
-    // A checked key of 64 entries holds each of 0..63 once.
-    if (m_Key.size() == kCells)
-        for (int i = 0; i < kCells; ++i)
-            m_Cells[i] = static_cast<std::uint8_t>(m_Key[static_cast<std::size_t>(i)]);
+    // A checked key holds each of 0..63 once.
+    for (int i = 0; i < kCells && i < m_TableCount; ++i)
+        m_Cells[i] = static_cast<std::uint8_t>(m_pTable[i]);
     return 0;
 }
 
 void CCphr_Buffer::CheckKey()
 {
-    for (std::size_t i = 0; i < m_Key.size(); ++i)
-        for (std::size_t j = i + 1; j < m_Key.size(); ++j)
-            if (m_Key[i] == m_Key[j])
+    for (int i = 0; i < m_TableCount; ++i)
+        for (int j = i + 1; j < m_TableCount; ++j)
+            if (m_pTable[i] == m_pTable[j])
                 LogFatal("\nCCphr_Buffer::GetStrFixedSize(), Error,ToCheck == (*it_2)");
     CheckNoSkoppedNumbers();
 }
@@ -58,7 +57,8 @@ void CCphr_Buffer::CheckNoSkoppedNumbers()
     std::vector<int> sample(static_cast<std::size_t>(m_NumOfCells));
     for (int i = 0; i < m_NumOfCells; ++i)
         sample[static_cast<std::size_t>(i)] = i;
-    for (int entry : m_Key) {
+    for (int k = 0; k < m_TableCount; ++k) {
+        const int entry = m_pTable[k];
         bool found = false;
         for (int& s : sample) {
             if (s == entry) {
@@ -85,7 +85,7 @@ int CCphr_Buffer::GetStrFixedSize()
 // Both directions need a checked key and a whole block; anything else is refused untouched.
 int CCphr_Buffer::Code(char* dst, const char* src, int len)
 {
-    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+    if (m_NumOfCells != kCells || m_TableCount != kCells || len != kCells)
         return 1;
     // The loops work through locals: every block of a hidden file passes here.
     const std::uint8_t* key = m_Cells;
@@ -100,7 +100,7 @@ int CCphr_Buffer::Code(char* dst, const char* src, int len)
 
 int CCphr_Buffer::Decode(char* dst, const char* src, int len)
 {
-    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+    if (m_NumOfCells != kCells || m_TableCount != kCells || len != kCells)
         return 1;
     const std::uint8_t* key = m_Cells;
     char* work = m_DecodeWork;

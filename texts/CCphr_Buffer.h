@@ -4,7 +4,6 @@
 #include "texts/ICphr.h"
 
 #include <cstdint>
-#include <vector>
 
 // Permutes one block of 64 characters by a fixed key: stored[K[i]] = plain[i].
 class CCphr_Buffer : public ICphr {
@@ -29,9 +28,9 @@ private:
     void CheckNoSkoppedNumbers();
 
     int m_NumOfCells = 0;
-    std::vector<int> m_Key;
-    // The checked key as cells of a block: unsigned bytes index the block with no sign to test,
-    // which the sanitizers of the fuzz build check at every cell.
+    // The checked key as cells of a block (the table is read by Init only, in place):
+    // unsigned bytes index the block with no sign to test, which the sanitizers of the fuzz
+    // build check at every cell.
     std::uint8_t m_Cells[kCells];
     char m_CodeWork[kCells];
     char m_DecodeWork[kCells];

@@ -42,15 +42,15 @@ const char* const kHidden = "/Text/F/hidden.mix";
 
 // The strings below keep their buffers from input to input: an allocation under the
 // sanitizer costs more than the copying, and the makings allocate enough of their own.
-std::string g_Top;                      // the scratch folder: the program folder and a neighbour
-std::string g_Prog;                     // the program folder
-std::string g_FirstPath, g_SecondPath;  // the sources' full paths
-std::string g_First, g_Second;          // the sources
-std::string g_PlainPath, g_HiddenPath;  // where the makings save
+std::string g_Top;                              // the scratch folder: the program folder and a neighbour
+std::string g_Prog;                             // the program folder
+std::string g_FirstPath, g_SecondPath;          // the sources' full paths
+std::string g_First, g_Second;                  // the sources
+std::string g_PlainPath, g_HiddenPath;          // where the makings save
 std::pair<std::string, std::string> g_Saved[2]; // what the makings saved, in order
-std::size_t g_SavedCount = 0;           // and how many saves there were (a third is not kept)
-int g_Watch = -1;                       // inotify over the scratch folders
-int g_Back = -1;                        // the fuzzer's own current folder
+std::size_t g_SavedCount = 0;                   // and how many saves there were (a third is not kept)
+int g_Watch = -1;                               // inotify over the scratch folders
+int g_Back = -1;                                // the fuzzer's own current folder
 
 // The program's maker, reading and saving in memory.
 class CMemMaker : public CAliceTxtMkr {
@@ -153,7 +153,8 @@ bool HiddenReadsAs(const std::string& bytes, const std::string& plain)
     noCr.clear();
     for (std::size_t from = 0; from < plain.size();) {
         const void* cr = std::memchr(plain.data() + from, '\r', plain.size() - from);
-        const std::size_t to = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - plain.data()) : plain.size();
+        const std::size_t to =
+            cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - plain.data()) : plain.size();
         noCr.append(plain, from, to - from);
         from = to + 1;
     }

@@ -30,17 +30,24 @@ int CCphr_Buffer::Init()
 {
     m_NumOfCells = kCells;
     // Every hidden file opened makes a cipher: the program's own key, a constant, is checked
-    // by the first one only.
+    // and made into cells by the first one only.
     if (m_pTable == kKey && m_TableCount == kCells) {
-        static const bool checked = (CheckKey(), true);
+        static std::uint8_t cells[kCells];
+        static const bool checked = (CheckKey(), FillCells(cells), true);
         (void)checked;
+        std::memcpy(m_Cells, cells, kCells);
     } else {
         CheckKey();
+        FillCells(m_Cells);
     }
+    return 0;
+}
+
+void CCphr_Buffer::FillCells(std::uint8_t* cells) const
+{
     // A checked key holds each of 0..63 once.
     for (int i = 0; i < kCells && i < m_TableCount; ++i)
-        m_Cells[i] = static_cast<std::uint8_t>(m_pTable[i]);
-    return 0;
+        cells[i] = static_cast<std::uint8_t>(m_pTable[i]);
 }
 
 void CCphr_Buffer::CheckKey()

@@ -26,6 +26,8 @@ private:
     // Ends the program with its log line unless the key is a permutation of 0..63.
     void CheckKey();
     void CheckNoSkoppedNumbers();
+    // The checked key's entries as the byte cells of a block.
+    void FillCells(std::uint8_t* cells) const;
 
     int m_NumOfCells = 0;
     // The checked key as cells of a block (the table is read by Init only, in place):

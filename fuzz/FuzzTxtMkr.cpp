@@ -21,10 +21,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -40,27 +40,35 @@ const char* const kSecond = "/Settings/Texts_Src/F/second.txt";
 const char* const kPlain = "/Text/F/plain.mix";
 const char* const kHidden = "/Text/F/hidden.mix";
 
-std::string g_Top;                                        // the scratch folder: the program folder and a neighbour
-std::string g_Prog;                                       // the program folder
-std::map<std::string, std::string> g_Files;               // the sources, by full path
-std::vector<std::pair<std::string, std::string>> g_Saved; // what the makings saved, in order
-int g_Watch = -1;                                         // inotify over the scratch folders
-int g_Back = -1;                                          // the fuzzer's own current folder
+// The strings below keep their buffers from input to input: an allocation under the
+// sanitizer costs more than the copying, and the makings allocate enough of their own.
+std::string g_Top;                              // the scratch folder: the program folder and a neighbour
+std::string g_Prog;                             // the program folder
+std::string g_FirstPath, g_SecondPath;          // the sources' full paths
+std::string g_First, g_Second;                  // the sources
+std::string g_PlainPath, g_HiddenPath;          // where the makings save
+std::pair<std::string, std::string> g_Saved[2]; // what the makings saved, in order
+std::size_t g_SavedCount = 0;                   // and how many saves there were (a third is not kept)
+int g_Watch = -1;                               // inotify over the scratch folders
+int g_Back = -1;                                // the fuzzer's own current folder
 
 // The program's maker, reading and saving in memory.
 class CMemMaker : public CAliceTxtMkr {
 protected:
     bool ReadSource(const std::string& path, std::string& bytes) override
     {
-        const auto it = g_Files.find(path);
-        if (it == g_Files.end())
+        if (path != g_FirstPath && path != g_SecondPath)
             return false;
-        bytes = it->second;
+        bytes = path == g_FirstPath ? g_First : g_Second;
         return true;
     }
     bool SaveOutput(const std::string& path, const std::string& bytes) override
     {
-        g_Saved.emplace_back(path, bytes);
+        if (g_SavedCount < 2) {
+            g_Saved[g_SavedCount].first = path;
+            g_Saved[g_SavedCount].second = bytes;
+        }
+        ++g_SavedCount;
         return true;
     }
 };
@@ -73,6 +81,10 @@ void SetUpOnce()
     FuzzInit();
     g_Top = FuzzScratchDir() + "/maker";
     g_Prog = g_Top + "/prog";
+    g_FirstPath = g_Prog + kFirst;
+    g_SecondPath = g_Prog + kSecond;
+    g_PlainPath = g_Prog + kPlain;
+    g_HiddenPath = g_Prog + kHidden;
     fs::create_directories(g_Prog + "/Settings/Texts_Src/F");
     fs::create_directories(g_Prog + "/Text/F");
     fs::create_directories(g_Top + "/outside");
@@ -119,44 +131,63 @@ bool Make(const char* output, bool plain)
     });
 }
 
-std::string ReadHidden(const std::string& bytes)
+// Whether the hidden file reads as the program reads it (carriage returns dropped) to plain
+// less its carriage returns. Each is put into a buffer kept from input to input, and the two
+// are compared whole: the loop over the characters read does nothing else.
+bool HiddenReadsAs(const std::string& bytes, const std::string& plain)
 {
-    std::string text;
-    text.reserve(bytes.size());
+    static std::string read, noCr;
+    // Every character read takes a byte stored at least: a file never reads longer.
+    read.resize(bytes.size());
+    char* const out = &read[0];
+    std::size_t n = 0;
     CSmrtFile_HideText f;
     FUZZ_CHECK(f.sf_fopen_stream(FuzzReadStream(bytes)) == 0);
     // A character read is never past the end: the end is asked only when the value is EOF,
     // which the byte 0xFF reads as too.
-    for (int c = f.sf_fgetc(); c != EOF || !f.sf_feof(); c = f.sf_fgetc())
-        text.push_back(static_cast<char>(c));
+    for (int c = f.sf_fgetc(); c != EOF || !f.sf_feof(); c = f.sf_fgetc()) {
+        FUZZ_CHECK(n < bytes.size());
+        out[n++] = static_cast<char>(c);
+    }
     f.sf_fclose();
-    return text;
+    noCr.clear();
+    for (std::size_t from = 0; from < plain.size();) {
+        const void* cr = std::memchr(plain.data() + from, '\r', plain.size() - from);
+        const std::size_t to =
+            cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - plain.data()) : plain.size();
+        noCr.append(plain, from, to - from);
+        from = to + 1;
+    }
+    return n == noCr.size() && std::memcmp(out, noCr.data(), n) == 0;
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     SetUpOnce();
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::size_t split = input.find(kSplit);
-    g_Files.clear();
-    g_Files[g_Prog + kFirst] = split == std::string::npos ? input : input.substr(0, split);
-    g_Files[g_Prog + kSecond] = split == std::string::npos ? input : input.substr(split + 1);
-    const std::string& first = g_Files[g_Prog + kFirst];
-    const std::string& second = g_Files[g_Prog + kSecond];
-    g_Saved.clear();
+    const char* const bytes = reinterpret_cast<const char*>(data);
+    const void* const at = size ? std::memchr(bytes, kSplit, size) : nullptr;
+    const std::size_t split = at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes) : size;
+    g_First.assign(bytes, split);
+    if (at)
+        g_Second.assign(bytes + split + 1, size - split - 1);
+    else
+        g_Second.assign(bytes, size);
+    const std::string& first = g_First;
+    const std::string& second = g_Second;
+    g_SavedCount = 0;
 
     EnterProgramFolder();
     const bool madePlain = Make(kPlain, true);
-    const std::size_t savedByPlain = g_Saved.size();
+    const std::size_t savedByPlain = g_SavedCount;
     const bool madeHidden = Make(kHidden, false);
     LeaveProgramFolder();
     // The output mode changes only how the bytes are stored.
     FUZZ_CHECK(madePlain == madeHidden);
     // A failed making saves nothing; a making that succeeds saves its one file.
-    FUZZ_CHECK(savedByPlain == (madePlain ? 1u : 0u) && g_Saved.size() == 2 * savedByPlain);
+    FUZZ_CHECK(savedByPlain == (madePlain ? 1u : 0u) && g_SavedCount == 2 * savedByPlain);
     if (madePlain) {
-        FUZZ_CHECK(g_Saved[0].first == g_Prog + kPlain && g_Saved[1].first == g_Prog + kHidden);
+        FUZZ_CHECK(g_Saved[0].first == g_PlainPath && g_Saved[1].first == g_HiddenPath);
         const std::string& mix = g_Saved[0].second;
         const std::string& hidden = g_Saved[1].second;
 
@@ -167,9 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(mix.empty() || mix.compare(0, 2, "* ") == 0);
         FUZZ_CHECK(hidden.size() == mix.size());
         // Hidden files are read as the program reads them: carriage returns are dropped.
-        std::string noCr = mix;
-        noCr.erase(std::remove(noCr.begin(), noCr.end(), '\r'), noCr.end());
-        FUZZ_CHECK(ReadHidden(hidden) == noCr);
+        FUZZ_CHECK(HiddenReadsAs(hidden, mix));
 
         // What the maker wrote is a phrase file the reader gets through.
         CSmrtFile_Nrml f(4096); // a block of a page: the output is short

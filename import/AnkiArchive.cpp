@@ -11,6 +11,7 @@ namespace imp {
 namespace {
 
 constexpr std::size_t kChunk = std::size_t(1) << 20;
+constexpr std::size_t kMinChunk = std::size_t(16) << 10;
 
 struct SZipClose {
     void operator()(zip_t* z) const { zip_discard(z); }
@@ -32,6 +33,21 @@ void Grow(std::string& out, std::size_t n)
     out.reserve(wanted > kMaxCollection / 2 ? kMaxCollection + kChunk : wanted);
 }
 
+// The room of the next read into out, which holds have bytes: what is still expected and one
+// byte more (so that the end shows), the least once all of it came, else (size unknown or
+// exceeded) as much as was read so far; within kMinChunk and kChunk. The room is cleared before
+// each read: sized so, the clearing costs about as much as the bytes read, and a small collection
+// does not clear a whole chunk.
+std::size_t Room(std::size_t have, bool known, std::size_t expected)
+{
+    std::size_t want = have;
+    if (known && have < expected)
+        want = expected - have + 1;
+    else if (known && have == expected)
+        want = kMinChunk;
+    return std::clamp(want, kMinChunk, kChunk);
+}
+
 // The entry's bytes, at most kMaxCollection of them.
 Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& detail)
 {
@@ -43,18 +59,21 @@ Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& 
     }
     if ((st.valid & ZIP_STAT_SIZE) && st.size > kMaxCollection)
         return Problem::TooLarge;
-    if (st.valid & ZIP_STAT_SIZE)
-        out.reserve(static_cast<std::size_t>(st.size) + kChunk);
+    const bool known = (st.valid & ZIP_STAT_SIZE) != 0;
+    const std::size_t expected = known ? static_cast<std::size_t>(st.size) : 0;
+    if (known)
+        out.reserve(expected + kMinChunk);
     std::unique_ptr<zip_file_t, SFileClose> file(zip_fopen_index(zip, static_cast<zip_uint64_t>(index), 0));
     if (!file) {
         detail = zip_strerror(zip);
         return Problem::BadArchive;
     }
     for (;;) {
-        Grow(out, kChunk);
+        const std::size_t room = Room(out.size(), known, expected);
+        Grow(out, room);
         const std::size_t at = out.size();
-        out.resize(at + kChunk);
-        const zip_int64_t n = zip_fread(file.get(), &out[at], kChunk);
+        out.resize(at + room);
+        const zip_int64_t n = zip_fread(file.get(), &out[at], room);
         if (n < 0) {
             detail = zip_file_strerror(file.get());
             return Problem::BadArchive;
@@ -73,16 +92,19 @@ Problem Unzstd(const std::string& in, std::string& out, std::string& detail)
     const unsigned long long declared = ZSTD_getFrameContentSize(in.data(), in.size());
     if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR && declared > kMaxCollection)
         return Problem::TooLarge;
-    if (declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR)
-        out.reserve(static_cast<std::size_t>(declared) + kChunk);
+    const bool known = declared != ZSTD_CONTENTSIZE_UNKNOWN && declared != ZSTD_CONTENTSIZE_ERROR;
+    const std::size_t expected = known ? static_cast<std::size_t>(declared) : 0;
+    if (known)
+        out.reserve(expected + kMinChunk);
     std::unique_ptr<ZSTD_DStream, SZstdFree> stream(ZSTD_createDStream());
     ZSTD_inBuffer src{in.data(), in.size(), 0};
     std::size_t last = 1;
     while (src.pos < src.size || last != 0) {
-        Grow(out, kChunk);
+        const std::size_t room = Room(out.size(), known, expected);
+        Grow(out, room);
         const std::size_t at = out.size();
-        out.resize(at + kChunk);
-        ZSTD_outBuffer dst{&out[at], kChunk, 0};
+        out.resize(at + room);
+        ZSTD_outBuffer dst{&out[at], room, 0};
         const std::size_t before = src.pos;
         last = ZSTD_decompressStream(stream.get(), &dst, &src);
         out.resize(at + dst.pos);

@@ -24,6 +24,16 @@ unsigned char Fold(unsigned char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
 }
 
+// The path as the system takes it: the path itself when it has no "\\" (no copy), else its
+// normalised form, kept in normal.
+const char* SystemPath(const std::string& path, std::string& normal)
+{
+    if (path.find('\\') == std::string::npos)
+        return path.c_str();
+    normal = NormalizeSeparators(path);
+    return normal.c_str();
+}
+
 bool NameLess(const std::string& a, const std::string& b)
 {
     const std::size_t n = std::min(a.size(), b.size());
@@ -139,13 +149,15 @@ std::string CurrentDir()
 bool FileExists(const std::string& path)
 {
     struct stat st;
-    return ::stat(NormalizeSeparators(path).c_str(), &st) == 0;
+    std::string normal;
+    return ::stat(SystemPath(path, normal), &st) == 0;
 }
 
 bool IsDirectory(const std::string& path)
 {
     struct stat st;
-    return ::stat(NormalizeSeparators(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::string normal;
+    return ::stat(SystemPath(path, normal), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string CanonicalPath(const std::string& path)
@@ -162,11 +174,10 @@ bool RenameFile(const std::string& from, const std::string& to)
     return std::rename(NormalizeSeparators(from).c_str(), NormalizeSeparators(to).c_str()) == 0;
 }
 
-std::string NormalizeSeparators(const std::string& path)
+std::string NormalizeSeparators(std::string path)
 {
-    std::string out(path);
-    std::replace(out.begin(), out.end(), '\\', '/');
-    return out;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 bool ReadFileWhole(const std::string& path, std::string& bytes)

@@ -35,8 +35,9 @@ std::string CanonicalPath(const std::string& path);
 // Renames from to to (replacing a file there); false when it cannot.
 bool RenameFile(const std::string& from, const std::string& to);
 
-// Turns every "\\" into "/": paths of the system's literals use either separator.
-std::string NormalizeSeparators(const std::string& path);
+// Turns every "\\" into "/": paths of the system's literals use either separator. By value: a
+// path made for the call is normalised in place, without a copy.
+std::string NormalizeSeparators(std::string path);
 
 // The whole file at path, read in binary. False when it cannot be opened or read.
 bool ReadFileWhole(const std::string& path, std::string& bytes);

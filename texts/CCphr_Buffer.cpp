@@ -3,6 +3,7 @@
 #include "base/Log.h"
 
 #include <cstring>
+#include <vector>
 
 // The block is a constant 64 cells: unrolled whole, the permutation has no loop to test.
 #if defined(__clang__)
@@ -21,30 +22,39 @@ const int CCphr_Buffer::kKey[kCells] = {
 };
 
 CCphr_Buffer::CCphr_Buffer(const int* table, int count)
-    : m_CodeWork(), m_DecodeWork(), m_pTable(table), m_TableCount(count)
+    : m_Cells(), m_CodeWork(), m_DecodeWork(), m_pTable(table), m_TableCount(count)
 {
 }
 
 int CCphr_Buffer::Init()
 {
     m_NumOfCells = kCells;
-    m_Key.assign(m_pTable, m_pTable + m_TableCount);
     // Every hidden file opened makes a cipher: the program's own key, a constant, is checked
-    // by the first one only.
+    // and made into cells by the first one only.
     if (m_pTable == kKey && m_TableCount == kCells) {
-        static const bool checked = (CheckKey(), true);
+        static std::uint8_t cells[kCells];
+        static const bool checked = (CheckKey(), FillCells(cells), true);
         (void)checked;
+        std::memcpy(m_Cells, cells, kCells);
     } else {
         CheckKey();
+        FillCells(m_Cells);
     }
     return 0;
 }
 
+void CCphr_Buffer::FillCells(std::uint8_t* cells) const
+{
+    // A checked key holds each of 0..63 once.
+    for (int i = 0; i < kCells && i < m_TableCount; ++i)
+        cells[i] = static_cast<std::uint8_t>(m_pTable[i]);
+}
+
 void CCphr_Buffer::CheckKey()
 {
-    for (std::size_t i = 0; i < m_Key.size(); ++i)
-        for (std::size_t j = i + 1; j < m_Key.size(); ++j)
-            if (m_Key[i] == m_Key[j])
+    for (int i = 0; i < m_TableCount; ++i)
+        for (int j = i + 1; j < m_TableCount; ++j)
+            if (m_pTable[i] == m_pTable[j])
                 LogFatal("\nCCphr_Buffer::GetStrFixedSize(), Error,ToCheck == (*it_2)");
     CheckNoSkoppedNumbers();
 }
@@ -54,7 +64,8 @@ void CCphr_Buffer::CheckNoSkoppedNumbers()
     std::vector<int> sample(static_cast<std::size_t>(m_NumOfCells));
     for (int i = 0; i < m_NumOfCells; ++i)
         sample[static_cast<std::size_t>(i)] = i;
-    for (int entry : m_Key) {
+    for (int k = 0; k < m_TableCount; ++k) {
+        const int entry = m_pTable[k];
         bool found = false;
         for (int& s : sample) {
             if (s == entry) {
@@ -81,10 +92,10 @@ int CCphr_Buffer::GetStrFixedSize()
 // Both directions need a checked key and a whole block; anything else is refused untouched.
 int CCphr_Buffer::Code(char* dst, const char* src, int len)
 {
-    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+    if (m_NumOfCells != kCells || m_TableCount != kCells || len != kCells)
         return 1;
     // The loops work through locals: every block of a hidden file passes here.
-    const int* key = m_Key.data();
+    const std::uint8_t* key = m_Cells;
     char* work = m_CodeWork;
     LX_UNROLL_BLOCK
     for (int i = 0; i < kCells; ++i)
@@ -96,9 +107,9 @@ int CCphr_Buffer::Code(char* dst, const char* src, int len)
 
 int CCphr_Buffer::Decode(char* dst, const char* src, int len)
 {
-    if (m_NumOfCells != kCells || static_cast<int>(m_Key.size()) != kCells || len != kCells)
+    if (m_NumOfCells != kCells || m_TableCount != kCells || len != kCells)
         return 1;
-    const int* key = m_Key.data();
+    const std::uint8_t* key = m_Cells;
     char* work = m_DecodeWork;
     std::memcpy(work, src, kCells);
     LX_UNROLL_BLOCK

@@ -3,7 +3,7 @@
 
 #include "texts/ICphr.h"
 
-#include <vector>
+#include <cstdint>
 
 // Permutes one block of 64 characters by a fixed key: stored[K[i]] = plain[i].
 class CCphr_Buffer : public ICphr {
@@ -26,9 +26,14 @@ private:
     // Ends the program with its log line unless the key is a permutation of 0..63.
     void CheckKey();
     void CheckNoSkoppedNumbers();
+    // The checked key's entries as the byte cells of a block.
+    void FillCells(std::uint8_t* cells) const;
 
     int m_NumOfCells = 0;
-    std::vector<int> m_Key;
+    // The checked key as cells of a block (the table is read by Init only, in place):
+    // unsigned bytes index the block with no sign to test, which the sanitizers of the fuzz
+    // build check at every cell.
+    std::uint8_t m_Cells[kCells];
     char m_CodeWork[kCells];
     char m_DecodeWork[kCells];
     const int* m_pTable;

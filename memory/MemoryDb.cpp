@@ -125,7 +125,7 @@ bool IsNewer(const std::string& path)
         return false;
     sqlite3* db = nullptr;
     int version = 0;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+    if (OpenSqlite(path, &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX) == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         CStatement st;
         if (st.Prepare(db, "PRAGMA user_version") && st.Step() == SQLITE_ROW)
@@ -215,7 +215,7 @@ CMemoryDb::SImpl::EStart CMemoryDb::SImpl::Start(const std::string& file, int& v
 {
     path = file;
     const int opened =
-        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        OpenSqlite(file, &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     if (opened != SQLITE_OK) {
         error = db ? ErrorText(db) : sqlite3_errstr(opened);
         return IsDamage(opened) ? EStart::kDamaged : EStart::kFailed;

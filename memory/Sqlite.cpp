@@ -52,6 +52,13 @@ std::string_view CStatement::ColView(int i) const
     return text ? std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(m_stmt, i))) : std::string_view();
 }
 
+int OpenSqlite(const std::string& path, sqlite3** db, int flags)
+{
+    static const int configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    (void)configured; // refused only once SQLite runs, set up by someone else: it runs as it is
+    return sqlite3_open_v2(path.c_str(), db, flags, nullptr);
+}
+
 bool Exec(sqlite3* db, const char* sql, std::string* error)
 {
     char* message = nullptr;

@@ -40,6 +40,9 @@ private:
 
 // Runs SQL (one or more statements); on failure puts SQLite's text into error (when given).
 bool Exec(sqlite3* db, const char* sql, std::string* error);
+// Opens a connection as sqlite3_open_v2 does, SQLite set up for this process first: without its
+// memory statistics, which take a process-wide lock at every allocation and are never read.
+int OpenSqlite(const std::string& path, sqlite3** db, int flags);
 // The connection's last error as text, with its code.
 std::string ErrorText(sqlite3* db);
 

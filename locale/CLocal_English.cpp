@@ -284,6 +284,9 @@ const SLclText kTexts[] = {
     {623, "Enter: %1 (the marked phrases again)"},
     {624, "Enter: %1"},
     {625, "Due in the memory today: %1 (Ctrl+R: %2)"},
+    {640, "Speech is off: %1"},
+    {641, "The charts cannot be shown: %1"},
+    {642, "%1 was not found beside the program"},
 };
 
 const CLclTextTable& Table()

@@ -283,6 +283,9 @@ const SLclText kTexts[] = {
     {623, "Eingabetaste: %1 (die markierten Sätze noch einmal)"},
     {624, "Eingabetaste: %1"},
     {625, "Heute im Gedächtnis fällig: %1 (Strg+R: %2)"},
+    {640, "Die Sprachausgabe ist aus: %1"},
+    {641, "Die Diagramme können nicht gezeigt werden: %1"},
+    {642, "%1 wurde neben dem Programm nicht gefunden"},
 };
 
 const CLclTextTable& Table()

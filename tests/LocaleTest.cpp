@@ -86,14 +86,12 @@ TEST_F(LocaleTest, TextsOutsideTheTableAndText67AreNullInEveryLanguage)
         // The texts the interface uses, and the two product texts of the About box.
         for (int index = 1; index <= LCL_MAX_TEXT; ++index) {
             const bool used = index <= 49 || (index >= 54 && index <= 98 && index != 67) || index == 101 ||
-                              index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
-                              (index >= 170 && index <= 184) || (index >= 190 && index <= 199) ||
-                              (index >= 300 && index <= 304) || (index >= 340 && index <= 342) ||
-                              (index >= 380 && index <= 383) || (index >= 420 && index <= 424) ||
-                              (index >= 440 && index <= 443) || (index >= 460 && index <= 472) ||
-                              (index >= 507 && index <= 518) || (index >= 540 && index <= 546) ||
-                              (index >= 570 && index <= 586) || (index >= 590 && index <= 606) ||
-                              (index >= 610 && index <= 625);
+                index == 104 || (index >= 113 && index <= 145) || (index >= 150 && index <= 159) ||
+                (index >= 170 && index <= 184) || (index >= 190 && index <= 199) || (index >= 300 && index <= 304) ||
+                (index >= 340 && index <= 342) || (index >= 380 && index <= 383) || (index >= 420 && index <= 424) ||
+                (index >= 440 && index <= 443) || (index >= 460 && index <= 472) || (index >= 507 && index <= 518) ||
+                (index >= 540 && index <= 546) || (index >= 570 && index <= 586) || (index >= 590 && index <= 606) ||
+                (index >= 610 && index <= 625) || (index >= 640 && index <= 642);
             const char* text = local->GetText(index);
             if (index == 67)
                 continue;

@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     qunsetenv("XDG_RUNTIME_DIR");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    late::SetModuleDir(LEXIDO_PROGRAM_DIR); // the modules as the build lays them out
+    // The modules as the build lays them out, or where gui.NoModules says.
+    late::SetModuleDir(qEnvironmentVariable("LEXIDO_TEST_MODULE_DIR", LEXIDO_PROGRAM_DIR));
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args(argv, argv + argc);
     if (only)

@@ -1,11 +1,10 @@
 #include "app/CDrill_SdiView.h"
 
-#include "app/CQtAudioOut.h"
-
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
 #include "app/CViewPrinter.h"
 #include "app/DisplayLook.h"
+#include "app/LateModules.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
@@ -23,6 +22,7 @@
 #include "platform/PlatWindow.h"
 #include "qttext/CodePageText.h"
 #include "settings/CLsnInst.h"
+#include "speech/SpeechKit.h"
 #include "texts/IUtltsFile.h"
 #include "texts/RsltsKeeping.h"
 
@@ -36,14 +36,40 @@
 #include <cstring>
 #include <utility>
 
+namespace {
+
+// The speech engine from its module, loaded at the first text said or the first Speech page.
+speech::ISpeechKit* ModuleSpeechKit()
+{
+    using Entry = speech::ISpeechKit* (*)();
+    const auto entry = reinterpret_cast<Entry>(late::Entry(late::kSpeech, "LexidoSpeechKit"));
+    return entry ? entry() : nullptr;
+}
+
+// The speaker of a window whose speech module is missing: speech stays off.
+class CNoSpeaker : public speech::ISpeaker {
+public:
+    bool Say(const std::string&, const std::string&, const speech::Voicing&) override { return false; }
+    void Stop() override {}
+};
+
+std::unique_ptr<speech::ISpeaker> MakeSpeaker()
+{
+    if (speech::ISpeechKit* kit = speech::Kit())
+        return kit->MakeSpeaker();
+    return std::make_unique<CNoSpeaker>();
+}
+
+} // namespace
+
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
-    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame),
-      m_Voice([] { return std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>()); }),
-      m_Hooks(std::move(hooks)), m_Link(this), m_Dialogs(this),
-      m_pDialogs(&m_Dialogs),
-      m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
+    : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Voice(&MakeSpeaker), m_Hooks(std::move(hooks)),
+      m_Link(this), m_Dialogs(this), m_pDialogs(&m_Dialogs),
+      m_pPrinter(std::make_unique<CViewPrinter>(
+          this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
     setObjectName("View");
+    speech::SetKitSource(&ModuleSpeechKit);
     SetTopicChooser(nullptr);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);

@@ -3,7 +3,7 @@
 #include "app/CDrill_SdiView.h"
 
 #include "app/CMainFrame.h"
-#include "app/CQtAudioOut.h"
+#include "app/LateModules.h"
 #include "app/WindowTexts.h"
 #include "engine/CPassProgress.h"
 #include "engine/CScreen.h"
@@ -25,6 +25,11 @@ void CDrill_SdiView::FollowSpeech()
 
 void CDrill_SdiView::Say(const spch::SSaying& saying)
 {
-    if (m_Voice.Say(saying) && m_pFrame)
-        m_pFrame->statusBar()->showMessage(LclText(136, "No sound device: speech is off."), 10000);
+    if (!m_Voice.Say(saying) || !m_pFrame)
+        return;
+    // Off for want of the speech module, or of a sound device.
+    const QString missing = late::Problem(late::kSpeech);
+    m_pFrame->statusBar()->showMessage(missing.isEmpty() ? LclText(136, "No sound device: speech is off.")
+                                                         : LclText(640, "Speech is off: %1").arg(missing),
+        10000);
 }

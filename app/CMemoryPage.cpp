@@ -1,18 +1,14 @@
 #include "app/CMemoryPage.h"
 
+#include "app/ChartKit.h"
 #include "app/WindowTexts.h"
 #include "qttext/CodePageText.h"
 
-#include <QBarSeries>
-#include <QBarSet>
 #include <QBoxLayout>
-#include <QChart>
-#include <QChartView>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
-#include <QValueAxis>
 
 #include <algorithm>
 
@@ -21,36 +17,13 @@ namespace {
 constexpr int kDueNext = 508, kDaysAhead = 509, kNew = 510, kLearning = 511, kMature = 512, kRetention = 513,
               kNoReviews = 516;
 
-// The step of an axis of whole numbers from 0 to most: 1, 2 or 5 times a power of ten, so that
-// there are at most ten steps.
-int CountStep(int most)
-{
-    for (long long scale = 1;; scale *= 10)
-        for (int f : {1, 2, 5})
-            if (f * scale * 10 >= most)
-                return int(f * scale);
-}
-
-QValueAxis* CountAxis(int most)
-{
-    const int step = CountStep(most);
-    const int top = std::max(1, (most + step - 1) / step) * step;
-    auto* axis = new QValueAxis;
-    axis->setRange(0, top);
-    axis->setTickCount(top / step + 1);
-    axis->setLabelFormat("%d");
-    axis->setTitleText(LclText(182, "Phrases"));
-    return axis;
-}
-
 } // namespace
 
 CMemoryPage::CMemoryPage(QWidget* parent)
-    : QWidget(parent), m_pTitle(new QLabel(this)), m_pChart(new QChartView(this)), m_pTable(new QTableWidget(this)),
+    : QWidget(parent), m_pTitle(new QLabel(this)), m_pChart(MakeChartView(this)), m_pTable(new QTableWidget(this)),
       m_pRetention(new QLabel(this))
 {
     setObjectName("MemoryPage");
-    m_pChart->setRenderHint(QPainter::Antialiasing);
     m_pChart->setMinimumHeight(220);
     m_pTable->setColumnCount(4);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,11 +39,8 @@ CMemoryPage::CMemoryPage(QWidget* parent)
 
 QBarSet* CMemoryPage::Bars() const
 {
-    const QChart* chart = m_pChart->chart();
-    if (!chart || chart->series().isEmpty())
-        return nullptr;
-    const auto* bars = qobject_cast<QBarSeries*>(chart->series().front());
-    return bars && bars->count() ? bars->barSets().front() : nullptr;
+    IChartKit* kit = ChartKit();
+    return kit ? kit->Bars(m_pChart) : nullptr;
 }
 
 void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
@@ -78,37 +48,13 @@ void CMemoryPage::Show(const keeper::SMemoryPage& page, int direction)
     m_pTitle->setText(
         LclText(kDueNext, "Due in the next 30 days, %1")
             .arg(PlainCaption(LclText(direction ? 14 : 13, direction ? "2-nd --> 1-st" : "1-st --> 2-nd"))));
-    auto* set = new QBarSet(LclText(182, "Phrases"));
-    set->setColor(QColor(30, 90, 160));
-    int most = 0;
-    for (int n : page.forecast) {
-        set->append(n);
-        most = std::max(most, n);
+    if (IChartKit* kit = ChartKit()) {
+        SBarChart chart;
+        chart.counts = QList<int>(page.forecast.begin(), page.forecast.end());
+        chart.name = chart.yTitle = LclText(182, "Phrases");
+        chart.xTitle = LclText(kDaysAhead, "Days from today");
+        kit->ShowBars(m_pChart, chart);
     }
-    auto* series = new QBarSeries;
-    series->append(set);
-    series->setBarWidth(0.7);
-    auto* chart = new QChart;
-    chart->addSeries(series);
-    // Thirty dated labels side by side would be cut to "...": the axis counts the days from
-    // today, a label a week, the bars standing on whole days.
-    auto* days = new QValueAxis;
-    days->setRange(-0.5, std::max<qsizetype>(1, set->count()) - 0.5);
-    days->setTickType(QValueAxis::TicksDynamic);
-    days->setTickAnchor(0);
-    days->setTickInterval(7);
-    days->setLabelFormat("%d");
-    days->setTitleText(LclText(kDaysAhead, "Days from today"));
-    chart->addAxis(days, Qt::AlignBottom);
-    series->attachAxis(days);
-    QValueAxis* counts = CountAxis(most);
-    chart->addAxis(counts, Qt::AlignLeft);
-    series->attachAxis(counts);
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    QChart* old = m_pChart->chart();
-    m_pChart->setChart(chart);
-    delete old;
 
     m_pTable->setHorizontalHeaderLabels(
         {LclText(176, "File"), LclText(kNew, "New"), LclText(kLearning, "Learning"), LclText(kMature, "Mature")});

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 class QBarSet;
-class QChartView;
 class QLabel;
 class QTableWidget;
 
@@ -19,7 +18,7 @@ public:
     // Shows the figures of a direction (0 first language to second, 1 back) as of today.
     void Show(const keeper::SMemoryPage& page, int direction);
 
-    QChartView* Forecast() const { return m_pChart; }
+    QWidget* Forecast() const { return m_pChart; }
     // The bars, today first; null before Show.
     QBarSet* Bars() const;
     QTableWidget* Table() const { return m_pTable; }
@@ -28,7 +27,7 @@ public:
 
 private:
     QLabel* m_pTitle;
-    QChartView* m_pChart;
+    QWidget* m_pChart; // a chart view of app/ChartKit, or a label saying why there is none
     QTableWidget* m_pTable;
     QLabel* m_pRetention;
 };

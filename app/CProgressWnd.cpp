@@ -1,6 +1,8 @@
 #include "app/CProgressWnd.h"
 
 #include "app/CMemoryPage.h"
+#include "app/ChartKit.h"
+#include "app/LateModules.h"
 #include "app/WindowTexts.h"
 #include "engine/DrillCommands.h"
 #include "engine/MemoryKeeper.h"
@@ -8,83 +10,26 @@
 #include "qttext/CodePageText.h"
 
 #include <QBoxLayout>
-#include <QChart>
-#include <QChartView>
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace {
 
-// Many points are drawn as lines only; a few also as dots, so that one pass or day shows.
-constexpr int kDotsUpTo = 60;
-
-// Passes and phrases are counted: an axis from low to high with ticks on whole numbers only, a
-// step of 1, 2 or 5 times a power of ten, at most about eight of them. With room above, the
-// axis ends a step or more above high, so that the highest point stands below the chart's edge.
-void WholeNumberAxis(QValueAxis* axis, double low, double high, bool roomAbove)
-{
-    static const double kSteps[] = {1, 2, 5};
-    double step = 1;
-    for (int i = 1; (high - low) / step > 8; ++i)
-        step = kSteps[i % 3] * std::pow(10.0, i / 3);
-    const double first = std::floor(low / step) * step;
-    double last = std::max(first + step, std::ceil(high / step) * step);
-    if (roomAbove && last <= high)
-        last += step;
-    axis->setRange(first, last);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(first);
-    axis->setTickInterval(step);
-    axis->setMinorTickCount(0);
-    axis->setLabelFormat("%d");
-}
-
-// A chart of two series, shown and marked, over the points given; x is a number or a time.
-QChart* MakeChart(const QList<QPointF>& shown, const QList<QPointF>& marked, QAbstractAxis* x, double top)
-{
-    auto* chart = new QChart;
-    const QString names[2] = {LclText(174, "Shown"), LclText(175, "Marked")};
-    const QList<QPointF>* points[2] = {&shown, &marked};
-    auto* y = new QValueAxis;
-    y->setObjectName("Phrases");
-    y->setTitleText(LclText(182, "Phrases"));
-    WholeNumberAxis(y, 0, top, true);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (int i = 0; i < 2; ++i) {
-        auto* series = new QLineSeries;
-        series->setName(names[i]);
-        series->replace(*points[i]);
-        series->setPointsVisible(points[i]->size() <= kDotsUpTo);
-        chart->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    return chart;
-}
-
 // More passes than a chart has room for are drawn as the means of runs of passes in turn.
-QChart* PassChart(const std::vector<hist::SPassRecord>& passes)
+SLineChart PassChart(const std::vector<hist::SPassRecord>& passes)
 {
     constexpr std::size_t kMostPoints = 1000;
     const std::size_t n = passes.size();
     const std::size_t run = std::max<std::size_t>(1, (n + kMostPoints - 1) / kMostPoints);
-    QList<QPointF> shown, marked;
-    double top = 0;
+    SLineChart c;
     for (std::size_t b = 0; b < n; b += run) {
         const std::size_t e = std::min(n, b + run);
         double s = 0, m = 0;
@@ -93,58 +38,74 @@ QChart* PassChart(const std::vector<hist::SPassRecord>& passes)
             m += passes[i].marked;
         }
         const double count = double(e - b), x = double(b + 1 + e) / 2.0; // the run's middle pass
-        shown.append(QPointF(x, s / count));
-        marked.append(QPointF(x, m / count));
-        top = std::max(top, s / count);
+        c.shown.append(QPointF(x, s / count));
+        c.marked.append(QPointF(x, m / count));
+        c.top = std::max(c.top, s / count);
     }
-    auto* x = new QValueAxis;
-    x->setObjectName("Passes");
-    x->setTitleText(LclText(180, "Pass"));
+    c.xTitle = LclText(180, "Pass");
     // A single pass stands in the middle of the axis.
-    WholeNumberAxis(x, passes.size() > 1 ? 1 : 0, std::max<double>(2, double(passes.size())), false);
-    return MakeChart(shown, marked, x, top);
+    c.xLow = passes.size() > 1 ? 1 : 0;
+    c.xHigh = std::max<double>(2, double(passes.size()));
+    return c;
 }
 
-QChart* DayChart(const std::vector<hist::SPassRecord>& passes)
+SLineChart DayChart(const std::vector<hist::SPassRecord>& passes)
 {
-    QList<QPointF> shown, marked;
-    double top = 0;
+    SLineChart c;
     const std::vector<hist::SDayTotal> days = hist::DayTotals(passes);
     for (const hist::SDayTotal& d : days) {
         const double ms = double(d.day) * 1000.0;
-        shown.append(QPointF(ms, d.shown));
-        marked.append(QPointF(ms, d.marked));
-        top = std::max(top, double(d.shown));
+        c.shown.append(QPointF(ms, d.shown));
+        c.marked.append(QPointF(ms, d.marked));
+        c.top = std::max(c.top, double(d.shown));
     }
-    auto* x = new QDateTimeAxis;
-    x->setTitleText(LclText(181, "Day"));
-    x->setFormat("yyyy-MM-dd");
+    c.days = true;
+    c.xTitle = LclText(181, "Day");
     constexpr qint64 kDayMs = 86400000;
     const qint64 first = days.empty() ? 0 : days.front().day * 1000;
     const qint64 last = days.empty() ? 0 : days.back().day * 1000;
     // A single day stands in the middle of the axis.
-    x->setRange(QDateTime::fromMSecsSinceEpoch(first - (first == last ? kDayMs : 0)),
-        QDateTime::fromMSecsSinceEpoch(last + (first == last ? kDayMs : 0)));
-    x->setTickCount(std::min<int>(7, std::max<int>(3, int(days.size()))));
-    return MakeChart(shown, marked, x, top);
+    c.xLow = double(first - (first == last ? kDayMs : 0));
+    c.xHigh = double(last + (first == last ? kDayMs : 0));
+    c.dateTicks = std::min<int>(7, std::max<int>(3, int(days.size())));
+    return c;
 }
 
-void SetChart(QChartView* view, QChart* chart)
+void ShowLines(QWidget* view, SLineChart chart)
 {
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
+    IChartKit* kit = ChartKit();
+    if (!kit)
+        return;
+    chart.shownName = LclText(174, "Shown");
+    chart.markedName = LclText(175, "Marked");
+    chart.yTitle = LclText(182, "Phrases");
+    kit->ShowLines(view, chart);
 }
 
 } // namespace
 
+IChartKit* ChartKit()
+{
+    using Entry = IChartKit* (*)();
+    const auto entry = reinterpret_cast<Entry>(late::Entry(late::kCharts, "LexidoChartKit"));
+    return entry ? entry() : nullptr;
+}
+
+QWidget* MakeChartView(QWidget* parent)
+{
+    if (IChartKit* kit = ChartKit())
+        return kit->MakeView(parent);
+    auto* label = new QLabel(LclText(641, "The charts cannot be shown: %1").arg(late::Problem(late::kCharts)), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
 CProgressWnd::CProgressWnd(QWidget* parent)
-    : QDialog(parent), m_pTitle(new QLabel(this)), m_pCharts(new QTabWidget(this)), m_pByPass(new QChartView(this)),
-      m_pByDay(new QChartView(this)), m_pTable(new QTableWidget(this)), m_pMemory(new CMemoryPage(this))
+    : QDialog(parent), m_pTitle(new QLabel(this)), m_pCharts(new QTabWidget(this)), m_pByPass(MakeChartView(this)),
+      m_pByDay(MakeChartView(this)), m_pTable(new QTableWidget(this)), m_pMemory(new CMemoryPage(this))
 {
     setObjectName("ProgressWnd");
-    m_pByPass->setRenderHint(QPainter::Antialiasing);
-    m_pByDay->setRenderHint(QPainter::Antialiasing);
     m_pCharts->addTab(m_pByPass, QString());
     m_pCharts->addTab(m_pByDay, QString());
     m_pMemory->hide();
@@ -186,8 +147,8 @@ void CProgressWnd::Load(const std::string& historyPath, const std::string& curre
     const QString name = QFileInfo(FromPath(currentFile)).fileName();
     m_pTitle->setText(passes.empty() ? LclText(184, "No pass of the open file yet.")
                                      : LclText(183, "%1: marked against shown").arg(name));
-    SetChart(m_pByPass, PassChart(passes));
-    SetChart(m_pByDay, DayChart(passes));
+    ShowLines(m_pByPass, PassChart(passes));
+    ShowLines(m_pByDay, DayChart(passes));
 
     m_pTable->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {

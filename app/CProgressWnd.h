@@ -8,7 +8,6 @@
 #include <string>
 
 class CMemoryPage;
-class QChartView;
 class QLabel;
 class QTabWidget;
 class QTableWidget;
@@ -35,8 +34,8 @@ private:
 
     QLabel* m_pTitle;
     QTabWidget* m_pCharts;
-    QChartView* m_pByPass;
-    QChartView* m_pByDay;
+    QWidget* m_pByPass; // the charts (app/ChartKit), or labels saying why there are none
+    QWidget* m_pByDay;
     QTableWidget* m_pTable;
     CMemoryPage* m_pMemory;
 };

@@ -1,58 +1,77 @@
 #include "app/FileHandOver.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "platform/PlatLocalSocket.h"
+
+#include <QFile>
+#include <QSocketNotifier>
 
 namespace handover {
 
 namespace {
 constexpr int kWaitMs = 3000;
-}
+// A path is at most the platform's; a connection that sends more without a line feed is dropped.
+constexpr std::size_t kMostBytes = 8192;
+} // namespace
 
 CServer::CServer(const QString& path, std::function<void(const QString&)> open)
-    : m_pServer(new QLocalServer(this)), m_Open(std::move(open))
+    : m_Listener(plat::ListenLocal(QFile::encodeName(path).toStdString())), m_Open(std::move(open))
 {
-    // Only the user may connect: the socket lives in his private runtime folder as well.
-    m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
-    // The caller holds the guard, so a socket found there was left by a window that is gone.
-    QLocalServer::removeServer(path);
-    m_pServer->listen(path);
-    connect(m_pServer, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_pServer->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            // One path per connection, UTF-8, ended by a line feed.
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->canReadLine())
-                    return;
-                const QString file = QString::fromUtf8(client->readLine()).chopped(1);
-                client->write("ok\n");
-                client->flush();
-                if (!file.isEmpty())
-                    m_Open(file);
-            });
-        }
-    });
+    if (m_Listener < 0)
+        return;
+    m_pNotifier = new QSocketNotifier(m_Listener, QSocketNotifier::Read, this);
+    connect(m_pNotifier, &QSocketNotifier::activated, this, [this] { Accept(); });
 }
 
-bool CServer::Listening() const
+CServer::~CServer()
 {
-    return m_pServer->isListening();
+    while (!m_Clients.empty())
+        Drop(m_Clients.begin()->first);
+    delete m_pNotifier;
+    plat::CloseLocal(m_Listener);
+}
+
+void CServer::Accept()
+{
+    for (int client; (client = plat::AcceptLocal(m_Listener)) >= 0;) {
+        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
+        m_Clients[client] = {notifier, std::string()};
+        connect(notifier, &QSocketNotifier::activated, this, [this, client] { Read(client); });
+    }
+}
+
+void CServer::Read(int client)
+{
+    std::string& bytes = m_Clients[client].second;
+    const bool open = plat::ReadLocal(client, bytes);
+    // One path per connection, UTF-8, ended by a line feed; the answer says it was taken.
+    const std::size_t end = bytes.find('\n');
+    if (end == std::string::npos) {
+        if (!open || bytes.size() > kMostBytes)
+            Drop(client);
+        return;
+    }
+    const QString file = QString::fromUtf8(bytes.data(), qsizetype(end));
+    plat::WriteLocal(client, "ok\n");
+    Drop(client);
+    if (!file.isEmpty())
+        m_Open(file);
+}
+
+void CServer::Drop(int client)
+{
+    const auto at = m_Clients.find(client);
+    if (at == m_Clients.end())
+        return;
+    delete at->second.first;
+    m_Clients.erase(at);
+    plat::CloseLocal(client);
 }
 
 bool HandTo(const QString& path, const QString& file)
 {
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(kWaitMs))
-        return false;
-    socket.write(file.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(kWaitMs))
-        return false;
-    // The answer says the window took the path.
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(kWaitMs))
-            return false;
-    return socket.readLine() == "ok\n";
+    std::string answer;
+    return plat::AskLocal(QFile::encodeName(path).toStdString(), file.toUtf8().toStdString(), answer, kWaitMs) &&
+        answer == "ok";
 }
 
 } // namespace handover

@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <functional>
+#include <map>
+#include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace handover {
 
@@ -16,11 +18,19 @@ namespace handover {
 class CServer : public QObject {
 public:
     CServer(const QString& path, std::function<void(const QString&)> open);
-    bool Listening() const;
+    ~CServer() override;
+    bool Listening() const { return m_Listener >= 0; }
 
 private:
-    QLocalServer* m_pServer;
+    void Accept();
+    void Read(int client);
+    void Drop(int client);
+
+    int m_Listener;
+    QSocketNotifier* m_pNotifier = nullptr;
     std::function<void(const QString&)> m_Open;
+    // Each connection's notifier and the bytes it sent so far.
+    std::map<int, std::pair<QSocketNotifier*, std::string>> m_Clients;
 };
 
 // The second start's end: hands file (an absolute path) to the window listening at path;

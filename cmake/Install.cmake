@@ -9,6 +9,8 @@ if(LEXIDO_GUI)
   install(TARGETS Lexido RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(CODE "file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/Lexido\"
                             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/lexido\")")
+  # The modules it loads at the first use of speech and of the Progress window's charts.
+  install(TARGETS lexido_speech_module lexido_charts_module LIBRARY DESTINATION ${LEXIDO_MODULE_DIR})
 endif()
 install(TARGETS lexido-tty RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -73,6 +75,10 @@ or in a terminal (lexido-tty).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libzip is opened by name when the first Anki package is read (import/AnkiArchive), so no binary
+# names it for dpkg-shlibdeps: its package is named here, from its soname (libzip.so.4: libzip4).
+string(REGEX REPLACE "^(lib.*)\\.so\\.([0-9]+)$" "\\1\\2" _libzip_package "${LEXIDO_LIBZIP_SONAME}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_libzip_package}")
 # Chinese and Japanese phrase files need a font that has their characters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 set(CPACK_STRIP_FILES ON)

@@ -1,5 +1,7 @@
 #include "import/AnkiArchive.h"
 
+#include "platform/PlatLibrary.h"
+
 #include <zip.h>
 #include <zstd.h>
 
@@ -13,11 +15,41 @@ namespace {
 constexpr std::size_t kChunk = std::size_t(1) << 20;
 constexpr std::size_t kMinChunk = std::size_t(16) << 10;
 
+// libzip's functions, looked up when the first package is read: libzip and the libcrypto it
+// needs are then loaded, never at a program's start.
+#define LEXIDO_ZIP_FUNCTIONS(X)                                                                                        \
+    X(zip_discard)                                                                                                     \
+    X(zip_fclose) X(zip_stat_init) X(zip_stat_index) X(zip_strerror) X(zip_fopen_index) X(zip_fread)                   \
+        X(zip_file_strerror) X(zip_error_init) X(zip_source_buffer_create) X(zip_open_from_source)                     \
+            X(zip_error_strerror) X(zip_error_fini) X(zip_source_free) X(zip_name_locate)
+
+struct SZipApi {
+#define LEXIDO_ZIP_MEMBER(f) decltype(&::f) f = nullptr;
+    LEXIDO_ZIP_FUNCTIONS(LEXIDO_ZIP_MEMBER)
+#undef LEXIDO_ZIP_MEMBER
+    std::string error; // why the library could not be used; empty when it can
+};
+
+const SZipApi& Zip()
+{
+    static const SZipApi api = [] {
+        SZipApi a;
+        void* library = plat::OpenLibrary(LEXIDO_LIBZIP_SONAME, a.error);
+#define LEXIDO_ZIP_LOOKUP(f)                                                                                           \
+    if (a.error.empty() && !(a.f = reinterpret_cast<decltype(a.f)>(plat::LibrarySymbol(library, #f))))                 \
+        a.error = LEXIDO_LIBZIP_SONAME " has no " #f;
+        LEXIDO_ZIP_FUNCTIONS(LEXIDO_ZIP_LOOKUP)
+#undef LEXIDO_ZIP_LOOKUP
+        return a;
+    }();
+    return api;
+}
+
 struct SZipClose {
-    void operator()(zip_t* z) const { zip_discard(z); }
+    void operator()(zip_t* z) const { Zip().zip_discard(z); }
 };
 struct SFileClose {
-    void operator()(zip_file_t* f) const { zip_fclose(f); }
+    void operator()(zip_file_t* f) const { Zip().zip_fclose(f); }
 };
 struct SZstdFree {
     void operator()(ZSTD_DStream* s) const { ZSTD_freeDStream(s); }
@@ -51,10 +83,11 @@ std::size_t Room(std::size_t have, bool known, std::size_t expected)
 // The entry's bytes, at most kMaxCollection of them.
 Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& detail)
 {
+    const SZipApi& z = Zip();
     zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat_index(zip, static_cast<zip_uint64_t>(index), 0, &st) != 0) {
-        detail = zip_strerror(zip);
+    z.zip_stat_init(&st);
+    if (z.zip_stat_index(zip, static_cast<zip_uint64_t>(index), 0, &st) != 0) {
+        detail = z.zip_strerror(zip);
         return Problem::BadArchive;
     }
     if ((st.valid & ZIP_STAT_SIZE) && st.size > kMaxCollection)
@@ -63,9 +96,9 @@ Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& 
     const std::size_t expected = known ? static_cast<std::size_t>(st.size) : 0;
     if (known)
         out.reserve(expected + kMinChunk);
-    std::unique_ptr<zip_file_t, SFileClose> file(zip_fopen_index(zip, static_cast<zip_uint64_t>(index), 0));
+    std::unique_ptr<zip_file_t, SFileClose> file(z.zip_fopen_index(zip, static_cast<zip_uint64_t>(index), 0));
     if (!file) {
-        detail = zip_strerror(zip);
+        detail = z.zip_strerror(zip);
         return Problem::BadArchive;
     }
     for (;;) {
@@ -73,9 +106,9 @@ Problem ReadEntry(zip_t* zip, zip_int64_t index, std::string& out, std::string& 
         Grow(out, room);
         const std::size_t at = out.size();
         out.resize(at + room);
-        const zip_int64_t n = zip_fread(file.get(), &out[at], room);
+        const zip_int64_t n = z.zip_fread(file.get(), &out[at], room);
         if (n < 0) {
-            detail = zip_file_strerror(file.get());
+            detail = z.zip_file_strerror(file.get());
             return Problem::BadArchive;
         }
         out.resize(at + static_cast<std::size_t>(n));
@@ -133,22 +166,27 @@ bool LooksLikeZip(const std::string& bytes)
 Problem ReadCollection(const std::string& bytes, std::string& db, std::string& detail)
 {
     db.clear();
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    std::unique_ptr<zip_t, SZipClose> zip(
-        source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr);
-    if (!zip) {
-        detail = zip_error_strerror(&error);
-        zip_error_fini(&error);
-        if (source)
-            zip_source_free(source);
+    const SZipApi& z = Zip();
+    if (!z.error.empty()) {
+        detail = z.error;
         return Problem::BadArchive;
     }
-    zip_error_fini(&error);
+    zip_error_t error;
+    z.zip_error_init(&error);
+    zip_source_t* source = z.zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    std::unique_ptr<zip_t, SZipClose> zip(
+        source ? z.zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr);
+    if (!zip) {
+        detail = z.zip_error_strerror(&error);
+        z.zip_error_fini(&error);
+        if (source)
+            z.zip_source_free(source);
+        return Problem::BadArchive;
+    }
+    z.zip_error_fini(&error);
     static const char* const kNames[] = {"collection.anki21b", "collection.anki21", "collection.anki2"};
     for (const char* name : kNames) {
-        const zip_int64_t index = zip_name_locate(zip.get(), name, 0);
+        const zip_int64_t index = z.zip_name_locate(zip.get(), name, 0);
         if (index < 0)
             continue;
         std::string raw;

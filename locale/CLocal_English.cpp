@@ -286,6 +286,9 @@ const SLclText kTexts[] = {
     {625, "Due in the memory today: %1 (Ctrl+R: %2)"},
     {630, "F5: %1 over these phrases"},
     {631, "This file holds no phrases."},
+    {640, "Speech is off: %1"},
+    {641, "The charts cannot be shown: %1"},
+    {642, "%1 was not found beside the program"},
 };
 
 const CLclTextTable& Table()

@@ -285,6 +285,9 @@ const SLclText kTexts[] = {
     {625, "Heute im Gedächtnis fällig: %1 (Strg+R: %2)"},
     {630, "F5: %1 über diese Phrasen"},
     {631, "Diese Datei enthält keine Phrasen."},
+    {640, "Die Sprachausgabe ist aus: %1"},
+    {641, "Die Diagramme können nicht gezeigt werden: %1"},
+    {642, "%1 wurde neben dem Programm nicht gefunden"},
 };
 
 const CLclTextTable& Table()

@@ -9,7 +9,7 @@ constexpr int LANGUAGE_RUSSIAN = 1;
 constexpr int LANGUAGE_GERMAN = 2;
 
 // Interface texts are numbered 1 to LCL_MAX_TEXT.
-constexpr int LCL_MAX_TEXT = 639;
+constexpr int LCL_MAX_TEXT = 649;
 
 class ILocal {
 public:

@@ -6,6 +6,7 @@
 #include "qttext/CodePageText.h"
 #include "settings/sheet/ZelText.h"
 #include "speech/LanguageTags.h"
+#include "speech/SpeechKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +49,10 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
 {
     m_First = List(1111, this);
     m_Second = List(1113, this);
-    m_Voices = speech::Languages();
+    // The voices come from the engine, loaded now if it was not yet; none without it.
+    speech::ISpeechKit* kit = speech::Kit();
+    if (kit)
+        m_Voices = kit->Languages();
     for (QComboBox* list : {m_First, m_Second}) {
         list->addItem(ZelText(140), QString(spch::kGuess));
         for (const speech::Voice& v : m_Voices)
@@ -64,7 +68,7 @@ CZelPrprtPg_07_Speech::CZelPrprtPg_07_Speech(QWidget* parent) : CZelPrprtPg(137,
         m_Rate->addItem(QString::number(rate), QString::number(rate));
     m_Variant = List(1117, this);
     m_Variant->addItem(ZelText(143), QString());
-    for (const std::string& v : speech::Variants())
+    for (const std::string& v : kit ? kit->Variants() : std::vector<std::string>())
         m_Variant->addItem(QString::fromStdString(v), QString::fromStdString(v));
 
     auto* grid = new QGridLayout;

@@ -1,6 +1,8 @@
 // The window tests: one QApplication, the lock of the single-instance guard in a folder of
 // their own, so that a Lexido running on the machine does not disturb them. A first argument
 // naming a suite runs that suite alone (CTest runs the suites side by side).
+#include "app/LateModules.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -46,6 +48,8 @@ int main(int argc, char** argv)
     qunsetenv("XDG_RUNTIME_DIR");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The modules as the build lays them out, or where gui.NoModules says.
+    late::SetModuleDir(qEnvironmentVariable("LEXIDO_TEST_MODULE_DIR", LEXIDO_PROGRAM_DIR));
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args(argv, argv + argc);
     if (only)

@@ -5,6 +5,7 @@
 
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
+#include "app/CProgressWnd.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -189,6 +190,28 @@ private slots:
         QVERIFY(Shows("Brot"));
         QTest::keyClicks(view, "n");
         QVERIFY(Shows("Water\n---"));
+        folder.Stop();
+    }
+
+    // Without its modules (gui.NoModules looks for them in a folder that has none) the window
+    // goes on: Speak and the Progress window say which file is missing.
+    void withoutItsModulesTheWindowSaysWhichFileIsMissing()
+    {
+        if (!qEnvironmentVariableIsSet("LEXIDO_TEST_MODULE_DIR"))
+            QSKIP("the modules are there; gui.NoModules runs this without them");
+        GuiProgramFolder folder;
+        folder.Start();
+        StartPass(folder, "Text/u/a.mix", "*Bread=Brot\n");
+        QVERIFY(Shows("Bread\n---"));
+        QVERIFY(Trigger(res::ID_SPEAK));
+        QVERIFY(g_pMainWnd->statusBar()->currentMessage().contains("lexido-speech.so"));
+        QVERIFY(Trigger(res::ID_VIEW_PROGRESS));
+        auto* w = g_pMainWnd->findChild<CProgressWnd*>();
+        QVERIFY(w && w->isVisible());
+        for (int tab : {0, 1}) {
+            const auto* why = qobject_cast<QLabel*>(w->Charts()->widget(tab));
+            QVERIFY(why && why->text().contains("lexido-charts.so"));
+        }
         folder.Stop();
     }
 };

@@ -39,14 +39,16 @@
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame),
       m_Voice([] { return std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>()); }),
-      m_Hooks(std::move(hooks)), m_Link(this), m_Dialogs(this),
+      m_Hooks(std::move(hooks)), m_Link(this, viewport()), m_Dialogs(this),
       m_pDialogs(&m_Dialogs),
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
     setObjectName("View");
     SetTopicChooser(nullptr);
     setFocusPolicy(Qt::StrongFocus);
+    // Every paint fills the whole viewport with the paper first: nothing below it is drawn.
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The scroll bar moved by the learner shifts a pass's screen or refills it from the file.
@@ -319,6 +321,7 @@ QFont CDrill_SdiView::ChosenFont() const
 
 void CDrill_SdiView::ApplyDisplayFont()
 {
+    m_LayoutCache.Clear();
     UpdateMetrics();
     m_InOwnScroll = true;
     ApplyScrollRange();

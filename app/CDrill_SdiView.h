@@ -273,4 +273,6 @@ private:
     int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
+    // The glyphs and laid-out lines the paints keep; read by the measuring too.
+    mutable CLayoutCache m_LayoutCache;
 };

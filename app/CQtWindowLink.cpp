@@ -17,15 +17,15 @@ void CQtWindowLink::PostMsg(int message)
 
 void CQtWindowLink::Invalidate()
 {
-    QWidget* view = m_View;
-    if (!view || m_RepaintQueued.exchange(true))
+    QWidget* canvas = m_Canvas;
+    if (!canvas || m_RepaintQueued.exchange(true))
         return;
     // Cleared before the update: a write after it queues the next repaint.
     QMetaObject::invokeMethod(
-        view,
-        [this, view] {
+        canvas,
+        [this, canvas] {
             m_RepaintQueued = false;
-            view->update();
+            canvas->update();
         },
         Qt::QueuedConnection);
 }

@@ -39,7 +39,7 @@
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame),
       m_Voice([] { return std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>()); }),
-      m_Hooks(std::move(hooks)), m_Link(this, viewport()), m_Dialogs(this),
+      m_Hooks(std::move(hooks)), m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this),
       m_pDialogs(&m_Dialogs),
       m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
@@ -216,7 +216,7 @@ bool CDrill_SdiView::PassOwnsScreen() const
     return g_pIItrtnSrvc && g_pIItrtnSrvc->IsPassRunning() != 0;
 }
 
-void CDrill_SdiView::ApplyScrollRange()
+void CDrill_SdiView::ApplyScrollRange(const CScreenLayout* layout, const std::u32string* shown)
 {
     // As a scrolling view does: the range is what the total size exceeds the window by.
     QScrollBar* bar = verticalScrollBar();
@@ -224,9 +224,9 @@ void CDrill_SdiView::ApplyScrollRange()
     horizontalScrollBar()->setRange(0, 0);
     if (PassOwnsScreen()) {
         // The pass's screen text, by lines of the display font; the file is never shown now.
-        const CScreenLayout layout = ScreenLayout();
-        const int line = std::max(1, layout.LineHeight());
-        bar->setRange(0, std::max(0, layout.TextHeight(ShownText()) - window));
+        const CScreenLayout own = layout ? CScreenLayout(*layout) : ScreenLayout();
+        const int line = std::max(1, own.LineHeight());
+        bar->setRange(0, std::max(0, own.TextHeight(shown ? *shown : ShownText()) - window));
         bar->setSingleStep(line);
         bar->setPageStep(std::max(line, window));
         m_PassScroll = true;

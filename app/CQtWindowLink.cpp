@@ -17,15 +17,18 @@ void CQtWindowLink::PostMsg(int message)
 
 void CQtWindowLink::Invalidate()
 {
-    QWidget* canvas = m_Canvas;
-    if (!canvas || m_RepaintQueued.exchange(true))
+    QWidget* view = m_View;
+    if (!view || m_RepaintQueued.exchange(true))
         return;
     // Cleared before the update: a write after it queues the next repaint.
     QMetaObject::invokeMethod(
-        canvas,
-        [this, canvas] {
+        view,
+        [this, view] {
             m_RepaintQueued = false;
-            canvas->update();
+            if (m_Repaint)
+                m_Repaint();
+            else
+                view->update();
         },
         Qt::QueuedConnection);
 }

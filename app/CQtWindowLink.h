@@ -8,15 +8,16 @@
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
 
 // The core's handle to the view: posted messages become Qt events of the same numbers
-// (QEvent::User + n - WM_USER keeps them in Qt's user range), repaints are queued for canvas,
-// the part of the view the screen text is drawn on (the view itself when not given), so that
-// the view's frame is not drawn again with every write.
+// (QEvent::User + n - WM_USER keeps them in Qt's user range), repaints are queued: repaint is
+// called on the view's thread (it asks for the repaint of what the writes changed), or, when
+// not given, the whole view is updated.
 class CQtWindowLink : public plat::IWindow {
 public:
-    explicit CQtWindowLink(QWidget* view, QWidget* canvas = nullptr)
-        : m_View(view), m_Canvas(canvas ? canvas : view)
+    explicit CQtWindowLink(QWidget* view, std::function<void()> repaint = {})
+        : m_View(view), m_Repaint(std::move(repaint))
     {
     }
 
@@ -27,7 +28,7 @@ public:
 
 private:
     QPointer<QWidget> m_View;
-    QPointer<QWidget> m_Canvas;
+    std::function<void()> m_Repaint;
     // A repaint queued and not yet taken by the window thread: the writes of one key (the
     // answer, the separator, the progress) then wake the window once, not once a write.
     std::atomic<bool> m_RepaintQueued{false};

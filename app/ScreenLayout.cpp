@@ -84,6 +84,7 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line)
     }
     auto laid = std::make_shared<CLayoutCache::SLine>();
     auto layout = std::make_unique<QTextLayout>(line, m_Font);
+    layout->setCacheEnabled(true); // the shaped glyphs stay for the paints to come
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     // Each line takes the direction of its first strong character: a right-to-left one stands
@@ -138,8 +139,14 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
     for (std::size_t i = from; i < to; ++i) {
         at16s.push_back(static_cast<int>(line.size()));
         const char32_t u = text[i];
-        if (u != U'\r')
-            line += QString::fromUcs4(&u, 1);
+        if (u == U'\r')
+            continue;
+        if (QChar::requiresSurrogates(u)) {
+            line += QChar(QChar::highSurrogate(u));
+            line += QChar(QChar::lowSurrogate(u));
+        } else {
+            line += QChar(static_cast<char16_t>(u));
+        }
     }
     at16s.push_back(static_cast<int>(line.size()));
     const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;

@@ -281,7 +281,7 @@ private:
     int m_SummaryHeight = 0;      // as last drawn
     bool m_SummaryScroll = false; // the scroll bar ranges over the summary
     QRect m_MarkBadge, m_Caret;
-    SShownScreen m_Shown; // as the view shows it, but for the part a repaint is due in
+    SShownScreen m_Shown; // as the view shows it once the repaints asked for are done
     std::vector<std::pair<QRect, int>> m_OptionRows;
 
     // The display font and its metrics for the screen object.

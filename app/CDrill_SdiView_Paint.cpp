@@ -34,7 +34,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 #include <QTimer>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -212,23 +211,19 @@ int CDrill_SdiView::ChangedFrom(const SShownScreen& shown, const SShownScreen& n
 
 void CDrill_SdiView::ScreenWritten()
 {
+    // What the view shows once the repaints asked for are done. A write after this copy was
+    // taken asks for another call.
     QWidget* canvas = viewport();
-    if (!m_Shown.valid || SummaryDue() || !m_PassScroll) {
-        canvas->update();
-        return;
-    }
     const CScreenLayout layout = ScreenLayout();
-    const int from = ChangedFrom(m_Shown, ShownScreen(layout, verticalScrollBar()->value()), layout);
-    if (from == INT_MIN) {
+    SShownScreen now = ShownScreen(layout, m_PassScroll ? verticalScrollBar()->value() : 0);
+    const int from = !m_PassScroll || SummaryDue() ? INT_MIN : ChangedFrom(m_Shown, now, layout);
+    m_Shown = std::move(now);
+    if (from == INT_MIN)
         canvas->update();
-    } else if (from >= 0) {
+    else if (from >= 0)
         canvas->update(0, from, canvas->width(), canvas->height() - from);
-    } else {
-        // Nothing shown differs: the screen shows what was written.
-        FollowPaint();
-        if (g_WritingToWindowIsOverEvent)
-            g_WritingToWindowIsOverEvent->Set();
-    }
+    else // nothing shown differs; the paint's end still tells the worker the screen is written
+        canvas->update(0, 0, 1, 1);
 }
 
 void CDrill_SdiView::paintEvent(QPaintEvent* e)
@@ -237,24 +232,20 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
     p.fillRect(viewport()->rect(), colours.paper);
     FollowPaint();
-    const SShownScreen before = std::move(m_Shown);
-    m_Shown = SShownScreen();
     if (g_pILocal) {
         if (const char* title = g_pILocal->GetText(97))
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));
     }
     UpdateMetrics();
     const CScreenLayout layout = ScreenLayout();
-    SShownScreen now = ShownScreen(layout, 0);
-    const std::u32string& text = now.text;
-    const int caret = now.caret;
-    const std::vector<SScreenSpan>& spans = now.spans;
+    int caret = -1;
+    std::vector<SScreenSpan> spans;
+    const std::u32string text = ShownText(&caret, &spans);
     // The pass's text may have grown or shrunk since the last paint: its range follows.
     m_InOwnScroll = true;
     ApplyScrollRange(&layout, &text);
     m_InOwnScroll = false;
     const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
-    now.shift = shift;
     const SPassProgress progress = PassProgress().Get();
     m_WelcomeShown = false;
     m_RecentRows.clear();
@@ -265,7 +256,10 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
         DrawWelcome(p);
+    if (m_WelcomeShown)
+        m_Shown.valid = false; // a write's changes are not all there is to paint
     if (SummaryDue()) {
+        m_Shown.valid = false;
         DrawSummary(p, verticalScrollBar()->value());
         if (g_WritingToWindowIsOverEvent)
             g_WritingToWindowIsOverEvent->Set();
@@ -302,15 +296,6 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     if (progress.running && progress.shownMarked) {
         p.setFont(font());
         m_MarkBadge = DrawMarkBadge(p, FromCodePage(PassMarkText().c_str(), InterfaceCodePage()), viewport()->width());
-    }
-    // A write that came after the repaint was asked for may have changed lines above this
-    // paint's part: they follow in the next.
-    if (m_PassScroll && !m_WelcomeShown) {
-        const int from = ChangedFrom(before, now, layout);
-        const QRect rest = from == INT_MIN ? viewport()->rect() : QRect(0, from, viewport()->width(), viewport()->height() - from);
-        if (from != -1 && !(QRegion(rest) - e->region()).isEmpty())
-            viewport()->update(rest);
-        m_Shown = now;
     }
     if (g_WritingToWindowIsOverEvent)
         g_WritingToWindowIsOverEvent->Set();

@@ -39,9 +39,9 @@
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame),
       m_Voice([] { return std::make_unique<speech::CSpeaker>(std::make_unique<CQtAudioOut>()); }),
-      m_Hooks(std::move(hooks)), m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this),
-      m_pDialogs(&m_Dialogs),
-      m_pPrinter(std::make_unique<CViewPrinter>(this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
+      m_Hooks(std::move(hooks)), m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this), m_pDialogs(&m_Dialogs),
+      m_pPrinter(std::make_unique<CViewPrinter>(
+          this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
     setObjectName("View");
     SetTopicChooser(nullptr);

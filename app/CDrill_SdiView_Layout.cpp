@@ -25,8 +25,8 @@ EScreenLayout CDrill_SdiView::LayoutKind() const
 CScreenLayout CDrill_SdiView::ScreenLayout() const
 {
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
-    return CScreenLayout(DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size(),
-        &m_LayoutCache);
+    return CScreenLayout(
+        DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size(), &m_LayoutCache);
 }
 
 void CDrill_SdiView::UpdateMetrics()

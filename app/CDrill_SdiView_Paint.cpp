@@ -34,8 +34,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -176,9 +176,9 @@ CDrill_SdiView::SShownScreen CDrill_SdiView::ShownScreen(const CScreenLayout& la
 
 int CDrill_SdiView::ChangedFrom(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout)
 {
-    if (!shown.valid || !now.valid || shown.running != now.running || shown.badge != now.badge ||
-        shown.shift != 0 || now.shift != 0 || shown.layout != now.layout || shown.singleByte != now.singleByte ||
-        shown.size != now.size || !(shown.font == now.font))
+    if (!shown.valid || !now.valid || shown.running != now.running || shown.badge != now.badge || shown.shift != 0 ||
+        now.shift != 0 || shown.layout != now.layout || shown.singleByte != now.singleByte || shown.size != now.size ||
+        !(shown.font == now.font))
         return INT_MIN;
     // A line is drawn from its own characters and those of the lines above it (the Comfortable
     // layout's answer follows its rule): what changed repaints from its line down.
@@ -289,7 +289,8 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
     // Lines wholly above the part painted (less one, whose glyphs may reach into it) are not drawn.
     const int top = e->rect().top() + shift - layout.LineHeight();
-    const QPoint at = layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs, top);
+    const QPoint at =
+        layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs, top);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();

@@ -91,8 +91,8 @@ private:
         QFont legendFont, passFont;
         bool operator==(const SBarFit& o) const
         {
-            return legend == o.legend && pass == o.pass && legendWidth == o.legendWidth &&
-                passWidth == o.passWidth && legendFont == o.legendFont && passFont == o.passFont;
+            return legend == o.legend && pass == o.pass && legendWidth == o.legendWidth && passWidth == o.passWidth &&
+                legendFont == o.legendFont && passFont == o.passFont;
         }
     } m_BarFit;
     CProgressWnd* m_pProgress = nullptr;

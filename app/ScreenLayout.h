@@ -47,7 +47,7 @@ private:
         std::unique_ptr<QTextLayout> layout; // null: nothing to draw
         double ascent = 0;
         std::shared_ptr<const std::vector<int>> xs; // per UTF-16 place of the line
-        unsigned used = 0;                           // the paint that drew it last
+        unsigned used = 0;                          // the paint that drew it last
     };
     bool Owned() const { return std::this_thread::get_id() == m_Owner; }
 

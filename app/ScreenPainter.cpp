@@ -95,10 +95,9 @@ QPoint DrawScreenText(QPainter& p, const std::u32string& text, int width, int he
             x += g.advance;
             continue;
         }
-        const auto run = runs.empty() ? runs.end()
-                                      : std::find_if(runs.begin(), runs.end(), [index](const SInkRun& r) {
-                                            return index >= r.begin && index < r.end;
-                                        });
+        const auto run = runs.empty() ? runs.end() : std::find_if(runs.begin(), runs.end(), [index](const SInkRun& r) {
+            return index >= r.begin && index < r.end;
+        });
         if (run != runs.end()) {
             // Drawn on its own, over its own background, in the run's ink.
             if (run->back.isValid())

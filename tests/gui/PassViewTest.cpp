@@ -339,23 +339,25 @@ private slots:
             return QTest::qWaitFor(
                 [&] {
                     const QImage shown =
-                        vp->screen()->grabWindow(vp->window()->winId(), at.x(), at.y(), vp->width(), vp->height()).toImage();
+                        vp->screen()
+                            ->grabWindow(vp->window()->winId(), at.x(), at.y(), vp->width(), vp->height())
+                            .toImage();
                     return g_WritingToWindowIsOverEvent->IsSet() &&
-                           shown.convertToFormat(QImage::Format_RGB32) ==
-                               vp->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                        shown.convertToFormat(QImage::Format_RGB32) ==
+                        vp->grab().toImage().convertToFormat(QImage::Format_RGB32);
                 },
                 3000);
         };
         for (const int layout : {res::ID_VIEW_LAYOUT_CLASSIC, res::ID_VIEW_LAYOUT_COMFORTABLE}) {
             folder.dialogs.openAnswers = {folder.Path("Text/t.mix").toStdString()};
             QVERIFY(Trigger(layout) && Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_TYPEANSWER) &&
-                    Trigger(res::ID_RUN_FIRSTITERATION));
+                Trigger(res::ID_RUN_FIRSTITERATION));
             QVERIFY(Shows("---\n") && same());
             for (const char* keys : {"D", "anke", "\b", "x", "\r", "\r", "H"}) {
                 for (const char* k = keys; *k; ++k)
-                    *k == '\b'   ? QTest::keyClick(View(), Qt::Key_Backspace)
-                    : *k == '\r' ? QTest::keyClick(View(), Qt::Key_Return)
-                                 : QTest::keyClicks(View(), QString(QChar(*k)));
+                    *k == '\b'       ? QTest::keyClick(View(), Qt::Key_Backspace)
+                        : *k == '\r' ? QTest::keyClick(View(), Qt::Key_Return)
+                                     : QTest::keyClicks(View(), QString(QChar(*k)));
                 QVERIFY2(same(), keys);
             }
             QVERIFY(Trigger(res::ID_FILE_NEW));

@@ -1,7 +1,7 @@
 // The screen text's drawing: glyph runs must put every character exactly where drawing it on
 // its own puts it, underline and strike-out included, and nothing goes beyond the edges.
-#include "app/ScreenLayout.h"
 #include "app/ScreenPainter.h"
+#include "app/ScreenLayout.h"
 
 #include <QFontMetrics>
 #include <QImage>

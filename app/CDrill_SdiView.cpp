@@ -64,7 +64,7 @@ std::unique_ptr<speech::ISpeaker> MakeSpeaker()
 
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Voice(&MakeSpeaker), m_Hooks(std::move(hooks)),
-      m_Link(this), m_Dialogs(this), m_pDialogs(&m_Dialogs),
+      m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this), m_pDialogs(&m_Dialogs),
       m_pPrinter(std::make_unique<CViewPrinter>(
           this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
 {
@@ -72,7 +72,9 @@ CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks h
     speech::SetKitSource(&ModuleSpeechKit);
     SetTopicChooser(nullptr);
     setFocusPolicy(Qt::StrongFocus);
+    // Every paint fills the whole viewport with the paper first: nothing below it is drawn.
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The scroll bar moved by the learner shifts a pass's screen or refills it from the file.
@@ -240,7 +242,7 @@ bool CDrill_SdiView::PassOwnsScreen() const
     return g_pIItrtnSrvc && g_pIItrtnSrvc->IsPassRunning() != 0;
 }
 
-void CDrill_SdiView::ApplyScrollRange()
+void CDrill_SdiView::ApplyScrollRange(const CScreenLayout* layout, const std::u32string* shown)
 {
     // As a scrolling view does: the range is what the total size exceeds the window by.
     QScrollBar* bar = verticalScrollBar();
@@ -248,9 +250,9 @@ void CDrill_SdiView::ApplyScrollRange()
     horizontalScrollBar()->setRange(0, 0);
     if (PassOwnsScreen()) {
         // The pass's screen text, by lines of the display font; the file is never shown now.
-        const CScreenLayout layout = ScreenLayout();
-        const int line = std::max(1, layout.LineHeight());
-        bar->setRange(0, std::max(0, layout.TextHeight(ShownText()) - window));
+        const CScreenLayout own = layout ? CScreenLayout(*layout) : ScreenLayout();
+        const int line = std::max(1, own.LineHeight());
+        bar->setRange(0, std::max(0, own.TextHeight(shown ? *shown : ShownText()) - window));
         bar->setSingleStep(line);
         bar->setPageStep(std::max(line, window));
         m_PassScroll = true;
@@ -347,6 +349,7 @@ QFont CDrill_SdiView::ChosenFont() const
 
 void CDrill_SdiView::ApplyDisplayFont()
 {
+    m_LayoutCache.Clear();
     UpdateMetrics();
     m_InOwnScroll = true;
     ApplyScrollRange();

@@ -214,7 +214,29 @@ private:
     void ResetScroll();
     // The scroll bar ranges over the running pass's screen text, or else over the opened file
     // by the sizes the file utilities set.
-    void ApplyScrollRange();
+    // layout and shown: the paint's, when it has them already.
+    void ApplyScrollRange(const CScreenLayout* layout = nullptr, const std::u32string* shown = nullptr);
+    // The worker wrote the screen: the part of the view the writes changed is repainted.
+    void ScreenWritten();
+    // What follows a paint (or a write that changed nothing shown): the status bar's pass state.
+    void FollowPaint();
+    // What the view shows of a pass's screen, as far as a write can change it.
+    struct SShownScreen {
+        bool valid = false; // false: the last paint drew something else, or nothing yet
+        std::u32string text;
+        int caret = -1;
+        std::vector<SScreenSpan> spans;
+        bool running = false, badge = false;
+        int shift = 0;
+        QFont font;
+        EScreenLayout layout = EScreenLayout::Classic;
+        bool singleByte = true;
+        QSize size;
+    };
+    SShownScreen ShownScreen(const CScreenLayout& layout, int shift) const;
+    // The top of the rows from which shown and now differ, in the view; -1: nothing differs;
+    // INT_MIN: the whole view.
+    static int ChangedFrom(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout);
     bool PassOwnsScreen() const;
     // After the scroll position moved: a pass's screen is shifted, the file view refilled.
     void ScrollMoved(int code);
@@ -277,6 +299,7 @@ private:
     bool m_FileListShown = false; // the last paint drew the list
     bool m_ListScroll = false;    // the scroll bar ranges over its rows
     QRect m_MarkBadge, m_Caret;
+    SShownScreen m_Shown; // as the view shows it once the repaints asked for are done
     std::vector<std::pair<QRect, int>> m_OptionRows;
 
     // The display font and its metrics for the screen object.
@@ -291,4 +314,6 @@ private:
     int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
+    // The glyphs and laid-out lines the paints keep; read by the measuring too.
+    mutable CLayoutCache m_LayoutCache;
 };

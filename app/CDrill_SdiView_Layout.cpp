@@ -25,7 +25,8 @@ EScreenLayout CDrill_SdiView::LayoutKind() const
 CScreenLayout CDrill_SdiView::ScreenLayout() const
 {
     const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
-    return CScreenLayout(DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size());
+    return CScreenLayout(
+        DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size(), &m_LayoutCache);
 }
 
 void CDrill_SdiView::UpdateMetrics()
@@ -61,7 +62,7 @@ bool CDrill_SdiView::MeasureEnd(const char* text, int* x, int* y)
     const bool singleByte = m_MetricsCoding == plat::TextCoding::SingleByte;
     if (m_MetricsFontUnset < 0 || (m_MetricsLayout == EScreenLayout::Classic && singleByte))
         return false; // the characters one by one from the corner: the screen object's sum
-    const CScreenLayout screen(m_MetricsQFont, m_MetricsLayout, singleByte, m_MetricsSize);
+    const CScreenLayout screen(m_MetricsQFont, m_MetricsLayout, singleByte, m_MetricsSize, &m_LayoutCache);
     const std::string now = ScreenBytes();
     const QPoint end = screen.EndOf(
         plat::ScreenToUnicode(text, static_cast<int>(std::strlen(text)), m_MetricsCodePage, m_MetricsCoding),

@@ -32,12 +32,14 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 std::string CDrill_SdiView::ScreenBytes(int* caret, std::vector<SScreenSpan>* spans)
@@ -140,11 +142,8 @@ bool CDrill_SdiView::WelcomeClick(QPoint at)
     return false;
 }
 
-void CDrill_SdiView::paintEvent(QPaintEvent*)
+void CDrill_SdiView::FollowPaint()
 {
-    QPainter p(viewport());
-    const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
-    p.fillRect(viewport()->rect(), colours.paper);
     // The worker's repaint carries the pass's progress too. The status bar takes it a moment
     // after the paint, once for however many paints come meanwhile: keys typed in a burst are
     // painted without waiting for the pane, and a learner sees the count follow at once.
@@ -157,19 +156,96 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
             FollowReading();
         });
     }
+}
+
+CDrill_SdiView::SShownScreen CDrill_SdiView::ShownScreen(const CScreenLayout& layout, int shift) const
+{
+    SShownScreen s;
+    s.text = ShownText(&s.caret, &s.spans);
+    const SPassProgress progress = PassProgress().Get();
+    s.valid = true;
+    s.running = progress.running;
+    s.badge = progress.running && progress.shownMarked;
+    s.shift = shift;
+    s.font = layout.Font();
+    s.layout = LayoutKind();
+    s.singleByte = !g_pOScreen || g_pOScreen->GetCoding() == plat::TextCoding::SingleByte;
+    s.size = viewport()->size();
+    return s;
+}
+
+int CDrill_SdiView::ChangedFrom(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout)
+{
+    if (!shown.valid || !now.valid || shown.running != now.running || shown.badge != now.badge || shown.shift != 0 ||
+        now.shift != 0 || shown.layout != now.layout || shown.singleByte != now.singleByte || shown.size != now.size ||
+        !(shown.font == now.font))
+        return INT_MIN;
+    // A line is drawn from its own characters and those of the lines above it (the Comfortable
+    // layout's answer follows its rule): what changed repaints from its line down.
+    const auto mismatch = std::mismatch(shown.text.begin(), shown.text.end(), now.text.begin(), now.text.end());
+    const std::size_t common = static_cast<std::size_t>(mismatch.second - now.text.begin());
+    std::size_t from = common < shown.text.size() || common < now.text.size() ? common : std::u32string::npos;
+    const auto at = [&from](int place) {
+        if (place >= 0)
+            from = std::min(from, static_cast<std::size_t>(place));
+    };
+    for (std::size_t i = 0; i < std::max(shown.spans.size(), now.spans.size()); ++i) {
+        const SScreenSpan* a = i < shown.spans.size() ? &shown.spans[i] : nullptr;
+        const SScreenSpan* b = i < now.spans.size() ? &now.spans[i] : nullptr;
+        if (a && b && a->begin == b->begin && a->end == b->end && a->kind == b->kind && a->value == b->value)
+            continue;
+        at(a ? a->begin : -1);
+        at(b ? b->begin : -1);
+    }
+    if (shown.caret != now.caret) {
+        at(shown.caret);
+        at(now.caret);
+    }
+    if (from == std::u32string::npos)
+        return -1;
+    from = std::min(from, common);
+    const int row = static_cast<int>(std::count(now.text.begin(), now.text.begin() + static_cast<long>(from), U'\n'));
+    // A line above too: the glyphs of one may reach into the next.
+    return std::max(0, layout.Origin().y() + (row - 1) * layout.LineHeight());
+}
+
+void CDrill_SdiView::ScreenWritten()
+{
+    // What the view shows once the repaints asked for are done. A write after this copy was
+    // taken asks for another call.
+    QWidget* canvas = viewport();
+    const CScreenLayout layout = ScreenLayout();
+    SShownScreen now = ShownScreen(layout, m_PassScroll ? verticalScrollBar()->value() : 0);
+    const int from = !m_PassScroll || SummaryDue() ? INT_MIN : ChangedFrom(m_Shown, now, layout);
+    m_Shown = std::move(now);
+    if (from == INT_MIN)
+        canvas->update();
+    else if (from >= 0)
+        canvas->update(0, from, canvas->width(), canvas->height() - from);
+    else // nothing shown differs; the paint's end still tells the worker the screen is written
+        canvas->update(0, 0, 1, 1);
+}
+
+void CDrill_SdiView::paintEvent(QPaintEvent* e)
+{
+    QPainter p(viewport());
+    const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
+    p.fillRect(viewport()->rect(), colours.paper);
+    FollowPaint();
     if (g_pILocal) {
         if (const char* title = g_pILocal->GetText(97))
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));
     }
     UpdateMetrics();
-    // The pass's text may have grown or shrunk since the last paint: its range follows.
-    m_InOwnScroll = true;
-    ApplyScrollRange();
-    m_InOwnScroll = false;
-    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    const CScreenLayout layout = ScreenLayout();
     int caret = -1;
     std::vector<SScreenSpan> spans;
     const std::u32string text = ShownText(&caret, &spans);
+    // The pass's text may have grown or shrunk since the last paint: its range follows.
+    m_InOwnScroll = true;
+    ApplyScrollRange(&layout, &text);
+    m_InOwnScroll = false;
+    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
     const SPassProgress progress = PassProgress().Get();
     m_WelcomeShown = false;
     m_RecentRows.clear();
@@ -187,14 +263,16 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
     // what to do.
     if (text.empty() && !progress.running && Installed() && g_pIItrtnSrvc && g_pIItrtnSrvc->GetIterationNmb() == 0)
         DrawWelcome(p);
+    if (m_WelcomeShown)
+        m_Shown.valid = false; // a write's changes are not all there is to paint
     if (SummaryDue()) {
+        m_Shown.valid = false;
         DrawSummary(p, verticalScrollBar()->value());
         if (g_WritingToWindowIsOverEvent)
             g_WritingToWindowIsOverEvent->Set();
         return;
     }
     p.translate(0, -shift);
-    const CScreenLayout layout = ScreenLayout();
     p.setFont(layout.Font());
     p.setPen(colours.ink);
     // The verdicts and the typed characters that differ from the answer in colour; the options
@@ -216,7 +294,10 @@ void CDrill_SdiView::paintEvent(QPaintEvent*)
         runs.push_back(SInkRun{span.begin, span.end, ink, span.kind == ESpan::Differs ? ground : QColor()});
     }
     const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
-    const QPoint at = layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs);
+    // Lines wholly above the part painted (less one, whose glyphs may reach into it) are not drawn.
+    const int top = e->rect().top() + shift - layout.LineHeight();
+    const QPoint at =
+        layout.Draw(p, text, viewport()->height() + shift, progress.running ? caret : -1, answer, runs, top);
     if (at.x() >= 0)
         m_Caret = DrawCaret(p, at, GetLineHeight()).translated(0, -shift);
     p.resetTransform();

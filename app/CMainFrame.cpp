@@ -272,7 +272,9 @@ void CMainFrame::ArrangePanes()
     // rather than drawn on one line; "Ready" gives way to the summary of a pass.
     const QString message = statusBar()->currentMessage();
     const bool idle = message.isEmpty() || message == IdleMessage();
-    m_pLegend->setText(message.isEmpty() ? m_pPassPane->Legend() : message);
+    const QString legend = message.isEmpty() ? m_pPassPane->Legend() : message;
+    if (m_pLegend->text() != legend)
+        m_pLegend->setText(legend);
     m_pPassPane->setVisible(idle && !m_pPassPane->text().isEmpty());
     m_pLegend->setVisible(!m_pLegend->text().isEmpty() &&
                           (m_pPassPane->isHidden() || message != WndText(EWndText::Ready)));
@@ -283,6 +285,16 @@ void CMainFrame::FitBarHeight()
 {
     // The bar is as tall as the panes' wrapped lines need at the widths they got; a new height
     // keeps those widths, so this settles at once.
+    SBarFit fit;
+    fit.legend = m_pLegend->isHidden() ? QString() : m_pLegend->text();
+    fit.pass = m_pPassPane->isHidden() ? QString() : m_pPassPane->text();
+    fit.legendWidth = m_pLegend->width();
+    fit.passWidth = m_pPassPane->width();
+    fit.legendFont = m_pLegend->font();
+    fit.passFont = m_pPassPane->font();
+    if (fit == m_BarFit)
+        return; // the same wrapped lines as last time: the height stands
+    m_BarFit = fit;
     int need = 0;
     for (const QLabel* pane : {static_cast<QLabel*>(m_pLegend), static_cast<QLabel*>(m_pPassPane)})
         if (!pane->isHidden())

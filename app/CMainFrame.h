@@ -1,6 +1,7 @@
 #pragma once
 // The main window: menus, toolbar and status bar around the phrase view.
 
+#include <QFont>
 #include <QHash>
 #include <QMainWindow>
 
@@ -83,6 +84,17 @@ private:
     QLabel* m_pIndicator[3] = {};
     CPassPane* m_pPassPane = nullptr;
     QLabel* m_pLegend = nullptr;
+    // What the bar's height was last fitted to: the panes' texts, widths and fonts (hidden: no text).
+    struct SBarFit {
+        QString legend, pass;
+        int legendWidth = -1, passWidth = -1;
+        QFont legendFont, passFont;
+        bool operator==(const SBarFit& o) const
+        {
+            return legend == o.legend && pass == o.pass && legendWidth == o.legendWidth && passWidth == o.passWidth &&
+                legendFont == o.legendFont && passFont == o.passFont;
+        }
+    } m_BarFit;
     CProgressWnd* m_pProgress = nullptr;
     bool m_LockOn[3] = {};
     // A lock key held down: its press is counted once, however far it is passed on.

@@ -25,7 +25,10 @@ void CQtWindowLink::Invalidate()
         view,
         [this, view] {
             m_RepaintQueued = false;
-            view->update();
+            if (m_Repaint)
+                m_Repaint();
+            else
+                view->update();
         },
         Qt::QueuedConnection);
 }

@@ -13,10 +13,23 @@ namespace {
 // The Comfortable layout's least pixel size of the display font, and its line spacing.
 constexpr int kComfortableMinPixels = 24;
 constexpr double kComfortableSpacing = 1.3;
+// Lines kept beyond those the last paint drew: a pass's screens come and go.
+constexpr int kKeptLines = 1024;
 } // namespace
 
-CScreenLayout::CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view)
-    : m_Font(font), m_Comfortable(layout == EScreenLayout::Comfortable), m_SingleByte(singleByte)
+CLayoutCache::CLayoutCache() : m_Owner(std::this_thread::get_id()) {}
+
+CLayoutCache::~CLayoutCache() = default;
+
+void CLayoutCache::Clear()
+{
+    std::lock_guard<std::mutex> lk(m_Lock);
+    m_Lines.clear();
+    m_Width = -1;
+}
+
+CScreenLayout::CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view, CLayoutCache* cache)
+    : m_Font(font), m_Cache(cache), m_Comfortable(layout == EScreenLayout::Comfortable), m_SingleByte(singleByte)
 {
     m_Width = view.width();
     if (m_Comfortable) {
@@ -51,6 +64,70 @@ int CScreenLayout::TextHeight(const std::u32string& text) const
     return static_cast<int>(lines * m_LineHeight + 2 * m_Top);
 }
 
+std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line) const
+{
+    CLayoutCache* const cache = m_Cache;
+    const bool owned = cache && cache->Owned();
+    if (cache) {
+        std::lock_guard<std::mutex> lk(cache->m_Lock);
+        const auto it = cache->m_Lines.constFind(line);
+        if (it != cache->m_Lines.cend() && cache->m_Width == m_Width && cache->m_Font == m_Font) {
+            (*it)->used = cache->m_Paint;
+            if (owned)
+                return *it;
+            // Another thread takes the places only: the layout stays with its own thread.
+            auto places = std::make_shared<CLayoutCache::SLine>();
+            places->ascent = (*it)->ascent;
+            places->xs = (*it)->xs;
+            return places;
+        }
+    }
+    auto laid = std::make_shared<CLayoutCache::SLine>();
+    auto layout = std::make_unique<QTextLayout>(line, m_Font);
+    layout->setCacheEnabled(true); // the shaped glyphs stay for the paints to come
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    // Each line takes the direction of its first strong character: a right-to-left one stands
+    // at the right edge and reads from there; within it the bidirectional algorithm orders runs.
+    const bool rtl = line.isRightToLeft();
+    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    QTextLine tl = layout->createLine();
+    if (tl.isValid()) {
+        tl.setLineWidth(m_Width);
+        tl.setPosition(QPointF(0, 0));
+    }
+    layout->endLayout();
+    if (tl.isValid()) {
+        std::vector<int> xs(static_cast<std::size_t>(line.size()) + 1);
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            xs[i] = static_cast<int>(tl.cursorToX(static_cast<int>(i)) + 0.5);
+        laid->xs = std::make_shared<const std::vector<int>>(std::move(xs));
+        laid->ascent = tl.ascent();
+        laid->layout = std::move(layout);
+    }
+    if (owned) {
+        std::lock_guard<std::mutex> lk(cache->m_Lock);
+        if (cache->m_Width != m_Width || !(cache->m_Font == m_Font)) {
+            cache->m_Lines.clear();
+            cache->m_Width = m_Width;
+            cache->m_Font = m_Font;
+        }
+        if (cache->m_Lines.size() >= kKeptLines)
+            for (auto it = cache->m_Lines.begin(); it != cache->m_Lines.end();) {
+                if ((*it)->used == cache->m_Paint)
+                    ++it;
+                else
+                    it = cache->m_Lines.erase(it);
+            }
+        laid->used = cache->m_Paint;
+        cache->m_Lines.insert(line, laid);
+    }
+    return laid;
+}
+
 int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
     const std::vector<SInkRun>& runs) const
 {
@@ -62,30 +139,21 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
     for (std::size_t i = from; i < to; ++i) {
         at16s.push_back(static_cast<int>(line.size()));
         const char32_t u = text[i];
-        if (u != U'\r')
-            line += QString::fromUcs4(&u, 1);
+        if (u == U'\r')
+            continue;
+        if (QChar::requiresSurrogates(u)) {
+            line += QChar(QChar::highSurrogate(u));
+            line += QChar(QChar::lowSurrogate(u));
+        } else {
+            line += QChar(static_cast<char16_t>(u));
+        }
     }
     at16s.push_back(static_cast<int>(line.size()));
     const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;
-    QTextLayout layout(line, m_Font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    // Each line takes the direction of its first strong character: a right-to-left one stands
-    // at the right edge and reads from there; within it the bidirectional algorithm orders runs.
-    const bool rtl = line.isRightToLeft();
-    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine tl = layout.createLine();
-    if (tl.isValid()) {
-        tl.setLineWidth(m_Width);
-        tl.setPosition(QPointF(0, 0));
-    }
-    layout.endLayout();
-    if (!tl.isValid())
+    const std::shared_ptr<CLayoutCache::SLine> laid = LaidOut(line);
+    if (!laid->xs)
         return m_Left;
-    if (p) { // on the display font's baseline, whatever fallback fonts the line took
+    if (p && laid->layout) { // on the display font's baseline, whatever fallback fonts the line took
         QVector<QTextLayout::FormatRange> formats;
         for (const SInkRun& run : runs) {
             const long b = std::max<long>(run.begin, static_cast<long>(from));
@@ -100,17 +168,22 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
                 range.format.setBackground(run.back);
             formats.push_back(range);
         }
-        layout.draw(p, QPointF(m_Left, y + m_Ascent - tl.ascent()), formats);
+        laid->layout->draw(p, QPointF(m_Left, y + m_Ascent - laid->ascent), formats);
     }
-    return at16 < 0 ? -1 : m_Left + static_cast<int>(tl.cursorToX(at16) + 0.5);
+    return at16 < 0 ? -1 : m_Left + (*laid->xs)[static_cast<std::size_t>(at16)];
 }
 
 QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
-    const std::vector<SInkRun>& runs) const
+    const std::vector<SInkRun>& runs, int top) const
 {
+    const bool owned = m_Cache && m_Cache->Owned();
     if (!Shaped()) {
         p.setFont(m_Font);
-        return DrawScreenText(p, text, m_Width, bottom, at, runs);
+        return DrawScreenText(p, text, m_Width, bottom, at, runs, owned ? &m_Cache->m_Glyphs : nullptr, top);
+    }
+    if (owned) {
+        std::lock_guard<std::mutex> lk(m_Cache->m_Lock);
+        ++m_Cache->m_Paint;
     }
     QPoint found(-1, -1);
     // The answer is what stands below the rule, when there is one.
@@ -129,12 +202,11 @@ QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, 
         const bool has = at >= 0 && static_cast<std::size_t>(at) >= from && static_cast<std::size_t>(at) <= end;
         const int lineAt = has ? at - static_cast<int>(from) : -1;
         if (m_Comfortable && from == rule) {
-            p.save();
+            // A thin line of the ink, both ends included: filled, which costs far less than a line
+            // drawn with a pen and covers the same pixels.
             QColor ink = p.pen().color();
             ink.setAlpha(90);
-            p.setPen(QPen(ink, 1));
-            p.drawLine(m_Left, y + m_LineHeight / 2, m_Left + m_Width, y + m_LineHeight / 2);
-            p.restore();
+            p.fillRect(QRect(m_Left, y + m_LineHeight / 2, m_Width + 1, 1), ink);
             if (has)
                 found = QPoint(m_Left, y);
         } else {
@@ -144,7 +216,9 @@ QPoint CScreenLayout::Draw(QPainter& p, const std::u32string& text, int bottom, 
                 p.save();
                 p.setPen(answer);
             }
-            const int x = Line(&p, text, from, end, y, lineAt, runs);
+            // A line outside the part painted is measured only when the caret is on it.
+            const bool seen = y + m_LineHeight > top;
+            const int x = seen || has ? Line(seen ? &p : nullptr, text, from, end, y, lineAt, runs) : -1;
             if (isAnswer)
                 p.restore();
             if (has)

@@ -5,26 +5,66 @@
 // lay UTF-8 screens out in shaped runs (QTextLayout: the bidirectional algorithm and the font's
 // shaping), one text line at a time, so right-to-left lines read from the right and combining
 // marks sit on their letters. The paint and the programs' measuring use the same object, so a
-// measured text ends where the paint puts it.
+// measured text ends where the paint puts it, and the same cache of laid-out lines.
+
+#include "app/ScreenPainter.h"
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class QPainter;
-struct SInkRun;
+class QTextLayout;
 
 enum class EScreenLayout : int { Classic = 0, Comfortable = 1 };
+
+// What the layouts keep from paint to paint, so that a paint shapes only the lines that are new:
+// the glyphs of the Classic layout's font, and the lines laid out last (by their text, for one
+// font and width; another font or width drops them), each with the x of every place in it.
+// Lines are laid out, kept and drawn on the thread that made the cache; another thread (the
+// programs' measuring on the worker) reads only the places of lines kept already.
+class CLayoutCache {
+public:
+    CLayoutCache();
+    ~CLayoutCache();
+    CLayoutCache(const CLayoutCache&) = delete;
+    CLayoutCache& operator=(const CLayoutCache&) = delete;
+    // Drops every line (the font, the size or the layout changed).
+    void Clear();
+
+private:
+    friend class CScreenLayout;
+    struct SLine {
+        std::unique_ptr<QTextLayout> layout; // null: nothing to draw
+        double ascent = 0;
+        std::shared_ptr<const std::vector<int>> xs; // per UTF-16 place of the line
+        unsigned used = 0;                          // the paint that drew it last
+    };
+    bool Owned() const { return std::this_thread::get_id() == m_Owner; }
+
+    std::thread::id m_Owner;
+    CGlyphTable m_Glyphs; // the owner's only
+    std::mutex m_Lock;    // over what follows
+    QFont m_Font;
+    int m_Width = -1;
+    unsigned m_Paint = 0;
+    QHash<QString, std::shared_ptr<SLine>> m_Lines;
+};
 
 class CScreenLayout {
 public:
     // font: the display font; singleByte: the screen is in a single-byte code page; view: the
-    // size of the visible area.
-    CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view);
+    // size of the visible area; cache: what paints keep (none: everything laid out anew).
+    CScreenLayout(const QFont& font, EScreenLayout layout, bool singleByte, QSize view, CLayoutCache* cache = nullptr);
 
     // The font the text is drawn in and the distance between two lines.
     const QFont& Font() const { return m_Font; }
@@ -35,10 +75,11 @@ public:
     int TextHeight(const std::u32string& text) const;
 
     // Draws text in the painter's ink (the Comfortable layout's answer in answer, when valid),
-    // the characters of runs in their own ink and ground; lines below bottom are skipped.
+    // the characters of runs in their own ink and ground; lines below bottom are skipped, and
+    // so are those wholly above top (a paint of part of the view).
     // Returns the top of the line and the x where character `at` goes, (-1, -1) when none.
     QPoint Draw(QPainter& p, const std::u32string& text, int bottom, int at, const QColor& answer,
-        const std::vector<SInkRun>& runs = {}) const;
+        const std::vector<SInkRun>& runs = {}, int top = 0) const;
     // Where a text that begins the screen ends: the x after its last character and the top of
     // its last line, as Draw places them. When the whole screen begins with the text, its last
     // line is shaped in the screen's line (a joined letter is narrower than one alone).
@@ -48,12 +89,15 @@ private:
     // A line of dashes alone: the rule between the question and the answer.
     static bool IsRule(const std::u32string& text, std::size_t from, std::size_t to);
     bool Shaped() const { return m_Comfortable || !m_SingleByte; }
+    // One line (without "\r") laid out: from the cache, or made (and kept, on its thread).
+    std::shared_ptr<CLayoutCache::SLine> LaidOut(const QString& line) const;
     // Lays one line out (from..to of text, "\r" left out) and draws it when p is given; the
     // x of character at (an index into the line, -1 none) is the result.
     int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
         const std::vector<SInkRun>& runs = {}) const;
 
     QFont m_Font;
+    CLayoutCache* m_Cache;
     bool m_Comfortable;
     bool m_SingleByte;
     int m_Left = 0, m_Top = 0, m_Width = 0;

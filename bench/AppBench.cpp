@@ -79,7 +79,9 @@ BENCHMARK(BM_PaintFullScreen)
     ->Args({150, 1600, 1500, 0})
     ->Args({1, 1600, 1500, 0})
     ->Args({60, 0, 0, 1})
+    ->Args({400, 0, 0, 1})
     ->Args({150, 1600, 1500, 1})
+    ->Args({1, 1600, 1500, 1})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(1.0);
 
@@ -152,6 +154,7 @@ BENCHMARK(BM_KeyToPaint)
     ->Args({1, 0, 0})
     ->Args({0, 11, 0})
     ->Args({0, 0, 1})
+    ->Args({0, 11, 1})
     ->Iterations(300)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

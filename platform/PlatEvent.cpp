@@ -37,11 +37,14 @@ CEvent::~CEvent() = default;
 
 void CEvent::Set()
 {
+    bool wake = false;
     {
         std::lock_guard<std::mutex> lk(Lock());
+        wake = !m_Set && m_Waiters > 0;
         m_Set = true;
     }
-    Cond().notify_all();
+    if (wake)
+        Cond().notify_all();
 }
 
 void CEvent::Reset()
@@ -58,16 +61,14 @@ bool CEvent::IsSet() const
 
 int CEvent::Wait(int timeoutMs)
 {
-    std::unique_lock<std::mutex> lk(Lock());
-    return WaitFor(lk, timeoutMs, [this] { return m_Set; }) ? 0 : kWaitTimeout;
+    CEvent* one[] = {this};
+    return WaitAny(one, 1, timeoutMs);
 }
 
 int CEvent::WaitAny(CEvent& a, CEvent& b, int timeoutMs)
 {
-    std::unique_lock<std::mutex> lk(Lock());
-    if (!WaitFor(lk, timeoutMs, [&] { return a.m_Set || b.m_Set; }))
-        return kWaitTimeout;
-    return a.m_Set ? 0 : 1;
+    CEvent* two[] = {&a, &b};
+    return WaitAny(two, 2, timeoutMs);
 }
 
 int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
@@ -79,9 +80,16 @@ int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
         return -1;
     };
     std::unique_lock<std::mutex> lk(Lock());
-    if (!WaitFor(lk, timeoutMs, [&] { return first() >= 0; }))
-        return kWaitTimeout;
-    return first();
+    // Counted as waiting while the lock is held, so a Set can tell whether to wake anyone.
+    const auto count_waiting = [&](int step) {
+        for (int i = 0; i < count; ++i)
+            if (events[i])
+                events[i]->m_Waiters += step;
+    };
+    count_waiting(1);
+    const bool set = WaitFor(lk, timeoutMs, [&] { return first() >= 0; });
+    count_waiting(-1);
+    return set ? first() : kWaitTimeout;
 }
 
 bool SleepUnless(CEvent& stop, int ms)

@@ -34,6 +34,7 @@ public:
 
 private:
     bool m_Set;
+    int m_Waiters = 0; // threads waiting on it now: a Set that none waits for wakes no one
 };
 
 // Sleeps for ms milliseconds unless stop is set first; returns true when stop cut it short.

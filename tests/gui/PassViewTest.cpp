@@ -405,6 +405,44 @@ private slots:
         }
     }
 
+    // A write repaints only the rows it changed: after each key the window shows what a paint
+    // of the whole view draws, in both layouts, as an answer is typed, taken back and judged.
+    void aWriteRepaintsWhatAWholePaintWouldDraw()
+    {
+        GuiProgramFolder folder;
+        folder.Write("Text/t.mix", "*Thank you=Danke sch\xc3\xb6n\n*Hello=Hallo\n*Water=Wasser\n");
+        folder.Start();
+        const auto same = [] {
+            QWidget* vp = View()->viewport();
+            const QPoint at = vp->mapTo(vp->window(), QPoint(0, 0));
+            return QTest::qWaitFor(
+                [&] {
+                    const QImage shown =
+                        vp->screen()
+                            ->grabWindow(vp->window()->winId(), at.x(), at.y(), vp->width(), vp->height())
+                            .toImage();
+                    return g_WritingToWindowIsOverEvent->IsSet() &&
+                        shown.convertToFormat(QImage::Format_RGB32) ==
+                        vp->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                },
+                3000);
+        };
+        for (const int layout : {res::ID_VIEW_LAYOUT_CLASSIC, res::ID_VIEW_LAYOUT_COMFORTABLE}) {
+            folder.dialogs.openAnswers = {folder.Path("Text/t.mix").toStdString()};
+            QVERIFY(Trigger(layout) && Trigger(res::ID_FILE_OPEN) && Trigger(res::ID_MODE_TYPEANSWER) &&
+                Trigger(res::ID_RUN_FIRSTITERATION));
+            QVERIFY(Shows("---\n") && same());
+            for (const char* keys : {"D", "anke", "\b", "x", "\r", "\r", "H"}) {
+                for (const char* k = keys; *k; ++k)
+                    *k == '\b'       ? QTest::keyClick(View(), Qt::Key_Backspace)
+                        : *k == '\r' ? QTest::keyClick(View(), Qt::Key_Return)
+                                     : QTest::keyClicks(View(), QString(QChar(*k)));
+                QVERIFY2(same(), keys);
+            }
+            QVERIFY(Trigger(res::ID_FILE_NEW));
+        }
+    }
+
     // Type the Answer: the caret follows the typing and Backspace; the verdict's word is in the
     // interface language and the typed characters that differ are drawn on pink. Choose the
     // Answer: a click on an option's row chooses it.

@@ -1,11 +1,14 @@
 // The screen text's drawing: glyph runs must put every character exactly where drawing it on
 // its own puts it, underline and strike-out included, and nothing goes beyond the edges.
 #include "app/ScreenPainter.h"
+#include "app/ScreenLayout.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+
+#include <thread>
 
 namespace {
 // One character at a time, each at the running position: what the screen must look like.
@@ -92,6 +95,46 @@ private slots:
         // Below the bottom: the second line (starting lower than 10 pixels) is not drawn.
         const QImage low = Render(U"W\nWWW", font, false, 420, 10);
         QVERIFY(BlankRight(low, w + 1));
+    }
+
+    // What paints keep (glyphs, laid-out lines) follows the font, the size and the layout: each
+    // draw and measure through one cache, in turn, gives what a layout without one gives, and so
+    // does a measure on another thread.
+    void aKeptLayoutDrawsAndMeasuresAsANewOne()
+    {
+        QFont small("DejaVu Sans"), large("DejaVu Sans");
+        small.setPixelSize(14);
+        large.setPixelSize(19);
+        const std::u32string text = U"Bread\n-----\nBrot \u0425\u043b\u0435\u0431 \u0645\u0631\u062d\u0628\u0627";
+        const struct {
+            QFont font;
+            EScreenLayout layout;
+            bool singleByte;
+            int width;
+        } cases[] = {{small, EScreenLayout::Classic, true, 420}, {small, EScreenLayout::Classic, false, 420},
+            {large, EScreenLayout::Classic, false, 420}, {large, EScreenLayout::Comfortable, false, 420},
+            {large, EScreenLayout::Comfortable, false, 300}, {small, EScreenLayout::Comfortable, false, 300},
+            {small, EScreenLayout::Classic, true, 300}};
+        CLayoutCache cache;
+        for (int pass = 0; pass < 2; ++pass) // the second time from what the first kept
+            for (const auto& c : cases) {
+                const CScreenLayout kept(c.font, c.layout, c.singleByte, QSize(c.width, 120), &cache);
+                const CScreenLayout fresh(c.font, c.layout, c.singleByte, QSize(c.width, 120));
+                QImage a(c.width, 120, QImage::Format_RGB32), b(c.width, 120, QImage::Format_RGB32);
+                a.fill(Qt::white);
+                b.fill(Qt::white);
+                QPainter pa(&a), pb(&b);
+                const QPoint at = kept.Draw(pa, text, 120, 14, Qt::blue);
+                QCOMPARE(at, fresh.Draw(pb, text, 120, 14, Qt::blue));
+                pa.end();
+                pb.end();
+                QCOMPARE(DifferentPixels(a, b), 0);
+                const std::u32string part = text.substr(0, 16);
+                QPoint elsewhere;
+                std::thread([&] { elsewhere = kept.EndOf(part, text); }).join();
+                QCOMPARE(kept.EndOf(part, text), fresh.EndOf(part, text));
+                QCOMPARE(elsewhere, fresh.EndOf(part, text));
+            }
     }
 };
 

@@ -1,5 +1,7 @@
 #include "app/FileList.h"
 
+#include "app/ScreenLayout.h"
+
 #include "platform/PlatScreenText.h"
 #include "texts/PhraseList.h"
 
@@ -77,9 +79,8 @@ std::unique_ptr<QTextLayout> CFileList::Paragraph(const std::string& bytes, cons
     auto layout = std::make_unique<QTextLayout>(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // A text takes the direction of its first strong character: a right-to-left one stands at
-    // the right edge and reads from there.
-    const bool rtl = text.isRightToLeft();
+    // A right-to-left text stands at the right edge and reads from there.
+    const bool rtl = ReadsRightToLeft(text);
     option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
     option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
     layout->setTextOption(option);

@@ -17,6 +17,20 @@ constexpr double kComfortableSpacing = 1.3;
 constexpr int kKeptLines = 1024;
 } // namespace
 
+bool ReadsRightToLeft(const QString& line)
+{
+    int balance = 0;
+    for (const char32_t c : line.toUcs4()) {
+        switch (QChar::direction(c)) {
+        case QChar::DirL: --balance; break;
+        case QChar::DirR:
+        case QChar::DirAL: ++balance; break;
+        default: break;
+        }
+    }
+    return balance != 0 ? balance > 0 : line.isRightToLeft();
+}
+
 CLayoutCache::CLayoutCache() : m_Owner(std::this_thread::get_id()) {}
 
 CLayoutCache::~CLayoutCache() = default;
@@ -87,9 +101,9 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line)
     layout->setCacheEnabled(true); // the shaped glyphs stay for the paints to come
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
-    // Each line takes the direction of its first strong character: a right-to-left one stands
-    // at the right edge and reads from there; within it the bidirectional algorithm orders runs.
-    const bool rtl = line.isRightToLeft();
+    // A right-to-left line stands at the right edge and reads from there; within it the
+    // bidirectional algorithm orders runs.
+    const bool rtl = ReadsRightToLeft(line);
     option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
     option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
     layout->setTextOption(option);

@@ -27,6 +27,11 @@ class QTextLayout;
 
 enum class EScreenLayout : int { Classic = 0, Comfortable = 1 };
 
+// Whether a line reads from the right: when most of its strong characters are right-to-left
+// ones (a tie goes by the first). A Hebrew answer keeps its direction while a Latin letter is
+// typed into one of its brackets, where the first strong character alone would turn it round.
+bool ReadsRightToLeft(const QString& line);
+
 // What the layouts keep from paint to paint, so that a paint shapes only the lines that are new:
 // the glyphs of the Classic layout's font, and the lines laid out last (by their text, for one
 // font and width; another font or width drops them), each with the x of every place in it.

@@ -102,9 +102,10 @@ struct CMemoryDb::SImpl {
     {
         Exec(db, "PRAGMA foreign_keys=OFF", nullptr);
         const bool ok = Write(error, body);
-        if (!db) // closed as damaged by the failure
-            return false;
-        return Exec(db, "PRAGMA foreign_keys=ON", ok ? error : nullptr) && ok;
+        // What the body wrote is committed or rolled back by now, and its result says which.
+        if (db)
+            Exec(db, "PRAGMA foreign_keys=ON", nullptr);
+        return ok;
     }
     // The id of a source path, inserted when new; -1 on failure.
     long long SourceId(const std::string& path);

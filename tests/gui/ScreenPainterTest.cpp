@@ -136,6 +136,22 @@ private slots:
                 QCOMPARE(elsewhere, fresh.EndOf(part, text));
             }
     }
+
+    // A line reads from the right when most of its strong characters do; a Latin letter typed
+    // into a bracket of a Hebrew answer leaves it so. Lines without strong characters, and ties,
+    // go by the first strong one.
+    void aLineReadsInTheDirectionOfMostOfItsLetters()
+    {
+        const struct {
+            const char* utf8;
+            bool rtl;
+        } cases[] = {{"Good morning", false}, {"\xd7\x98\xd7\x95\xd7\x91", true},
+            {"<x> \xd7\x98\xd7\x95\xd7\x91", true}, {"<Brot> \xd7\x98", false},
+            {"\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7 ok", true}, {"123 ...", false},
+            {"a \xd7\x98", false}, {"\xd7\x98 a", true}, {"\xf0\x9d\x90\x80\xf0\x9d\x90\x81 \xd7\x98", false}};
+        for (const auto& c : cases)
+            QVERIFY2(ReadsRightToLeft(QString::fromUtf8(c.utf8)) == c.rtl, c.utf8);
+    }
 };
 
 int RunScreenPainterTest(int argc, char** argv)

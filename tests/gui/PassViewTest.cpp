@@ -379,9 +379,10 @@ private slots:
             if (name == "many") { // End, Up, Home and the wheel move it a row at a time
                 QScrollBar* bar = View()->verticalScrollBar();
                 const int last = bar->maximum();
-                for (const auto& [key, first] :
+                for (const auto& [key, top] :
                     {std::pair{Qt::Key_End, last}, {Qt::Key_Up, last - 1}, {Qt::Key_Home, 0}}) {
                     QTest::keyClick(View(), key);
+                    const int first = top; // a copy the lambda can take (clang refuses a binding)
                     QVERIFY(Painted([&] {
                         return bar->value() == first &&
                             View()->FileList().Shown().front().phrase == std::max(0, first - 1);

@@ -293,7 +293,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
         const QColor ground = colours.dark ? QColor(110, 30, 30) : QColor(255, 215, 215);
         runs.push_back(SInkRun{span.begin, span.end, ink, span.kind == ESpan::Differs ? ground : QColor()});
     }
-    const QColor answer = colours.dark ? QColor(130, 180, 255) : palette().color(QPalette::Link);
+    const QColor answer = look::AnswerInk(colours);
     // Lines wholly above the part painted (less one, whose glyphs may reach into it) are not drawn.
     const int top = e->rect().top() + shift - layout.LineHeight();
     const QPoint at =

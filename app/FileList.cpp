@@ -77,13 +77,7 @@ std::unique_ptr<QTextLayout> CFileList::Paragraph(const std::string& bytes, cons
     text.remove(QChar('\r'));
     text.replace(QChar('\n'), QChar::LineSeparator);
     auto layout = std::make_unique<QTextLayout>(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // A right-to-left text stands at the right edge and reads from there.
-    const bool rtl = ReadsRightToLeft(text);
-    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
-    layout->setTextOption(option);
+    layout->setTextOption(DirectedOption(text, QTextOption::WrapAtWordBoundaryOrAnywhere));
     layout->beginLayout();
     qreal y = 0;
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {

@@ -31,6 +31,16 @@ bool ReadsRightToLeft(const QString& line)
     return balance != 0 ? balance > 0 : line.isRightToLeft();
 }
 
+QTextOption DirectedOption(const QString& text, QTextOption::WrapMode wrap)
+{
+    QTextOption option;
+    option.setWrapMode(wrap);
+    const bool rtl = ReadsRightToLeft(text);
+    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
+    return option;
+}
+
 CLayoutCache::CLayoutCache() : m_Owner(std::this_thread::get_id()) {}
 
 CLayoutCache::~CLayoutCache() = default;
@@ -99,14 +109,7 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line)
     auto laid = std::make_shared<CLayoutCache::SLine>();
     auto layout = std::make_unique<QTextLayout>(line, m_Font);
     layout->setCacheEnabled(true); // the shaped glyphs stay for the paints to come
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    // A right-to-left line stands at the right edge and reads from there; within it the
-    // bidirectional algorithm orders runs.
-    const bool rtl = ReadsRightToLeft(line);
-    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment((rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
-    layout->setTextOption(option);
+    layout->setTextOption(DirectedOption(line, QTextOption::NoWrap));
     layout->beginLayout();
     QTextLine tl = layout->createLine();
     if (tl.isValid()) {

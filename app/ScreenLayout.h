@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QTextOption>
 
 #include <memory>
 #include <mutex>
@@ -31,6 +32,9 @@ enum class EScreenLayout : int { Classic = 0, Comfortable = 1 };
 // ones (a tie goes by the first). A Hebrew answer keeps its direction while a Latin letter is
 // typed into one of its brackets, where the first strong character alone would turn it round.
 bool ReadsRightToLeft(const QString& line);
+// The option a text is laid out with: wrapped as given, in the direction it reads in, a
+// right-to-left one standing at the right edge (the bidirectional algorithm orders the runs).
+QTextOption DirectedOption(const QString& text, QTextOption::WrapMode wrap);
 
 // What the layouts keep from paint to paint, so that a paint shapes only the lines that are new:
 // the glyphs of the Classic layout's font, and the lines laid out last (by their text, for one

@@ -2,20 +2,19 @@
 
 #include "app/WindowTexts.h"
 #include "base/Log.h"
+#include "platform/PlatLibrary.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 
 #include <map>
-#include <memory>
 #include <string>
 
 namespace late {
 namespace {
 
 struct SModule {
-    std::unique_ptr<QLibrary> library; // loaded, or null after a failure
+    void* library = nullptr;           // loaded, or null after a failure (never unloaded)
     QString file;                      // its file name
     bool found = false;                // a file of that name was there
     QString problem;                   // why it could not be used; empty when it can
@@ -56,12 +55,10 @@ SModule& Load(const char* name)
         if (!QFileInfo::exists(path))
             continue;
         module.found = true;
-        auto library = std::make_unique<QLibrary>(path);
-        if (library->load()) {
-            module.library = std::move(library);
+        std::string error;
+        if ((module.library = plat::OpenLibrary(path.toUtf8().constData(), error)))
             return module;
-        }
-        module.problem = library->errorString();
+        module.problem = QString::fromStdString(error);
         break;
     }
     if (!module.found)
@@ -82,9 +79,9 @@ void* Entry(const char* name, const char* symbol)
     SModule& module = Load(name);
     if (!module.library)
         return nullptr;
-    void* entry = reinterpret_cast<void*>(module.library->resolve(symbol));
+    void* entry = plat::LibrarySymbol(module.library, symbol);
     if (!entry && module.problem.isEmpty()) {
-        module.problem = module.library->errorString();
+        module.problem = QString("no %1 in %2").arg(symbol, module.file);
         LogMsg("Module %s has no %s: %s", name, symbol, module.problem.toUtf8().constData());
     }
     return entry;

@@ -7,7 +7,8 @@
 namespace plat {
 
 // The library of that file name, as the dynamic loader looks it up (a soname such as
-// "libzip.so.4"), opened at the first call and kept open; null with the loader's reason in error.
+// "libzip.so.4", or a path), opened at the first call and kept open; null with the loader's
+// reason in error.
 void* OpenLibrary(const char* file, std::string& error);
 
 // The address of a symbol of an opened library; null when it has none.

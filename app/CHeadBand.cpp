@@ -1,6 +1,5 @@
 #include "app/CHeadBand.h"
 
-#include "app/TitlePicture.h"
 #include "base/Globals.h"
 #include "platform/PlatWindow.h"
 
@@ -10,7 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
-CHeadBand::CHeadBand() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_Picture(TitlePicture())
+CHeadBand::CHeadBand() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_Picture(QStringLiteral(":/title.png"))
 {
     setObjectName("HeadBand");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -3,9 +3,10 @@
 
 #include "title/ITitlePctr.h"
 
+#include <QPixmap>
 #include <QWidget>
 
-// The title window: a borderless popup with the title picture. Closing it tells the view to
+// The title window: a borderless popup with the title picture (rendered at build time). Closing it tells the view to
 // show the main window.
 class CHeadBand : public QWidget, public IHeadBandWnd {
     Q_OBJECT

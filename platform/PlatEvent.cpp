@@ -1,5 +1,6 @@
 #include "platform/PlatEvent.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <thread>
@@ -7,27 +8,13 @@
 namespace plat {
 
 namespace {
-// All events share one lock and one condition: a wait on several events then needs no
-// registration lists, and the few threads of the program make the shared wake-ups cheap.
+// All events share one lock: a wait on several events sees them all at once. Each waiting
+// thread sleeps on a condition of its own, listed in the events it waits for, so that a Set
+// wakes only the threads waiting for that event, not every thread waiting for anything.
 std::mutex& Lock()
 {
     static std::mutex m;
     return m;
-}
-std::condition_variable& Cond()
-{
-    static std::condition_variable c;
-    return c;
-}
-
-template <class Pred>
-bool WaitFor(std::unique_lock<std::mutex>& lk, int timeoutMs, Pred pred)
-{
-    if (timeoutMs < 0) {
-        Cond().wait(lk, pred);
-        return true;
-    }
-    return Cond().wait_for(lk, std::chrono::milliseconds(timeoutMs), pred);
 }
 } // namespace
 
@@ -37,14 +24,13 @@ CEvent::~CEvent() = default;
 
 void CEvent::Set()
 {
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lk(Lock());
-        wake = !m_Set && m_Waiters > 0;
-        m_Set = true;
-    }
-    if (wake)
-        Cond().notify_all();
+    std::lock_guard<std::mutex> lk(Lock());
+    if (m_Set)
+        return;
+    m_Set = true;
+    // Under the lock: a waiter's condition lives only while it is listed here.
+    for (std::condition_variable* waiter : m_Waiting)
+        waiter->notify_one();
 }
 
 void CEvent::Reset()
@@ -80,16 +66,24 @@ int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
         return -1;
     };
     std::unique_lock<std::mutex> lk(Lock());
-    // Counted as waiting while the lock is held, so a Set can tell whether to wake anyone.
-    const auto count_waiting = [&](int step) {
-        for (int i = 0; i < count; ++i)
-            if (events[i])
-                events[i]->m_Waiters += step;
-    };
-    count_waiting(1);
-    const bool set = WaitFor(lk, timeoutMs, [&] { return first() >= 0; });
-    count_waiting(-1);
-    return set ? first() : kWaitTimeout;
+    int set = first();
+    if (set >= 0 || timeoutMs == 0)
+        return set >= 0 ? set : kWaitTimeout;
+    thread_local std::condition_variable waiter;
+    for (int i = 0; i < count; ++i)
+        if (events[i])
+            events[i]->m_Waiting.push_back(&waiter);
+    const auto ready = [&] { return (set = first()) >= 0; };
+    if (timeoutMs < 0)
+        waiter.wait(lk, ready);
+    else
+        waiter.wait_for(lk, std::chrono::milliseconds(timeoutMs), ready);
+    for (int i = 0; i < count; ++i)
+        if (events[i]) {
+            std::vector<std::condition_variable*>& w = events[i]->m_Waiting;
+            w.erase(std::find(w.begin(), w.end(), &waiter));
+        }
+    return set >= 0 ? set : kWaitTimeout;
 }
 
 bool SleepUnless(CEvent& stop, int ms)

@@ -2,7 +2,9 @@
 // Manual-reset events and the waits the system uses on them: one event, or the first of two,
 // with or without a time limit. Stand-in for the platform's unnamed events.
 
+#include <condition_variable>
 #include <mutex>
+#include <vector>
 
 namespace plat {
 
@@ -34,7 +36,7 @@ public:
 
 private:
     bool m_Set;
-    int m_Waiters = 0; // threads waiting on it now: a Set that none waits for wakes no one
+    std::vector<std::condition_variable*> m_Waiting; // of the threads waiting on it now
 };
 
 // Sleeps for ms milliseconds unless stop is set first; returns true when stop cut it short.

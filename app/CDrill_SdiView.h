@@ -234,9 +234,9 @@ private:
         QSize size;
     };
     SShownScreen ShownScreen(const CScreenLayout& layout, int shift) const;
-    // The top of the rows from which shown and now differ, in the view; -1: nothing differs;
-    // INT_MIN: the whole view.
-    static int ChangedFrom(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout);
+    // The rows of the view where shown and now differ (the whole view when they cannot be
+    // compared); empty when nothing differs.
+    static QRect ChangedRows(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout);
     bool PassOwnsScreen() const;
     // After the scroll position moved: a pass's screen is shifted, the file view refilled.
     void ScrollMoved(int code);

@@ -174,12 +174,13 @@ CDrill_SdiView::SShownScreen CDrill_SdiView::ShownScreen(const CScreenLayout& la
     return s;
 }
 
-int CDrill_SdiView::ChangedFrom(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout)
+QRect CDrill_SdiView::ChangedRows(const SShownScreen& shown, const SShownScreen& now, const CScreenLayout& layout)
 {
+    const QRect whole(0, 0, now.size.width(), now.size.height());
     if (!shown.valid || !now.valid || shown.running != now.running || shown.badge != now.badge || shown.shift != 0 ||
         now.shift != 0 || shown.layout != now.layout || shown.singleByte != now.singleByte || shown.size != now.size ||
         !(shown.font == now.font))
-        return INT_MIN;
+        return whole;
     // A line is drawn from its own characters and those of the lines above it (the Comfortable
     // layout's answer follows its rule): what changed repaints from its line down.
     const auto mismatch = std::mismatch(shown.text.begin(), shown.text.end(), now.text.begin(), now.text.end());
@@ -202,11 +203,16 @@ int CDrill_SdiView::ChangedFrom(const SShownScreen& shown, const SShownScreen& n
         at(now.caret);
     }
     if (from == std::u32string::npos)
-        return -1;
+        return QRect();
     from = std::min(from, common);
     const int row = static_cast<int>(std::count(now.text.begin(), now.text.begin() + static_cast<long>(from), U'\n'));
+    // Below the longer of the two texts both are bare paper: the rows end one line beneath it.
+    const auto rows = [](const std::u32string& t) { return static_cast<int>(std::count(t.begin(), t.end(), U'\n')) + 1; };
+    const int end = std::max(rows(shown.text), rows(now.text)) + 1;
     // A line above too: the glyphs of one may reach into the next.
-    return std::max(0, layout.Origin().y() + (row - 1) * layout.LineHeight());
+    const int top = std::max(0, layout.Origin().y() + (row - 1) * layout.LineHeight());
+    const int bottom = std::min(now.size.height(), layout.Origin().y() + end * layout.LineHeight());
+    return bottom > top ? QRect(0, top, now.size.width(), bottom - top) : QRect();
 }
 
 void CDrill_SdiView::ScreenWritten()
@@ -216,12 +222,13 @@ void CDrill_SdiView::ScreenWritten()
     QWidget* canvas = viewport();
     const CScreenLayout layout = ScreenLayout();
     SShownScreen now = ShownScreen(layout, m_PassScroll ? verticalScrollBar()->value() : 0);
-    const int from = !m_PassScroll || SummaryDue() ? INT_MIN : ChangedFrom(m_Shown, now, layout);
+    const bool whole = !m_PassScroll || SummaryDue();
+    const QRect rows = whole ? QRect() : ChangedRows(m_Shown, now, layout);
     m_Shown = std::move(now);
-    if (from == INT_MIN)
+    if (whole)
         canvas->update();
-    else if (from >= 0)
-        canvas->update(0, from, canvas->width(), canvas->height() - from);
+    else if (!rows.isEmpty())
+        canvas->update(rows);
     else // nothing shown differs; the paint's end still tells the worker the screen is written
         canvas->update(0, 0, 1, 1);
 }

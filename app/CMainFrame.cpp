@@ -34,6 +34,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
 
 CMainFrame* g_pMainWnd = nullptr;
 
@@ -65,20 +67,48 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 }
 
 namespace {
-// The keyboard's lock lights as the kernel shows them; false when there is no such light.
-bool ReadLed(int lock, bool& on)
-{
-    static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
-    static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
-    for (const char* in : kInputs) {
-        QFile f(QString("/sys/class/leds/%1::%2/brightness").arg(in, kLeds[lock]));
-        if (f.open(QIODevice::ReadOnly)) {
-            on = f.readAll().trimmed() != "0";
-            return true;
+// The keyboard's lock lights as the kernel shows them. Where each light lives is looked up once
+// and kept: the status bar asks four times a second, and a machine without the lights would
+// otherwise fail to open eighteen files each time. Without it, it is looked for again every few
+// seconds (a keyboard plugged in later); Read is false meanwhile.
+class CLockLights {
+public:
+    bool Read(int lock, bool& on)
+    {
+        static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
+        static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
+        SLight& light = m_Lights[lock];
+        if (light.path.isEmpty()) {
+            const auto now = std::chrono::steady_clock::now();
+            if (light.looked && now - light.lookedAt < std::chrono::seconds(5))
+                return false;
+            light.looked = true;
+            light.lookedAt = now;
+            for (const char* in : kInputs) {
+                const QString path = QString("/sys/class/leds/%1::%2/brightness").arg(in, kLeds[lock]);
+                if (QFile::exists(path)) {
+                    light.path = path;
+                    break;
+                }
+            }
         }
+        QFile f(light.path);
+        if (light.path.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+            light.path.clear(); // gone with its keyboard: looked for again
+            return false;
+        }
+        on = f.readAll().trimmed() != "0";
+        return true;
     }
-    return false;
-}
+
+private:
+    struct SLight {
+        QString path;
+        bool looked = false;
+        std::chrono::steady_clock::time_point lookedAt;
+    };
+    SLight m_Lights[3];
+};
 } // namespace
 
 void CMainFrame::BuildStatusBar()
@@ -102,7 +132,7 @@ void CMainFrame::BuildStatusBar()
         statusBar()->addPermanentWidget(m_pIndicator[i]);
     }
     statusBar()->showMessage(WndText(EWndText::Ready));
-    m_ReadLock = ReadLed;
+    m_ReadLock = [lights = std::make_shared<CLockLights>()](int lock, bool& on) { return lights->Read(lock, on); };
     qApp->installEventFilter(this);
     UpdateIndicators();
 }

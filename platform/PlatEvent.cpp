@@ -69,7 +69,7 @@ int CEvent::WaitAny(CEvent* const* events, int count, int timeoutMs)
     int set = first();
     if (set >= 0 || timeoutMs == 0)
         return set >= 0 ? set : kWaitTimeout;
-    thread_local std::condition_variable waiter;
+    std::condition_variable waiter; // listed only while this call waits on it
     for (int i = 0; i < count; ++i)
         if (events[i])
             events[i]->m_Waiting.push_back(&waiter);

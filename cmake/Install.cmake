@@ -49,14 +49,10 @@ install(FILES ${_gen}/changelog.gz ${_desktop}/copyright DESTINATION ${CMAKE_INS
 # The icon: the SVG as drawn, and PNGs rendered from it at build time by rsvg-convert.
 set(_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${_desktop}/lexido.svg DESTINATION ${_icons}/scalable/apps)
-find_program(LEXIDO_RSVG rsvg-convert REQUIRED)
 set(_pngs "")
 foreach(size 16 22 24 32 48 64 128 256)
   set(png ${_gen}/icons/${size}/lexido.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${_gen}/icons/${size}
-    COMMAND ${LEXIDO_RSVG} -w ${size} -h ${size} -o ${png} ${_desktop}/lexido.svg
-    DEPENDS ${_desktop}/lexido.svg VERBATIM)
+  lexido_render_svg(${_desktop}/lexido.svg ${png} ${size} ${size})
   list(APPEND _pngs ${png})
   install(FILES ${png} DESTINATION ${_icons}/${size}x${size}/apps)
 endforeach()

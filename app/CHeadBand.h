@@ -6,8 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// The title window: a borderless popup with the title picture (rendered at build time). Closing it tells the view to
-// show the main window.
+// The title window: a borderless popup with the title picture (rendered at build time).
+// Closing it tells the view to show the main window.
 class CHeadBand : public QWidget, public IHeadBandWnd {
     Q_OBJECT
 public:

@@ -35,7 +35,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
 
 CMainFrame* g_pMainWnd = nullptr;
 
@@ -70,10 +69,10 @@ namespace {
 // The keyboard's lock lights as the kernel shows them. Where each light lives is looked up once
 // and kept: the status bar asks four times a second, and a machine without the lights would
 // otherwise fail to open eighteen files each time. Without it, it is looked for again every few
-// seconds (a keyboard plugged in later); Read is false meanwhile.
+// seconds (a keyboard plugged in later); no light is read meanwhile.
 class CLockLights {
 public:
-    bool Read(int lock, bool& on)
+    bool operator()(int lock, bool& on)
     {
         static const char* const kLeds[] = {"capslock", "numlock", "scrolllock"};
         static const char* const kInputs[] = {"input0", "input1", "input2", "input3", "input4", "input5"};
@@ -132,7 +131,7 @@ void CMainFrame::BuildStatusBar()
         statusBar()->addPermanentWidget(m_pIndicator[i]);
     }
     statusBar()->showMessage(WndText(EWndText::Ready));
-    m_ReadLock = [lights = std::make_shared<CLockLights>()](int lock, bool& on) { return lights->Read(lock, on); };
+    m_ReadLock = CLockLights(); // kept, and changed by its reads, inside the function object
     qApp->installEventFilter(this);
     UpdateIndicators();
 }

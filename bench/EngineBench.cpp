@@ -8,7 +8,6 @@
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IMfcCmmnProc.h"
-#include "platform/PlatEvent.h"
 #include "platform/PlatFs.h"
 #include "tests/EngineTestKit.h"
 
@@ -17,10 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -79,48 +76,6 @@ void BM_KeyToScreen(benchmark::State& state)
                 median, p99);
 }
 BENCHMARK(BM_KeyToScreen)->Iterations(20000)->UseManualTime()->Unit(benchmark::kMicrosecond);
-
-// The floor under every hand-over between threads: from an event's Set to its waiter running,
-// after the waiter slept 20 ms (a learner's pause, shortened). Argument: 0, the setting thread
-// slept too; 1, it kept its core busy, as a window thread handling a key does. On a virtual
-// machine the second wakes a halted virtual processor, which the first may not need.
-void BM_EventWake(benchmark::State& state)
-{
-    const bool busy = state.range(0) != 0;
-    plat::CEvent go, stop;
-    std::atomic<Clock::rep> setAt{0}, wokeAt{0};
-    std::thread waiter([&] {
-        for (;;) {
-            if (plat::CEvent::WaitAny(go, stop) != 0)
-                return;
-            wokeAt = Clock::now().time_since_epoch().count();
-            go.Reset();
-        }
-    });
-    std::vector<double> us;
-    for (auto _ : state) {
-        const Clock::time_point pause = Clock::now() + std::chrono::milliseconds(20);
-        if (busy)
-            while (Clock::now() < pause) {
-            }
-        else
-            std::this_thread::sleep_until(pause);
-        wokeAt = 0;
-        setAt = Clock::now().time_since_epoch().count();
-        go.Set();
-        while (wokeAt == 0) {
-        }
-        const double s = std::chrono::duration<double>(Clock::duration(wokeAt - setAt)).count();
-        us.push_back(s * 1e6);
-        state.SetIterationTime(s);
-    }
-    stop.Set();
-    waiter.join();
-    state.counters["median_us"] = Percentile(us, 0.5);
-    std::printf("event wake, setter %s: median %.1f us, 99th percentile %.1f us\n", busy ? "busy" : "asleep",
-                Percentile(us, 0.5), Percentile(us, 0.99));
-}
-BENCHMARK(BM_EventWake)->Arg(0)->Arg(1)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -15,6 +15,10 @@
 a11y::SReading CDrill_SdiView::Reading() const
 {
     a11y::SReading r;
+    if (m_FileListShown) { // the list a file just opened shows, not the raw text beside it
+        r.text = m_FileList.Reading();
+        return r;
+    }
     int caret = -1;
     const std::u32string shown = ShownText(&caret);
     // The welcome page stands on the empty screen only.

@@ -108,6 +108,15 @@ CFileList::SRow& CFileList::Row(int phrase)
     return *m_Rows.emplace(phrase, std::move(row)).first->second;
 }
 
+QString CFileList::Reading() const
+{
+    QStringList lines{m_Title};
+    lines += m_Lines;
+    for (const SShownRow& row : m_Shown)
+        lines << QString::number(row.phrase + 1) + ". " + row.questionText << row.answerText;
+    return lines.join('\n');
+}
+
 int CFileList::HeadingHeight() const
 {
     const QRect room(0, 0, m_Width, 100000);

@@ -59,6 +59,9 @@ public:
     // Draws from item first down to the bottom of the view.
     void Draw(QPainter& p, int first, const SListInks& inks);
     const std::vector<SShownRow>& Shown() const { return m_Shown; }
+    // What a screen reader reads of the list as the last paint drew it: the heading, then each
+    // row shown, its number and question on one line and its answer on the next.
+    QString Reading() const;
 
 private:
     struct SRow;

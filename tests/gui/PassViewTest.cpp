@@ -370,7 +370,10 @@ private slots:
                         ? row.answerText == QString::fromUtf8("Молоко")
                         : line == row.questionText + (name == "many" ? "\n" : "") + "=" + row.answerText);
                 QVERIFY((name == "arabic" || name == "hebrew") == (row.answer.left() > View()->width() / 2));
+                // A screen reader reads the rows shown, not the file's raw text beside them.
+                QVERIFY(View()->Reading().text.contains(row.questionText + "\n" + row.answerText));
             }
+            QVERIFY(!View()->Reading().text.contains("\n*"));
             SaveShot(g_pMainWnd, "file-list-" + name);
             g_pMainWnd->resize(1100, 800);
             QVERIFY(Painted([] { return View()->FileListShown(); }));

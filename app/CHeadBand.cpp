@@ -5,11 +5,16 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMetaObject>
 #include <QPainter>
 #include <QScreen>
 
-CHeadBand::CHeadBand() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_Picture(QStringLiteral(":/title.png"))
+// Read as an image: a pixmap loaded from its file stays in Qt's pixmap cache for the whole
+// session, half a megabyte that is never shown again once the title has closed.
+CHeadBand::CHeadBand()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_Picture(QPixmap::fromImage(QImage(QStringLiteral(":/title.png"))))
 {
     setObjectName("HeadBand");
     setAttribute(Qt::WA_DeleteOnClose);

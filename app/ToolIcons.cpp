@@ -2,9 +2,17 @@
 
 #include "resources/Resources.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 namespace {
 void Triangle(QPainter& p, QPointF a, QPointF b, QPointF c)
@@ -115,29 +123,66 @@ void Draw(QPainter& p, int id)
 } // namespace
 
 namespace {
-// The picture drawn anew at each scale a screen may have, so that it stays sharp at 125 %, 150 %
-// and 200 % rather than being a small bitmap enlarged.
-template <typename DrawFn>
-QIcon Drawn(int width, int height, DrawFn draw)
-{
-    QIcon icon;
-    for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-        QPixmap pm(qRound(width * scale), qRound(height * scale));
-        pm.setDevicePixelRatio(scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
+// A toolbar picture drawn at the size and in the mode asked for, when first asked: a screen at
+// 100 % makes its 16 x 15 pixmaps only, and one at 150 % draws them anew at 24 x 22, sharp
+// rather than a small bitmap enlarged. The pixmaps are drawn on images, which leave no paint
+// engine behind as a painted pixmap does.
+class CDrawnIcon : public QIconEngine {
+public:
+    explicit CDrawnIcon(int commandId) : m_Id(commandId) {}
+    QIconEngine* clone() const override { return new CDrawnIcon(m_Id); }
+    QString key() const override { return QStringLiteral("LexidoDrawnIcon"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {kSize}; }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return kSize.scaled(size, Qt::KeepAspectRatio);
     }
-    return icon;
-}
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = p->device() ? p->device()->devicePixelRatio() : 1.0;
+        p->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QSize at = actualSize(size, mode, QIcon::Off);
+        const quint64 key = (quint64(at.width()) << 32) | (quint64(at.height()) << 8) | quint64(mode);
+        QPixmap& made = m_Made[key];
+        if (made.isNull() && !at.isEmpty())
+            made = mode == QIcon::Normal ? Drawn(at) : Styled(mode, pixmap(size, QIcon::Normal, QIcon::Off));
+        return made;
+    }
+
+private:
+    static constexpr QSize kSize{16, 15};
+
+    QPixmap Drawn(QSize at) const
+    {
+        QImage image(at, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal scale = std::min(qreal(at.width()) / kSize.width(), qreal(at.height()) / kSize.height());
+        p.scale(scale, scale);
+        Draw(p, m_Id);
+        p.end();
+        return QPixmap::fromImage(std::move(image));
+    }
+    // The disabled (greyed), active and selected looks, as the style makes them of any icon.
+    static QPixmap Styled(QIcon::Mode mode, const QPixmap& normal)
+    {
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style() ? QApplication::style()->generatedIconPixmap(mode, normal, &option) : normal;
+    }
+
+    int m_Id;
+    QHash<quint64, QPixmap> m_Made;
+};
 } // namespace
 
 QIcon ToolIcon(int commandId)
 {
-    return Drawn(16, 15, [commandId](QPainter& p) { Draw(p, commandId); });
+    return QIcon(new CDrawnIcon(commandId));
 }
 
 QIcon AppIcon()

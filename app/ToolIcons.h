@@ -3,7 +3,7 @@
 
 #include <QIcon>
 
-// The toolbar's pictures, 16 x 15 pixels, drawn by the program itself at each screen scale.
+// The toolbar's pictures, 16 x 15 pixels, drawn by the program itself at the screen's scale.
 QIcon ToolIcon(int commandId);
 
 // The program's own icon (the frame's window class and the About box), from 32 x 32 pixels up.

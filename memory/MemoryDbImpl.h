@@ -49,7 +49,15 @@ struct CMemoryDb::SImpl {
 
     CStatement findCards, cardState, insertCard, updateCard, updateCardFile, insertReview, insertReviews, insertPass,
         findSource, insertSource;
-    CStatement due, dueByFile, forecast, maturity, retained, passes, getMeta, setMeta;
+    CStatement due, dueByFile, forecast, maturity, retained, passes, getMeta, setMeta, dataVersion;
+    // The due count by file as last read (the welcome page asks at each of its paints), with
+    // what it was read at: the day, the direction, this connection's changes and SQLite's data
+    // version, which moves when another connection (the other front-end) commits.
+    struct SDueByFile {
+        int direction = -1;
+        long long today = 0, changes = -1, version = -1;
+        std::vector<SFileCount> counts;
+    } dueByFileRead;
     // Every statement above with its SQL.
     struct SStatementSql {
         CStatement SImpl::*st;

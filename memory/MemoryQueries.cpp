@@ -57,14 +57,27 @@ std::vector<SFileCount> CMemoryDb::DueByFile(int direction, long long today) con
     std::vector<SFileCount> counts;
     if (!SImpl::Live(m_impl))
         return counts;
-    CStatement& st = m_impl->dueByFile;
+    SImpl& d = *m_impl;
+    // The last answer again while nothing was written since, here or by another connection.
+    CStatement& version = d.dataVersion;
+    version.Reset();
+    const long long stamp = version.Step() == SQLITE_ROW ? version.ColInt(0) : -1;
+    version.Reset();
+    const long long changes = sqlite3_total_changes64(d.db);
+    SImpl::SDueByFile& last = d.dueByFileRead;
+    if (stamp >= 0 && last.direction == direction && last.today == today && last.changes == changes &&
+        last.version == stamp)
+        return last.counts;
+    CStatement& st = d.dueByFile;
     st.Reset().Bind(1, static_cast<long long>(direction)).Bind(2, today);
     int rc;
     while ((rc = st.Step()) == SQLITE_ROW)
         counts.push_back(SFileCount{st.ColText(0), static_cast<int>(st.ColInt(1))});
     st.Reset();
-    if (!m_impl->Read(rc))
+    if (!d.Read(rc))
         counts.clear();
+    else if (stamp >= 0)
+        last = SImpl::SDueByFile{direction, today, changes, stamp, counts};
     return counts;
 }
 

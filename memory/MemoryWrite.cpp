@@ -133,6 +133,7 @@ const CMemoryDb::SImpl::SStatementSql CMemoryDb::SImpl::kStatements[] = {
         "SELECT time, mode, direction, iteration, shown, marked, completed, file FROM passes"
         " ORDER BY time, id"},
     {&SImpl::getMeta, "SELECT value FROM meta WHERE key = ?1"},
+    {&SImpl::dataVersion, "PRAGMA data_version"},
     {&SImpl::setMeta,
         "INSERT INTO meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value"},
 };

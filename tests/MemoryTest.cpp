@@ -161,6 +161,14 @@ TEST_F(MemoryDbTest, QueriesOverAHandMadeLog)
     EXPECT_EQ("/old", passes[0].file);
     EXPECT_FALSE(passes[0].completed);
     EXPECT_EQ(pass.time, passes[3].time);
+    // A count read again follows a write of another connection (the other front-end's pass).
+    const int before = db.DueByFile(0, kDay0 + 30)[0].count;
+    {
+        CMemoryDb other;
+        ASSERT_EQ(EOpen::kOpened, other.Open(m_path).status);
+        ASSERT_TRUE(other.WritePass({Review("new", 0, 1, At(kDay0 + 5, 11), "/A")}, nullptr));
+    }
+    EXPECT_EQ(before + 1, db.DueByFile(0, kDay0 + 30)[0].count);
 }
 
 // Cards rebuilt from the log equal those written pass by pass; due days follow the retention.

@@ -151,10 +151,22 @@ void BM_WritePass10k(benchmark::State& state)
 }
 BENCHMARK(BM_WritePass10k)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// A pass record written outside the time: the due count by file, which is kept until the
+// database changes, is read anew as at a first look.
+void Changed(benchmark::State& state)
+{
+    state.PauseTiming();
+    memory::SPassRow pass;
+    pass.time = g_Clock;
+    Db().AppendPass(pass);
+    state.ResumeTiming();
+}
+
 void BM_DueAndDueByFile(benchmark::State& state)
 {
     size_t due = 0;
     for (auto _ : state) {
+        Changed(state);
         due = Db().Due(0, g_Today).size();
         benchmark::DoNotOptimize(Db().DueByFile(0, g_Today));
     }
@@ -169,6 +181,7 @@ void BM_ReviewDueFile(benchmark::State& state)
         keeper::Open(g_Dir, 90);
     int written = 0;
     for (auto _ : state) {
+        Changed(state);
         benchmark::DoNotOptimize(keeper::DueToday(0));
         written = keeper::WriteDueFile(0, g_Dir + "/Review.mix");
     }

@@ -25,7 +25,8 @@ constexpr const char* kImportedSuffix = ".imported";
 constexpr int kForecastDays = 30, kRetentionDays = 30;
 
 struct SKeeper {
-    std::mutex lock; // the fields below; the database has its own
+    std::mutex lock;    // the fields below; the database has its own
+    std::mutex opening; // held while the database is opened or made
     memory::CMemoryDb db;
     EState state = EState::kClosed;
     std::string folder;
@@ -93,16 +94,22 @@ bool IsReviewFile(const std::string& canonical, const std::string& folder)
     return canonical == plat::CanonicalPath(folder + "/" + drill::kReviewFileName);
 }
 
-} // namespace
 
-void Open(const std::string& folder, int retentionPercent)
+// The database, made or opened now if it was not yet; false when memory is not kept (a newer
+// or unusable database: the learner has been told). Serialised, as the window's reads and the
+// worker's first write may both come to it.
+bool Made()
 {
     SKeeper& k = K();
-    const int percent = std::clamp(retentionPercent, kRetentionLow, kRetentionHigh);
+    std::lock_guard<std::mutex> opening(k.opening);
+    std::string folder;
+    int percent;
     {
         std::lock_guard<std::mutex> lk(k.lock);
-        k.folder = folder;
-        k.retention = percent;
+        if (k.state != EState::kNotMade)
+            return k.state == EState::kOpen;
+        folder = k.folder;
+        percent = k.retention;
     }
     const std::string path = folder + "/" + kFileName;
     const memory::SOpenResult opened = k.db.Open(path, percent / 100.0);
@@ -126,12 +133,43 @@ void Open(const std::string& folder, int retentionPercent)
         state = EState::kFailed;
         break;
     }
-    {
-        std::lock_guard<std::mutex> lk(k.lock);
-        k.state = state;
-    }
     if (state == EState::kOpen)
         ImportOldHistory(folder);
+    std::lock_guard<std::mutex> lk(k.lock);
+    k.state = state;
+    return state == EState::kOpen;
+}
+
+// Before a read: a database another process (the terminal's pass) made since the start is
+// opened; without one, the closed database answers as an empty one.
+void Refresh()
+{
+    std::string folder;
+    {
+        std::lock_guard<std::mutex> lk(K().lock);
+        if (K().state != EState::kNotMade)
+            return;
+        folder = K().folder;
+    }
+    if (plat::FileExists(folder + "/" + kFileName))
+        Made();
+}
+} // namespace
+
+void Open(const std::string& folder, int retentionPercent)
+{
+    SKeeper& k = K();
+    const int percent = std::clamp(retentionPercent, kRetentionLow, kRetentionHigh);
+    {
+        std::lock_guard<std::mutex> lk(k.lock);
+        k.folder = folder;
+        k.retention = percent;
+        k.state = EState::kNotMade;
+    }
+    // A learner without reviews yet needs no database: SQLite's code and caches stay out of the
+    // start until a pass or an import writes (or another process has made the file meanwhile).
+    if (plat::FileExists(folder + "/" + kFileName) || plat::FileExists(folder + "/" + hist::kFileName))
+        Made();
 }
 
 void Close()
@@ -149,7 +187,8 @@ EState State()
 
 bool IsOpen()
 {
-    return State() == EState::kOpen;
+    const EState state = State();
+    return state == EState::kOpen || state == EState::kNotMade;
 }
 
 void SetRetention(int percent)
@@ -160,7 +199,7 @@ void SetRetention(int percent)
         K().retention = percent;
     }
     std::string error;
-    if (IsOpen() && !K().db.SetRetention(percent / 100.0, &error))
+    if (State() == EState::kOpen && !K().db.SetRetention(percent / 100.0, &error))
         LogMsg("\nkeeper::SetRetention(), error, %s", error.c_str());
 }
 
@@ -208,6 +247,7 @@ long long Today()
 SDueToday DueToday(int direction)
 {
     SDueToday due;
+    Refresh();
     if (!IsOpen())
         return due;
     for (const memory::SFileCount& f : K().db.DueByFile(direction, Today())) {
@@ -236,6 +276,7 @@ bool ListPhrases(const std::string& path, std::vector<SCardTexts>& out)
 SMemoryPage MemoryPage(int direction)
 {
     SMemoryPage page;
+    Refresh();
     if (!IsOpen())
         return page;
     const memory::CMemoryDb& db = K().db;
@@ -259,6 +300,7 @@ SMemoryPage MemoryPage(int direction)
 bool PhrasesOf(const std::string& path, int direction, std::vector<SPhraseMemory>& out, std::string& error)
 {
     out.clear();
+    Refresh();
     std::vector<SCardTexts> phrases;
     if (!ListPhrases(path, phrases)) {
         error = "cannot read " + path;
@@ -284,6 +326,7 @@ bool PhrasesOf(const std::string& path, int direction, std::vector<SPhraseMemory
 
 int WriteDueFile(int direction, const std::string& path)
 {
+    Refresh();
     if (!IsOpen())
         return 0;
     const std::vector<memory::SDuePhrase> due = K().db.Due(direction, Today());
@@ -301,6 +344,7 @@ int WriteDueFile(int direction, const std::string& path)
 
 std::vector<hist::SPassRecord> History()
 {
+    Refresh();
     if (!IsOpen())
         return hist::ReadHistory(HistoryPath());
     return K().db.Passes();
@@ -308,7 +352,7 @@ std::vector<hist::SPassRecord> History()
 
 int ImportReviews(std::vector<memory::SReview> reviews, const std::string& path, std::string& error)
 {
-    if (!IsOpen() || reviews.empty())
+    if (reviews.empty() || !Made())
         return 0;
     memory::CMemoryDb& db = K().db;
     const std::string source = plat::CanonicalPath(path);
@@ -339,7 +383,7 @@ void NotePassEnded(int mode, int direction)
     if (!hist::EndedPassRecord(mode, direction, record))
         return;
     record.time = Now();
-    if (!IsOpen()) {
+    if (!IsOpen() || !Made()) { // without memory kept the pass goes to the old history file
         const std::string path = HistoryPath();
         if (!hist::AppendRecord(path, record))
             LogMsg("\nkeeper::NotePassEnded(), error, cannot append to %s", path.c_str());

@@ -19,6 +19,8 @@ constexpr int kRetentionLow = 70, kRetentionHigh = 97, kRetentionDefault = 90;
 enum class EState {
     kClosed, // not opened (before start-up, after shut-down)
     kOpen,   // reviews are kept
+    kNotMade, // reviews are kept, but none yet: the database is made at the first write, and
+              // until then reads answer as from an empty one (a start touches no SQLite)
     kNewer,  // made by a newer Lexido: left untouched, practice goes on without memory
     kFailed  // cannot be opened or made: practice goes on without memory
 };
@@ -36,13 +38,15 @@ struct SNotice {
     std::string detail;
 };
 
-// Opens (or makes) Memory.db in folder with the desired retention in percent, imports an old
-// History.txt once (renamed History.txt.imported) and queues what the learner must be told.
-// Called by the installer after the settings are read; never fails the start-up.
+// Opens Memory.db in folder with the desired retention in percent, imports an old History.txt
+// once (renamed History.txt.imported) and queues what the learner must be told. Without either
+// file nothing is made yet (kNotMade). Called by the installer after the settings are read;
+// never fails the start-up.
 void Open(const std::string& folder, int retentionPercent);
 // Closes the database at shut-down.
 void Close();
 EState State();
+// Whether reviews are kept (kOpen or kNotMade).
 bool IsOpen();
 // A new desired retention (clamped to its bounds); the due days follow.
 void SetRetention(int percent);

@@ -157,6 +157,35 @@ TEST_F(MemoryPassTest, OneCardAcrossCodingsIterationsAndTheDueReview)
     EXPECT_EQ(keeper::DueToday(0).total, 0);
 }
 
+// A folder without reviews gets no database at the start: the first pass's write makes it, and
+// one another process made meanwhile (the terminal's pass) is read from then on.
+TEST_F(MemoryPassTest, TheDatabaseIsMadeByTheFirstWriteOrFoundWhenMadeElsewhere)
+{
+    kDbPath = Path(keeper::kFileName);
+    for (const bool elsewhere : {false, true}) {
+        SCOPED_TRACE(elsewhere);
+        keeper::Close();
+        std::remove(kDbPath.c_str());
+        keeper::Open(m_Dir, 90);
+        EXPECT_EQ(keeper::State(), keeper::EState::kNotMade);
+        EXPECT_EQ(keeper::DueToday(0).total, 0);
+        EXPECT_FALSE(plat::FileExists(kDbPath));
+        if (elsewhere) {
+            memory::CMemoryDb other;
+            ASSERT_EQ(other.Open(kDbPath).status, memory::EOpen::kCreated);
+            ASSERT_TRUE(other.WritePass({{"A", "a", 0, memory::kAgain, 0, s_Now - 5 * 86400, "/t/a.mix"}}, nullptr));
+            EXPECT_EQ(keeper::DueToday(0).total, 1);
+        } else {
+            Open("Lesson.mix", "*A\n=a\n");
+            FirstIteration(0);
+            Keys(" x");
+            g_pIMfcCmmnProc->RetirePass();
+        }
+        EXPECT_EQ(keeper::State(), keeper::EState::kOpen);
+        EXPECT_EQ(Card("A", "a").reviews, 1);
+    }
+}
+
 // The old History.txt is imported once and kept renamed; the passes then go to the database.
 TEST_F(MemoryPassTest, TheOldHistoryIsImportedOnceAndKeptRenamed)
 {

@@ -2,9 +2,9 @@
 
 #include "app/AppHooks.h"
 #include "app/CMainFrame.h"
-#include "app/CViewPrinter.h"
 #include "app/DisplayLook.h"
 #include "app/LateModules.h"
+#include "app/PrintKit.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
 #include "base/ILsnAFc.h"
@@ -64,9 +64,7 @@ std::unique_ptr<speech::ISpeaker> MakeSpeaker()
 
 CDrill_SdiView::CDrill_SdiView(CDrill_SdiDoc* doc, CMainFrame* frame, AppHooks hooks)
     : QAbstractScrollArea(frame), m_pDoc(doc), m_pFrame(frame), m_Voice(&MakeSpeaker), m_Hooks(std::move(hooks)),
-      m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this), m_pDialogs(&m_Dialogs),
-      m_pPrinter(std::make_unique<CViewPrinter>(
-          this, [this] { return ShownText(); }, [this] { return ChosenFont(); }))
+      m_Link(this, [this] { ScreenWritten(); }), m_Dialogs(this), m_pDialogs(&m_Dialogs)
 {
     setObjectName("View");
     speech::SetKitSource(&ModuleSpeechKit);
@@ -324,6 +322,22 @@ const char* CDrill_SdiView::GetCaptionTitle()
 QFont CDrill_SdiView::DisplayFont() const
 {
     return look::Zoomed(ChosenFont(), look::ZoomStep());
+}
+
+IViewPrinter& CDrill_SdiView::Printer()
+{
+    if (!m_pPrinter) {
+        SPrintHost host;
+        host.view = this;
+        host.text = [this] { return ShownText(); };
+        host.font = [this] { return ChosenFont(); };
+        host.texts = [](EPrintText t) {
+            return t == EPrintText::Title ? ProductTitle()
+                                          : WndText(t == EPrintText::NoPrinter ? EWndText::NoPrinter : EWndText::CannotPrint);
+        };
+        m_pPrinter = MakeViewPrinter(std::move(host));
+    }
+    return *m_pPrinter;
 }
 
 QFont CDrill_SdiView::ChosenFont() const

@@ -35,7 +35,7 @@
 
 class CDrill_SdiDoc;
 class CMainFrame;
-class CViewPrinter;
+class IViewPrinter;
 class QAction;
 class QPainter;
 
@@ -131,7 +131,8 @@ public:
     // or handed over by a second start; kept until the window is shown.
     void OpenFromDesktop(const std::string& path);
     // The printing of the screen text (its dialogs can be answered by tests).
-    CViewPrinter& Printer() { return *m_pPrinter; }
+    // The printer, made (and its module loaded) at the first print command.
+    IViewPrinter& Printer();
     // The caption prefix and the current language's code page.
     static int InterfaceCodePage();
 
@@ -275,7 +276,7 @@ private:
     IFileDialogs* m_pDialogs;
     TopicChooser m_TopicChooser;
     std::unique_ptr<CQtLclMenu> m_pMenu;
-    std::unique_ptr<CViewPrinter> m_pPrinter;
+    std::unique_ptr<IViewPrinter> m_pPrinter;
     std::string m_CaptionTitle;
     long m_ScrollTotal = 100, m_ScrollPage = 10, m_ScrollLine = 1;
     bool m_InOwnScroll = false;

@@ -6,7 +6,7 @@
 #include "app/AppHooks.h"
 #include "app/CHelpDesk.h"
 #include "app/CMainFrame.h"
-#include "app/CViewPrinter.h"
+#include "app/PrintKit.h"
 #include "app/MemoryTexts.h"
 #include "app/WindowTexts.h"
 #include "base/Globals.h"
@@ -125,10 +125,10 @@ void CDrill_SdiView::OnCommand(int id)
     case ID_DEFAULT_HELP:
     case ID_HELP:
     case ID_CONTEXT_HELP: OnHelpCommand(id); break;
-    case ID_FILE_PRINT: m_pPrinter->Print(); break;
-    case ID_FILE_PRINT_DIRECT: m_pPrinter->PrintDirect(); break;
-    case ID_FILE_PRINT_PREVIEW: m_pPrinter->Preview(); break;
-    case ID_FILE_PRINT_SETUP: m_pPrinter->PrintSetup(); break;
+    case ID_FILE_PRINT: Printer().Print(); break;
+    case ID_FILE_PRINT_DIRECT: Printer().PrintDirect(); break;
+    case ID_FILE_PRINT_PREVIEW: Printer().Preview(); break;
+    case ID_FILE_PRINT_SETUP: Printer().PrintSetup(); break;
     case ID_SPEAK: OnSpeak(); break;
     default:
         if (id >= ID_PHRASEBOOK_FIRST && id <= ID_PHRASEBOOK_LAST)

@@ -1,7 +1,5 @@
 #include "app/CPrintDialogs.h"
 
-#include "app/WindowTexts.h"
-
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -33,5 +31,5 @@ void CPrintDialogs::ShowPreview(QPrinter& printer, const std::function<void(QPri
 
 void CPrintDialogs::ShowProblem(const QString& text)
 {
-    QMessageBox::warning(m_Parent, ProductTitle(), text);
+    QMessageBox::warning(m_Parent, m_Title(), text);
 }

@@ -1,7 +1,5 @@
 #include "app/CViewPrinter.h"
 
-#include "app/WindowTexts.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -41,8 +39,9 @@ std::vector<SPrintedChar> LayOutPages(const std::u32string& text, double width, 
     return out;
 }
 
-CViewPrinter::CViewPrinter(QWidget* view, std::function<std::u32string()> text, std::function<QFont()> font)
-    : m_pView(view), m_Text(std::move(text)), m_Font(std::move(font)), m_Dialogs(view), m_pDialogs(&m_Dialogs)
+CViewPrinter::CViewPrinter(SPrintHost host)
+    : m_Host(std::move(host)), m_Dialogs(m_Host.view, [texts = m_Host.texts] { return texts(EPrintText::Title); }),
+      m_pDialogs(&m_Dialogs)
 {
 }
 
@@ -86,14 +85,14 @@ int CViewPrinter::PrintText(QPagedPaintDevice& device, const std::u32string& tex
 
 int CViewPrinter::ScreenDpi() const
 {
-    return m_pView ? m_pView->logicalDpiY() : 96;
+    return m_Host.view ? m_Host.view->logicalDpiY() : 96;
 }
 
 bool CViewPrinter::PrintNow(QPrinter& printer)
 {
-    if (PrintText(printer, m_Text(), m_Font(), ScreenDpi()) > 0)
+    if (PrintText(printer, m_Host.text(), m_Host.font(), ScreenDpi()) > 0)
         return true;
-    m_pDialogs->ShowProblem(WndText(EWndText::CannotPrint));
+    m_pDialogs->ShowProblem(m_Host.texts(EPrintText::CannotPrint));
     return false;
 }
 
@@ -109,7 +108,7 @@ void CViewPrinter::PrintDirect()
     QPrinter& printer = Printer();
     // Without any printer nothing would come out: say so instead of printing into the void.
     if (printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
-        m_pDialogs->ShowProblem(WndText(EWndText::NoPrinter));
+        m_pDialogs->ShowProblem(m_Host.texts(EPrintText::NoPrinter));
         return;
     }
     PrintNow(printer);
@@ -117,8 +116,8 @@ void CViewPrinter::PrintDirect()
 
 void CViewPrinter::Preview()
 {
-    const std::u32string text = m_Text();
-    const QFont font = m_Font();
+    const std::u32string text = m_Host.text();
+    const QFont font = m_Host.font();
     const int dpi = ScreenDpi();
     m_pDialogs->ShowPreview(Printer(), [&](QPrinter* p) {
         if (p)

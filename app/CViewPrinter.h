@@ -1,9 +1,10 @@
 #pragma once
 // Printing of the view: the screen text as the view shows it, in the display font, one
 // character at a time, on as many pages as it takes. Lines longer than the page continue on
-// the next line instead of being cut off, so a printout never loses text.
+// the next line instead of being cut off, so a printout never loses text. In the print module.
 
 #include "app/CPrintDialogs.h"
+#include "app/PrintKit.h"
 
 #include <QFont>
 
@@ -29,22 +30,19 @@ struct SPrintedChar {
 std::vector<SPrintedChar> LayOutPages(const std::u32string& text, double width, double height, double lineHeight,
                                       const std::function<double(char32_t)>& advance, int& pages);
 
-class CViewPrinter {
+class CViewPrinter : public IViewPrinter {
 public:
-    // view: the dialogs' parent; text and font: what the view shows, asked at each printing.
-    CViewPrinter(QWidget* view, std::function<std::u32string()> text, std::function<QFont()> font);
-    ~CViewPrinter();
+    explicit CViewPrinter(SPrintHost host);
+    ~CViewPrinter() override;
 
-    void SetDialogs(IPrintDialogs* dialogs) { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
+    void SetDialogs(IPrintDialogs* dialogs) override { m_pDialogs = dialogs ? dialogs : &m_Dialogs; }
     // The printer the commands share: what the set-up or the print dialog chose stays.
     QPrinter& Printer();
 
-    // The print dialog, then the pages.
-    void Print();
-    // Straight to the printer chosen last (at first the system's default), without a dialog.
-    void PrintDirect();
-    void Preview();
-    void PrintSetup();
+    void Print() override;
+    void PrintDirect() override;
+    void Preview() override;
+    void PrintSetup() override;
 
     // Draws text on device's pages in the screen font (pixel sizes taken at screenDpi); the
     // number of pages, or 0 when the device could not be printed on.
@@ -55,9 +53,7 @@ private:
     // The view's resolution, at which the display font's pixel size is meant.
     int ScreenDpi() const;
 
-    QWidget* m_pView;
-    std::function<std::u32string()> m_Text;
-    std::function<QFont()> m_Font;
+    SPrintHost m_Host;
     std::unique_ptr<QPrinter> m_pPrinter;
     CPrintDialogs m_Dialogs;
     IPrintDialogs* m_pDialogs;

@@ -51,6 +51,8 @@ const STexts& Messages(EWndText text)
          {"No printer is installed. Print with Ctrl+P to choose where to print.",
           "Принтер не установлен. Напечатайте через Ctrl+P, чтобы выбрать, куда печатать.",
           "Kein Drucker ist eingerichtet. Drucken Sie mit Strg+P, um das Ziel zu wählen."}},
+        {EWndText::PrintMissing,
+         {"Printing is not possible: %1", "Печать невозможна: %1", "Drucken ist nicht möglich: %1"}},
     };
     return texts.at(text);
 }

@@ -8,7 +8,7 @@
 
 enum class EWndText {
     Ready, HelpTitle, HelpUnreadable, FilesExist, ReplaceThem, CannotOpen, CannotSave, PathTooLong,
-    CannotPrint, NoPrinter
+    CannotPrint, NoPrinter, PrintMissing
 };
 
 // In the current interface language (English before there is one).

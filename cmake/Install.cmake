@@ -10,7 +10,7 @@ if(LEXIDO_GUI)
   install(CODE "file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/Lexido\"
                             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/lexido\")")
   # The modules it loads at the first use of speech and of the Progress window's charts.
-  install(TARGETS lexido_speech_module lexido_charts_module LIBRARY DESTINATION ${LEXIDO_MODULE_DIR})
+  install(TARGETS lexido_speech_module lexido_charts_module lexido_print_module LIBRARY DESTINATION ${LEXIDO_MODULE_DIR})
 endif()
 install(TARGETS lexido-tty RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -6,6 +6,7 @@
 #include "app/CDrill_SdiView.h"
 #include "app/CMainFrame.h"
 #include "app/CProgressWnd.h"
+#include "app/PrintKit.h"
 #include "base/Globals.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
@@ -194,7 +195,7 @@ private slots:
     }
 
     // Without its modules (gui.NoModules looks for them in a folder that has none) the window
-    // goes on: Speak and the Progress window say which file is missing.
+    // goes on: Speak, the Progress window and printing say which file is missing.
     void withoutItsModulesTheWindowSaysWhichFileIsMissing()
     {
         if (!qEnvironmentVariableIsSet("LEXIDO_TEST_MODULE_DIR"))
@@ -212,6 +213,19 @@ private slots:
             const auto* why = qobject_cast<QLabel*>(w->Charts()->widget(tab));
             QVERIFY(why && why->text().contains("lexido-charts.so"));
         }
+        w->close();
+        struct SProblems : IPrintDialogs {
+            QStringList told;
+            bool AskPrint(QPrinter&) override { return true; }
+            bool AskSetup(QPrinter&) override { return true; }
+            void ShowPreview(QPrinter&, const std::function<void(QPrinter*)>&) override {}
+            void ShowProblem(const QString& text) override { told << text; }
+        } problems;
+        g_pMainWnd->View()->Printer().SetDialogs(&problems);
+        QVERIFY(Trigger(res::ID_FILE_PRINT));
+        QCOMPARE(problems.told.size(), 1);
+        QVERIFY(problems.told[0].contains("lexido-print.so"));
+        g_pMainWnd->View()->Printer().SetDialogs(nullptr);
         folder.Stop();
     }
 };

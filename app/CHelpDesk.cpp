@@ -31,10 +31,23 @@ CHelpDesk::~CHelpDesk()
 void CHelpDesk::Reload()
 {
     const char* dir = g_pIUtltsFile ? g_pIUtltsFile->GetPrgrmDir() : nullptr;
-    if (!m_pWnd)
-        m_pWnd = new CHelpWnd(m_pFrame);
-    m_pWnd->Load(dir ? dir : ".");
+    const std::string folder = dir ? dir : ".";
+    m_Doc.Load(folder + "/Lexido.hlp", folder + "/Lexido.cnt");
+    m_Read = true;
+    if (m_pWnd)
+        m_pWnd->Show(m_Doc);
     ApplyWhatsThis();
+}
+
+CHelpWnd& CHelpDesk::Wnd()
+{
+    if (!m_Read)
+        Reload();
+    if (!m_pWnd) {
+        m_pWnd = new CHelpWnd(m_pFrame);
+        m_pWnd->Show(m_Doc);
+    }
+    return *m_pWnd;
 }
 
 void CHelpDesk::ApplyWhatsThis()
@@ -53,7 +66,7 @@ QString CHelpDesk::WhatsThis(int id) const
     QString prompt = CommandPrompt(id, CurrentLanguage());
     prompt = prompt.left(prompt.indexOf('\n')).trimmed();
     QString text = prompt.isEmpty() ? QString() : "<p>" + prompt.toHtmlEscaped() + "</p>";
-    const SHelpPage* page = m_pWnd ? m_pWnd->Doc().FindPageForCommand(id) : nullptr;
+    const SHelpPage* page = m_Doc.FindPageForCommand(id);
     if (page)
         text += "<p><a href=\"" + kScheme + QString::fromStdString(page->anchor) + "\">" + QString::fromStdString(page->title).toHtmlEscaped() + "</a></p>";
     return text;
@@ -77,17 +90,13 @@ void CHelpDesk::Present()
 
 void CHelpDesk::ShowContents()
 {
-    if (!m_pWnd)
-        Reload();
-    m_pWnd->ShowHome();
+    Wnd().ShowHome();
     Present();
 }
 
 void CHelpDesk::ShowCommand(int id)
 {
-    if (!m_pWnd)
-        Reload();
-    const SHelpPage* page = m_pWnd->Doc().FindPageForCommand(id);
+    const SHelpPage* page = Wnd().Doc().FindPageForCommand(id);
     if (!page || !m_pWnd->ShowPage(page->anchor))
         m_pWnd->ShowHome();
     Present();
@@ -95,9 +104,7 @@ void CHelpDesk::ShowCommand(int id)
 
 bool CHelpDesk::ShowPage(const std::string& anchor)
 {
-    if (!m_pWnd)
-        Reload();
-    if (!m_pWnd->ShowPage(anchor))
+    if (!Wnd().ShowPage(anchor))
         return false;
     Present();
     return true;

@@ -3,6 +3,8 @@
 // the commands Help Contents, Help and context help, and the what's-this texts of the
 // commands (their prompt and a link to their help page), all in the interface language.
 
+#include "locale/CHelpDoc.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -29,7 +31,8 @@ public:
     bool ShowPage(const std::string& anchor);
     void EnterContextHelp();
 
-    // Null until the first Reload.
+    // Null until the first command shows help: the start reads the pair for the what's-this
+    // texts but makes no window.
     CHelpWnd* Window() const;
 
     // What a click in context-help mode shows for a command: its prompt and, when the pair
@@ -44,8 +47,12 @@ protected:
 private:
     void Present();
     void ApplyWhatsThis();
+    // The help window, made over the pair read at its first use.
+    CHelpWnd& Wnd();
 
     QMainWindow* m_pFrame;
     QPointer<QWidget> m_pView; // the frame deletes the view before itself
     QPointer<CHelpWnd> m_pWnd;
+    CHelpDoc m_Doc;      // the pair last read, for the what's-this texts and a window made later
+    bool m_Read = false; // Reload was called
 };

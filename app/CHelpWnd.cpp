@@ -46,8 +46,16 @@ CHelpWnd::CHelpWnd(QWidget* parent) : QWidget(parent, Qt::Window)
 
 int CHelpWnd::Load(const std::string& folder)
 {
+    CHelpDoc doc;
+    doc.Load(folder + "/Lexido.hlp", folder + "/Lexido.cnt");
+    return Show(std::move(doc));
+}
+
+int CHelpWnd::Show(CHelpDoc doc)
+{
     const std::string keep = m_Current;
-    const int failed = m_Doc.Load(folder + "/Lexido.hlp", folder + "/Lexido.cnt");
+    m_Doc = std::move(doc);
+    const bool failed = !m_Doc.Error().empty();
     m_Current.clear();
     FillContents();
     if (failed) {

@@ -22,6 +22,8 @@ public:
     // Reads Lexido.hlp and Lexido.cnt of folder. The page shown stays if the new pair has
     // it, else the new pair's first page is shown. 0 on success; 1 when the pair is unusable.
     int Load(const std::string& folder);
+    // The same over a pair already read.
+    int Show(CHelpDoc doc);
 
     // Shows the page of an anchor (false when the pair has none) and selects its entry.
     bool ShowPage(const std::string& anchor);

@@ -180,6 +180,49 @@ private:
 };
 } // namespace
 
+namespace {
+// The program's SVG icon as rendered at build time, one picture for each scale. A picture is read
+// when asked for and not kept: the window system takes them all once, when the window is shown,
+// and Qt's own engine would hold the five for the whole session.
+class CAppIcon : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new CAppIcon; }
+    QString key() const override { return QStringLiteral("LexidoAppIcon"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : kSides)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size.boundedTo(Picked(size)); }
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = p->device() ? p->device()->devicePixelRatio() : 1.0;
+        p->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const QSize side = Picked(size);
+        QImage image(QString(":/icons/lexido-%1.png").arg(side.width()));
+        if (image.size() != side.boundedTo(size))
+            image = image.scaled(side.boundedTo(size), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return QPixmap::fromImage(std::move(image));
+    }
+
+private:
+    static constexpr int kSides[] = {32, 40, 48, 64, 96};
+    // The smallest picture at least as large as size, or the largest.
+    static QSize Picked(const QSize& size)
+    {
+        for (const int side : kSides)
+            if (side >= size.width() && side >= size.height())
+                return QSize(side, side);
+        return QSize(kSides[4], kSides[4]);
+    }
+};
+} // namespace
+
 QIcon ToolIcon(int commandId)
 {
     return QIcon(new CDrawnIcon(commandId));
@@ -187,9 +230,5 @@ QIcon ToolIcon(int commandId)
 
 QIcon AppIcon()
 {
-    // The program's SVG icon as rendered at build time, one picture for each scale.
-    QIcon icon;
-    for (const int size : {32, 40, 48, 64, 96})
-        icon.addFile(QString(":/icons/lexido-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new CAppIcon);
 }

@@ -94,7 +94,6 @@ bool IsReviewFile(const std::string& canonical, const std::string& folder)
     return canonical == plat::CanonicalPath(folder + "/" + drill::kReviewFileName);
 }
 
-
 // The database, made or opened now if it was not yet; false when memory is not kept (a newer
 // or unusable database: the learner has been told). Serialised, as the window's reads and the
 // worker's first write may both come to it.
@@ -154,6 +153,7 @@ void Refresh()
     if (plat::FileExists(folder + "/" + kFileName))
         Made();
 }
+
 } // namespace
 
 void Open(const std::string& folder, int retentionPercent)
@@ -383,7 +383,7 @@ void NotePassEnded(int mode, int direction)
     if (!hist::EndedPassRecord(mode, direction, record))
         return;
     record.time = Now();
-    if (!IsOpen() || !Made()) { // without memory kept the pass goes to the old history file
+    if (!Made()) { // without memory kept the pass goes to the old history file
         const std::string path = HistoryPath();
         if (!hist::AppendRecord(path, record))
             LogMsg("\nkeeper::NotePassEnded(), error, cannot append to %s", path.c_str());

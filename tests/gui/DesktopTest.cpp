@@ -7,6 +7,8 @@
 #include "app/CMainFrame.h"
 #include "app/DesktopMenus.h"
 #include "app/FileHandOver.h"
+#include "app/ToolIcons.h"
+#include "app/ToolPictures.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -71,6 +73,18 @@ private slots:
         QCOMPARE(recent->actions().size(), 1);
         QVERIFY(recent->actions().front()->text().contains("one.mix"));
         folder.Stop();
+    }
+
+    // The tool bar's pictures read from the build's rendering are the drawing code's, each in
+    // its place of the row, at both scales rendered; other scales are drawn.
+    void theRenderedToolPicturesAreTheDrawnOnes()
+    {
+        for (const int scale : {1, 2, 3})
+            for (const int id : ToolPictureIds()) {
+                const QSize at = kToolPictureSize * scale;
+                const QImage shown = ToolIcon(id).pixmap(at).toImage().convertToFormat(QImage::Format_ARGB32);
+                QCOMPARE(shown, DrawToolPicture(id, at).convertToFormat(QImage::Format_ARGB32));
+            }
     }
 
     void aSecondStartHandsItsFileToTheFirst()

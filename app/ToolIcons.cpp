@@ -3,7 +3,6 @@
 #include "app/ToolPictures.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -12,32 +11,39 @@
 #include <QStyleOption>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace {
-// A toolbar picture made at the size and in the mode asked for, when first asked: at 100 % and
-// 200 % read from the pictures rendered at build time, at any other scale (150 %: 24 x 22) drawn
-// anew, sharp rather than a small bitmap enlarged. Drawn pictures are drawn on images, which
-// leave no paint engine behind as a painted pixmap does.
-class CDrawnIcon : public QIconEngine {
+// An engine whose pictures are made at the size asked for: painting draws the pixmap of the
+// target's device pixels.
+class CPictureEngine : public QIconEngine {
 public:
-    explicit CDrawnIcon(int commandId) : m_Id(commandId) {}
-    QIconEngine* clone() const override { return new CDrawnIcon(m_Id); }
-    QString key() const override { return QStringLiteral("LexidoDrawnIcon"); }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {kToolPictureSize}; }
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
-    {
-        return kToolPictureSize.scaled(size, Qt::KeepAspectRatio);
-    }
     void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = p->device() ? p->device()->devicePixelRatio() : 1.0;
         p->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
+};
+
+// A toolbar picture made at the size and in the mode asked for, when first asked: at 100 % and
+// 200 % read from the pictures rendered at build time, at any other scale (150 %: 24 x 22) drawn
+// anew, sharp rather than a small bitmap enlarged. Drawn pictures are drawn on images, which
+// leave no paint engine behind as a painted pixmap does.
+class CToolPictureIcon : public CPictureEngine {
+public:
+    explicit CToolPictureIcon(int commandId) : m_Id(commandId) {}
+    QIconEngine* clone() const override { return new CToolPictureIcon(m_Id); }
+    QString key() const override { return QStringLiteral("LexidoToolPicture"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {kToolPictureSize}; }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return kToolPictureSize.scaled(size, Qt::KeepAspectRatio);
+    }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
         const QSize at = actualSize(size, mode, QIcon::Off);
-        const quint64 key = (quint64(at.width()) << 32) | (quint64(at.height()) << 8) | quint64(mode);
-        QPixmap& made = m_Made[key];
+        QPixmap& made = m_Made[{at.width(), at.height(), int(mode)}];
         if (made.isNull() && !at.isEmpty())
             made = mode == QIcon::Normal ? Made(at) : Styled(mode, pixmap(size, QIcon::Normal, QIcon::Off));
         return made;
@@ -66,15 +72,13 @@ private:
     }
 
     int m_Id;
-    QHash<quint64, QPixmap> m_Made;
+    std::map<std::tuple<int, int, int>, QPixmap> m_Made; // by width, height and mode
 };
-} // namespace
 
-namespace {
 // The program's SVG icon as rendered at build time, one picture for each scale. A picture is read
 // when asked for and not kept: the window system takes them all once, when the window is shown,
 // and Qt's own engine would hold the five for the whole session.
-class CAppIcon : public QIconEngine {
+class CAppIcon : public CPictureEngine {
 public:
     QIconEngine* clone() const override { return new CAppIcon; }
     QString key() const override { return QStringLiteral("LexidoAppIcon"); }
@@ -86,11 +90,6 @@ public:
         return sizes;
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size.boundedTo(Picked(size)); }
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal ratio = p->device() ? p->device()->devicePixelRatio() : 1.0;
-        p->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
-    }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
         const QSize side = Picked(size);
@@ -115,7 +114,7 @@ private:
 
 QIcon ToolIcon(int commandId)
 {
-    return QIcon(new CDrawnIcon(commandId));
+    return QIcon(new CToolPictureIcon(commandId));
 }
 
 QIcon AppIcon()

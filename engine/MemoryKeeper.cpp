@@ -140,18 +140,19 @@ bool Made()
 }
 
 // Before a read: a database another process (the terminal's pass) made since the start is
-// opened; without one, the closed database answers as an empty one.
-void Refresh()
+// opened; without one, the closed database answers as an empty one. Whether memory is kept.
+bool Readable()
 {
     std::string folder;
     {
         std::lock_guard<std::mutex> lk(K().lock);
         if (K().state != EState::kNotMade)
-            return;
+            return K().state == EState::kOpen;
         folder = K().folder;
     }
     if (plat::FileExists(folder + "/" + kFileName))
-        Made();
+        return Made();
+    return true;
 }
 
 } // namespace
@@ -247,8 +248,7 @@ long long Today()
 SDueToday DueToday(int direction)
 {
     SDueToday due;
-    Refresh();
-    if (!IsOpen())
+    if (!Readable())
         return due;
     for (const memory::SFileCount& f : K().db.DueByFile(direction, Today())) {
         due.total += f.count;
@@ -276,8 +276,7 @@ bool ListPhrases(const std::string& path, std::vector<SCardTexts>& out)
 SMemoryPage MemoryPage(int direction)
 {
     SMemoryPage page;
-    Refresh();
-    if (!IsOpen())
+    if (!Readable())
         return page;
     const memory::CMemoryDb& db = K().db;
     const long long today = Today();
@@ -300,13 +299,12 @@ SMemoryPage MemoryPage(int direction)
 bool PhrasesOf(const std::string& path, int direction, std::vector<SPhraseMemory>& out, std::string& error)
 {
     out.clear();
-    Refresh();
+    const bool open = Readable();
     std::vector<SCardTexts> phrases;
     if (!ListPhrases(path, phrases)) {
         error = "cannot read " + path;
         return false;
     }
-    const bool open = IsOpen();
     for (const SCardTexts& p : phrases) {
         SPhraseMemory m;
         m.text1 = p.text1;
@@ -326,8 +324,7 @@ bool PhrasesOf(const std::string& path, int direction, std::vector<SPhraseMemory
 
 int WriteDueFile(int direction, const std::string& path)
 {
-    Refresh();
-    if (!IsOpen())
+    if (!Readable())
         return 0;
     const std::vector<memory::SDuePhrase> due = K().db.Due(direction, Today());
     if (due.empty())
@@ -344,8 +341,7 @@ int WriteDueFile(int direction, const std::string& path)
 
 std::vector<hist::SPassRecord> History()
 {
-    Refresh();
-    if (!IsOpen())
+    if (!Readable())
         return hist::ReadHistory(HistoryPath());
     return K().db.Passes();
 }

@@ -118,6 +118,8 @@ const CMemoryDb::SImpl::SStatementSql CMemoryDb::SImpl::kStatements[] = {
         "SELECT s.path, n FROM (SELECT source_id, count(*) AS n FROM cards"
         " WHERE direction = ?1 AND due_day <= ?2 GROUP BY source_id) JOIN sources s ON s.id = source_id"
         " ORDER BY s.path"},
+    // Moves when another connection commits: the kept due count is read anew then.
+    {&SImpl::dataVersion, "PRAGMA data_version"},
     {&SImpl::forecast,
         "SELECT max(due_day, ?2) AS d, count(*) FROM cards WHERE direction = ?1 AND due_day < ?2 + ?3"
         " GROUP BY d"},
@@ -133,7 +135,6 @@ const CMemoryDb::SImpl::SStatementSql CMemoryDb::SImpl::kStatements[] = {
         "SELECT time, mode, direction, iteration, shown, marked, completed, file FROM passes"
         " ORDER BY time, id"},
     {&SImpl::getMeta, "SELECT value FROM meta WHERE key = ?1"},
-    {&SImpl::dataVersion, "PRAGMA data_version"},
     {&SImpl::setMeta,
         "INSERT INTO meta(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = excluded.value"},
 };

@@ -30,6 +30,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,12 @@ public:
     // What assistive technology reads: the screen text as shown (the welcome page, or the
     // summary of the pass just over) and the caret where the learner types.
     a11y::SReading Reading() const;
+    // Where the reading's character at a UTF-16 offset stands in the viewport, and the offset at a
+    // point of it (-1: none there), as the pass's screen text is painted; nothing when the view
+    // shows another page (the welcome page, a file's list, a pass's summary) or the offset lies
+    // beyond the screen text.
+    std::optional<QRect> ReadingCharRect(int offset) const;
+    std::optional<int> ReadingOffsetAt(QPoint at) const;
     // A typing mode's caret offset in the shown text, overriding the screen's caret; -1 leaves
     // the screen's.
     void SetTypingCaret(int offset) { m_TypingCaret = offset; }

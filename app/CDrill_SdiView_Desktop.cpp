@@ -12,6 +12,9 @@
 #include <QAccessible>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cstdlib>
+
 a11y::SReading CDrill_SdiView::Reading() const
 {
     a11y::SReading r;
@@ -37,6 +40,68 @@ a11y::SReading CDrill_SdiView::Reading() const
         r.text += (r.text.isEmpty() ? "" : "\n\n") + m_pFrame->PassText();
     }
     return r;
+}
+
+namespace {
+
+// The index in text of the character at a UTF-16 offset (npos when none begins there).
+std::size_t CharAtUtf16(const std::u32string& text, int offset)
+{
+    int units = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && units < offset; ++i)
+        units += text[i] > 0xFFFF ? 2 : 1;
+    return units == offset && i < text.size() ? i : std::u32string::npos;
+}
+
+// Character i of the shown text where the painter's layout puts it: from where the text before
+// it ends to where the text through it ends (in a right-to-left line the second lies left of the
+// first), over the height of its line. A line end is a place of no width.
+QRect CharPlace(const CScreenLayout& layout, const std::u32string& shown, std::size_t i)
+{
+    const QPoint before = layout.EndOf(shown.substr(0, i), shown);
+    const QPoint after = shown[i] == U'\n' || shown[i] == U'\r' ? before : layout.EndOf(shown.substr(0, i + 1), shown);
+    const int left = std::min(before.x(), after.x());
+    return QRect(left, before.y(), std::max(1, std::abs(after.x() - before.x())), layout.LineHeight());
+}
+
+} // namespace
+
+std::optional<QRect> CDrill_SdiView::ReadingCharRect(int offset) const
+{
+    if (m_FileListShown || m_WelcomeShown || SummaryDue())
+        return std::nullopt;
+    const std::u32string shown = ShownText();
+    const std::size_t i = CharAtUtf16(shown, offset);
+    if (i == std::u32string::npos)
+        return std::nullopt;
+    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    return CharPlace(ScreenLayout(), shown, i).translated(0, -shift);
+}
+
+std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
+{
+    if (m_FileListShown || m_WelcomeShown || SummaryDue())
+        return std::nullopt;
+    const std::u32string shown = ShownText();
+    const CScreenLayout layout = ScreenLayout();
+    const int y = at.y() + (m_PassScroll ? verticalScrollBar()->value() : 0) - layout.Origin().y();
+    if (y < 0)
+        return -1;
+    // The row's characters, each tried where the painter put it.
+    std::size_t from = 0;
+    for (int row = y / layout.LineHeight(); row > 0 && from <= shown.size(); --row)
+        from = std::min(shown.find(U'\n', from), shown.size()) + 1;
+    int units = 0;
+    for (std::size_t i = 0; i < from && i < shown.size(); ++i)
+        units += shown[i] > 0xFFFF ? 2 : 1;
+    for (std::size_t i = from; i < shown.size() && shown[i] != U'\n'; ++i) {
+        const QRect place = CharPlace(layout, shown, i);
+        if (at.x() >= place.left() && at.x() <= place.right())
+            return units;
+        units += shown[i] > 0xFFFF ? 2 : 1;
+    }
+    return -1;
 }
 
 void CDrill_SdiView::FollowReading()

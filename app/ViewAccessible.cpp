@@ -7,6 +7,8 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 
+#include <optional>
+
 namespace a11y {
 
 namespace {
@@ -58,10 +60,14 @@ public:
         return QString();
     }
 
-    // Where a character stands: laid out as the painter lays out the screen text (line by
-    // line in the display font, each character by its own width).
+    // Where a character stands: on the pass's screen where the painter put it (a magnifier
+    // follows the caret there); on the other pages, line by line from the top left corner in
+    // the display font, each character by its own width.
     QRect characterRect(int offset) const override
     {
+        const QWidget* port = View()->viewport();
+        if (const std::optional<QRect> painted = View()->ReadingCharRect(offset))
+            return QRect(port->mapToGlobal(painted->topLeft()), painted->size());
         const QString text = Read().text;
         if (offset < 0 || offset >= text.size())
             return QRect();
@@ -77,15 +83,16 @@ public:
             }
         }
         const QRect local(x, y, std::max(1, fm.horizontalAdvance(text[offset])), line);
-        const QWidget* port = View()->viewport();
         return QRect(port->mapToGlobal(local.topLeft()), local.size());
     }
 
     int offsetAtPoint(const QPoint& point) const override
     {
+        const QPoint at = View()->viewport()->mapFromGlobal(point);
+        if (const std::optional<int> painted = View()->ReadingOffsetAt(at))
+            return *painted;
         const QString text = Read().text;
         const QFontMetrics fm(View()->DisplayFont());
-        const QPoint at = View()->viewport()->mapFromGlobal(point);
         const int line = fm.height() + fm.leading();
         int x = 0, y = 0;
         for (int i = 0; i < text.size(); ++i) {

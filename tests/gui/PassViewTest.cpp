@@ -20,6 +20,7 @@
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
@@ -263,6 +264,27 @@ private slots:
                     c.text[std::strlen(c.text) - 1] & 0x80 && std::string(c.text).find("\u0635") != std::string::npos;
                 QVERIFY(rtl ? xs.front() > xs.back() && xs.front() > img.width() / 2 : xs.front() < xs.back());
                 SaveShot(View(), QString("screen-layout%1-%2").arg(int(layout)).arg(&c - cases));
+                // A screen reader's character places are the painter's: each character wider than
+                // a mark within its cluster has ink in its place, and the place's middle reads
+                // back as that character.
+                const QImage shot = View()->viewport()->grab().toImage();
+                const QColor paper = shot.pixelColor(shot.width() - 2, shot.height() - 2);
+                QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(View())->textInterface();
+                int placed = 0;
+                for (int i = 0; i < read->characterCount(); ++i) {
+                    const QRect global = read->characterRect(i);
+                    const QRect place(View()->viewport()->mapFromGlobal(global.topLeft()), global.size());
+                    if (read->text(i, i + 1).trimmed().isEmpty() || place.width() <= 1)
+                        continue;
+                    bool ink = false;
+                    for (int y = place.top(); y <= place.bottom() && !ink; ++y)
+                        for (int x = place.left(); x <= place.right() && !ink; ++x)
+                            ink = shot.rect().contains(x, y) && shot.pixelColor(x, y) != paper;
+                    QVERIFY2(ink, qPrintable(QString("%1 in %2").arg(i).arg(c.text)));
+                    QCOMPARE(read->offsetAtPoint(global.center()), i);
+                    ++placed;
+                }
+                QVERIFY(placed >= static_cast<int>(shown.size()) / 2);
                 if (layout == EScreenLayout::Classic && c.coding == plat::TextCoding::SingleByte) {
                     QImage before(img.size(), QImage::Format_RGB32);
                     before.fill(Qt::white);

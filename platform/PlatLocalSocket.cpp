@@ -53,11 +53,11 @@ int ListenLocal(const std::string& path)
     if (fd < 0)
         return -1;
     unlink(path.c_str());
-    // Created for the user alone: the umask makes the socket file 0600 from its first moment.
-    const mode_t old = umask(0077);
-    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    umask(old);
-    if (!bound || listen(fd, 8) != 0) {
+    // For the user alone. The folder already keeps everyone else out (the caller's private
+    // runtime folder); the mode is set after the bind rather than through the umask, which is
+    // the whole process's and would reach a file another thread makes meanwhile.
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || chmod(path.c_str(), 0600) != 0 ||
+        listen(fd, 8) != 0) {
         close(fd);
         return -1;
     }

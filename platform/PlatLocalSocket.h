@@ -6,7 +6,7 @@
 
 namespace plat {
 
-// A socket listening at path, which only the user may use (0600); a socket file already there
+// A socket listening at path, in a folder of the user alone, the socket file too (0600); one already there
 // (left by a process that is gone; the caller holds the guard) is replaced. -1 on failure.
 // The descriptor does not block.
 int ListenLocal(const std::string& path);

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <thread>
 
 class DesktopTest : public QObject {
@@ -93,6 +94,8 @@ private slots:
         QStringList received;
         handover::CServer server(path, [&](const QString& file) { received << file; });
         QVERIFY(server.Listening());
+        struct stat made {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &made) == 0 && (made.st_mode & 0777) == 0600);
         bool handed = false, refused = true;
         std::thread second([&] {
             handed = handover::HandTo(path, "/home/a b/Ферма.mix");

@@ -107,6 +107,11 @@ bool CThread::IsActive() const
     return m_hThread && !m_EndedEvent.IsSet();
 }
 
+bool CThread::WaitForEnd(int ms)
+{
+    return !m_hThread || m_EndedEvent.Wait(ms) == 0;
+}
+
 plat::CEvent* CThread::StopEventHere()
 {
     return t_pHere ? &t_pHere->m_hStopEvent : nullptr;

@@ -33,6 +33,8 @@ public:
     int Stop(bool noWait);
     // A thread was started and has not ended yet.
     bool IsActive() const;
+    // Waits up to ms for the thread's end: true once it has ended (or none was started).
+    bool WaitForEnd(int ms);
     unsigned GetThreadId() const { return m_ThreadId; }
     int GetPriority() const { return m_Priority; }
 

@@ -26,7 +26,7 @@
 namespace tty {
 
 namespace {
-constexpr int kPollMs = 20; // how often the loop looks whether the pass has ended
+constexpr int kPollMs = 20; // the longest one wait for the pass's end lasts before the loop looks again
 }
 
 bool CTtyBatch::AskOpenPath(const char*, const char*, std::string& path)
@@ -211,8 +211,7 @@ int CTtyBatch::Run(const Options& options)
         return due == drill::kNothingDue ? 0 : 1;
     }
     for (; started;) {
-        plat::Sleep(kPollMs);
-        if (g_pCThrdAp && g_pCThrdAp->IsActive())
+        if (g_pCThrdAp && !g_pCThrdAp->WaitForEnd(kPollMs))
             continue;
         if (!m_InputEnded && drill::CanRunNextIteration()) {
             started = drill::RunNextIteration() == 0;

@@ -67,6 +67,16 @@ std::size_t Utf8WholePrefix(const char* text, std::size_t n)
     return n;
 }
 
+std::size_t Utf8LastCharStart(const char* text, std::size_t n)
+{
+    if (n == 0)
+        return 0;
+    std::size_t lead = n - 1;
+    while (lead > 0 && (static_cast<unsigned char>(text[lead]) & 0xC0) == 0x80)
+        --lead;
+    return lead;
+}
+
 bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
 {
     if (bytes.size() % 2)

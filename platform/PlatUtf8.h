@@ -67,6 +67,10 @@ inline int Utf8Length(unsigned char lead)
 // bounded copy of a UTF-8 text keeps.
 std::size_t Utf8WholePrefix(const char* text, std::size_t n);
 
+// Where the last character of the first n bytes of text begins (0 when n is 0): what a
+// Backspace leaves of a UTF-8 text. Stray continuation bytes go with the character before them.
+std::size_t Utf8LastCharStart(const char* text, std::size_t n);
+
 // Decodes the character at text[pos] and moves pos past it. False, with pos unchanged, at the
 // end or on a malformed sequence (cut short, overlong, a surrogate, beyond U+10FFFF).
 bool NextUtf8(const std::string& text, std::size_t& pos, char32_t& out);

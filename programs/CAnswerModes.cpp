@@ -7,6 +7,7 @@
 #include "engine/PassVerdicts.h"
 #include "platform/PlatCodePage.h"
 #include "platform/PlatScreenText.h"
+#include "platform/PlatUtf8.h"
 #include "programs/CWrkFile.h"
 #include "programs/IPrStr.h"
 
@@ -127,11 +128,8 @@ bool CTypeAnswer::TypeAnswer(std::string& typed)
         if (key == KEY_BACKSPACE) {
             if (typed.empty())
                 continue;
-            std::size_t cut = typed.size() - 1;
-            if (plat::IsUtf8Coding(m_Coding))
-                while (cut > 0 && (static_cast<unsigned char>(typed[cut]) & 0xC0) == 0x80)
-                    --cut;
-            typed.resize(cut);
+            typed.resize(
+                plat::IsUtf8Coding(m_Coding) ? plat::Utf8LastCharStart(typed.data(), typed.size()) : typed.size() - 1);
             g_pOScreen->CutText(start + static_cast<int>(typed.size()));
             continue;
         }

@@ -265,14 +265,15 @@ TEST_F(TtyBatchTest, SaveResultsReplacesEarlierNumberedFilesOnlyWithReplace)
 } // namespace
 
 // Type the Answer: Right; Almost with the differing letters in brackets (Backspace erased a
-// slip); an empty answer Wrong and marked; an answer empty once normalised only shown. Bracket
-// marks are neither shown nor compared. The memory grades Good, Hard, Again and Good.
+// slip, a letter of two bytes); an empty answer Wrong and marked; an answer empty once
+// normalised only shown. Bracket marks are neither shown nor compared. The memory grades Good,
+// Hard, Again and Good.
 TEST_F(TtyBatchTest, TypeTheAnswerJudgesMarksTheWrongAnswersAndGradesEachVerdict)
 {
     WriteFile("f.mix", "*Hello\n=Hallo\n*Thank you\n=Danke schön\n*Where\n=¿<Dónde>?\n*Pause\n=...\n");
-    ASSERT_EQ(Run("--mode 11 --direction 0 --save-results out/r.mix f.mix", "hallo\nxDanke shcom\bn\nx\nxx"), 0)
+    ASSERT_EQ(Run("--mode 11 --direction 0 --save-results out/r.mix f.mix", "hallo\nxDanke shco\xc3\xb6\bn\nx\nxx"), 0)
         << m_Err;
-    for (const std::string& shown : {Q("Thank you", "Danke shcom"), Q("Hello", "Hallo\n\nRight" + kContinue),
+    for (const std::string& shown : {Q("Thank you", "Danke shco\xc3\xb6"), Q("Hello", "Hallo\n\nRight" + kContinue),
              Q("Thank you", "Danke schön\n\nAlmost: Danke s[hco]n" + kContinue),
              Q("Where", "¿Dónde?\n\nWrong" + kContinue), Q("Pause", "..." + kContinue)})
         EXPECT_NE(m_Out.find(shown + "\n" + kFeed), std::string::npos) << shown;

@@ -18,6 +18,7 @@
 #include "locale/LclFill.h"
 #include "locale/LocaleGlobals.h"
 #include "locale/PassTexts.h"
+#include "platform/PlatUtf8.h"
 #include "platform/PlatWindow.h"
 #include "resources/Resources.h"
 #include "settings/LsnLogFont.h"
@@ -508,10 +509,7 @@ bool CTtyApp::Prompt(const std::string& label, std::string& value)
         if (c == '\r' || c == '\n')
             return true;
         if (c == 0x7F || c == 8) {
-            while (!value.empty() && (static_cast<unsigned char>(value.back()) & 0xC0) == 0x80)
-                value.pop_back();
-            if (!value.empty())
-                value.pop_back();
+            value.resize(plat::Utf8LastCharStart(value.data(), value.size()));
         } else if (c >= 0x20) {
             value += key.text;
         }

@@ -11,18 +11,15 @@ build=$(cd "$1" && pwd)
 for tool in Xvfb dbus-run-session xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
 done
+source "$(dirname "$0")/../scripts/xvfb.sh"
 work=$(mktemp -d)
 # Xvfb waited for, so that the next run never meets its display still going away.
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${LEXIDO_XVFB:-} 2>/dev/null; wait ${LEXIDO_XVFB:-} 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$build/Lexido" "$work/prog"
 printf 'sn = OnceImpActn\n\npt_i AlcRdy sv = 1\npt_i CgRdy sv = 1\n' >"$work/prog/Settings/OnceImpActn.cfg"
 mkdir -m 700 "$work/run"
-for n in $(seq 150 199); do [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }; done
-# -noreset: the server must not reset when its last client leaves, which refuses the next one.
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run HOME=$work
+lexido_start_xvfb 150 199 || { echo "no virtual display could start"; exit 1; }
+export DISPLAY=$LEXIDO_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run HOME=$work
 cat >"$work/measure.py" <<'PY'
 import os, subprocess, sys, time
 

@@ -11,16 +11,13 @@ for tool in Xvfb dbus-run-session xdotool "$py"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 "$py" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+source "$here/../../scripts/xvfb.sh"
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${LEXIDO_XVFB:-} 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$1" "$work/prog"
 mkdir -m 700 "$work/run"
 # A display of its own: the first free number from 90 on.
-for n in $(seq 90 140); do [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }; done
-# -noreset: the server must not reset when its last client leaves, which refuses the next one.
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$work/run \
+lexido_start_xvfb 90 140 || { echo "no virtual display could start"; exit 1; }
+export DISPLAY=$LEXIDO_DISPLAY QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$work/run \
        HOME=$work NO_AT_BRIDGE=0 GTK_MODULES=
 dbus-run-session -- "$py" "$here/atspi.py" "$work/prog/Lexido" "$work"

@@ -1,9 +1,9 @@
 #include "settings/MemorySettings.h"
 
 #include "base/Globals.h"
-#include "config/DbTypes.h"
 #include "config/IDbVars.h"
 #include "engine/MemoryKeeper.h"
+#include "settings/IntSetting.h"
 
 #include <algorithm>
 
@@ -15,23 +15,18 @@ constexpr const char* kRetention = "Retention";
 
 bool HasSection()
 {
-    int value = 0;
-    return g_pIDbVars && g_pIDbVars->TryRdVal(kSection, kRetention, PAR_TYPE_INT, &value) == 0;
+    return intcfg::Has(kSection, kRetention);
 }
 
 int ReadRetention()
 {
-    int value = keeper::kRetentionDefault;
-    if (!g_pIDbVars || g_pIDbVars->TryRdVal(kSection, kRetention, PAR_TYPE_INT, &value) != 0 ||
-        value < keeper::kRetentionLow || value > keeper::kRetentionHigh)
-        return keeper::kRetentionDefault;
-    return value;
+    return intcfg::Read(kSection, kRetention, keeper::kRetentionLow, keeper::kRetentionHigh, keeper::kRetentionDefault);
 }
 
 bool WriteRetention(int percent)
 {
     percent = std::clamp(percent, keeper::kRetentionLow, keeper::kRetentionHigh);
-    if (!HasSection() || g_pIDbVars->WrVal(kSection, kRetention, PAR_TYPE_INT, &percent) != 0)
+    if (!intcfg::Write(kSection, kRetention, percent, keeper::kRetentionLow, keeper::kRetentionHigh))
         return false;
     keeper::SetRetention(percent);
     return true;

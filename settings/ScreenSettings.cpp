@@ -1,8 +1,6 @@
 #include "settings/ScreenSettings.h"
 
-#include "base/Globals.h"
-#include "config/DbTypes.h"
-#include "config/IDbVars.h"
+#include "settings/IntSetting.h"
 
 namespace scrcfg {
 
@@ -12,25 +10,17 @@ constexpr const char* kLayout = "Layout";
 
 bool HasSection()
 {
-    int value = 0;
-    return g_pIDbVars && g_pIDbVars->TryRdVal(kSection, kLayout, PAR_TYPE_INT, &value) == 0;
+    return intcfg::Has(kSection, kLayout);
 }
 
 int ReadLayout()
 {
-    int value = kClassic;
-    if (!g_pIDbVars || g_pIDbVars->TryRdVal(kSection, kLayout, PAR_TYPE_INT, &value) != 0 ||
-        (value != kClassic && value != kComfortable))
-        return kClassic;
-    return value;
+    return intcfg::Read(kSection, kLayout, kClassic, kComfortable, kClassic);
 }
 
 bool WriteLayout(int layout)
 {
-    if (!HasSection() || (layout != kClassic && layout != kComfortable) ||
-        g_pIDbVars->WrVal(kSection, kLayout, PAR_TYPE_INT, &layout) != 0)
-        return false;
-    return g_pIDbVars->Save(kSection) == 0;
+    return intcfg::WriteAndSave(kSection, kLayout, layout, kClassic, kComfortable);
 }
 
 } // namespace scrcfg

@@ -59,10 +59,11 @@ void CFileList::SetLook(const QFont& font, int codePage, QSize view, const QStri
     m_TitleFont = font;
     m_TitleFont.setPixelSize(QFontInfo(font).pixelSize() * 7 / 5);
     m_TitleFont.setWeight(QFont::DemiBold);
-    // Margins as the Comfortable layout keeps them; the phrase numbers stand in the left one
-    // (the right one beside a right-to-left phrase).
+    // Side margins as the Comfortable layout keeps them, so that the phrases stand where the
+    // pass will show them; the phrase numbers stand in the left one (the right one beside a
+    // right-to-left phrase). The list's title stands higher than the pass's first line.
     const QFontMetrics fm(m_Font);
-    m_Left = std::max(fm.horizontalAdvance(QStringLiteral("00000")), view.width() / 12);
+    m_Left = std::max(fm.horizontalAdvance(QStringLiteral("00000")), view.width() / 10);
     m_Width = std::max(1, view.width() - 2 * m_Left);
     m_Top = std::max(12, view.height() / 20);
     m_Gap = fm.lineSpacing() * 3 / 4;

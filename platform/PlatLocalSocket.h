@@ -6,8 +6,9 @@
 
 namespace plat {
 
-// A socket listening at path, in a folder of the user alone, the socket file too (0600); one already there
-// (left by a process that is gone; the caller holds the guard) is replaced. -1 on failure.
+// A socket listening at path, which lies in a folder of the user alone; the socket file is the
+// user's alone too (0600). One already there (left by a process that is gone; the caller holds
+// the guard) is replaced. -1 on failure.
 // The descriptor does not block.
 int ListenLocal(const std::string& path);
 

@@ -26,7 +26,8 @@
 namespace tty {
 
 namespace {
-constexpr int kPollMs = 20; // the longest one wait for the pass's end lasts before the loop looks again
+// The longest one wait for the pass's end lasts before the loop looks again.
+constexpr int kPollMs = 20;
 }
 
 bool CTtyBatch::AskOpenPath(const char*, const char*, std::string& path)

@@ -110,6 +110,9 @@ int CKbrd::WaitKbHit(int ms)
                 return KBHIT_KEY;
             m_hKeyEvent.Reset();
         }
+        // What the pass wrote before this wait is shown now, in one repaint.
+        if (g_pOScreen)
+            g_pOScreen->Present();
         // A time-out wait (one with a limit) is none of the key waits the observer counts.
         if (IKeyFeed* feed = s_pKeyFeed; feed && ms < 0) {
             feed->FeedKey();

@@ -1,5 +1,6 @@
 #include "engine/CScreen.h"
 
+#include "engine/CThread.h"
 #include "engine/EngineGlobals.h"
 #include "engine/IKbrd.h"
 #include "engine/IScrnView.h"
@@ -176,8 +177,18 @@ int CScreen::PutStr(const char* text)
 
 void CScreen::Repaint()
 {
+    if (CThread::StopEventHere()) { // a pass's worker: posted when it waits
+        m_RepaintDue = true;
+        return;
+    }
     // Outside the lock: the window's queueing must never wait for a paint that waits for us.
     if (m_hWnd)
+        m_hWnd->Invalidate();
+}
+
+void CScreen::Present()
+{
+    if (m_RepaintDue.exchange(false) && m_hWnd)
         m_hWnd->Invalidate();
 }
 

@@ -71,6 +71,10 @@ public:
     plat::TextCoding GetCoding() const { return m_Coding; }
     int GetWidth() const { return m_Width; }
     int GetHeight() const { return m_Height; }
+    // Posts the repaint that a pass's worker's writes left due: called as the worker is about
+    // to wait (for a key, at a time-out, at the pass's end), so the window wakes once for all
+    // the writes of a key. Writes from any other thread repaint at once.
+    void Present();
 
 private:
     int PutChLocked(char c);
@@ -91,4 +95,5 @@ private:
     char m_Text[SCREEN_TEXT_SIZE];
     int m_TextLen;
     std::atomic<plat::TextCoding> m_Coding{plat::TextCoding::SingleByte};
+    std::atomic<bool> m_RepaintDue{false};
 };

@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "config/DbTypes.h"
 #include "config/IDbVars.h"
+#include "engine/CScreen.h"
 #include "engine/EngineGlobals.h"
 #include "engine/MemoryKeeper.h"
 #include "programs/IBsPrgr.h"
@@ -52,6 +53,8 @@ int CThrdAp::ThreadFunc()
         LogFatal("\nCThrdAp::ThreadFunc(), Error, wrong g_MtrTngToFrgnInd");
     m_pIBsPrgr->Run();
     DeleteIBsPrgr();
+    if (g_pOScreen) // the pass's last screen, before its record is written
+        g_pOScreen->Present();
     keeper::NotePassEnded(m_Number, g_MtrTngToFrgnInd);
     return 1;
 }

@@ -260,6 +260,8 @@ private:
     // The end of the pass that ran last, shown until another file or pass begins: whether it
     // is due now, its drawing, and Enter, which runs what it offers next.
     bool SummaryDue() const;
+    // The last paint drew the pass's screen text, not another page (welcome, file list, summary).
+    bool ShowsPassScreen() const;
     void DrawSummary(QPainter& p, int shift);
     bool SummaryKey(int key);
     // The opened file's phrases, listed in the Comfortable layout until a pass begins: whether

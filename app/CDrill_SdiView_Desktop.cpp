@@ -44,13 +44,19 @@ a11y::SReading CDrill_SdiView::Reading() const
 
 namespace {
 
+// The UTF-16 units of a character: what a reader's offsets count.
+int Units(char32_t c)
+{
+    return QChar::requiresSurrogates(c) ? 2 : 1;
+}
+
 // The index in text of the character at a UTF-16 offset (npos when none begins there).
 std::size_t CharAtUtf16(const std::u32string& text, int offset)
 {
     int units = 0;
     std::size_t i = 0;
     for (; i < text.size() && units < offset; ++i)
-        units += text[i] > 0xFFFF ? 2 : 1;
+        units += Units(text[i]);
     return units == offset && i < text.size() ? i : std::u32string::npos;
 }
 
@@ -67,9 +73,14 @@ QRect CharPlace(const CScreenLayout& layout, const std::u32string& shown, std::s
 
 } // namespace
 
+bool CDrill_SdiView::ShowsPassScreen() const
+{
+    return !m_FileListShown && !m_WelcomeShown && !SummaryDue();
+}
+
 std::optional<QRect> CDrill_SdiView::ReadingCharRect(int offset) const
 {
-    if (m_FileListShown || m_WelcomeShown || SummaryDue())
+    if (!ShowsPassScreen())
         return std::nullopt;
     const std::u32string shown = ShownText();
     const std::size_t i = CharAtUtf16(shown, offset);
@@ -81,7 +92,7 @@ std::optional<QRect> CDrill_SdiView::ReadingCharRect(int offset) const
 
 std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
 {
-    if (m_FileListShown || m_WelcomeShown || SummaryDue())
+    if (!ShowsPassScreen())
         return std::nullopt;
     const std::u32string shown = ShownText();
     const CScreenLayout layout = ScreenLayout();
@@ -94,12 +105,12 @@ std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
         from = std::min(shown.find(U'\n', from), shown.size()) + 1;
     int units = 0;
     for (std::size_t i = 0; i < from && i < shown.size(); ++i)
-        units += shown[i] > 0xFFFF ? 2 : 1;
+        units += Units(shown[i]);
     for (std::size_t i = from; i < shown.size() && shown[i] != U'\n'; ++i) {
         const QRect place = CharPlace(layout, shown, i);
         if (at.x() >= place.left() && at.x() <= place.right())
             return units;
-        units += shown[i] > 0xFFFF ? 2 : 1;
+        units += Units(shown[i]);
     }
     return -1;
 }

@@ -292,6 +292,7 @@ private:
     // The scroll bar currently ranges over a pass's screen text.
     bool m_PassScroll = false;
     bool m_WelcomeShown = false;
+    std::string m_TitleSet; // the interface text last given as the view's title
     std::vector<QRect> m_RecentRows;
     QStringList m_DueLines;
     QStringList m_WelcomeText; // the welcome page's lines as read aloud

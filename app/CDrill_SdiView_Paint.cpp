@@ -239,9 +239,12 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     const look::SColours colours = look::Current(QColorFromFontColour(g_FontColour));
     p.fillRect(viewport()->rect(), colours.paper);
     FollowPaint();
-    if (g_pILocal) {
-        if (const char* title = g_pILocal->GetText(97))
+    if (g_pILocal) { // the title follows the interface language; converted only when it changes
+        const char* title = g_pILocal->GetText(97);
+        if (title && m_TitleSet != title) {
+            m_TitleSet = title;
             setWindowTitle(FromCodePage(title, InterfaceCodePage()));
+        }
     }
     UpdateMetrics();
     const CScreenLayout layout = ScreenLayout();

@@ -88,7 +88,18 @@ int CScreenLayout::TextHeight(const std::u32string& text) const
     return static_cast<int>(lines * m_LineHeight + 2 * m_Top);
 }
 
-std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line) const
+namespace {
+std::shared_ptr<const std::vector<int>> Places(const QTextLayout& layout, int length)
+{
+    const QTextLine tl = layout.lineAt(0);
+    std::vector<int> xs(static_cast<std::size_t>(length) + 1);
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        xs[i] = static_cast<int>(tl.cursorToX(static_cast<int>(i)) + 0.5);
+    return std::make_shared<const std::vector<int>>(std::move(xs));
+}
+} // namespace
+
+std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line, bool places) const
 {
     CLayoutCache* const cache = m_Cache;
     const bool owned = cache && cache->Owned();
@@ -96,14 +107,22 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line)
         std::lock_guard<std::mutex> lk(cache->m_Lock);
         const auto it = cache->m_Lines.constFind(line);
         if (it != cache->m_Lines.cend() && cache->m_Width == m_Width && cache->m_Font == m_Font) {
-            (*it)->used = cache->m_Paint;
-            if (owned)
+            CLayoutCache::SLine& kept = **it;
+            kept.used = cache->m_Paint;
+            if (owned) {
+                if (places && !kept.xs && kept.layout)
+                    kept.xs = Places(*kept.layout, line.size());
                 return *it;
-            // Another thread takes the places only: the layout stays with its own thread.
-            auto places = std::make_shared<CLayoutCache::SLine>();
-            places->ascent = (*it)->ascent;
-            places->xs = (*it)->xs;
-            return places;
+            }
+            // Another thread takes the places only (the layout stays with its own thread), and
+            // lays the line out itself while they have not been taken yet.
+            if (kept.xs || !kept.valid || !kept.layout) {
+                auto taken = std::make_shared<CLayoutCache::SLine>();
+                taken->valid = kept.valid;
+                taken->ascent = kept.ascent;
+                taken->xs = kept.xs;
+                return taken;
+            }
         }
     }
     auto laid = std::make_shared<CLayoutCache::SLine>();
@@ -118,11 +137,10 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line)
     }
     layout->endLayout();
     if (tl.isValid()) {
-        std::vector<int> xs(static_cast<std::size_t>(line.size()) + 1);
-        for (std::size_t i = 0; i < xs.size(); ++i)
-            xs[i] = static_cast<int>(tl.cursorToX(static_cast<int>(i)) + 0.5);
-        laid->xs = std::make_shared<const std::vector<int>>(std::move(xs));
+        laid->valid = true;
         laid->ascent = tl.ascent();
+        if (places || !owned)
+            laid->xs = Places(*layout, line.size());
         laid->layout = std::move(layout);
     }
     if (owned) {
@@ -167,8 +185,8 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
     }
     at16s.push_back(static_cast<int>(line.size()));
     const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;
-    const std::shared_ptr<CLayoutCache::SLine> laid = LaidOut(line);
-    if (!laid->xs)
+    const std::shared_ptr<CLayoutCache::SLine> laid = LaidOut(line, at16 >= 0);
+    if (!laid->valid)
         return m_Left;
     if (p && laid->layout) { // on the display font's baseline, whatever fallback fonts the line took
         QVector<QTextLayout::FormatRange> formats;

@@ -54,9 +54,12 @@ private:
     friend class CScreenLayout;
     struct SLine {
         std::unique_ptr<QTextLayout> layout; // null: nothing to draw
+        bool valid = false;                  // laid out (an empty line too)
         double ascent = 0;
-        std::shared_ptr<const std::vector<int>> xs; // per UTF-16 place of the line
-        unsigned used = 0;                          // the paint that drew it last
+        // The x of every UTF-16 place of the line, taken when first asked (a caret, a measure):
+        // most lines of a pass are only drawn. Set under the cache's lock.
+        std::shared_ptr<const std::vector<int>> xs;
+        unsigned used = 0; // the paint that drew it last
     };
     bool Owned() const { return std::this_thread::get_id() == m_Owner; }
 
@@ -98,8 +101,9 @@ private:
     // A line of dashes alone: the rule between the question and the answer.
     static bool IsRule(const std::u32string& text, std::size_t from, std::size_t to);
     bool Shaped() const { return m_Comfortable || !m_SingleByte; }
-    // One line (without "\r") laid out: from the cache, or made (and kept, on its thread).
-    std::shared_ptr<CLayoutCache::SLine> LaidOut(const QString& line) const;
+    // One line (without "\r") laid out: from the cache, or made (and kept, on its thread); with
+    // the x of each place when places is set.
+    std::shared_ptr<CLayoutCache::SLine> LaidOut(const QString& line, bool places) const;
     // Lays one line out (from..to of text, "\r" left out) and draws it when p is given; the
     // x of character at (an index into the line, -1 none) is the result.
     int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,

@@ -262,6 +262,7 @@ private:
     bool SummaryDue() const;
     // The last paint drew the pass's screen text, not another page (welcome, file list, summary).
     bool ShowsPassScreen() const;
+    int PassShift() const;
     void DrawSummary(QPainter& p, int shift);
     bool SummaryKey(int key);
     // The opened file's phrases, listed in the Comfortable layout until a pass begins: whether
@@ -289,7 +290,8 @@ private:
     std::string m_CaptionTitle;
     long m_ScrollTotal = 100, m_ScrollPage = 10, m_ScrollLine = 1;
     bool m_InOwnScroll = false;
-    // The scroll bar currently ranges over a pass's screen text.
+    // The scroll bar currently ranges over a pass's screen text (PassShift: how far it is
+    // scrolled down, 0 while the bar ranges over anything else).
     bool m_PassScroll = false;
     bool m_WelcomeShown = false;
     std::string m_TitleSet; // the interface text last given as the view's title

@@ -60,15 +60,40 @@ std::size_t CharAtUtf16(const std::u32string& text, int offset)
     return units == offset && i < text.size() ? i : std::u32string::npos;
 }
 
-// Character i of the shown text where the painter's layout puts it: from where the text before
-// it ends to where the text through it ends (in a right-to-left line the second lies left of the
-// first), over the height of its line. A line end is a place of no width.
-QRect CharPlace(const CScreenLayout& layout, const std::u32string& shown, std::size_t i)
+// The places of the characters of one row of the shown text, where the painter's layout puts
+// them: each from where the text before it ends to where the text through it ends (in a
+// right-to-left line the second lies left of the first), over the height of its line. A line
+// end is a place of no width.
+class CRowPlaces {
+public:
+    CRowPlaces(const CScreenLayout& layout, const std::u32string& shown, std::size_t from)
+        : m_Shown(shown), m_From(from), m_Xs(layout.RowPlaces(shown, from)), m_Height(layout.LineHeight()),
+          m_Top(layout.Origin().y() +
+                static_cast<int>(std::count(shown.begin(), shown.begin() + static_cast<long>(from), U'\n')) *
+                    layout.LineHeight())
+    {
+    }
+    // Character i of the shown text, one of the row's.
+    QRect Of(std::size_t i) const
+    {
+        const std::size_t k = i - m_From;
+        const int before = m_Xs[k];
+        const int after = m_Shown[i] == U'\n' || m_Shown[i] == U'\r' ? before : m_Xs[k + 1];
+        return QRect(std::min(before, after), m_Top, std::max(1, std::abs(after - before)), m_Height);
+    }
+
+private:
+    const std::u32string& m_Shown;
+    std::size_t m_From;
+    std::vector<int> m_Xs;
+    int m_Height, m_Top;
+};
+
+// Where the row holding character i begins.
+std::size_t RowStart(const std::u32string& text, std::size_t i)
 {
-    const QPoint before = layout.EndOf(shown.substr(0, i), shown);
-    const QPoint after = shown[i] == U'\n' || shown[i] == U'\r' ? before : layout.EndOf(shown.substr(0, i + 1), shown);
-    const int left = std::min(before.x(), after.x());
-    return QRect(left, before.y(), std::max(1, std::abs(after.x() - before.x())), layout.LineHeight());
+    const std::size_t nl = i == 0 ? std::u32string::npos : text.rfind(U'\n', i - 1);
+    return nl == std::u32string::npos ? 0 : nl + 1;
 }
 
 } // namespace
@@ -76,6 +101,11 @@ QRect CharPlace(const CScreenLayout& layout, const std::u32string& shown, std::s
 bool CDrill_SdiView::ShowsPassScreen() const
 {
     return !m_FileListShown && !m_WelcomeShown && !SummaryDue();
+}
+
+int CDrill_SdiView::PassShift() const
+{
+    return m_PassScroll ? verticalScrollBar()->value() : 0;
 }
 
 std::optional<QRect> CDrill_SdiView::ReadingCharRect(int offset) const
@@ -86,8 +116,7 @@ std::optional<QRect> CDrill_SdiView::ReadingCharRect(int offset) const
     const std::size_t i = CharAtUtf16(shown, offset);
     if (i == std::u32string::npos)
         return std::nullopt;
-    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
-    return CharPlace(ScreenLayout(), shown, i).translated(0, -shift);
+    return CRowPlaces(ScreenLayout(), shown, RowStart(shown, i)).Of(i).translated(0, -PassShift());
 }
 
 std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
@@ -96,7 +125,7 @@ std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
         return std::nullopt;
     const std::u32string shown = ShownText();
     const CScreenLayout layout = ScreenLayout();
-    const int y = at.y() + (m_PassScroll ? verticalScrollBar()->value() : 0) - layout.Origin().y();
+    const int y = at.y() + PassShift() - layout.Origin().y();
     if (y < 0)
         return -1;
     // The row's characters, each tried where the painter put it.
@@ -106,8 +135,11 @@ std::optional<int> CDrill_SdiView::ReadingOffsetAt(QPoint at) const
     int units = 0;
     for (std::size_t i = 0; i < from && i < shown.size(); ++i)
         units += Units(shown[i]);
+    if (from >= shown.size())
+        return -1;
+    const CRowPlaces row(layout, shown, from);
     for (std::size_t i = from; i < shown.size() && shown[i] != U'\n'; ++i) {
-        const QRect place = CharPlace(layout, shown, i);
+        const QRect place = row.Of(i);
         if (at.x() >= place.left() && at.x() <= place.right())
             return units;
         units += Units(shown[i]);

@@ -221,7 +221,7 @@ void CDrill_SdiView::ScreenWritten()
     // taken asks for another call.
     QWidget* canvas = viewport();
     const CScreenLayout layout = ScreenLayout();
-    SShownScreen now = ShownScreen(layout, m_PassScroll ? verticalScrollBar()->value() : 0);
+    SShownScreen now = ShownScreen(layout, PassShift());
     const bool whole = !m_PassScroll || SummaryDue();
     const QRect rows = whole ? QRect() : ChangedRows(m_Shown, now, layout);
     m_Shown = std::move(now);
@@ -255,7 +255,7 @@ void CDrill_SdiView::paintEvent(QPaintEvent* e)
     m_InOwnScroll = true;
     ApplyScrollRange(&layout, &text);
     m_InOwnScroll = false;
-    const int shift = m_PassScroll ? verticalScrollBar()->value() : 0;
+    const int shift = PassShift();
     const SPassProgress progress = PassProgress().Get();
     m_WelcomeShown = false;
     m_RecentRows.clear();

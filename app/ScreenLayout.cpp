@@ -163,16 +163,14 @@ std::shared_ptr<CLayoutCache::SLine> CScreenLayout::LaidOut(const QString& line,
     return laid;
 }
 
-int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
-    const std::vector<SInkRun>& runs) const
+QString CScreenLayout::Utf16Line(const std::u32string& text, std::size_t from, std::size_t to, std::vector<int>* at16s)
 {
     QString line;
     line.reserve(static_cast<int>(to - from));
-    // Where each character of the line begins in the UTF-16 line (one past the end last).
-    std::vector<int> at16s;
-    at16s.reserve(to - from + 1);
+    at16s->clear();
+    at16s->reserve(to - from + 1);
     for (std::size_t i = from; i < to; ++i) {
-        at16s.push_back(static_cast<int>(line.size()));
+        at16s->push_back(static_cast<int>(line.size()));
         const char32_t u = text[i];
         if (u == U'\r')
             continue;
@@ -183,7 +181,15 @@ int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t fro
             line += QChar(static_cast<char16_t>(u));
         }
     }
-    at16s.push_back(static_cast<int>(line.size()));
+    at16s->push_back(static_cast<int>(line.size()));
+    return line;
+}
+
+int CScreenLayout::Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,
+    const std::vector<SInkRun>& runs) const
+{
+    std::vector<int> at16s;
+    const QString line = Utf16Line(text, from, to, &at16s);
     const int at16 = at >= 0 ? at16s[std::min(static_cast<std::size_t>(at), at16s.size() - 1)] : -1;
     const std::shared_ptr<CLayoutCache::SLine> laid = LaidOut(line, at16 >= 0);
     if (!laid->valid)
@@ -282,4 +288,28 @@ QPoint CScreenLayout::EndOf(const std::u32string& text, const std::u32string& sc
         return QPoint(Line(nullptr, screen, from, end, y, static_cast<int>(text.size() - from)), y);
     }
     return QPoint(Line(nullptr, text, from, text.size(), y, static_cast<int>(text.size() - from)), y);
+}
+
+std::vector<int> CScreenLayout::RowPlaces(const std::u32string& text, std::size_t from) const
+{
+    const std::size_t end = std::min(text.find(U'\n', from), text.size());
+    std::vector<int> xs;
+    if (from > end)
+        return xs;
+    xs.reserve(end - from + 1);
+    if (!Shaped()) { // character by character, as EndOf sums them
+        const QFontMetrics fm(m_Font);
+        int x = 0;
+        for (std::size_t i = from; i <= end; ++i) {
+            xs.push_back(x);
+            if (i < end && text[i] != U'\r')
+                x += fm.horizontalAdvance(QString::fromUcs4(&text[i], 1));
+        }
+        return xs;
+    }
+    std::vector<int> at16s;
+    const std::shared_ptr<CLayoutCache::SLine> laid = LaidOut(Utf16Line(text, from, end, &at16s), true);
+    for (const int at16 : at16s)
+        xs.push_back(laid->valid ? m_Left + (*laid->xs)[static_cast<std::size_t>(at16)] : m_Left);
+    return xs;
 }

@@ -96,6 +96,9 @@ public:
     // its last line, as Draw places them. When the whole screen begins with the text, its last
     // line is shaped in the screen's line (a joined letter is narrower than one alone).
     QPoint EndOf(const std::u32string& text, const std::u32string& screen = {}) const;
+    // The x of every place of the line of text that begins at from: before each of its
+    // characters and after the last, as EndOf gives them one by one.
+    std::vector<int> RowPlaces(const std::u32string& text, std::size_t from) const;
 
 private:
     // A line of dashes alone: the rule between the question and the answer.
@@ -104,6 +107,9 @@ private:
     // One line (without "\r") laid out: from the cache, or made (and kept, on its thread); with
     // the x of each place when places is set.
     std::shared_ptr<CLayoutCache::SLine> LaidOut(const QString& line, bool places) const;
+    // The line from..to of text in UTF-16 ("\r" left out), and where each of its characters
+    // begins in it (one past the end last).
+    static QString Utf16Line(const std::u32string& text, std::size_t from, std::size_t to, std::vector<int>* at16s);
     // Lays one line out (from..to of text, "\r" left out) and draws it when p is given; the
     // x of character at (an index into the line, -1 none) is the result.
     int Line(QPainter* p, const std::u32string& text, std::size_t from, std::size_t to, int y, int at,

@@ -275,14 +275,8 @@ QPoint CScreenLayout::EndOf(const std::u32string& text, const std::u32string& sc
     const std::size_t start = text.rfind(U'\n');
     const std::size_t from = start == std::u32string::npos ? 0 : start + 1;
     const int y = m_Top + static_cast<int>(std::count(text.begin(), text.end(), U'\n')) * m_LineHeight;
-    if (!Shaped()) {
-        const QFontMetrics fm(m_Font);
-        int x = 0;
-        for (std::size_t i = from; i < text.size(); ++i)
-            if (text[i] != U'\r')
-                x += fm.horizontalAdvance(QString::fromUcs4(&text[i], 1));
-        return QPoint(x, y);
-    }
+    if (!Shaped()) // the sum of the last line's characters
+        return QPoint(RowPlaces(text, from).back(), y);
     if (screen.size() > text.size() && screen.compare(0, text.size(), text) == 0) {
         const std::size_t end = std::min(screen.find(U'\n', text.size()), screen.size());
         return QPoint(Line(nullptr, screen, from, end, y, static_cast<int>(text.size() - from)), y);
@@ -297,7 +291,7 @@ std::vector<int> CScreenLayout::RowPlaces(const std::u32string& text, std::size_
     if (from > end)
         return xs;
     xs.reserve(end - from + 1);
-    if (!Shaped()) { // character by character, as EndOf sums them
+    if (!Shaped()) { // character by character, the characters' advances summed
         const QFontMetrics fm(m_Font);
         int x = 0;
         for (std::size_t i = from; i <= end; ++i) {

@@ -329,4 +329,17 @@ private:
     int m_CharWidth[256] = {};
     // The glyphs and laid-out lines the paints keep; read by the measuring too.
     mutable CLayoutCache m_LayoutCache;
+    // The window thread's layout, made anew only when what it is made from changes: making one
+    // resolves the display font, which every write and paint would otherwise pay for.
+    struct SLayoutKey {
+        QFont base;
+        LsnLogFont logFont;
+        int fontUnset, zoom;
+        EScreenLayout layout;
+        plat::TextCoding coding;
+        QSize size;
+        bool operator==(const SLayoutKey& o) const;
+    };
+    mutable std::optional<SLayoutKey> m_KeptLayoutKey;
+    mutable std::optional<CScreenLayout> m_KeptLayout;
 };

@@ -22,11 +22,22 @@ EScreenLayout CDrill_SdiView::LayoutKind() const
     return scrcfg::ReadLayout() == scrcfg::kComfortable ? EScreenLayout::Comfortable : EScreenLayout::Classic;
 }
 
+bool CDrill_SdiView::SLayoutKey::operator==(const SLayoutKey& o) const
+{
+    return fontUnset == o.fontUnset && zoom == o.zoom && layout == o.layout && coding == o.coding && size == o.size &&
+        std::memcmp(&logFont, &o.logFont, sizeof logFont) == 0 && base == o.base;
+}
+
 CScreenLayout CDrill_SdiView::ScreenLayout() const
 {
-    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
-    return CScreenLayout(
-        DisplayFont(), LayoutKind(), coding == plat::TextCoding::SingleByte, viewport()->size(), &m_LayoutCache);
+    const SLayoutKey key{font(), g_LogFont, g_FontUnset, look::ZoomStep(), LayoutKind(),
+        g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte, viewport()->size()};
+    if (!m_KeptLayout || !(*m_KeptLayoutKey == key)) {
+        m_KeptLayout.emplace(
+            DisplayFont(), key.layout, key.coding == plat::TextCoding::SingleByte, key.size, &m_LayoutCache);
+        m_KeptLayoutKey = key;
+    }
+    return *m_KeptLayout;
 }
 
 void CDrill_SdiView::UpdateMetrics()

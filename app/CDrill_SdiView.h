@@ -315,16 +315,14 @@ private:
     SShownScreen m_Shown; // as the view shows it once the repaints asked for are done
     std::vector<std::pair<QRect, int>> m_OptionRows;
 
-    // The display font and its metrics for the screen object.
+    // The display font and its metrics for the screen object, taken from each new kept layout.
     mutable std::mutex m_MetricsLock;
-    LsnLogFont m_MetricsFont = {};
-    int m_MetricsFontUnset = -1;
+    bool m_MetricsTaken = false;
     QFont m_MetricsQFont;
     QSize m_MetricsSize;
     EScreenLayout m_MetricsLayout = EScreenLayout::Classic;
     plat::TextCoding m_MetricsCoding = plat::TextCoding::SingleByte;
     int m_MetricsCodePage = 0;
-    int m_MetricsZoom = 0;
     int m_LineHeight = 0;
     int m_CharWidth[256] = {};
     // The glyphs and laid-out lines the paints keep; read by the measuring too.
@@ -340,6 +338,11 @@ private:
         QSize size;
         bool operator==(const SLayoutKey& o) const;
     };
-    mutable std::optional<SLayoutKey> m_KeptLayoutKey;
-    mutable std::optional<CScreenLayout> m_KeptLayout;
+    struct SKeptLayout {
+        SLayoutKey key;
+        CScreenLayout layout;
+    };
+    mutable std::optional<SKeptLayout> m_KeptLayout;
+    mutable unsigned m_KeptLayouts = 0; // how many were made: the metrics follow each new one
+    unsigned m_MetricsFrom = 0;         // the one the metrics were taken from
 };

@@ -32,33 +32,31 @@ CScreenLayout CDrill_SdiView::ScreenLayout() const
 {
     const SLayoutKey key{font(), g_LogFont, g_FontUnset, look::ZoomStep(), LayoutKind(),
         g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte, viewport()->size()};
-    if (!m_KeptLayout || !(*m_KeptLayoutKey == key)) {
-        m_KeptLayout.emplace(
-            DisplayFont(), key.layout, key.coding == plat::TextCoding::SingleByte, key.size, &m_LayoutCache);
-        m_KeptLayoutKey = key;
+    if (!m_KeptLayout || !(m_KeptLayout->key == key)) {
+        m_KeptLayout = SKeptLayout{
+            key, CScreenLayout(DisplayFont(), key.layout, key.coding == plat::TextCoding::SingleByte, key.size,
+                     &m_LayoutCache)};
+        ++m_KeptLayouts;
     }
-    return *m_KeptLayout;
+    return m_KeptLayout->layout;
 }
 
 void CDrill_SdiView::UpdateMetrics()
 {
-    const plat::TextCoding coding = g_pOScreen ? g_pOScreen->GetCoding() : plat::TextCoding::SingleByte;
-    const EScreenLayout layout = LayoutKind();
-    const QSize size = viewport()->size();
-    const int zoom = look::ZoomStep();
-    std::lock_guard<std::mutex> lk(m_MetricsLock);
-    if (m_MetricsFontUnset == g_FontUnset && std::memcmp(&m_MetricsFont, &g_LogFont, sizeof g_LogFont) == 0 &&
-        m_MetricsLayout == layout && m_MetricsCoding == coding && m_MetricsSize == size && m_MetricsZoom == zoom)
+    const CScreenLayout screen = ScreenLayout();
+    if (m_MetricsFrom == m_KeptLayouts)
         return;
-    m_MetricsFont = g_LogFont;
-    m_MetricsZoom = zoom;
-    m_MetricsFontUnset = g_FontUnset;
+    m_MetricsFrom = m_KeptLayouts;
+    const SLayoutKey& key = m_KeptLayout->key;
+    std::lock_guard<std::mutex> lk(m_MetricsLock);
+    m_MetricsTaken = true;
+    // A font of its own for the worker: a font shared with the window thread's layout would be
+    // resolved by both threads at once.
     m_MetricsQFont = DisplayFont();
-    m_MetricsLayout = layout;
-    m_MetricsCoding = coding;
-    m_MetricsSize = size;
+    m_MetricsLayout = key.layout;
+    m_MetricsCoding = key.coding;
+    m_MetricsSize = key.size;
     m_MetricsCodePage = DisplayFontCodePage();
-    const CScreenLayout screen(m_MetricsQFont, layout, coding == plat::TextCoding::SingleByte, size);
     m_LineHeight = screen.LineHeight();
     const QFontMetrics fm(screen.Font());
     for (int b = 0; b < 256; ++b)
@@ -71,7 +69,7 @@ bool CDrill_SdiView::MeasureEnd(const char* text, int* x, int* y)
     // Asked on the worker thread: laid out from the metrics the window thread took last.
     std::lock_guard<std::mutex> lk(m_MetricsLock);
     const bool singleByte = m_MetricsCoding == plat::TextCoding::SingleByte;
-    if (m_MetricsFontUnset < 0 || (m_MetricsLayout == EScreenLayout::Classic && singleByte))
+    if (!m_MetricsTaken || (m_MetricsLayout == EScreenLayout::Classic && singleByte))
         return false; // the characters one by one from the corner: the screen object's sum
     const CScreenLayout screen(m_MetricsQFont, m_MetricsLayout, singleByte, m_MetricsSize, &m_LayoutCache);
     const std::string now = ScreenBytes();

@@ -26,6 +26,47 @@ struct SBreaks {
     constexpr unsigned char operator[](unsigned char c) const { return of[c]; }
 };
 constexpr SBreaks kBreak;
+
+// One quote character both opens and closes: quotes alternate on a line, so whether a byte is
+// quoted is the parity of the quotes before it on its line.
+static_assert(DB_KEY_LQUATATION == DB_KEY_RQUATATION, "quoted stretches are found by parity");
+constexpr char kQuoteChar = DB_KEY_LQUATATION;
+
+// How many times c occurs in [from, to).
+long CountOf(const char* from, const char* to, char c)
+{
+    long n = 0;
+    for (const char* at = from; at < to; ++at, ++n) {
+        at = static_cast<const char*>(std::memchr(at, c, static_cast<std::size_t>(to - at)));
+        if (!at)
+            break;
+    }
+    return n;
+}
+
+// Whether a line end or a blank starts at `at` (of bytes ending at end): what ends a word.
+bool BlankAt(const char* at, const char* end)
+{
+    if (at == end)
+        return false;
+    if (*at == '\r')
+        return at + 1 < end && at[1] == '\n';
+    return kBreak[static_cast<unsigned char>(*at)] == kBlank;
+}
+
+// Whether the word begun just before `at` is that one character as its text reads: the word
+// ends here, or goes on after a NUL (which ends the text) up to a blank, a line end or the
+// end; a quote in it would make it a quoted symbol.
+bool WordEndsAt(const char* at, const char* end)
+{
+    if (at == end || BlankAt(at, end))
+        return true;
+    if (*at != '\0')
+        return false;
+    while (at < end && *at != kQuoteChar && !BlankAt(at, end))
+        ++at;
+    return at == end || *at != kQuoteChar;
+}
 } // namespace
 
 CDbScanner::CDbScanner()
@@ -191,6 +232,66 @@ int CDbScanner::GetSym()
             ++m_LineNumber;
         return 0;
     }
+}
+
+int CDbScanner::SkipToWord(char word)
+{
+    if (!m_File.AheadIsAll() || kBreak[static_cast<unsigned char>(word)] != kText) {
+        SkipBySymbols(word);
+        return 0;
+    }
+    // GetSym starts outside any symbol: here, at `from`. A word of that character alone starts
+    // after a blank, a line end or a closing quote (or at `from`), and ends at a blank, a line
+    // end or the end; any quote outside a quoted stretch opens one, which a quote or the line
+    // end closes.
+    std::size_t n = 0;
+    const char* const from = m_File.Ahead(n);
+    const char* const end = from + n;
+    const char* known = from; // quotes are counted up to here on their line
+    bool quoted = false;
+    for (const char* at = from; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, word, static_cast<std::size_t>(end - at)));
+        if (!at)
+            break;
+        if (!WordEndsAt(at + 1, end))
+            continue;
+        if (at != from && at[-1] != kQuoteChar && !BlankAt(at - 1, end))
+            continue;
+        if (const void* nl = memrchr(known, '\n', static_cast<std::size_t>(at - known))) {
+            known = static_cast<const char*>(nl) + 1;
+            quoted = false;
+        }
+        quoted ^= (CountOf(known, at, kQuoteChar) & 1) != 0;
+        known = at;
+        if (quoted)
+            continue;
+        JumpAhead(static_cast<std::size_t>(at - from), CountOf(from, at, '\n'));
+        GetSym();
+        return 0;
+    }
+    // None before the end: the symbols of the last line that holds any are read one by one,
+    // so that the end keeps that last symbol's line as GetSym leaves it.
+    const char* last = end;
+    while (last > from && BlankAt(last - 1, end))
+        --last;
+    const void* nl = memrchr(from, '\n', static_cast<std::size_t>(last - from));
+    const char* lineStart = nl ? static_cast<const char*>(nl) + 1 : from;
+    JumpAhead(static_cast<std::size_t>(lineStart - from), CountOf(from, lineStart, '\n'));
+    SkipBySymbols(word);
+    return 0;
+}
+
+void CDbScanner::SkipBySymbols(char word)
+{
+    do
+        GetSym();
+    while (m_SymType != SYM_EOF && !(m_SymType == SYM_WORD && m_SymText[0] == word && m_SymText[1] == 0));
+}
+
+void CDbScanner::JumpAhead(std::size_t k, long lineEnds)
+{
+    m_File.Seek(m_File.Pos() + static_cast<long>(k));
+    m_LineNumber += static_cast<int>(lineEnds);
 }
 
 int CDbScanner::Set_fseek(long position)

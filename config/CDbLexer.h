@@ -22,6 +22,9 @@ public:
     // Tokenizes bytes in memory that outlive the tokenizer (a file read whole), in place.
     int OpenBytes(const char* data, std::size_t size, const char* name);
     int GetSym();
+    // As IDbLexer::SkipToWord. Over bytes in memory it looks for the character itself and
+    // takes the symbols around it from the bytes, instead of reading every symbol before it.
+    int SkipToWord(char word);
     unsigned char GetSymType() const { return m_SymType; }
     const char* GetSymText() const { return m_SymText; }
     int GetLineNumber() const { return m_LineNumber; }
@@ -45,6 +48,10 @@ private:
     void SkipBlanksAndRead();
     // After a text character: the text characters that follow it, while the reader has them.
     void TakeTextRun();
+    // GetSym until the word that is the character alone, or the end.
+    void SkipBySymbols(char word);
+    // Moves k bytes ahead in the bytes read ahead, over lineEnds line ends.
+    void JumpAhead(std::size_t k, long lineEnds);
     void AppendChar(char c);
     void CloseSym();
     void SetName(const char* name);
@@ -75,6 +82,7 @@ public:
         return m_Scan.OpenBytes(data, size, name);
     }
     int GetSym() override { return m_Scan.GetSym(); }
+    int SkipToWord(char word) override { return m_Scan.SkipToWord(word); }
     unsigned char GetSymType() override { return m_Scan.GetSymType(); }
     const char* GetSymText() override { return m_Scan.GetSymText(); }
     int GetLineNumber() override { return m_Scan.GetLineNumber(); }

@@ -11,6 +11,9 @@ public:
     // named in messages by name.
     virtual int OpenBytes(const char* data, std::size_t size, const char* name) = 0;
     virtual int GetSym() = 0;
+    // Reads symbols up to a word whose text reads as this one character, or the end: afterwards
+    // everything is as after those GetSym calls. The character is text (no blank, quote or CR).
+    virtual int SkipToWord(char word) = 0;
     virtual unsigned char GetSymType() = 0;
     virtual const char* GetSymText() = 0;
     virtual int GetLineNumber() = 0;

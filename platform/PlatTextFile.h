@@ -62,6 +62,9 @@ public:
         m_pCur += k;
         m_Pos += static_cast<long>(k);
     }
+    // Whether Ahead holds every byte left (bytes read in place), so that a reader may look
+    // through the rest of the file at once and Seek anywhere in it without reading.
+    bool AheadIsAll() const { return m_InMemory; }
 
 private:
     int GetCrOrRefill();

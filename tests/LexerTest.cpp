@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <random>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -133,6 +135,35 @@ TEST_F(LexerTest, PositionAfterSymbolAndSeekingBack)
     ASSERT_EQ(lx->Set_fseek(9), 0);
     lx->GetSym();
     EXPECT_STREQ(lx->GetSymText(), "three");
+}
+
+// Skipping to a word over bytes in memory, which looks for the character, leaves everything as
+// reading symbol by symbol from a stream does, at each stop and at the symbol read after it (a
+// record's number, for the maker): over many short texts of the characters that matter.
+TEST_F(LexerTest, SkippingToAWordInMemoryEndsAsReadingEverySymbol)
+{
+    std::mt19937 random(7);
+    const char parts[] = {'#', '"', ' ', '\t', '\r', '\n', 'a', '\0'};
+    const auto state = [](CDbLexer& lx) {
+        return std::make_tuple(lx.GetSymType(), std::string(lx.GetSymText()), lx.GetPosAfterSym(), lx.GetLineNumber(),
+            lx.GetSymLine(), lx.GetLastChar(), lx.AtEnd());
+    };
+    for (int i = 0; i < 5000; ++i) {
+        std::string text(random() % 16, ' ');
+        for (char& c : text)
+            c = parts[random() % sizeof parts];
+        std::FILE* stream = std::tmpfile();
+        ASSERT_TRUE(stream && std::fwrite(text.data(), 1, text.size(), stream) == text.size());
+        std::rewind(stream);
+        CDbLexer bySymbol, inMemory;
+        bySymbol.OpenStream(stream, "in.cfg");
+        inMemory.OpenBytes(text.data(), text.size(), "in.cfg");
+        for (bool skip = true; bySymbol.GetSymType() != SYM_EOF || skip; skip = !skip) {
+            skip ? bySymbol.SkipToWord('#') : bySymbol.GetSym();
+            skip ? inMemory.SkipToWord('#') : inMemory.GetSym();
+            ASSERT_EQ(state(bySymbol), state(inMemory)) << "[" << text << "]";
+        }
+    }
 }
 
 TEST_F(LexerTest, ATooLongFileNameIsFatal)

@@ -36,9 +36,7 @@ bool AtEnd(IDbLexer& lx)
 // Reads symbols up to the next marker or the end of the file; the position just after it.
 long PosAfterNextMarker(IDbLexer& lx)
 {
-    do
-        lx.GetSym();
-    while (!AtEnd(lx) && !IsMarker(lx));
+    lx.SkipToWord('#');
     return lx.GetPosAfterSym();
 }
 

@@ -253,9 +253,10 @@ int CDbScanner::SkipToWord(char word)
         at = static_cast<const char*>(std::memchr(at, word, static_cast<std::size_t>(end - at)));
         if (!at)
             break;
-        if (!WordEndsAt(at + 1, end))
-            continue;
+        // The start first: a word's end may lie further on, up to where the next one starts.
         if (at != from && at[-1] != kQuoteChar && !BlankAt(at - 1, end))
+            continue;
+        if (!WordEndsAt(at + 1, end))
             continue;
         if (const void* nl = memrchr(known, '\n', static_cast<std::size_t>(at - known))) {
             known = static_cast<const char*>(nl) + 1;

@@ -32,15 +32,19 @@ constexpr SBreaks kBreak;
 static_assert(DB_KEY_LQUATATION == DB_KEY_RQUATATION, "quoted stretches are found by parity");
 constexpr char kQuoteChar = DB_KEY_LQUATATION;
 
-// How many times c occurs in [from, to).
-long CountOf(const char* from, const char* to, char c)
+// How many times c occurs in [from, to); where it last does in *last (nullptr: nowhere).
+long CountOf(const char* from, const char* to, char c, const char** last = nullptr)
 {
     long n = 0;
+    const char* found = nullptr;
     for (const char* at = from; at < to; ++at, ++n) {
         at = static_cast<const char*>(std::memchr(at, c, static_cast<std::size_t>(to - at)));
         if (!at)
             break;
+        found = at;
     }
+    if (last)
+        *last = found;
     return n;
 }
 
@@ -247,7 +251,8 @@ int CDbScanner::SkipToWord(char word)
     std::size_t n = 0;
     const char* const from = m_File.Ahead(n);
     const char* const end = from + n;
-    const char* known = from; // quotes are counted up to here on their line
+    const char* known = from; // counted up to here: line ends since `from`, quotes since their line began
+    long lineEnds = 0;
     bool quoted = false;
     for (const char* at = from; at < end; ++at) {
         at = static_cast<const char*>(std::memchr(at, word, static_cast<std::size_t>(end - at)));
@@ -258,15 +263,17 @@ int CDbScanner::SkipToWord(char word)
             continue;
         if (!WordEndsAt(at + 1, end))
             continue;
-        if (const void* nl = memrchr(known, '\n', static_cast<std::size_t>(at - known))) {
-            known = static_cast<const char*>(nl) + 1;
+        const char* nl = nullptr;
+        lineEnds += CountOf(known, at, '\n', &nl);
+        if (nl) {
+            known = nl + 1;
             quoted = false;
         }
         quoted ^= (CountOf(known, at, kQuoteChar) & 1) != 0;
         known = at;
         if (quoted)
             continue;
-        JumpAhead(static_cast<std::size_t>(at - from), CountOf(from, at, '\n'));
+        JumpAhead(static_cast<std::size_t>(at - from), lineEnds);
         GetSym();
         return 0;
     }
@@ -275,9 +282,10 @@ int CDbScanner::SkipToWord(char word)
     const char* last = end;
     while (last > from && BlankAt(last - 1, end))
         --last;
-    const void* nl = memrchr(from, '\n', static_cast<std::size_t>(last - from));
-    const char* lineStart = nl ? static_cast<const char*>(nl) + 1 : from;
-    JumpAhead(static_cast<std::size_t>(lineStart - from), CountOf(from, lineStart, '\n'));
+    const char* nl = nullptr;
+    const long before = CountOf(from, last, '\n', &nl);
+    const char* lineStart = nl ? nl + 1 : from;
+    JumpAhead(static_cast<std::size_t>(lineStart - from), before);
     SkipBySymbols(word);
     return 0;
 }
